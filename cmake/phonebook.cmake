@@ -1,0 +1,39 @@
+# Shared compiler settings for every tree.
+
+set(PHONEBOOK_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+
+if(PHONEBOOK_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(PHONEBOOK_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # One self-contained executable: no mingw runtime DLLs beside it.
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# phonebook_library(name [DEPS targets...] [WIN32_LIBS libs...])
+# A library of every .cpp in the calling folder. Files ending in _win.cpp are
+# built only for Windows, files ending in _host.cpp only for the host: the two
+# implementations of one header (the system's and our own).
+function(phonebook_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;WIN32_LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(WIN32)
+    list(FILTER sources EXCLUDE REGEX "_host\\.cpp$")
+  else()
+    list(FILTER sources EXCLUDE REGEX "_win\\.cpp$")
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE ${PHONEBOOK_WARNINGS})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  if(WIN32 AND ARG_WIN32_LIBS)
+    target_link_libraries(${name} PUBLIC ${ARG_WIN32_LIBS})
+  endif()
+endfunction()

@@ -1,0 +1,60 @@
+#include "data/system_collation.h"
+
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+namespace data {
+
+namespace {
+
+// 1251 text as UTF-16 for one call; short texts (every name) stay on the stack.
+class WideText {
+ public:
+  explicit WideText(std::string_view text) {
+    const int size = static_cast<int>(text.size());
+    wchar_t* out = stack_.data();
+    if (text.size() > stack_.size()) {
+      heap_.resize(text.size());
+      out = heap_.data();
+    }
+    length_ = size == 0 ? 0 : MultiByteToWideChar(1251, 0, text.data(), size, out, size);
+    data_ = out;
+  }
+  const wchar_t* data() const { return data_; }
+  int length() const { return length_; }
+
+ private:
+  std::array<wchar_t, 256> stack_;
+  std::vector<wchar_t> heap_;
+  const wchar_t* data_ = nullptr;
+  int length_ = 0;
+};
+
+DWORD FlagsFor(CaseMode mode) { return mode == CaseMode::kInsensitive ? NORM_IGNORECASE : 0; }
+
+}  // namespace
+
+SystemCollation::SystemCollation(uint32_t locale) : locale_(locale == 0 ? LOCALE_USER_DEFAULT : locale) {}
+
+int SystemCollation::Compare(std::string_view a, std::string_view b, CaseMode mode) const {
+  const WideText wa(a), wb(b);
+  const int result = CompareStringW(locale_, FlagsFor(mode), wa.data(), wa.length(), wb.data(), wb.length());
+  return result == 0 ? 0 : result - CSTR_EQUAL;  // 1, 2, 3 -> -1, 0, 1
+}
+
+std::string SystemCollation::SortKey(std::string_view text, CaseMode mode) const {
+  const WideText wide(text);
+  const DWORD flags = LCMAP_SORTKEY | FlagsFor(mode);
+  const int size = LCMapStringW(locale_, flags, wide.data(), wide.length(), nullptr, 0);
+  if (size <= 0) return {};
+  std::string key(static_cast<size_t>(size), '\0');
+  LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(key.data()), size);
+  // The key ends with a zero byte; keep it out so that byte comparison with
+  // "shorter first" sees the levels only.
+  while (!key.empty() && key.back() == '\0') key.pop_back();
+  return key;
+}
+
+}  // namespace data

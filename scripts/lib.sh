@@ -1,0 +1,171 @@
+# Shared set-up for scripts/run and scripts/test: sourced, not run.
+# Installs what is missing (Debian/Ubuntu, as root), builds the trees, and
+# starts/stops the private X server and wineserver that the Windows side needs.
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+export WINEPREFIX="$BUILD/wine"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINELOADER="$WINE64"
+
+say() { printf '==> %s\n' "$*"; }
+die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# --- packages -----------------------------------------------------------------
+
+# "check|package" pairs: the check is a command or a file that the package provides.
+required_packages() {
+  local need=(
+    "cmake|cmake" "ninja|ninja-build" "g++|g++"
+    "x86_64-w64-mingw32-g++-posix|g++-mingw-w64-x86-64-posix"
+    "$WINE64|wine64" "/usr/share/i18n/locales/ru_RU|locales"
+    "/usr/src/googletest/CMakeLists.txt|googletest" "/usr/include/gtest/gtest.h|libgtest-dev"
+    "/usr/include/benchmark/benchmark.h|libbenchmark-dev" "clang++|clang"
+  )
+  printf '%s\n' "${need[@]}" "$@"
+}
+
+is_present() {
+  case "$1" in
+    /*) [ -e "$1" ] ;;
+    *) command -v "$1" >/dev/null 2>&1 ;;
+  esac
+}
+
+# libFuzzer's runtime comes with the clang version that is installed.
+fuzzer_runtime_package() {
+  local version
+  version="$(clang++ --version 2>/dev/null | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n1)"
+  [ -n "$version" ] || return 0
+  local lib
+  lib="$(clang++ -print-file-name=libclang_rt.fuzzer-x86_64.a 2>/dev/null)"
+  [ -e "$lib" ] || echo "libclang-rt-$version-dev"
+}
+
+apt_install() {
+  local packages=("$@")
+  [ "${#packages[@]}" -gt 0 ] || return 0
+  if [ ! -f /etc/debian_version ] || ! command -v apt-get >/dev/null 2>&1; then
+    die "missing packages: ${packages[*]}. This script installs them only on Debian or Ubuntu; install them with your system's package manager and run it again."
+  fi
+  if [ "$(id -u)" -ne 0 ]; then
+    die "missing packages: ${packages[*]}. Install them with: sudo apt-get install ${packages[*]}"
+  fi
+  say "installing: ${packages[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q >/dev/null || die "apt-get update failed; check the network and the package sources"
+  apt-get install -y -q "${packages[@]}" >"$BUILD/apt.log" 2>&1 ||
+    die "apt-get install failed (log: $BUILD/apt.log)"
+}
+
+# ensure_packages [extra "check|package" pairs...]
+ensure_packages() {
+  mkdir -p "$BUILD"
+  local missing=() entry check package
+  while IFS= read -r entry; do
+    check="${entry%%|*}" package="${entry#*|}"
+    is_present "$check" || missing+=("$package")
+  done < <(required_packages "$@")
+  apt_install "${missing[@]}"
+  local fuzz_package
+  fuzz_package="$(fuzzer_runtime_package)"
+  [ -z "$fuzz_package" ] || apt_install "$fuzz_package"
+  ensure_locale
+}
+
+ensure_locale() {
+  locale -a 2>/dev/null | grep -qix 'ru_RU.utf8' && return 0
+  say "generating the ru_RU.UTF-8 locale"
+  localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 || die "could not generate the ru_RU.UTF-8 locale (package locales)"
+}
+
+# --- builds -------------------------------------------------------------------
+
+# configure_tree DIR [cmake options...]: configures once, later calls only build.
+configure_tree() {
+  local dir="$1"; shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir.configure.log" 2>&1 ||
+      { cat "$dir.configure.log" >&2; die "cmake could not configure $dir"; }
+  fi
+}
+
+build_tree() {
+  local dir="$1"
+  say "building ${dir#"$ROOT"/}"
+  cmake --build "$dir" -- -j"$(nproc)" >"$dir.build.log" 2>&1 ||
+    { tail -n 60 "$dir.build.log" >&2; die "the build of ${dir#"$ROOT"/} failed (log: $dir.build.log)"; }
+}
+
+build_host() {
+  configure_tree "$BUILD/host"
+  build_tree "$BUILD/host"
+}
+
+build_win() {
+  configure_tree "$BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+    -DPHONEBOOK_HOST_TOOLS="$BUILD/host/tools"
+  build_tree "$BUILD/win"
+}
+
+build_host_asan() {
+  configure_tree "$BUILD/host-asan" -DPHONEBOOK_SANITIZE=ON
+  build_tree "$BUILD/host-asan"
+}
+
+build_fuzz() {
+  configure_tree "$BUILD/fuzz" -DPHONEBOOK_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+  build_tree "$BUILD/fuzz"
+}
+
+# --- Wine and the X server ----------------------------------------------------
+
+ensure_wine_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  say "creating the Wine prefix in ${WINEPREFIX#"$ROOT"/} (once, about 10 s)"
+  LANG=ru_RU.UTF-8 "$WINE64" wineboot -i >"$BUILD/wineboot.log" 2>&1 || true
+  "$WINESERVER" -w
+  [ -f "$WINEPREFIX/system.reg" ] || die "wineboot did not create the prefix (log: $BUILD/wineboot.log)"
+}
+
+XVFB_PID=""
+# start_xvfb: a private X server on a free display; sets DISPLAY.
+start_xvfb() {
+  local n
+  for n in $(seq 90 190); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$BUILD/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    local i
+    for i in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
+  done
+  die "could not start Xvfb (log: $BUILD/xvfb.log)"
+}
+
+# A wineserver that stays up for the whole run, so each Windows process starts
+# fast. The first Windows process starts Wine's background services; start them
+# here with no output attached, or they would hold the pipe of whoever ran the
+# first test (ctest then waits for them forever).
+start_wineserver() {
+  "$WINESERVER" -p
+  LANG=ru_RU.UTF-8 "$WINE64" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+stop_wine_and_x() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
+  fi
+}
