@@ -35,11 +35,13 @@ class EAbort : public Exception {
 };
 
 // Defines `Name`, a descendant of `Base` that reports "Name" as its class name.
-#define PHONEBOOK_DEFINE_EXCEPTION(Name, Base)                               \
-  class Name : public Base {                                                 \
-   public:                                                                   \
-    using Base::Base;                                                        \
-    const char* ClassName() const override { return #Name; }                 \
+#define PHONEBOOK_DEFINE_EXCEPTION(Name, Base)               \
+  class Name : public Base {                                 \
+    using Inherited = Base;                                  \
+                                                             \
+   public:                                                   \
+    using Inherited::Inherited;                              \
+    const char* ClassName() const override { return #Name; } \
   }
 
 // Conversion of a text to a number failed ("'%s' is not a valid integer value").
