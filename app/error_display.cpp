@@ -1,0 +1,101 @@
+#include "app/error_display.h"
+
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+#include <vector>
+
+#include "app/core/error_text.h"
+#include "base/exception.h"
+#include "text/cp1251.h"
+
+namespace app {
+
+namespace {
+
+std::wstring Wide(const std::string& cp1251) {
+  const std::u16string utf16 = text::Cp1251ToUtf16(cp1251);
+  return std::wstring(utf16.begin(), utf16.end());
+}
+
+std::string Demangled(const std::type_info* type) {
+  if (!type) return "unknown";
+  int status = 0;
+  std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(type->name(), nullptr, nullptr, &status),
+                                              std::free);
+  return status == 0 && name ? std::string(name.get()) : std::string(type->name());
+}
+
+// Disables the thread's enabled top-level windows for as long as it lives and
+// then restores them, the active window and the focus.
+class DisabledWindows {
+ public:
+  DisabledWindows() : active_(GetActiveWindow()), focus_(GetFocus()) {
+    EnumThreadWindows(GetCurrentThreadId(), &DisabledWindows::Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~DisabledWindows() {
+    for (HWND window : disabled_) EnableWindow(window, TRUE);
+    if (active_ && IsWindow(active_)) SetActiveWindow(active_);
+    if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+  }
+  DisabledWindows(const DisabledWindows&) = delete;
+  DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      reinterpret_cast<DisabledWindows*>(self)->disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND active_;
+  HWND focus_;
+  std::vector<HWND> disabled_;
+};
+
+}  // namespace
+
+void SystemMessageBox::Show(HWND owner, const std::string& text, const std::string& caption, UINT style) {
+  MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), style);
+}
+
+ErrorDisplay::ErrorDisplay(std::string title, HWND application_window, std::string module_path,
+                           MessageBoxSeam& box)
+    : title_(std::move(title)),
+      application_window_(application_window),
+      module_path_(std::move(module_path)),
+      box_(box) {}
+
+void ErrorDisplay::ShowProgramError(const std::string& message) {
+  DisabledWindows disabled;
+  box_.Show(application_window_, ErrorBoxText(message), title_, MB_OK | MB_ICONERROR);
+}
+
+void ErrorDisplay::Show(std::exception_ptr error, uintptr_t code_address) noexcept {
+  if (!error) return;
+  try {
+    if (HWND capture = GetCapture()) SendMessageW(capture, WM_CANCELMODE, 0, 0);
+    try {
+      std::rethrow_exception(error);
+    } catch (const base::EAbort&) {
+      // the silent kind
+    } catch (const base::Exception& e) {
+      ShowProgramError(e.Message());
+    } catch (const std::exception& e) {
+      box_.Show(nullptr, UnexpectedErrorText(Demangled(&typeid(e)), module_path_, code_address, ""),
+                "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    } catch (...) {
+      box_.Show(nullptr,
+                UnexpectedErrorText(Demangled(abi::__cxa_current_exception_type()), module_path_, code_address, ""),
+                "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+  } catch (...) {
+    // Showing the error failed (out of memory, say): nothing more can be done.
+  }
+}
+
+}  // namespace app
