@@ -292,20 +292,21 @@ class DSEXTRACT final : public TDATAPACKET_READ {
   };
   enum class ListOwner { kColumn, kTable };
 
-  DsResult BindHeader(std::span<const std::uint8_t> packet);
-  DsResult ReadProperty(base::ByteCursor& at, DsPropertyName* name, std::uint32_t* type_word,
+  DsResult ReadProperty(base::ByteCursor& at, std::span<const std::uint8_t>& name, std::uint32_t& type_word,
                         FieldValue& value) const;
   DsResult EndOfList();
   DsResult FinishMetadata();
-  DsResult BuildSlots(Table& table, std::size_t& total_slots);
-  DsResult CheckRowCount() const;
-  DsResult ReadItem(base::ByteCursor& at, Table& table, FieldValue& value, DsSlotState& state,
-                    std::uint8_t& status) const;
+  DsResult BuildSlots(Table& table, std::size_t& total_slots) const;
+  DsResult CheckRowCount(const base::ByteCursor& at, std::uint32_t row_count) const;
+  void StartRows();
+  DsResult ReadItem(base::ByteCursor& at, const Table& table, FieldValue& value, DsSlotState& state,
+                    std::span<const std::uint8_t>& flags) const;
   void CompleteRows();
   void ReleasePacket();
 
   std::uint32_t refs_ = 1;
   base::ByteCursor cursor_;
+  bool released_ = false;  // the last row is read: the packet's bytes are let go
   std::size_t released_position_ = 0;
   DsPacketHeader header_;
   bool bound_ = false;
