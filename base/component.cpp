@@ -4,14 +4,12 @@
 
 namespace base {
 
-namespace {
 bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
            return lower(x) == lower(y);
          });
 }
-}  // namespace
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_) owner_->InsertComponent(this);
@@ -36,7 +34,9 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-void TComponent::InsertComponent(TComponent* component) { components_.push_back(component); }
+void TComponent::InsertComponent(TComponent* component) {
+  components_.push_back(component);
+}
 
 void TComponent::RemoveComponent(TComponent* component) {
   components_.erase(std::remove(components_.begin(), components_.end(), component), components_.end());

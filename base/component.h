@@ -9,21 +9,24 @@
 #pragma once
 
 #include <memory>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "base/persistent.h"
 
 namespace base {
 
-class TComponent {
+// True when `a` and `b` are equal without regard to ASCII case: how component,
+// class, property and method names are compared.
+bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+class TComponent : public TPersistent {
  public:
   // `owner` may be null (the application object has no owner). The owner
   // takes ownership: create owned components with `new` and do not delete them.
   explicit TComponent(TComponent* owner);
   virtual ~TComponent();
-
-  TComponent(const TComponent&) = delete;
-  TComponent& operator=(const TComponent&) = delete;
 
   const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }
@@ -34,11 +37,20 @@ class TComponent {
   TComponent* FindComponent(std::string_view name) const;
 
   // The class name as the class registry knows it ("TMemo").
-  virtual const char* ClassName() const { return "TComponent"; }
+  const char* ClassName() const override { return "TComponent"; }
 
   // Called once after the whole window description has been read and every
   // reference resolved, in the order the components were read.
   virtual void Loaded() {}
+
+  // Hooks of the stream reader. A component read from a nested record is told
+  // the component of the enclosing record (a control takes it as its parent
+  // window; the default ignores it), before its properties are read.
+  virtual void SetParentComponent(TComponent* /*parent*/) {}
+  // A record that asks for a child position: after `child` (whose parent
+  // component is this one) has been read, it moves to `position` among this
+  // component's children. The default keeps the order of reading.
+  virtual void SetChildOrder(TComponent* /*child*/, int /*position*/) {}
 
  private:
   void InsertComponent(TComponent* component);
