@@ -10,6 +10,7 @@
 // names and on every pair of single characters.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ class Collation {
   // A byte string whose order under plain byte comparison (shorter first on a
   // common prefix) is exactly the order of Compare for the same mode.
   virtual std::string SortKey(std::string_view text, CaseMode mode) const = 0;
+
+  // Whether `locale` (a Windows locale identifier) is installed, so that a
+  // table may take it as its locale. The portable word sort knows Russian
+  // (0x0419) only.
+  virtual bool IsInstalledLocale(uint32_t locale) const { return locale == 0x0419; }
 };
 
 // Orders two sort keys as Compare orders their texts. Returns -1, 0 or 1.

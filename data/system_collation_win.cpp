@@ -32,7 +32,9 @@ class WideText {
   int length_ = 0;
 };
 
-DWORD FlagsFor(CaseMode mode) { return mode == CaseMode::kInsensitive ? NORM_IGNORECASE : 0; }
+DWORD FlagsFor(CaseMode mode) {
+  return mode == CaseMode::kInsensitive ? NORM_IGNORECASE : 0;
+}
 
 }  // namespace
 
@@ -55,6 +57,10 @@ std::string SystemCollation::SortKey(std::string_view text, CaseMode mode) const
   // "shorter first" sees the levels only.
   while (!key.empty() && key.back() == '\0') key.pop_back();
   return key;
+}
+
+bool SystemCollation::IsInstalledLocale(uint32_t locale) const {
+  return locale != 0 && IsValidLocale(locale, LCID_INSTALLED) != FALSE;
 }
 
 }  // namespace data

@@ -1,0 +1,142 @@
+// TCustomClientDataSet: a read-only in-memory table over one row store
+// (IDSBase) and one cursor (IDSCursor): field definitions, field objects, an
+// order chosen by IndexFieldNames or IndexName, the current record and the
+// exact-key search SeekKey.
+//
+// Creating and opening a table in code:
+//
+//   data::TClientDataSet table(owner);           // or with a Collation*
+//   table.SetName("daTel");
+//   table.SetData(packet_bytes);                 // the Data payload
+//   table.SetIndexFieldNames("TEL");             // stored until open
+//   table.SetReadOnly(true);
+//   table.Open();                                // or SetStreamedActive(true) + Loaded()
+//   table.FieldByName("TEL")->AsInteger();
+//   table.SeekKey({int64_t{12345}});             // true: the current record moved
+//
+// Errors: EDatabaseError "name: message" for the table's own failures;
+// EDBClient (carrying the code) when the row store refuses the packet or an
+// operation; field range errors carry no table name. A failed operation
+// leaves the order, the current record and the rows as they were.
+//
+// Orders: writing IndexFieldNames (field-names mode) or IndexName
+// (index-name mode) on an open table settles pending edits
+// (deCheckBrowseMode), and when text or mode differ from the stored ones
+// resolves the new order, rebuilds the temporary sort index if the
+// descriptor differs from the one in use, keeps the current record, refills
+// and sends deDataSetChange. Nothing is cached: every change of descriptor
+// sorts all rows again.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/collation.h"
+#include "data/data_set.h"
+#include "data/ds_base.h"
+#include "data/ds_cursor.h"
+#include "data/field_def.h"
+#include "data/index_def.h"
+#include "data/variant.h"
+
+namespace data {
+
+class TCustomClientDataSet : public TDataSet {
+ public:
+  // `collation` orders the table's text (null: DefaultCollation()); it must
+  // outlive the table.
+  explicit TCustomClientDataSet(base::TComponent* owner, const Collation* collation = nullptr);
+  ~TCustomClientDataSet() override;
+  const char* ClassName() const override { return "TCustomClientDataSet"; }
+
+  // The packet bytes (the Data payload) loaded when the table opens.
+  void SetData(std::string packet) { packet_ = std::move(packet); }
+  const std::string& Data() const { return packet_; }
+
+  // The stored Active property of a window description: the table opens in
+  // Loaded(), once the whole description has been read.
+  void SetStreamedActive(bool active) { streamed_active_ = active; }
+  void Loaded() override;
+
+  const TFieldDefs& FieldDefs() const { return field_defs_; }
+  TIndexDefs& IndexDefs() { return index_defs_; }
+  const TIndexDefs& IndexDefs() const { return index_defs_; }
+
+  // The text while in field-names mode, else "".
+  std::string IndexFieldNames() const { return field_names_mode_ ? index_text_ : std::string(); }
+  void SetIndexFieldNames(std::string names);
+  // The name while in index-name mode, else "".
+  std::string IndexName() const { return field_names_mode_ ? std::string() : index_text_; }
+  void SetIndexName(std::string name);
+
+  bool ReadOnly() const { return read_only_; }
+  void SetReadOnly(bool read_only);
+
+  // Options recorded from the packet's DISABLE_EDITS, DISABLE_INSERTS,
+  // DISABLE_DELETES and NO_RESET_CALL table properties.
+  enum Option : uint8_t { kDisableEdits = 1, kDisableInserts = 2, kDisableDeletes = 4, kNoResetCall = 8 };
+  uint8_t PacketOptions() const { return packet_options_; }
+
+  // Exact search of the current order for `values` (one per leading key
+  // field, at least one). True: found, the first equal entry is the current
+  // record, buffers refilled, deDataSetChange sent. False: nothing moved.
+  // Fails with "No index currently active" on an order without key fields,
+  // "Field index out of range" for more values than key fields, a field's
+  // range or conversion error for a value it cannot take.
+  bool SeekKey(const std::vector<Variant>& values);
+
+  // The record number (1-based, in packet order) of the current record, 0 when none.
+  uint32_t CurrentRecord() const { return current_record_; }
+  // Rows in the current order.
+  uint32_t RecordCount() const;
+  // The column numbers of the current order's key fields.
+  const std::vector<uint32_t>& KeyFields() const { return key_fields_; }
+
+  // The engine underneath (null while closed), for the record window and tests.
+  IDSBase* RowStore() const { return store_.get(); }
+  IDSCursor* Cursor() const { return cursor_.get(); }
+  const Collation& collation() const { return collation_; }
+
+  bool GetFieldData(const TField& field, FieldData& out) const override;
+  void SetFieldData(TField& field, const KeyValue& value) override;
+
+ protected:
+  void InternalOpen() override;
+  void InternalClose() override;
+  void Resync(ResyncMode mode) override;
+
+ private:
+  void SetIndex(std::string text, bool field_names_mode);
+  // Resolves the stored order and makes it the cursor's (steps shared by
+  // open and an order change); restores the cursor onto the current record.
+  void ApplyOrder();
+  IndexDescriptor FieldNamesDescriptor() const;
+  IndexDescriptor IndexDefDescriptor(const TIndexDef& def) const;
+  void BindFields();
+  [[noreturn]] void EngineError(DsResult code) const;
+  void Check(DsResult code) const {
+    if (code != kDsOk) EngineError(code);
+  }
+
+  const Collation& collation_;
+  std::string packet_;
+  bool streamed_active_ = false;
+  TFieldDefs field_defs_;
+  TIndexDefs index_defs_;
+  std::string index_text_;
+  bool field_names_mode_ = false;
+  bool read_only_ = false;
+  uint8_t packet_options_ = 0;
+  std::unique_ptr<IDSBase> store_;
+  std::unique_ptr<IDSCursor> cursor_;
+  std::vector<FieldDescriptor> descriptors_;
+  std::vector<TField*> default_fields_;  // created by the table at open, destroyed at close
+  std::vector<uint32_t> key_fields_;
+  std::vector<KeyValue> key_buffer_;  // by column (index 0 unused)
+  uint32_t current_record_ = 0;
+};
+
+}  // namespace data

@@ -1,0 +1,862 @@
+#include "data/ds_base.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <limits>
+#include <new>
+
+#include "data/field_def.h"
+#include "data/field_type.h"
+#include "data/order_sort.h"
+
+namespace data {
+
+// ---------------------------------------------------------------------------
+// Contents: the table state, value access, the packet loader, key comparison,
+// orders, the public operations.
+
+namespace {
+
+enum class CompareKind { kNone, kSigned, kUnsigned, kFloat, kCollated, kBytes };
+
+CompareKind KindOf(const FieldDescriptor& d) {
+  switch (d.logical_type) {
+    case logical::kInt8:
+    case logical::kInt16:
+    case logical::kInt32:
+    case logical::kInt64:
+    case logical::kDate:
+    case logical::kTime:
+    case logical::kBoolean8:
+    case logical::kBoolean16:
+    case logical::kBoolean32:
+      return CompareKind::kSigned;
+    case logical::kUInt8:
+    case logical::kUInt16:
+    case logical::kUInt32:
+    case logical::kUInt64:
+      return CompareKind::kUnsigned;
+    case logical::kFloat:
+    case logical::kTimestamp:
+      return CompareKind::kFloat;
+    case logical::kString:
+      return CompareKind::kCollated;
+    case logical::kAdt:
+      return CompareKind::kNone;
+    default:
+      return CompareKind::kBytes;
+  }
+}
+
+// Columns whose values go to the text area: every class read like text.
+bool IsTextClass(uint32_t type_word) {
+  using namespace packet;
+  switch (TypeClassOf(type_word)) {
+    case kClassSigned:
+    case kClassUnsigned:
+    case kClassBoolean:
+    case kClassFloat:
+    case kClassBcd:
+    case kClassDate:
+    case kClassTime:
+    case kClassTimestamp:
+    case kClassAdt:
+    case kClassArray:
+    case kClassNested:
+    case kClassSqlTimestamp:
+    case kClassFmtBcd:
+      return false;
+    default:
+      return true;
+  }
+}
+
+int64_t SignedValue(std::span<const uint8_t> bytes) {
+  uint64_t v = 0;
+  for (size_t i = 0; i < bytes.size() && i < 8; ++i) v |= uint64_t{bytes[i]} << (8 * i);
+  const size_t n = std::min<size_t>(bytes.size(), 8);
+  if (n > 0 && n < 8 && (bytes[n - 1] & 0x80)) v |= ~uint64_t{0} << (8 * n);
+  return static_cast<int64_t>(v);
+}
+uint64_t UnsignedValue(std::span<const uint8_t> bytes) {
+  uint64_t v = 0;
+  for (size_t i = 0; i < bytes.size() && i < 8; ++i) v |= uint64_t{bytes[i]} << (8 * i);
+  return v;
+}
+double FloatValue(std::span<const uint8_t> bytes) {
+  double d = 0;
+  if (bytes.size() == sizeof d) std::memcpy(&d, bytes.data(), sizeof d);
+  return d;
+}
+template <typename T>
+int Three(T a, T b) {
+  return a < b ? -1 : (b < a ? 1 : 0);
+}
+int CompareBytes(std::string_view a, std::string_view b) {
+  const int c = a.compare(b);
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+uint32_t ReadU32(const uint8_t* p) {
+  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+void WriteU32(uint8_t* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// Numeric property values: unsigned 16-bit for width 2, else 32-bit.
+uint32_t NumericValue(uint32_t type_word, std::span<const uint8_t> value) {
+  if (packet::WidthOf(type_word) == 2 && value.size() >= 2)
+    return uint32_t{value[0]} | uint32_t{value[1]} << 8;
+  if (value.size() >= 4) return ReadU32(value.data());
+  if (value.size() >= 2) return uint32_t{value[0]} | uint32_t{value[1]} << 8;
+  return value.empty() ? 0 : value[0];
+}
+
+// The elements of an array property value (a 4-byte count, then elements of
+// the type word's width), as numbers.
+bool ArrayElements(uint32_t type_word, std::span<const uint8_t> value, std::vector<uint32_t>& out) {
+  if ((type_word & packet::kArray) == 0 || value.size() < 4) return false;
+  const uint32_t width = packet::WidthOf(type_word);
+  if (width != 1 && width != 2 && width != 4) return false;
+  const uint32_t count = ReadU32(value.data());
+  if (count > (value.size() - 4) / width) return false;
+  out.clear();
+  for (uint32_t i = 0; i < count; ++i)
+    out.push_back(static_cast<uint32_t>(UnsignedValue(value.subspan(4 + size_t{i} * width, width))));
+  return true;
+}
+
+std::string_view AsTextExact(std::span<const uint8_t> bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// A text property value without its terminating zero bytes.
+std::string_view AsText(std::span<const uint8_t> bytes) {
+  std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  while (!text.empty() && text.back() == '\0') text.remove_suffix(1);
+  return text;
+}
+
+// The property names the store knows, numbered as the engine numbers them.
+enum PropertyId {
+  kPropOther = 0,
+  kUniqueKey = 1,
+  kDefaultOrder = 2,
+  kChangeLog = 3,
+  kDatasetContext = 6,
+  kDatasetDelta = 7,
+  kReadOnly = 8,
+  kSubtype = 9,
+  kDecimals = 10,
+  kWidth = 11,
+  kLcid = 12,
+  kBdeDomainX = 13,
+  kBdeRecordX = 14,
+  kBdeDefaultX = 15,
+  kAutoIncValue = 16,
+  kElements = 17,
+  kTableName = 18,
+  kMdFieldLinks = 19,
+  kTypeName = 20,
+  kUpdateMode = 21,
+  kMdSemantics = 22,
+  kCalculated = 23,
+  kBdeDomainCl = 24,
+  kBdeRecordCl = 25,
+  kBdeDefaultCl = 26,
+  kDelta = 27,
+  kPrimaryKey = 28,
+  kDisableDeletes = 31,
+  kDisableInserts = 32,
+  kDisableEdits = 33,
+};
+
+PropertyId IdOf(std::string_view name) {
+  static constexpr std::array<const char*, 33> kNames = {
+      "UNIQUE_KEY",      "DEFAULT_ORDER",   "CHANGE_LOG",   "SERVER_COL",   "CONSTRAINTS", "DATASET_CONTEXT",
+      "DATASET_DELTA",   "READONLY",        "SUBTYPE",      "DECIMALS",     "WIDTH",       "LCID",
+      "BDEDOMAIN_X",     "BDERECORD_X",     "BDEDEFAULT_X", "AUTOINCVALUE", "ELEMENTS",    "TABLENAME",
+      "MD_FIELDLINKS",   "TYPENAME",        "UPDATEMODE",   "MD_SEMANTICS", "CALCULATED",  "BDEDOMAIN_CL",
+      "BDERECORD_CL",    "BDEDEFAULT_CL",   "DELTA",        "PRIMARY_KEY",  "MINVALUE",    "MAXVALUE",
+      "DISABLE_DELETES", "DISABLE_INSERTS", "DISABLE_EDITS"};
+  for (size_t i = 0; i < kNames.size(); ++i) {
+    if (SameName(kNames[i], name)) return static_cast<PropertyId>(i + 1);
+  }
+  return kPropOther;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The table state: everything a load builds, swapped in only on success.
+
+struct IDSBase::Table {
+  std::vector<FieldDescriptor> fields;
+  uint32_t record_size = 0;
+  std::vector<uint8_t> rows;  // record_size bytes per row
+  std::vector<uint8_t> status;
+  std::vector<uint8_t> text;  // values of text columns
+  uint32_t live = 0;
+  uint32_t locale = 0;
+  bool delta = false;
+  bool read_only = false;
+  bool disable_deletes = false, disable_inserts = false, disable_edits = false;
+  uint32_t update_mode = 0;
+  uint32_t semantics = 0;
+  int64_t next_autoinc = 0;
+  std::vector<KeptProperty> kept;
+  std::vector<std::string> constraints;
+  std::vector<uint32_t> change_log;
+  std::vector<uint32_t> field_links;
+  std::vector<IndexDescriptor> packet_orders;  // DEFAULT_ORDER, UNIQUE_KEY, PRIMARY_KEY
+
+  uint32_t RowCount() const { return static_cast<uint32_t>(status.size()); }
+  const uint8_t* Row(uint32_t record) const { return rows.data() + size_t{record - 1} * record_size; }
+
+  // The value of a field in a row, as a view into the store.
+  FieldData::State View(uint32_t record, const FieldDescriptor& f, std::span<const uint8_t>& bytes,
+                        int32_t& length) const {
+    const uint8_t* slot = Row(record) + f.offset;
+    const auto state = static_cast<FieldData::State>(slot[0]);
+    bytes = {};
+    length = 0;
+    if (state != FieldData::State::kValue) return state;
+    if (f.text) {
+      const uint32_t at = ReadU32(slot + 1);
+      length = static_cast<int32_t>(ReadU32(slot + 5));
+      if (length > 0) bytes = std::span<const uint8_t>(text).subspan(at, static_cast<size_t>(length));
+    } else {
+      bytes = std::span<const uint8_t>(slot + 1, f.value_size);
+      length = static_cast<int32_t>(f.value_size);
+    }
+    return state;
+  }
+};
+
+// ---------------------------------------------------------------------------
+// The loader: reads one packet through the reader into a Table.
+
+class IDSBase::Loader {
+ public:
+  Loader(TDATAPACKET_READ& reader, Table& table, const Collation& collation)
+      : reader_(reader), t_(table), collation_(collation) {}
+
+  DsResult Metadata() {
+    const DsPacketHeader& header = reader_.Header();
+    if ((header.attributes & packet::kHasMetadata) == 0) return kDsNoMetadata;
+    DSColumnDesc column;
+    for (;;) {
+      const DsResult r = reader_.GetNextColumnDesc(&column);
+      if (r == kDsEnd) break;
+      if (r != kDsOk) return r;
+      if (const DsResult c = AddColumn(column)) return c;
+      if (const DsResult p = Properties(static_cast<uint32_t>(t_.fields.size()))) return p;
+    }
+    if (t_.fields.empty()) return kDsBadPacket;
+    if (const DsResult p = Properties(0)) return p;
+    if (!reader_.MetadataDone()) return kDsBadCall;
+    Layout();
+    return kDsOk;
+  }
+
+  // Reads rows until the reader's end; each complete row is committed.
+  DsResult Rows() {
+    const uint64_t expected = uint64_t{reader_.Header().row_count};
+    const uint64_t room = expected >= 2147483647u ? 100 : expected + 25;
+    if (t_.record_size > 0 && room > (uint64_t{SIZE_MAX} / 2) / t_.record_size) return kDsOutOfMemory;
+    try {
+      t_.status.reserve(t_.status.size() + room);
+      t_.rows.reserve(t_.rows.size() + room * t_.record_size);
+    } catch (const std::bad_alloc&) {
+      return kDsOutOfMemory;
+    }
+    for (;;) {
+      uint8_t status = 0;
+      uint32_t size = 1;
+      DsSlotState state = DsSlotState::kValue;
+      DsResult r = reader_.GetNextField(&size, &status, &state);
+      if (r == kDsEnd) return kDsOk;
+      if (r != kDsOk) return r;
+      const size_t row_start = t_.rows.size();
+      const size_t text_start = t_.text.size();
+      t_.rows.resize(row_start + t_.record_size, 0);
+      for (const FieldDescriptor& f : t_.fields) {
+        r = Value(f, t_.rows.data() + row_start + f.offset);
+        if (r != kDsOk) {
+          t_.rows.resize(row_start);
+          t_.text.resize(text_start);
+          return r;
+        }
+      }
+      t_.status.push_back(status);
+      if (t_.delta || (status & 0x23) == 0) ++t_.live;
+    }
+  }
+
+ private:
+  DsResult AddColumn(const DSColumnDesc& column) {
+    const uint32_t type_class = packet::TypeClassOf(column.type_word);
+    if ((column.type_word & packet::kArray) || type_class == packet::kClassArray ||
+        type_class == packet::kClassNested)
+      return kDsUnsupportedType;
+    FieldDescriptor d;
+    d.name = std::string(column.name.data(), strnlen(column.name.data(), column.name.size()));
+    d.type_word = column.type_word;
+    d.logical_type = LogicalTypeOf(column.type_word);
+    d.attributes = column.attributes;
+    d.text = IsTextClass(column.type_word);
+    const bool varying = (column.type_word & packet::kVarying) != 0;
+    d.length = varying ? 0 : packet::WidthOf(column.type_word);
+    if (type_class == packet::kClassAdt) d.units1 = static_cast<int32_t>(packet::WidthOf(column.type_word));
+    if (!d.text) {
+      const auto codec = MakeFieldCodec(column.type_word);
+      if (!codec) return kDsUnsupportedType;
+      d.value_size = static_cast<uint32_t>(codec->FixedSize());
+    } else {
+      d.value_size = 8;  // text-area offset and length
+    }
+    t_.fields.push_back(std::move(d));
+    return kDsOk;
+  }
+
+  // Reads one property list (column > 0: that column's; 0: the table's).
+  DsResult Properties(uint32_t column) {
+    for (;;) {
+      DsPropertyName name{};
+      uint32_t type_word = 0;
+      uint32_t size = static_cast<uint32_t>(small_.size());
+      uint8_t* buffer = small_.data();
+      DsResult r = reader_.GetNextOptParameter(&name, &type_word, &size, buffer);
+      if (r == kDsBufferTooSmall && size > small_.size()) {
+        try {
+          if (large_.size() < size) large_.resize(size);
+        } catch (const std::bad_alloc&) {
+          return kDsOutOfMemory;
+        }
+        buffer = large_.data();
+        r = reader_.GetNextOptParameter(&name, &type_word, &size, buffer);
+      }
+      if (r == kDsEnd) return kDsOk;
+      // An unsupported property is not consumed: end this list here; the
+      // reader refuses the next request, which fails the load.
+      if (r == kDsUnsupportedType) return kDsOk;
+      if (r != kDsOk) return r;
+      const std::string_view property_name(name.data(), strnlen(name.data(), name.size()));
+      const std::span<const uint8_t> value(buffer, size);
+      r = column > 0 ? ColumnProperty(column, property_name, type_word, value)
+                     : TableProperty(property_name, type_word, value);
+      if (r != kDsOk) return r;
+    }
+  }
+
+  void Keep(uint32_t column, std::string_view name, uint32_t type_word, std::span<const uint8_t> value,
+            uint32_t flags) {
+    KeptProperty p;
+    p.name = std::string(name);
+    p.column = column;
+    p.type_word = type_word;
+    p.length = static_cast<uint32_t>(value.size());
+    p.value.assign(reinterpret_cast<const char*>(value.data()), value.size());
+    p.flags = flags | ((type_word & packet::kPropertyFlag) ? 5u : 0u);
+    t_.kept.push_back(std::move(p));
+  }
+
+  DsResult ColumnProperty(uint32_t column, std::string_view name, uint32_t type_word,
+                          std::span<const uint8_t> value) {
+    FieldDescriptor& d = t_.fields[column - 1];
+    const auto number = static_cast<int32_t>(NumericValue(type_word, value));
+    switch (IdOf(name)) {
+      case kSubtype: {
+        if (packet::TypeClassOf(type_word) != packet::kClassString) return kDsBufferTooSmall;
+        d.subtype = SubtypeCode(AsText(value));
+        if (d.subtype == subtype::kAutoinc) d.attributes |= faReadonly;
+        if (d.subtype == subtype::kUnknownName) Keep(column, name, type_word, value, 5);
+        return kDsOk;
+      }
+      case kDecimals:
+        d.units2 = number;
+        return kDsOk;
+      case kWidth:
+      case kElements:
+        d.units1 = number;
+        return kDsOk;
+      case kCalculated:
+        d.calculated = number != 0;
+        return kDsOk;
+      case kTypeName:
+        Keep(column, name, type_word, value, 5);
+        return kDsOk;
+      default:
+        Keep(column, name, type_word, value, 0);
+        return kDsOk;
+    }
+  }
+
+  DsResult TableProperty(std::string_view name, uint32_t type_word, std::span<const uint8_t> value) {
+    const uint32_t number = NumericValue(type_word, value);
+    std::vector<uint32_t> elements;
+    const PropertyId id = IdOf(name);
+    switch (id) {
+      case kUniqueKey:
+      case kPrimaryKey:
+      case kDefaultOrder: {
+        if (!ArrayElements(type_word, value, elements)) return kDsBufferTooSmall;
+        IndexDescriptor index;
+        index.name = id == kUniqueKey ? "UNIQUE_KEY" : id == kPrimaryKey ? "PRIMARY_KEY" : kDefaultOrderName;
+        index.unique = id != kDefaultOrder;
+        index.primary = id == kPrimaryKey;
+        for (uint32_t e : elements) {
+          if (index.fields.size() == IndexDescriptor::kMaxFields) break;
+          index.fields.push_back({e & 0x3FFF, (e & 0x8000) != 0, (e & 0x4000) != 0});
+        }
+        t_.packet_orders.push_back(std::move(index));
+        break;
+      }
+      case kChangeLog:
+        if (packet::WidthOf(type_word) != 4 || !ArrayElements(type_word, value, elements))
+          return kDsBufferTooSmall;
+        t_.change_log.assign(elements.begin(),
+                             elements.end() - static_cast<std::ptrdiff_t>(elements.size() % 3));
+        return kDsOk;  // consumed
+      case kDatasetContext:
+      case kTableName:
+      case kUpdateMode:
+        if (id == kUpdateMode) t_.update_mode = number;
+        Keep(0, name, type_word, value, 5);
+        return kDsOk;
+      case kDatasetDelta:
+      case kDelta:
+        t_.delta = true;
+        Keep(0, name, type_word, value, 1);
+        return kDsOk;
+      case kReadOnly:
+        t_.read_only = number != 0;
+        Keep(0, name, type_word, value, 1);
+        return kDsOk;
+      case kLcid:
+        t_.locale = collation_.IsInstalledLocale(number) ? number : 0;
+        Keep(0, name, type_word, value, 1);
+        return kDsOk;
+      case kBdeDomainX:
+      case kBdeRecordX:
+      case kBdeDefaultX:
+        t_.constraints.emplace_back(AsText(value));
+        break;
+      case kBdeDomainCl:
+      case kBdeRecordCl:
+      case kBdeDefaultCl:
+        t_.constraints.emplace_back(AsText(value));
+        return kDsOk;  // consumed
+      case kAutoIncValue:
+        t_.next_autoinc = number;
+        return kDsOk;  // consumed
+      case kMdFieldLinks:
+        if (ArrayElements(type_word, value, elements)) t_.field_links = elements;
+        return kDsOk;  // consumed
+      case kMdSemantics:
+        t_.semantics = number & 0x7;
+        break;
+      case kDisableDeletes:
+        t_.disable_deletes = number != 0;
+        break;
+      case kDisableInserts:
+        t_.disable_inserts = number != 0;
+        break;
+      case kDisableEdits:
+        t_.disable_edits = number != 0;
+        break;
+      default:
+        break;
+    }
+    Keep(0, name, type_word, value, 0);
+    return kDsOk;
+  }
+
+  // Places each field in the row: a state byte, then its value.
+  void Layout() {
+    uint32_t offset = 0;
+    for (FieldDescriptor& f : t_.fields) {
+      f.offset = offset;
+      offset += 1 + f.value_size;
+    }
+    t_.record_size = offset;
+  }
+
+  // Reads one row item into its slot.
+  DsResult Value(const FieldDescriptor& f, uint8_t* slot) {
+    DsSlotState state = DsSlotState::kValue;
+    uint32_t size = 0;
+    DsResult r;
+    if (!f.text) {
+      size = f.value_size;
+      std::array<uint8_t, 1> none{};
+      r = reader_.GetNextField(&size, f.value_size > 0 ? slot + 1 : none.data(), &state);
+      if (f.value_size == 0 && r == kDsBufferTooSmall) {
+        // A value of no bytes (an ADT slot): the reader wants a non-zero capacity.
+        size = 1;
+        r = reader_.GetNextField(&size, none.data(), &state);
+      }
+      if (r == kDsNullValue || (r == kDsOk && state != DsSlotState::kValue)) {
+        slot[0] = static_cast<uint8_t>(state == DsSlotState::kNotChanged ? FieldData::State::kNotChanged
+                                                                         : FieldData::State::kNull);
+        return kDsOk;
+      }
+      if (r != kDsOk) return r;
+      if (size != f.value_size) return kDsBadPacket;
+      slot[0] = 0;
+      return kDsOk;
+    }
+    size = static_cast<uint32_t>(small_.size());
+    uint8_t* buffer = small_.data();
+    r = reader_.GetNextField(&size, buffer, &state);
+    if (r == kDsBufferTooSmall) {
+      uint32_t needed = 0;
+      if (const DsResult p = reader_.PeekFieldSize(&needed)) return p;
+      try {
+        if (large_.size() < needed) large_.resize(needed);
+      } catch (const std::bad_alloc&) {
+        return kDsOutOfMemory;
+      }
+      size = needed;
+      buffer = large_.data();
+      r = reader_.GetNextField(&size, buffer, &state);
+    }
+    if (r == kDsNullValue || (r == kDsOk && state != DsSlotState::kValue)) {
+      slot[0] = static_cast<uint8_t>(state == DsSlotState::kNotChanged ? FieldData::State::kNotChanged
+                                                                       : FieldData::State::kNull);
+      return kDsOk;
+    }
+    if (r != kDsOk) return r;
+    int32_t length = static_cast<int32_t>(size);
+    if (length > 0 && f.logical_type != logical::kBlob && f.units1 > 0 && length > f.units1)
+      length = f.units1;
+    if (length > 0 && t_.text.size() > UINT32_MAX - static_cast<uint32_t>(length)) return kDsOutOfMemory;
+    const auto at = static_cast<uint32_t>(t_.text.size());
+    if (length > 0) {
+      try {
+        t_.text.insert(t_.text.end(), buffer, buffer + length);
+      } catch (const std::bad_alloc&) {
+        return kDsOutOfMemory;
+      }
+    }
+    slot[0] = 0;
+    WriteU32(slot + 1, at);
+    WriteU32(slot + 5, static_cast<uint32_t>(length));  // a negative blob length is kept as it is
+    return kDsOk;
+  }
+
+  TDATAPACKET_READ& reader_;
+  Table& t_;
+  const Collation& collation_;
+  std::array<uint8_t, 128> small_{};
+  std::vector<uint8_t> large_;
+};
+
+// ---------------------------------------------------------------------------
+// The store.
+
+IDSBase::IDSBase(const Collation& collation) : collation_(collation) {}
+IDSBase::~IDSBase() = default;
+
+DsResult IDSBase::AppendData(std::span<const uint8_t> packet, bool last) {
+  (void)last;  // the reader is kept either way, so a later packet can still be appended
+  std::lock_guard lock(mutex_);
+  try {
+    if (!table_) {
+      if (packet.empty()) return kDsBadCall;
+      DsRef<DSEXTRACT> reader = DSEXTRACT::Create();
+      if (const DsResult r = reader->Init(packet)) return r;
+      auto table = std::make_unique<Table>();
+      Loader loader(*reader.get(), *table, collation_);
+      if (const DsResult r = loader.Metadata()) return r;
+      if (const DsResult r = loader.Rows()) return r;
+      table_ = std::move(table);
+      reader_ = std::move(reader);
+      indexes_.clear();
+      RebuildOrdersLocked();
+      return kDsOk;
+    }
+    if (!reader_) return kDsNoReader;
+    if (const DsResult r = reader_->InitAppend(packet)) return r;
+    Loader loader(*reader_.get(), *table_, collation_);
+    const DsResult r = loader.Rows();
+    RebuildOrdersLocked();
+    return r;
+  } catch (const std::bad_alloc&) {
+    return kDsOutOfMemory;
+  }
+}
+
+void IDSBase::RebuildOrdersLocked() {
+  if (indexes_.empty()) {
+    auto order = std::make_unique<Index>();
+    order->descriptor.name = kDefaultOrderName;
+    indexes_.push_back(std::move(order));
+    for (const IndexDescriptor& packet_order : table_->packet_orders) {
+      if (packet_order.name == kDefaultOrderName) {
+        indexes_[0]->descriptor = packet_order;
+      } else if (!FindIndexLocked(packet_order.name)) {
+        auto index = std::make_unique<Index>();
+        index->descriptor = packet_order;
+        indexes_.push_back(std::move(index));
+      }
+    }
+  }
+  for (auto& index : indexes_) {
+    if (BuildOrderLocked(*index) == kDsOk) continue;
+    // A packet order over a column that does not exist: kept in record order.
+    index->descriptor.fields.clear();
+    BuildOrderLocked(*index);
+  }
+}
+
+std::vector<FieldDescriptor> IDSBase::FieldDescriptors() const {
+  std::lock_guard lock(mutex_);
+  return table_ ? table_->fields : std::vector<FieldDescriptor>{};
+}
+uint32_t IDSBase::RecordCount() const {
+  std::lock_guard lock(mutex_);
+  return table_ ? table_->RowCount() : 0;
+}
+uint32_t IDSBase::LiveRowCount() const {
+  std::lock_guard lock(mutex_);
+  return table_ ? table_->live : 0;
+}
+uint32_t IDSBase::Locale() const {
+  std::lock_guard lock(mutex_);
+  return table_ ? table_->locale : 0;
+}
+bool IDSBase::IsDeltaTable() const {
+  std::lock_guard lock(mutex_);
+  return table_ && table_->delta;
+}
+uint8_t IDSBase::RowStatus(uint32_t record) const {
+  std::lock_guard lock(mutex_);
+  if (!table_ || record == 0 || record > table_->RowCount()) return 0;
+  return table_->status[record - 1];
+}
+std::vector<KeptProperty> IDSBase::KeptProperties() const {
+  std::lock_guard lock(mutex_);
+  return table_ ? table_->kept : std::vector<KeptProperty>{};
+}
+bool IDSBase::FindProperty(std::string_view name, uint32_t column, KeptProperty& out) const {
+  std::lock_guard lock(mutex_);
+  if (!table_) return false;
+  for (const KeptProperty& p : table_->kept) {
+    if (p.column == column && SameName(p.name, name)) {
+      out = p;
+      return true;
+    }
+  }
+  return false;
+}
+bool IDSBase::BoolProperty(std::string_view name) const {
+  KeptProperty p;
+  if (!FindProperty(name, 0, p)) return false;
+  return std::any_of(p.value.begin(), p.value.end(), [](char c) { return c != 0; });
+}
+void IDSBase::SetReadOnly(bool read_only) {
+  std::lock_guard lock(mutex_);
+  if (table_) table_->read_only = read_only;
+}
+bool IDSBase::ReadOnly() const {
+  std::lock_guard lock(mutex_);
+  return table_ && table_->read_only;
+}
+
+DsResult IDSBase::GetField(uint32_t record, uint32_t field_no, FieldData& out) const {
+  std::lock_guard lock(mutex_);
+  if (!table_ || record == 0 || record > table_->RowCount()) return kDsRecordNotFound;
+  if (field_no == 0 || field_no > table_->fields.size()) return kDsBadField;
+  std::span<const uint8_t> bytes;
+  out.state = table_->View(record, table_->fields[field_no - 1], bytes, out.length);
+  out.bytes.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  return kDsOk;
+}
+
+std::string IDSBase::GetErrorString(DsResult code) const {
+  switch (code) {
+    case kDsBof:
+      return "The cursor is before the first row";
+    case kDsKeyNotFound:
+      return "Key not found";
+    case kDsRecordNotFound:
+      return "Record not found";
+    case kDsNoSuchIndex:
+      return "Index not found";
+    case kDsBadField:
+      return "Field index out of range";
+    default:
+      return std::string(ResultMessage(code));
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Key comparison and orders.
+
+namespace {
+
+int CompareViews(const Collation& collation, const FieldDescriptor& f, const IndexKeyField& key,
+                 std::span<const uint8_t> a, std::span<const uint8_t> b) {
+  switch (KindOf(f)) {
+    case CompareKind::kSigned:
+      return Three(SignedValue(a), SignedValue(b));
+    case CompareKind::kUnsigned:
+      return Three(UnsignedValue(a), UnsignedValue(b));
+    case CompareKind::kFloat:
+      return Three(FloatValue(a), FloatValue(b));
+    case CompareKind::kCollated:
+      return collation.Compare(AsTextExact(a), AsTextExact(b),
+                               key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive);
+    case CompareKind::kBytes:
+      return CompareBytes(AsTextExact(a), AsTextExact(b));
+    case CompareKind::kNone:
+      return 0;
+  }
+  return 0;
+}
+
+}  // namespace
+
+const IDSBase::Index* IDSBase::FindIndexLocked(std::string_view name) const {
+  if (name.empty()) name = kDefaultOrderName;
+  for (const auto& index : indexes_) {
+    if (!index->temporary && collation_.Compare(index->descriptor.name, name, CaseMode::kSensitive) == 0)
+      return index.get();
+  }
+  return nullptr;
+}
+
+int IDSBase::CompareRecordsLocked(const Index& index, const std::vector<std::vector<std::string>>& sort_keys,
+                                  uint32_t a, uint32_t b) const {
+  const Table& t = *table_;
+  for (size_t k = 0; k < index.descriptor.fields.size(); ++k) {
+    const IndexKeyField& key = index.descriptor.fields[k];
+    const FieldDescriptor& f = t.fields[key.field_no - 1];
+    std::span<const uint8_t> va, vb;
+    int32_t la = 0, lb = 0;
+    const bool null_a = t.View(a, f, va, la) != FieldData::State::kValue;
+    const bool null_b = t.View(b, f, vb, lb) != FieldData::State::kValue;
+    int c;
+    if (null_a || null_b) {
+      c = null_a == null_b ? 0 : (null_a ? -1 : 1);
+    } else if (!sort_keys[k].empty()) {
+      c = CompareSortKeys(sort_keys[k][a], sort_keys[k][b]);
+    } else {
+      c = CompareViews(collation_, f, key, va, vb);
+    }
+    if (c != 0) return key.descending ? -c : c;
+  }
+  return 0;
+}
+
+int IDSBase::CompareKeyLocked(const Index& index, const std::vector<KeyValue>& key, size_t fields,
+                              uint32_t record) const {
+  const Table& t = *table_;
+  for (size_t k = 0; k < fields && k < index.descriptor.fields.size() && k < key.size(); ++k) {
+    const IndexKeyField& kf = index.descriptor.fields[k];
+    const FieldDescriptor& f = t.fields[kf.field_no - 1];
+    std::span<const uint8_t> v;
+    int32_t length = 0;
+    const bool null_row = t.View(record, f, v, length) != FieldData::State::kValue;
+    int c;
+    if (key[k].null || null_row) {
+      c = key[k].null == null_row ? 0 : (key[k].null ? -1 : 1);
+    } else {
+      switch (KindOf(f)) {
+        case CompareKind::kSigned:
+          c = Three(key[k].integer, SignedValue(v));
+          break;
+        case CompareKind::kUnsigned:
+          c = Three(static_cast<uint64_t>(key[k].integer), UnsignedValue(v));
+          break;
+        case CompareKind::kFloat:
+          c = Three(key[k].real, FloatValue(v));
+          break;
+        case CompareKind::kCollated:
+          c = collation_.Compare(key[k].text, AsTextExact(v),
+                                 kf.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive);
+          break;
+        case CompareKind::kBytes:
+          c = CompareBytes(key[k].text, AsTextExact(v));
+          break;
+        default:
+          c = 0;
+      }
+    }
+    if (c != 0) return kf.descending ? -c : c;
+  }
+  return 0;
+}
+
+DsResult IDSBase::BuildOrderLocked(Index& index) const {
+  const Table& t = *table_;
+  for (const IndexKeyField& key : index.descriptor.fields) {
+    if (key.field_no == 0 || key.field_no > t.fields.size()) return kDsBadField;
+  }
+  std::vector<uint32_t> order;
+  order.reserve(t.live);
+  for (uint32_t record = 1; record <= t.RowCount(); ++record) {
+    if (t.delta || (t.status[record - 1] & 0x23) == 0) order.push_back(record);
+  }
+  if (!index.descriptor.fields.empty() && order.size() > 1) {
+    // Text keys are compared through precomputed sort keys: the collation
+    // guarantees they order exactly as its Compare, and computing one key per
+    // row is much cheaper than converting both texts in every comparison.
+    std::vector<std::vector<std::string>> sort_keys(index.descriptor.fields.size());
+    for (size_t k = 0; k < index.descriptor.fields.size(); ++k) {
+      const IndexKeyField& key = index.descriptor.fields[k];
+      const FieldDescriptor& f = t.fields[key.field_no - 1];
+      if (KindOf(f) != CompareKind::kCollated) continue;
+      sort_keys[k].resize(size_t{t.RowCount()} + 1);
+      const CaseMode mode = key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive;
+      for (uint32_t record : order) {
+        std::span<const uint8_t> v;
+        int32_t length = 0;
+        if (t.View(record, f, v, length) == FieldData::State::kValue)
+          sort_keys[k][record] = collation_.SortKey(AsTextExact(v), mode);
+      }
+    }
+    SortOrder(order, [&](uint32_t a, uint32_t b) { return CompareRecordsLocked(index, sort_keys, a, b); });
+  }
+  index.order = std::move(order);
+  return kDsOk;
+}
+
+DsResult IDSBase::CreateIndex(const IndexDescriptor& descriptor) {
+  std::lock_guard lock(mutex_);
+  if (!table_) return kDsBadCall;
+  if (FindIndexLocked(descriptor.name)) return kDsOk;
+  auto index = std::make_unique<Index>();
+  index->descriptor = descriptor;
+  if (const DsResult r = BuildOrderLocked(*index)) return r;
+  indexes_.push_back(std::move(index));
+  return kDsOk;
+}
+
+DsResult IDSBase::BuildTemporaryIndex(const IndexDescriptor& descriptor) {
+  std::lock_guard lock(mutex_);
+  if (!table_) return kDsBadCall;
+  Index* temporary = nullptr;
+  for (auto& index : indexes_) {
+    if (index->temporary) temporary = index.get();
+  }
+  Index fresh;
+  fresh.descriptor = descriptor;
+  fresh.temporary = true;
+  if (const DsResult r = BuildOrderLocked(fresh)) return r;
+  if (temporary) {
+    *temporary = std::move(fresh);
+  } else {
+    indexes_.push_back(std::make_unique<Index>(std::move(fresh)));
+  }
+  return kDsOk;
+}
+
+bool IDSBase::HasIndex(std::string_view name) const {
+  std::lock_guard lock(mutex_);
+  return table_ && FindIndexLocked(name) != nullptr;
+}
+
+}  // namespace data

@@ -1,0 +1,164 @@
+// IDSBase: the row store of one table: field descriptors, rows, the table's
+// locale, kept properties and the built orders (indexes).
+//
+// Loading (AppendData): the first packet is read through the datapacket
+// reader (data/datapacket_reader.h): column descriptors become field
+// descriptors, column and table properties are applied or kept, then every
+// row is stored. A failed first load leaves the store empty, as if never
+// loaded; a failed append leaves the rows loaded before it. Further packets
+// go through the reader kept from the first one (InitAppend).
+//
+// Rows: record numbers from 1 in packet order. A row holds a status byte and
+// per field a state (value, null, not changed) and the value: fixed-size
+// values as they came (little-endian), byte-like values (text, bytes, blobs)
+// in the store's text area. A row whose status has 0x01, 0x02 or 0x20 is kept
+// but takes no place in any order, unless the table is a change table.
+//
+// Orders: "DEFAULT_ORDER" (record-number order, or the packet's own
+// definition) always exists; CreateIndex adds a named one; the temporary
+// sort index is the one slot rebuilt by each BuildTemporaryIndex. Orders are
+// built by the sort of data/order_sort.h with the key comparison below.
+//
+// Key comparison, per key field in order (the first unequal field decides):
+// null before any value; integers signed or unsigned by their type; floats as
+// doubles; text through the store's collation (case-insensitive when the key
+// field says so); other bytes in byte order; a descending field reverses its
+// result.
+//
+// Not handled: nested-table and array columns (refused with
+// kDsUnsupportedType when loading); the change log, constraints and nested
+// links are recorded, not acted on.
+//
+// Every public operation takes the store's mutex for its own duration and
+// never returns holding it. Operations return result codes and never throw
+// (out of memory is reported as kDsOutOfMemory).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/collation.h"
+#include "data/datapacket_reader.h"
+#include "data/field_descriptor.h"
+#include "data/index_descriptor.h"
+#include "data/result_codes.h"
+
+namespace data {
+
+// Codes of the row store and the cursor beyond the reader's.
+inline constexpr DsResult kDsBof = 0x2201;             // the cursor is before the first row
+inline constexpr DsResult kDsKeyNotFound = 0x2203;     // a key search found nothing
+inline constexpr DsResult kDsRecordNotFound = 0x2204;  // no row of that record number in the order
+inline constexpr DsResult kDsNoSuchIndex = 0x2205;     // no built order of that name
+inline constexpr DsResult kDsBadField = 0x2206;        // a field number that is not a column
+
+// One value of a row, as the facade reads it.
+struct FieldData {
+  enum class State : uint8_t { kValue = 0, kNull = 1, kNotChanged = 2 };
+  State state = State::kNull;
+  std::string bytes;   // fixed-size values little-endian; text as stored
+  int32_t length = 0;  // bytes.size(), or the negative length of an undelivered blob
+};
+
+// One searched key value (one per key field), typed by what it was set from.
+struct KeyValue {
+  bool null = true;
+  int64_t integer = 0;  // signed and unsigned integers, booleans, dates
+  double real = 0;      // floats
+  std::string text;     // text and bytes
+};
+
+// A property kept from the packet, for the facade to ask by name.
+struct KeptProperty {
+  std::string name;
+  uint32_t column = 0;  // 1-based column, 0 for the table
+  uint32_t type_word = 0;
+  uint32_t length = 0;
+  std::string value;
+  uint32_t flags = 0;
+};
+
+class IDSCursor;
+
+class IDSBase {
+ public:
+  // `collation` orders text and must outlive the store.
+  explicit IDSBase(const Collation& collation);
+  ~IDSBase();
+  IDSBase(const IDSBase&) = delete;
+  IDSBase& operator=(const IDSBase&) = delete;
+
+  // Loads `packet` (the first call) or appends its rows (later calls).
+  // `last` marks the last packet of the table. The bytes need to live only
+  // for the call. Returns 0 or a result code (see the header comment).
+  DsResult AppendData(std::span<const uint8_t> packet, bool last);
+
+  // --- What was loaded (copies, taken under the lock) ---
+  std::vector<FieldDescriptor> FieldDescriptors() const;
+  uint32_t RecordCount() const;   // rows stored
+  uint32_t LiveRowCount() const;  // rows that take part in orders
+  uint32_t Locale() const;
+  bool IsDeltaTable() const;
+  uint8_t RowStatus(uint32_t record) const;  // 0 for a record number out of range
+  std::vector<KeptProperty> KeptProperties() const;
+  // The kept property of that name (ASCII case ignored) on `column` (0 for
+  // the table); false when there is none.
+  bool FindProperty(std::string_view name, uint32_t column, KeptProperty& out) const;
+  // True when the kept table property exists and its value is non-zero.
+  bool BoolProperty(std::string_view name) const;
+
+  // The value of field `field_no` (1-based column) of `record`.
+  // kDsRecordNotFound / kDsBadField for numbers out of range.
+  DsResult GetField(uint32_t record, uint32_t field_no, FieldData& out) const;
+
+  // The message for a result code; empty for an unknown code.
+  std::string GetErrorString(DsResult code) const;
+
+  // --- Orders ---
+  // Builds and adds the order `index` (a name not yet built; a name already
+  // built keeps its order). kDsBadField for a key field that is not a column.
+  DsResult CreateIndex(const IndexDescriptor& index);
+  // (Re)builds the temporary sort index over `index`.
+  DsResult BuildTemporaryIndex(const IndexDescriptor& index);
+  // Whether an order of that name is built (names compared through the
+  // collation, case-sensitive; "" is "DEFAULT_ORDER").
+  bool HasIndex(std::string_view name) const;
+
+  // The read-only marker: from the packet's "READONLY", or set by the facade.
+  void SetReadOnly(bool read_only);
+  bool ReadOnly() const;
+
+  const Collation& collation() const { return collation_; }
+
+ private:
+  friend class IDSCursor;
+  struct Table;
+  struct Index {
+    IndexDescriptor descriptor;
+    std::vector<uint32_t> order;  // record numbers
+    bool temporary = false;
+  };
+  class Loader;
+
+  // Unlocked helpers (the caller holds mutex_).
+  const Index* FindIndexLocked(std::string_view name) const;
+  DsResult BuildOrderLocked(Index& index) const;
+  int CompareRecordsLocked(const Index& index, const std::vector<std::vector<std::string>>& sort_keys,
+                           uint32_t a, uint32_t b) const;
+  int CompareKeyLocked(const Index& index, const std::vector<KeyValue>& key, size_t fields,
+                       uint32_t record) const;
+  void RebuildOrdersLocked();
+
+  const Collation& collation_;
+  mutable std::mutex mutex_;
+  std::unique_ptr<Table> table_;
+  std::vector<std::unique_ptr<Index>> indexes_;  // [0] is DEFAULT_ORDER once loaded
+  DsRef<DSEXTRACT> reader_;                      // kept after the first packet, for appending
+};
+
+}  // namespace data

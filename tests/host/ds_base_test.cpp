@@ -1,0 +1,222 @@
+// Loading packets into the row store: descriptors, properties acted on or
+// kept, rows, live rows, appending, and the result codes of bad packets.
+#include <gtest/gtest.h>
+
+#include "data/datapacket_writer.h"
+#include "data/ds_base.h"
+#include "data/ds_cursor.h"
+#include "data/field_type.h"
+#include "data/word_sort_collation.h"
+#include "tests/common/table_packets.h"
+
+namespace {
+
+using namespace data::packet;
+using W = data::DataPacketWriter;
+
+std::span<const uint8_t> Bytes(const std::string& s) {
+  return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
+
+class DsBaseTest : public ::testing::Test {
+ protected:
+  data::DsResult Load(const std::string& packet) { return store.AppendData(Bytes(packet), true); }
+  std::string Text(uint32_t record, uint32_t field) {
+    data::FieldData value;
+    EXPECT_EQ(store.GetField(record, field, value), data::kDsOk);
+    return value.bytes;
+  }
+  data::WordSortCollation collation;
+  data::IDSBase store{collation};
+};
+
+TEST_F(DsBaseTest, PersonPacketBecomesDescriptorsRowsAndKeptLocale) {
+  ASSERT_EQ(Load(testing_support::PersonPacket({{1, "ИВАНОВ И"}, {2, "ПЕТРОВ П"}})), data::kDsOk);
+  const auto fields = store.FieldDescriptors();
+  ASSERT_EQ(fields.size(), 2u);
+  EXPECT_EQ(fields[0].name, "KEY_F");
+  EXPECT_EQ(fields[0].logical_type, data::logical::kInt16);
+  EXPECT_EQ(fields[0].length, 2u);
+  EXPECT_EQ(fields[1].logical_type, data::logical::kString);
+  EXPECT_EQ(fields[1].units1, 24);  // from WIDTH, which is consumed
+  EXPECT_EQ(fields[1].length, 0u);
+  EXPECT_EQ(store.RecordCount(), 2u);
+  EXPECT_EQ(store.LiveRowCount(), 2u);
+  EXPECT_EQ(store.Locale(), 0u);
+  const auto kept = store.KeptProperties();
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].name, "LCID");
+  EXPECT_EQ(kept[0].column, 0u);
+  EXPECT_EQ(kept[0].flags, 1u);
+  EXPECT_EQ(Text(2, 2), "ПЕТРОВ П");
+  data::FieldData key;
+  ASSERT_EQ(store.GetField(2, 1, key), data::kDsOk);
+  EXPECT_EQ(key.bytes, std::string("\x02\x00", 2));
+  EXPECT_EQ(store.GetField(3, 1, key), data::kDsRecordNotFound);
+  EXPECT_EQ(store.GetField(1, 3, key), data::kDsBadField);
+}
+
+TEST_F(DsBaseTest, PhonePacketKeepsOriginsWithFlagsFive) {
+  ASSERT_EQ(Load(testing_support::PhonePacket({{12345, 1}})), data::kDsOk);
+  data::KeptProperty origin;
+  ASSERT_TRUE(store.FindProperty("origin", 2, origin));
+  EXPECT_EQ(origin.value, std::string("TEL.FIO\0", 8));
+  EXPECT_EQ(origin.flags, 5u);
+  EXPECT_EQ(store.FieldDescriptors()[0].attributes, kRequired);
+}
+
+TEST_F(DsBaseTest, LocaleIsKeptOnlyWhenInstalled) {
+  data::IDSBase russian(collation), unknown(collation);
+  ASSERT_EQ(russian.AppendData(Bytes(testing_support::PersonPacket({}, 0x0419)), true), data::kDsOk);
+  EXPECT_EQ(russian.Locale(), 0x0419u);
+  ASSERT_EQ(unknown.AppendData(Bytes(testing_support::PersonPacket({}, 0x7777)), true), data::kDsOk);
+  EXPECT_EQ(unknown.Locale(), 0u);
+  EXPECT_EQ(unknown.RecordCount(), 0u);
+}
+
+TEST_F(DsBaseTest, StringsAreCutToWidthAndNullsAreKept) {
+  W w;
+  w.Column("S", TypeWord(kClassString, 1, kVarying), 0,
+           {{"WIDTH", TypeWord(kClassUnsigned, 2), W::Int(4, 2)}})
+      .Column("N", TypeWord(kClassSigned, 4), 0)
+      .TableProperties()
+      .Row({W::Slot::Value(W::Varying("ABCDEFG", 1)), W::Slot::Null()})
+      .Row({W::Slot::Null(), W::Slot::NotChanged()});
+  ASSERT_EQ(Load(w.Finish()), data::kDsOk);
+  EXPECT_EQ(Text(1, 1), "ABCD");
+  data::FieldData value;
+  ASSERT_EQ(store.GetField(1, 2, value), data::kDsOk);
+  EXPECT_EQ(value.state, data::FieldData::State::kNull);
+  ASSERT_EQ(store.GetField(2, 1, value), data::kDsOk);
+  EXPECT_EQ(value.state, data::FieldData::State::kNull);
+  ASSERT_EQ(store.GetField(2, 2, value), data::kDsOk);
+  EXPECT_EQ(value.state, data::FieldData::State::kNotChanged);
+}
+
+TEST_F(DsBaseTest, RowsWithDeletedStatusBitsAreStoredButNotLive) {
+  ASSERT_EQ(Load(testing_support::PhonePacket({{1, 1}, {2, 2}, {3, 3}, {4, 4}}, {0, 0x02, 0x20, 0x08})),
+            data::kDsOk);
+  EXPECT_EQ(store.RecordCount(), 4u);
+  EXPECT_EQ(store.LiveRowCount(), 2u);
+  EXPECT_EQ(store.RowStatus(2), 0x02);
+  data::IDSCursor cursor(store);
+  uint32_t record = 0;
+  std::vector<uint32_t> order;
+  while (cursor.GetNextRecord(record) == data::kDsOk) order.push_back(record);
+  EXPECT_EQ(order, (std::vector<uint32_t>{1, 4}));
+}
+
+TEST_F(DsBaseTest, ChangeTablesCountEveryRowAsLive) {
+  W w;
+  w.Column("N", TypeWord(kClassSigned, 4), 0)
+      .TableProperties({{"DATASET_DELTA", TypeWord(kClassSigned, 4), W::Int(1, 4)}})
+      .Row({W::Slot::Value(W::Int(1, 4))}, 0x02);
+  ASSERT_EQ(Load(w.Finish()), data::kDsOk);
+  EXPECT_TRUE(store.IsDeltaTable());
+  EXPECT_EQ(store.LiveRowCount(), 1u);
+}
+
+TEST_F(DsBaseTest, SubtypeProperty) {
+  const auto subtype = [](const char* name) -> W::Property {
+    return {"SUBTYPE", TypeWord(kClassString, 1, kVarying), W::Varying(name, 1)};
+  };
+  W w;
+  w.Column("A", TypeWord(kClassSigned, 4), 0, {subtype("AUTOINC")})
+      .Column("B", TypeWord(kClassSigned, 4), 0, {subtype("Whatever")})
+      .TableProperties();
+  ASSERT_EQ(Load(w.Finish()), data::kDsOk);
+  const auto fields = store.FieldDescriptors();
+  EXPECT_EQ(fields[0].subtype, 29u);
+  EXPECT_EQ(fields[0].attributes, data::faReadonly);
+  EXPECT_EQ(fields[1].subtype, 255u);
+  data::KeptProperty kept;
+  EXPECT_FALSE(store.FindProperty("SUBTYPE", 1, kept));  // known name: consumed
+  ASSERT_TRUE(store.FindProperty("SUBTYPE", 2, kept));   // unknown name: kept
+  EXPECT_EQ(kept.flags, 5u);
+
+  data::IDSBase other(collation);
+  W bad;
+  bad.Column("A", TypeWord(kClassSigned, 4), 0, {{"SUBTYPE", TypeWord(kClassSigned, 4), W::Int(29, 4)}})
+      .TableProperties();
+  EXPECT_EQ(other.AppendData(Bytes(bad.Finish()), true), data::kDsBufferTooSmall);
+}
+
+TEST_F(DsBaseTest, DefaultOrderPropertyRedefinesRecordOrder) {
+  W w;
+  w.Column("N", TypeWord(kClassSigned, 4), 0)
+      .TableProperties(
+          {{"DEFAULT_ORDER", TypeWord(kClassUnsigned, 2, kArray), W::Array({W::Int(0x8001, 2)})}});
+  for (int v : {2, 9, 4}) w.Row({W::Slot::Value(W::Int(v, 4))});
+  ASSERT_EQ(Load(w.Finish()), data::kDsOk);
+  data::IDSCursor cursor(store);
+  const auto index = cursor.CurrentIndex();
+  EXPECT_EQ(index.name, "DEFAULT_ORDER");
+  ASSERT_EQ(index.fields.size(), 1u);
+  EXPECT_TRUE(index.fields[0].descending);
+  uint32_t record = 0;
+  std::vector<uint32_t> order;
+  while (cursor.GetNextRecord(record) == data::kDsOk) order.push_back(record);
+  EXPECT_EQ(order, (std::vector<uint32_t>{2, 3, 1}));
+
+  data::IDSBase other(collation);
+  W bad;
+  bad.Column("N", TypeWord(kClassSigned, 4), 0)
+      .TableProperties({{"UNIQUE_KEY", TypeWord(kClassSigned, 2), W::Int(1, 2)}});
+  EXPECT_EQ(other.AppendData(Bytes(bad.Finish()), true), data::kDsBufferTooSmall);
+}
+
+TEST_F(DsBaseTest, BadPacketsGiveTheirCodesAndLeaveNothing) {
+  EXPECT_EQ(Load(""), data::kDsBadCall);
+  W no_metadata;
+  no_metadata.Column("N", TypeWord(kClassSigned, 4), 0).TableProperties().SetAttributes(kRowOffsetValid);
+  EXPECT_EQ(Load(no_metadata.Finish()), data::kDsNoMetadata);
+  W no_columns;
+  no_columns.SetColumnCount(0).TableProperties();
+  EXPECT_EQ(Load(no_columns.Finish()), data::kDsBadPacket);
+  W array_column;
+  array_column.Column("A", TypeWord(kClassSigned, 4, kArray), 0).TableProperties();
+  EXPECT_EQ(Load(array_column.Finish()), data::kDsUnsupportedType);
+  // A property of a type without a codec ends its list; the next request fails.
+  W bad_property;
+  bad_property.Column("N", TypeWord(kClassSigned, 4), 0, {{"P", TypeWord(kClassSigned, 3), "abc"}})
+      .TableProperties();
+  EXPECT_EQ(Load(bad_property.Finish()), data::kDsBadCall);
+  EXPECT_TRUE(store.FieldDescriptors().empty());
+  EXPECT_EQ(store.RecordCount(), 0u);
+
+  // Every truncation of a good packet fails cleanly, and the store stays empty.
+  const std::string good = testing_support::PhonePacket({{11111, 1}, {22222, 2}});
+  for (size_t size = 0; size < good.size(); ++size) {
+    data::IDSBase cut(collation);
+    EXPECT_NE(cut.AppendData(Bytes(good.substr(0, size)), true), data::kDsOk) << size;
+    EXPECT_TRUE(cut.FieldDescriptors().empty()) << size;
+    EXPECT_EQ(cut.RecordCount(), 0u) << size;
+  }
+  // After all that, the store still takes a good packet.
+  EXPECT_EQ(Load(good), data::kDsOk);
+  EXPECT_EQ(store.RecordCount(), 2u);
+}
+
+TEST_F(DsBaseTest, AppendingRowsThroughTheKeptReader) {
+  ASSERT_EQ(Load(testing_support::PhonePacket({{11111, 1}})), data::kDsOk);
+  // A packet of the same table: its rows are appended (row offset valid).
+  EXPECT_EQ(store.AppendData(Bytes(testing_support::PhonePacket({{22222, 2}, {33333, 3}})), false),
+            data::kDsOk);
+  EXPECT_EQ(store.RecordCount(), 3u);
+  EXPECT_EQ(store.LiveRowCount(), 3u);
+  data::IDSCursor cursor(store);
+  EXPECT_EQ(cursor.RecordCount(), 3u);
+  // Row offset valid and no rows: nothing added.
+  EXPECT_EQ(store.AppendData(Bytes(testing_support::PhonePacket({})), true), data::kDsOk);
+  EXPECT_EQ(store.RecordCount(), 3u);
+  // Metadata and rows without a valid row offset: refused.
+  W w;
+  w.Column("TEL", TypeWord(kClassSigned, 4), kRequired).Column("FIO", TypeWord(kClassSigned, 2), kRequired);
+  w.TableProperties()
+      .SetAttributes(kHasMetadata)
+      .Row({W::Slot::Value(W::Int(1, 4)), W::Slot::Value(W::Int(1, 2))});
+  EXPECT_EQ(store.AppendData(Bytes(w.Finish()), true), data::kDsBadPacket);
+  EXPECT_EQ(store.RecordCount(), 3u);
+}
+
+}  // namespace
