@@ -1,12 +1,13 @@
-// Program entry. For now a placeholder window that proves the whole chain
-// (cross build, Wine, Xvfb, screenshot); the real main window replaces it.
+// Program entry: the application object, a placeholder main window (the real
+// one, read from its embedded description, replaces it), the message loop.
 #include <windows.h>
 
-#include <string>
-
-#include "app/core/application_title.h"
+#include "app/application.h"
+#include "app/core/error_text.h"
+#include "base/exception.h"
 #include "text/cp1251.h"
 #include "text/literal.h"
+#include "ui/window.h"
 
 namespace {
 
@@ -17,63 +18,60 @@ std::wstring Wide(std::string_view cp1251) {
   return std::wstring(utf16.begin(), utf16.end());
 }
 
-std::string ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      break;
+class PlaceholderWindow final : public ui::Window {
+ public:
+  explicit PlaceholderWindow(app::TApplication& application) : application_(application) {
+    SetErrorSink(&application);
+    if (!CreateHandle(L"PhonebookPlaceholder", 0, WS_OVERLAPPEDWINDOW, Wide(application.Title()), CW_USEDEFAULT,
+                      CW_USEDEFAULT, 307, 223, application.Handle())) {
+      throw base::Exception("Cannot create the main window");
     }
-    path.resize(path.size() * 2);
+    application.SetMainWindowIfFirst(Handle());
   }
-  return text::Utf16ToCp1251(std::u16string(path.begin(), path.end()));
-}
 
-LRESULT CALLBACK PlaceholderProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      RECT client;
-      GetClientRect(window, &client);
-      const std::wstring text = Wide(kPlaceholderText);
-      SetBkMode(dc, TRANSPARENT);
-      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-      EndPaint(window, &paint);
-      return 0;
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
+    switch (message) {
+      case WM_PAINT: OnPaint(); return 0;
+      case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wparam));
+      case WM_DESTROY: application_.MainWindowClosed(); return 0;
+      default: return DefaultHandling(message, wparam, lparam);
     }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wparam, lparam);
   }
-}
+  LRESULT OnEraseBackground(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
+  }
+  void OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const std::wstring text = Wide(kPlaceholderText);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    EndPaint(Handle(), &paint);
+  }
+
+  app::TApplication& application_;
+};
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSW window_class{};
-  window_class.lpfnWndProc = PlaceholderProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = L"PhonebookPlaceholder";
-  if (!RegisterClassW(&window_class)) return 1;
-
-  const std::wstring title = Wide(app::ApplicationTitle(ExecutablePath()));
-  HWND window = CreateWindowExW(0, window_class.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 307, 223, nullptr, nullptr, instance, nullptr);
-  if (!window) return 1;
-  ShowWindow(window, show);
-  UpdateWindow(window);
-
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  app::SystemMessageBox box;
+  const std::string exe_path = app::ExecutablePath();
+  try {
+    app::TApplication application(exe_path, box);
+    PlaceholderWindow window(application);
+    ShowWindow(window.Handle(), show);
+    return application.Run();
+  } catch (const base::Exception& e) {
+    // An error before the loop runs: shown as an unexpected error, then exit code 1.
+    const std::string text = app::UnexpectedErrorText(e.ClassName(), exe_path, 0, e.Message());
+    box.Show(nullptr, text, "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    return 1;
   }
-  return 0;
 }

@@ -1,0 +1,91 @@
+#include "app/application.h"
+
+#include "app/core/application_title.h"
+#include "base/exception.h"
+#include "text/cp1251.h"
+
+namespace app {
+
+namespace {
+std::wstring Wide(std::string_view cp1251) {
+  const std::u16string utf16 = text::Cp1251ToUtf16(cp1251);
+  return std::wstring(utf16.begin(), utf16.end());
+}
+}  // namespace
+
+std::string ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return text::Utf16ToCp1251(std::u16string(path.begin(), path.end()));
+}
+
+TApplication::TApplication(std::string exe_path, MessageBoxSeam& box)
+    : base::TComponent(nullptr),
+      exe_path_(std::move(exe_path)),
+      title_(ApplicationTitle(exe_path_)),
+      errors_(title_, nullptr, exe_path_, box) {
+  // A zero-sized, never shown pop-up with a caption: it owns the task-bar
+  // entry and the other windows, and its text is the title.
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+  const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  if (!CreateHandle(L"PhonebookApplication", 0, style, Wide(title_), x, y, 0, 0, nullptr)) {
+    throw base::Exception("Cannot create the application window");
+  }
+  SetErrorSink(this);
+  errors_.SetApplicationWindow(Handle());
+  TrimSystemMenu();
+}
+
+TApplication::~TApplication() {
+  // The windows go before the application window that owns them.
+  while (!Components().empty()) delete Components().back();
+  DestroyHandle();
+}
+
+void TApplication::TrimSystemMenu() {
+  HMENU menu = GetSystemMenu(Handle(), FALSE);
+  if (!menu) return;
+  DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+  DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
+  DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
+}
+
+void TApplication::SetMainWindowIfFirst(HWND window) {
+  if (!main_window_) main_window_ = window;
+}
+
+void TApplication::MainWindowClosed() { PostQuitMessage(0); }
+
+int TApplication::Run() {
+  MSG message;
+  for (;;) {
+    // GetMessageW waits while the queue is empty: the loop's idle wait.
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    try {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    } catch (...) {
+      ShowError(std::current_exception());
+    }
+  }
+  return 0;
+}
+
+void TApplication::ShowError(std::exception_ptr error) noexcept {
+  errors_.Show(error, reinterpret_cast<uintptr_t>(__builtin_return_address(0)));
+}
+
+LRESULT TApplication::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return DefaultHandling(message, wparam, lparam);
+}
+
+}  // namespace app

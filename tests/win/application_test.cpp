@@ -1,0 +1,75 @@
+// The application object: title, application window, the loop, and errors
+// that escape a handler going to the one error display while the loop goes on.
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "base/exception.h"
+#include "ui/window.h"
+
+namespace {
+
+class RecordingBox final : public app::MessageBoxSeam {
+ public:
+  void Show(HWND, const std::string& text, const std::string& caption, UINT) override {
+    shown.push_back(caption + "|" + text);
+  }
+  std::vector<std::string> shown;
+};
+
+// A window whose handler throws on WM_APP and ends the loop on WM_APP + 1.
+class ThrowingWindow final : public ui::Window {
+ public:
+  explicit ThrowingWindow(app::TApplication& application) {
+    SetErrorSink(&application);
+    EXPECT_TRUE(CreateHandle(L"PhonebookTestThrowing", 0, WS_POPUP, L"", 0, 0, 10, 10, application.Handle()));
+  }
+  int handled_after_error = 0;
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
+    switch (message) {
+      case WM_APP: throw base::Exception("Handler failed");
+      case WM_APP + 1: ++handled_after_error; PostQuitMessage(0); return 0;
+      default: return DefaultHandling(message, wparam, lparam);
+    }
+  }
+};
+
+TEST(Application, TitleAndTheInvisibleApplicationWindow) {
+  RecordingBox box;
+  app::TApplication application("C:\\TOWN\\VIRAVOZ.EXE", box);
+  EXPECT_EQ(application.Title(), "Viravoz");
+  ASSERT_NE(application.Handle(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(application.Handle()));
+  wchar_t caption[64] = {};
+  GetWindowTextW(application.Handle(), caption, 64);
+  EXPECT_STREQ(caption, L"Viravoz");
+  HMENU menu = GetSystemMenu(application.Handle(), FALSE);
+  ASSERT_NE(menu, nullptr);
+  for (UINT command : {SC_MAXIMIZE, SC_SIZE, SC_MOVE}) {
+    EXPECT_EQ(GetMenuState(menu, command, MF_BYCOMMAND), static_cast<UINT>(-1)) << "command " << command;
+  }
+  EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+TEST(Application, AnErrorInAHandlerIsShownAndTheLoopGoesOn) {
+  RecordingBox box;
+  app::TApplication application("C:\\TOWN\\VIRAVOZ.EXE", box);
+  ThrowingWindow window(application);
+  PostMessageW(window.Handle(), WM_APP, 0, 0);
+  PostMessageW(window.Handle(), WM_APP + 1, 0, 0);
+  EXPECT_EQ(application.Run(), 0);
+  EXPECT_EQ(box.shown, (std::vector<std::string>{"Viravoz|Handler failed."}));
+  EXPECT_EQ(window.handled_after_error, 1);
+}
+
+TEST(Application, TheFirstRegisteredWindowIsTheMainWindow) {
+  RecordingBox box;
+  app::TApplication application("phonebook.exe", box);
+  ThrowingWindow first(application), second(application);
+  application.SetMainWindowIfFirst(first.Handle());
+  application.SetMainWindowIfFirst(second.Handle());
+  EXPECT_EQ(application.MainWindow(), first.Handle());
+}
+
+}  // namespace

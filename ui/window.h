@@ -1,0 +1,61 @@
+// The window-procedure base of every window the program creates itself.
+//
+//   * one window class per C++ class, registered on first use;
+//   * `this` is bound at WM_NCCREATE and every later message is forwarded to
+//     HandleMessage(), a flat switch in the derived class that unpacks the
+//     parameters and calls a named member;
+//   * what a derived class does not handle reaches DefWindowProcW in exactly
+//     one place, DefaultHandling();
+//   * an error that escapes the handling of one message is caught here and
+//     handed to the window's error sink (the application's error display);
+//     the message then counts as handled and the program goes on;
+//   * the object outlives its HWND by design: after WM_NCDESTROY the handle
+//     is null and no message reaches the object again.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace ui {
+
+// Where errors that escape a message handler go.
+class ErrorSink {
+ public:
+  virtual ~ErrorSink() = default;
+  virtual void ShowError(std::exception_ptr error) noexcept = 0;
+};
+
+class Window {
+ public:
+  Window() = default;
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND Handle() const { return handle_; }
+
+  // Errors escaping this window's handlers go to `sink` (may be null: then
+  // they are swallowed after the message, which only tests should rely on).
+  void SetErrorSink(ErrorSink* sink) { error_sink_ = sink; }
+
+ protected:
+  // Creates the window; `class_name` names the window class of the derived
+  // C++ class (registered once per process). Returns false when either the
+  // class or the window could not be created.
+  bool CreateHandle(const wchar_t* class_name, DWORD ex_style, DWORD style, const std::wstring& text, int x, int y,
+                    int width, int height, HWND parent, UINT class_style = 0);
+  void DestroyHandle();
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+  HWND handle_ = nullptr;
+  ErrorSink* error_sink_ = nullptr;
+};
+
+}  // namespace ui
