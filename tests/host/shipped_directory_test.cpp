@@ -249,16 +249,7 @@ TEST_F(ShippedDirectory, PersonPacketLayoutAndRows) {
   ASSERT_EQ(person_->size(), 405'487u);
   const ReadPacket packet = Read(*person_, 2);
   ASSERT_EQ(packet.result, kDsOk);
-  EXPECT_EQ(packet.header.magic, 0xBDE01996u);
-  EXPECT_EQ(packet.header.version, 1u);
-  EXPECT_EQ(packet.header.revision, 0u);
-  EXPECT_EQ(packet.header.header_size, 24u);
-  EXPECT_EQ(packet.header.column_count, 2u);
-  EXPECT_EQ(packet.header.row_count, kPersons);
-  EXPECT_EQ(packet.header.attributes, 3u);
-  EXPECT_EQ(packet.header.row_offset, 75u);
-  EXPECT_EQ(packet.metadata_end, 75u);
-  EXPECT_EQ(packet.end, person_->size());
+  ExpectDirectoryHeader(packet, kPersons, 75, person_->size());
 
   ASSERT_EQ(packet.columns.size(), 2u);
   EXPECT_EQ(ColumnName(packet.columns[0]), "KEY_F");
@@ -295,16 +286,7 @@ TEST_F(ShippedDirectory, PhonePacketLayoutAndRows) {
   EXPECT_EQ(92 + 8 * kNumbers, 225'132u);
   const ReadPacket packet = Read(*phone_, 2);
   ASSERT_EQ(packet.result, kDsOk);
-  EXPECT_EQ(packet.header.magic, 0xBDE01996u);
-  EXPECT_EQ(packet.header.version, 1u);
-  EXPECT_EQ(packet.header.revision, 0u);
-  EXPECT_EQ(packet.header.header_size, 24u);
-  EXPECT_EQ(packet.header.column_count, 2u);
-  EXPECT_EQ(packet.header.row_count, kNumbers);
-  EXPECT_EQ(packet.header.attributes, 3u);
-  EXPECT_EQ(packet.header.row_offset, 92u);
-  EXPECT_EQ(packet.metadata_end, 92u);
-  EXPECT_EQ(packet.end, phone_->size());
+  ExpectDirectoryHeader(packet, kNumbers, 92, phone_->size());
 
   ASSERT_EQ(packet.columns.size(), 2u);
   const char* const names[] = {"TEL", "FIO"};
