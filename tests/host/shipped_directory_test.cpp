@@ -112,6 +112,22 @@ std::string ColumnName(const Column& c) {
   return c.desc.name.data();
 }
 
+// Both directory packets: version 1.0 of the versioned magic, two columns,
+// metadata and a valid row offset; the metadata ends at the row offset and
+// the last row at the end of the block.
+void ExpectDirectoryHeader(const ReadPacket& packet, size_t rows, size_t row_offset, size_t size) {
+  EXPECT_EQ(packet.header.magic, 0xBDE01996u);
+  EXPECT_EQ(packet.header.version, 1u);
+  EXPECT_EQ(packet.header.revision, 0u);
+  EXPECT_EQ(packet.header.header_size, 24u);
+  EXPECT_EQ(packet.header.column_count, 2u);
+  EXPECT_EQ(packet.header.row_count, rows);
+  EXPECT_EQ(packet.header.attributes, 3u);
+  EXPECT_EQ(packet.header.row_offset, row_offset);
+  EXPECT_EQ(packet.metadata_end, row_offset);
+  EXPECT_EQ(packet.end, size);
+}
+
 // ---------------------------------------------------------------------------
 
 class ShippedDirectory : public ::testing::Test {
