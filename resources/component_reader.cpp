@@ -246,6 +246,10 @@ class Reader {
         return;
       }
       case PropertyKind::kComponent:
+        // The last value given wins: a reference still waiting for this
+        // property is dropped.
+        std::erase_if(fixups_,
+                      [&](const Fixup& f) { return f.object == &object && f.property == &property; });
         if (tag == ValueTag::kIdent) {
           fixups_.push_back(
               {&object, &property, in_.ReadShortString(), DisplayName(component), path, items_});

@@ -16,13 +16,12 @@
 //   };
 //
 // Each entry is built from a data member (assigned) or a one-argument member
-// function (called); the member's type must suit the kind: an integer type
-// for integers (a value that does not fit is refused), an enumeration or
-// integer type for enumerations, an unsigned integer for sets, a floating
-// type, std::string (1251), std::u16string, bool, a pointer to a component
-// class for references, a TEvent for events. An object property names a data
-// member derived from base::TPersistent or a function returning a pointer to
-// one. Extra properties (below) read a value of their own shape.
+// function (called; one returning bool refuses the value by returning false); the member's type must suit the
+// kind: an integer type for integers (a value that does not fit is refused), an enumeration or integer type
+// for enumerations, an unsigned integer for sets, a floating type, std::string (1251), std::u16string, bool,
+// a pointer to a component class for references, a TEvent for events. An object property names a data member
+// derived from base::TPersistent or a function returning a pointer to one. Extra properties (below) read a
+// value of their own shape.
 #pragma once
 
 #include <cstdint>
@@ -102,8 +101,8 @@ struct MemberTraits<M C::*> {
   using Class = C;
   using Type = M;
 };
-template <typename C, typename A>
-struct MemberTraits<void (C::*)(A)> {
+template <typename C, typename R, typename A>
+struct MemberTraits<R (C::*)(A)> {
   using Class = C;
   using Type = std::remove_cvref_t<A>;
 };
@@ -124,6 +123,8 @@ bool Store(base::TPersistent& object, V&& value) {
   if (!self) return false;
   if constexpr (std::is_member_object_pointer_v<decltype(Member)>) {
     self->*Member = std::forward<V>(value);
+  } else if constexpr (std::is_same_v<decltype((self->*Member)(std::forward<V>(value))), bool>) {
+    return (self->*Member)(std::forward<V>(value));  // a setter that may refuse the value
   } else {
     (self->*Member)(std::forward<V>(value));
   }
