@@ -307,7 +307,7 @@ DsResult DSEXTRACT::FinishMetadata() {
 
 DsResult DSEXTRACT::BuildSlots(Table& table, std::size_t& total_slots) const {
   table.slots.clear();
-  const auto add = [&](std::uint32_t type_word, std::int32_t nested_table) -> DsResult {
+  const auto add = [&](std::uint32_t type_word, std::int32_t nested_table, std::size_t column) -> DsResult {
     if (total_slots >= DsReaderLimits::kMaxSlots) return kDsUnsupportedType;
     if ((type_word & kArray) != 0) return kDsUnsupportedType;  // array values are for properties only
     std::unique_ptr<FLDConv> codec = MakeFieldCodec(type_word);
@@ -319,22 +319,24 @@ DsResult DSEXTRACT::BuildSlots(Table& table, std::size_t& total_slots) const {
     slot.null_mask = static_cast<std::uint8_t>(kSlotNull << (2 * (j % 4)));
     slot.not_changed_mask = static_cast<std::uint8_t>(kSlotNotChanged << (2 * (j % 4)));
     slot.nested_table = nested_table;
+    slot.column = static_cast<std::uint32_t>(column);
     ++total_slots;
     return kDsOk;
   };
   for (std::size_t i = 0; i < table.columns.size(); ++i) {
     const Column& column = table.columns[i];
-    if (const DsResult r = add(column.type_word, column.nested_table)) return r;
+    if (const DsResult r = add(column.type_word, column.nested_table, i)) return r;
     if (TypeClassOf(column.type_word) != kClassArray) continue;
     // An array column: its element column's slot repeats once per element.
     if (i + 1 >= table.columns.size()) return kDsUnsupportedType;
-    const Column& element = table.columns[++i];
+    const std::size_t element_column = ++i;
+    const Column& element = table.columns[element_column];
     if (IsComposite(element.type_word)) return kDsUnsupportedType;
     const std::uint32_t elements = WidthOf(column.type_word);
     if (elements > DsReaderLimits::kMaxSlots - total_slots) return kDsUnsupportedType;
     table.slots.reserve(table.slots.size() + elements);
     for (std::uint32_t e = 0; e < elements; ++e) {
-      if (const DsResult r = add(element.type_word, -1)) return r;
+      if (const DsResult r = add(element.type_word, -1, element_column)) return r;
     }
   }
   table.flag_bytes = FieldFlagBytes(table.slots.size());
@@ -461,6 +463,22 @@ void DSEXTRACT::CompleteRows() {
     if (--table.rows_to_go > 0) return;
     current_ = static_cast<std::size_t>(table.parent);
   }
+}
+
+bool DSEXTRACT::NextItemPlace(std::size_t& table, std::uint32_t& item) const {
+  if (!metadata_done_ || rows_done_) return false;
+  table = current_;
+  item = tables_[current_].item;
+  return true;
+}
+
+std::size_t DSEXTRACT::SlotCount(std::size_t table) const {
+  return metadata_done_ && table < tables_.size() ? tables_[table].slots.size() : 0;
+}
+
+std::int64_t DSEXTRACT::SlotColumn(std::size_t table, std::size_t slot) const {
+  if (slot >= SlotCount(table)) return -1;
+  return tables_[table].slots[slot].column;
 }
 
 // ---------------------------------------------------------------------------

@@ -261,6 +261,21 @@ class DSEXTRACT final : public TDATAPACKET_READ {
   std::size_t Position() const override;
   bool MetadataDone() const override { return metadata_done_; }
 
+  // --- Where the rows stand, for the dump tool and diagnostics ---
+
+  // The place of the item the next GetNextField delivers: the index of its
+  // table in the table list (0 the top table, nested tables numbered in the
+  // order of their columns) and its item number (0 the status byte, j + 1
+  // slot j). False when no row item is next.
+  bool NextItemPlace(std::size_t& table, std::uint32_t& item) const;
+  // The number of slots of table `table` (0 for no such table or before the
+  // metadata is done).
+  std::size_t SlotCount(std::size_t table) const;
+  // The column of slot `slot` of table `table`, as an index into the columns
+  // of that table in the order they were read (an array's element slots give
+  // its element column); -1 when there is no such slot.
+  std::int64_t SlotColumn(std::size_t table, std::size_t slot) const;
+
  private:
   DSEXTRACT() = default;
   ~DSEXTRACT() override = default;
@@ -272,6 +287,7 @@ class DSEXTRACT final : public TDATAPACKET_READ {
     std::uint8_t null_mask = 0;
     std::uint8_t not_changed_mask = 0;
     std::int32_t nested_table = -1;  // table list index of a nested-table slot
+    std::uint32_t column = 0;        // index into the table's columns
   };
   struct Column {
     std::uint32_t type_word = 0;
