@@ -30,6 +30,11 @@ class Collation {
   // common prefix) is exactly the order of Compare for the same mode.
   virtual std::string SortKey(std::string_view text, CaseMode mode) const = 0;
 
+  // Whether sorting many texts is faster through SortKey than through
+  // Compare (true for the system's order, where every Compare converts both
+  // texts; false for the portable word sort, whose Compare is cheap).
+  virtual bool PrefersSortKeys() const { return false; }
+
   // Whether `locale` (a Windows locale identifier) is installed, so that a
   // table may take it as its locale. The portable word sort knows Russian
   // (0x0419) only.

@@ -239,8 +239,9 @@ struct IDSBase::Table {
 
 class IDSBase::Loader {
  public:
-  Loader(TDATAPACKET_READ& reader, Table& table, const Collation& collation)
-      : reader_(reader), t_(table), collation_(collation) {}
+  // `packet_size` bounds every value length the reader reports.
+  Loader(TDATAPACKET_READ& reader, Table& table, const Collation& collation, size_t packet_size)
+      : reader_(reader), t_(table), collation_(collation), packet_size_(packet_size) {}
 
   DsResult Metadata() {
     const DsPacketHeader& header = reader_.Header();
@@ -329,6 +330,7 @@ class IDSBase::Loader {
       uint8_t* buffer = small_.data();
       DsResult r = reader_.GetNextOptParameter(&name, &type_word, &size, buffer);
       if (r == kDsBufferTooSmall && size > small_.size()) {
+        if (size > packet_size_) return kDsBadPacket;
         try {
           if (large_.size() < size) large_.resize(size);
         } catch (const std::bad_alloc&) {
@@ -343,7 +345,9 @@ class IDSBase::Loader {
       if (r == kDsUnsupportedType) return kDsOk;
       if (r != kDsOk) return r;
       const std::string_view property_name(name.data(), strnlen(name.data(), name.size()));
-      const std::span<const uint8_t> value(buffer, size);
+      // A negative 4-byte length comes back as its bit pattern: no bytes.
+      const size_t capacity = buffer == small_.data() ? small_.size() : large_.size();
+      const std::span<const uint8_t> value(buffer, size <= capacity ? size : 0);
       r = column > 0 ? ColumnProperty(column, property_name, type_word, value)
                      : TableProperty(property_name, type_word, value);
       if (r != kDsOk) return r;
@@ -513,6 +517,7 @@ class IDSBase::Loader {
     if (r == kDsBufferTooSmall) {
       uint32_t needed = 0;
       if (const DsResult p = reader_.PeekFieldSize(&needed)) return p;
+      if (needed > packet_size_) return kDsBadPacket;
       try {
         if (large_.size() < needed) large_.resize(needed);
       } catch (const std::bad_alloc&) {
@@ -529,6 +534,8 @@ class IDSBase::Loader {
     }
     if (r != kDsOk) return r;
     int32_t length = static_cast<int32_t>(size);
+    const size_t capacity = buffer == small_.data() ? small_.size() : large_.size();
+    if (length > 0 && static_cast<size_t>(length) > capacity) return kDsBadPacket;
     if (length > 0 && f.logical_type != logical::kBlob && f.units1 > 0 && length > f.units1)
       length = f.units1;
     if (length > 0 && t_.text.size() > UINT32_MAX - static_cast<uint32_t>(length)) return kDsOutOfMemory;
@@ -549,6 +556,7 @@ class IDSBase::Loader {
   TDATAPACKET_READ& reader_;
   Table& t_;
   const Collation& collation_;
+  size_t packet_size_;
   std::array<uint8_t, 128> small_{};
   std::vector<uint8_t> large_;
 };
@@ -568,7 +576,7 @@ DsResult IDSBase::AppendData(std::span<const uint8_t> packet, bool last) {
       DsRef<DSEXTRACT> reader = DSEXTRACT::Create();
       if (const DsResult r = reader->Init(packet)) return r;
       auto table = std::make_unique<Table>();
-      Loader loader(*reader.get(), *table, collation_);
+      Loader loader(*reader.get(), *table, collation_, packet.size());
       if (const DsResult r = loader.Metadata()) return r;
       if (const DsResult r = loader.Rows()) return r;
       table_ = std::move(table);
@@ -579,7 +587,7 @@ DsResult IDSBase::AppendData(std::span<const uint8_t> packet, bool last) {
     }
     if (!reader_) return kDsNoReader;
     if (const DsResult r = reader_->InitAppend(packet)) return r;
-    Loader loader(*reader_.get(), *table_, collation_);
+    Loader loader(*reader_.get(), *table_, collation_, packet.size());
     const DsResult r = loader.Rows();
     RebuildOrdersLocked();
     return r;
@@ -695,30 +703,6 @@ std::string IDSBase::GetErrorString(DsResult code) const {
 // ---------------------------------------------------------------------------
 // Key comparison and orders.
 
-namespace {
-
-int CompareViews(const Collation& collation, const FieldDescriptor& f, const IndexKeyField& key,
-                 std::span<const uint8_t> a, std::span<const uint8_t> b) {
-  switch (KindOf(f)) {
-    case CompareKind::kSigned:
-      return Three(SignedValue(a), SignedValue(b));
-    case CompareKind::kUnsigned:
-      return Three(UnsignedValue(a), UnsignedValue(b));
-    case CompareKind::kFloat:
-      return Three(FloatValue(a), FloatValue(b));
-    case CompareKind::kCollated:
-      return collation.Compare(AsTextExact(a), AsTextExact(b),
-                               key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive);
-    case CompareKind::kBytes:
-      return CompareBytes(AsTextExact(a), AsTextExact(b));
-    case CompareKind::kNone:
-      return 0;
-  }
-  return 0;
-}
-
-}  // namespace
-
 const IDSBase::Index* IDSBase::FindIndexLocked(std::string_view name) const {
   if (name.empty()) name = kDefaultOrderName;
   for (const auto& index : indexes_) {
@@ -726,29 +710,6 @@ const IDSBase::Index* IDSBase::FindIndexLocked(std::string_view name) const {
       return index.get();
   }
   return nullptr;
-}
-
-int IDSBase::CompareRecordsLocked(const Index& index, const std::vector<std::vector<std::string>>& sort_keys,
-                                  uint32_t a, uint32_t b) const {
-  const Table& t = *table_;
-  for (size_t k = 0; k < index.descriptor.fields.size(); ++k) {
-    const IndexKeyField& key = index.descriptor.fields[k];
-    const FieldDescriptor& f = t.fields[key.field_no - 1];
-    std::span<const uint8_t> va, vb;
-    int32_t la = 0, lb = 0;
-    const bool null_a = t.View(a, f, va, la) != FieldData::State::kValue;
-    const bool null_b = t.View(b, f, vb, lb) != FieldData::State::kValue;
-    int c;
-    if (null_a || null_b) {
-      c = null_a == null_b ? 0 : (null_a ? -1 : 1);
-    } else if (!sort_keys[k].empty()) {
-      c = CompareSortKeys(sort_keys[k][a], sort_keys[k][b]);
-    } else {
-      c = CompareViews(collation_, f, key, va, vb);
-    }
-    if (c != 0) return key.descending ? -c : c;
-  }
-  return 0;
 }
 
 int IDSBase::CompareKeyLocked(const Index& index, const std::vector<KeyValue>& key, size_t fields,
@@ -790,6 +751,61 @@ int IDSBase::CompareKeyLocked(const Index& index, const std::vector<KeyValue>& k
   return 0;
 }
 
+namespace {
+
+// One key field's values for every record, extracted once per build so that
+// each of the sort's comparisons is a few array reads. Text keys become the
+// collation's sort keys when it prefers them (they order exactly as its
+// Compare and cost one conversion per row instead of two per comparison);
+// otherwise they are compared through Compare.
+struct KeyColumn {
+  CompareKind kind = CompareKind::kNone;
+  bool descending = false;
+  bool sort_keys = false;
+  CaseMode mode = CaseMode::kSensitive;
+  const Collation* collation = nullptr;
+  std::vector<uint8_t> null;  // by record number
+  std::vector<int64_t> integers;
+  std::vector<double> reals;
+  std::vector<std::string> keys;        // sort keys, when used
+  std::vector<std::string_view> texts;  // the stored bytes (views into the text area)
+};
+
+int CompareColumns(const std::vector<KeyColumn>& columns, uint32_t a, uint32_t b) {
+  for (const KeyColumn& column : columns) {
+    int c;
+    const bool null_a = column.null[a] != 0, null_b = column.null[b] != 0;
+    if (null_a || null_b) {
+      c = null_a == null_b ? 0 : (null_a ? -1 : 1);
+    } else {
+      switch (column.kind) {
+        case CompareKind::kSigned:
+          c = Three(column.integers[a], column.integers[b]);
+          break;
+        case CompareKind::kUnsigned:
+          c = Three(static_cast<uint64_t>(column.integers[a]), static_cast<uint64_t>(column.integers[b]));
+          break;
+        case CompareKind::kFloat:
+          c = Three(column.reals[a], column.reals[b]);
+          break;
+        case CompareKind::kCollated:
+          c = column.sort_keys ? CompareSortKeys(column.keys[a], column.keys[b])
+                               : column.collation->Compare(column.texts[a], column.texts[b], column.mode);
+          break;
+        case CompareKind::kBytes:
+          c = CompareBytes(column.texts[a], column.texts[b]);
+          break;
+        default:
+          c = 0;
+      }
+    }
+    if (c != 0) return column.descending ? -c : c;
+  }
+  return 0;
+}
+
+}  // namespace
+
 DsResult IDSBase::BuildOrderLocked(Index& index) const {
   const Table& t = *table_;
   for (const IndexKeyField& key : index.descriptor.fields) {
@@ -801,24 +817,69 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
     if (t.delta || (t.status[record - 1] & 0x23) == 0) order.push_back(record);
   }
   if (!index.descriptor.fields.empty() && order.size() > 1) {
-    // Text keys are compared through precomputed sort keys: the collation
-    // guarantees they order exactly as its Compare, and computing one key per
-    // row is much cheaper than converting both texts in every comparison.
-    std::vector<std::vector<std::string>> sort_keys(index.descriptor.fields.size());
-    for (size_t k = 0; k < index.descriptor.fields.size(); ++k) {
+    const size_t slots = size_t{t.RowCount()} + 1;
+    std::vector<KeyColumn> columns(index.descriptor.fields.size());
+    for (size_t k = 0; k < columns.size(); ++k) {
       const IndexKeyField& key = index.descriptor.fields[k];
       const FieldDescriptor& f = t.fields[key.field_no - 1];
-      if (KindOf(f) != CompareKind::kCollated) continue;
-      sort_keys[k].resize(size_t{t.RowCount()} + 1);
-      const CaseMode mode = key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive;
+      KeyColumn& column = columns[k];
+      column.kind = KindOf(f);
+      column.descending = key.descending;
+      column.collation = &collation_;
+      column.sort_keys = collation_.PrefersSortKeys();
+      column.mode = key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive;
+      column.null.assign(slots, 1);
+      const bool text = column.kind == CompareKind::kCollated || column.kind == CompareKind::kBytes;
+      if (text) {
+        column.texts.resize(slots);
+        if (column.kind == CompareKind::kCollated && column.sort_keys) column.keys.resize(slots);
+      } else if (column.kind == CompareKind::kFloat) {
+        column.reals.resize(slots);
+      } else {
+        column.integers.resize(slots);
+      }
       for (uint32_t record : order) {
         std::span<const uint8_t> v;
         int32_t length = 0;
-        if (t.View(record, f, v, length) == FieldData::State::kValue)
-          sort_keys[k][record] = collation_.SortKey(AsTextExact(v), mode);
+        if (t.View(record, f, v, length) != FieldData::State::kValue) continue;
+        column.null[record] = 0;
+        switch (column.kind) {
+          case CompareKind::kSigned:
+            column.integers[record] = SignedValue(v);
+            break;
+          case CompareKind::kUnsigned:
+            column.integers[record] = static_cast<int64_t>(UnsignedValue(v));
+            break;
+          case CompareKind::kFloat:
+            column.reals[record] = FloatValue(v);
+            break;
+          case CompareKind::kCollated:
+            if (column.sort_keys) {
+              column.keys[record] = collation_.SortKey(AsTextExact(v), column.mode);
+            } else {
+              column.texts[record] = AsTextExact(v);
+            }
+            break;
+          case CompareKind::kBytes:
+            column.texts[record] = AsTextExact(v);
+            break;
+          case CompareKind::kNone:
+            break;
+        }
       }
     }
-    SortOrder(order, [&](uint32_t a, uint32_t b) { return CompareRecordsLocked(index, sort_keys, a, b); });
+    const KeyColumn& first = columns.front();
+    const bool plain_integers =
+        columns.size() == 1 && first.kind == CompareKind::kSigned &&
+        std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; });
+    if (plain_integers) {
+      // The common case (both orders of the phone table): one signed key without nulls.
+      const int64_t* values = first.integers.data();
+      const int sign = first.descending ? -1 : 1;
+      SortOrder(order, [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
+    } else {
+      SortOrder(order, [&](uint32_t a, uint32_t b) { return CompareColumns(columns, a, b); });
+    }
   }
   index.order = std::move(order);
   return kDsOk;

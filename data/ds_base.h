@@ -148,8 +148,6 @@ class IDSBase {
   // Unlocked helpers (the caller holds mutex_).
   const Index* FindIndexLocked(std::string_view name) const;
   DsResult BuildOrderLocked(Index& index) const;
-  int CompareRecordsLocked(const Index& index, const std::vector<std::vector<std::string>>& sort_keys,
-                           uint32_t a, uint32_t b) const;
   int CompareKeyLocked(const Index& index, const std::vector<KeyValue>& key, size_t fields,
                        uint32_t record) const;
   void RebuildOrdersLocked();

@@ -116,6 +116,18 @@ TEST_F(DsBaseTest, ChangeTablesCountEveryRowAsLive) {
   EXPECT_EQ(store.LiveRowCount(), 1u);
 }
 
+TEST_F(DsBaseTest, NegativeFourBytePropertyLengthIsAnEmptyValue) {
+  // Found by the fuzzer: the reader reports a negative 4-byte length as its
+  // bit pattern, which must not be taken as the size of the value.
+  W w;
+  w.Column("N", TypeWord(kClassSigned, 4), 0, {{"P", TypeWord(kClassBytes, 4, kVarying), W::Int(-5, 4)}})
+      .TableProperties();
+  ASSERT_EQ(Load(w.Finish()), data::kDsOk);
+  data::KeptProperty kept;
+  ASSERT_TRUE(store.FindProperty("P", 1, kept));
+  EXPECT_TRUE(kept.value.empty());
+}
+
 TEST_F(DsBaseTest, SubtypeProperty) {
   const auto subtype = [](const char* name) -> W::Property {
     return {"SUBTYPE", TypeWord(kClassString, 1, kVarying), W::Varying(name, 1)};
