@@ -24,6 +24,17 @@ void CopyName(std::span<const std::uint8_t> bytes, std::array<char, N>& out) {
   out[n] = '\0';
 }
 
+// Copies a value into the caller's buffer. Row values are mostly a few
+// bytes; a plain loop for those saves the library call.
+void CopyValue(std::span<const std::uint8_t> bytes, void* out) {
+  auto* to = static_cast<std::uint8_t*>(out);
+  if (bytes.size() <= 16) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) to[i] = bytes[i];
+  } else {
+    std::memcpy(to, bytes.data(), bytes.size());
+  }
+}
+
 // Reads and checks the 24 header bytes of `packet`.
 DsResult ReadHeader(std::span<const std::uint8_t> packet, DsPacketHeader& header) {
   if (packet.data() == nullptr) return kDsBadCall;
@@ -251,7 +262,7 @@ DsResult DSEXTRACT::GetNextOptParameter(DsPropertyName* name, std::uint32_t* typ
       if (size != nullptr) *size = property.length;
       return kDsBufferTooSmall;
     }
-    if (!property.bytes.empty()) std::memcpy(value, property.bytes.data(), property.bytes.size());
+    CopyValue(property.bytes, value);
   }
   if (size != nullptr) *size = property.length;
   if (type_word != nullptr) *type_word = word;
@@ -333,7 +344,9 @@ DsResult DSEXTRACT::BuildSlots(Table& table, std::size_t& total_slots) const {
     const Column& element = table.columns[element_column];
     if (IsComposite(element.type_word)) return kDsUnsupportedType;
     const std::uint32_t elements = WidthOf(column.type_word);
-    if (elements > DsReaderLimits::kMaxSlots - total_slots) return kDsUnsupportedType;
+    if (elements > DsReaderLimits::kMaxArrayElements || elements > DsReaderLimits::kMaxSlots - total_slots) {
+      return kDsUnsupportedType;
+    }
     table.slots.reserve(table.slots.size() + elements);
     for (std::uint32_t e = 0; e < elements; ++e) {
       if (const DsResult r = add(element.type_word, -1, element_column)) return r;
@@ -364,8 +377,8 @@ void DSEXTRACT::StartRows() {
 // ---------------------------------------------------------------------------
 // 4. Rows
 
-DsResult DSEXTRACT::ReadItem(base::ByteCursor& at, const Table& table, FieldValue& value, DsSlotState& state,
-                             std::span<const std::uint8_t>& flags) const {
+inline DsResult DSEXTRACT::ReadItem(base::ByteCursor& at, const Table& table, FieldValue& value,
+                                    DsSlotState& state, std::span<const std::uint8_t>& flags) {
   state = DsSlotState::kValue;
   if (table.item == 0) {  // status byte, then the field flags
     if (!at.ReadSpan(1, value.bytes) || !at.ReadSpan(table.flag_bytes, flags)) return kDsBadPacket;
@@ -412,7 +425,7 @@ DsResult DSEXTRACT::GetNextField(std::uint32_t* size, void* value, DsSlotState* 
   if (item_state != DsSlotState::kValue) {
     if (size != nullptr) *size = 0;
     ++table.item;
-    CompleteRows();
+    if (table.item > table.slots.size()) CompleteRows();
     return item_state == DsSlotState::kNull ? kDsNullValue : kDsOk;
   }
   if (value == nullptr || size == nullptr || *size == 0 || item.bytes.size() > *size)
@@ -431,7 +444,7 @@ DsResult DSEXTRACT::GetNextField(std::uint32_t* size, void* value, DsSlotState* 
     }
   }
 
-  if (!item.bytes.empty()) std::memcpy(value, item.bytes.data(), item.bytes.size());
+  CopyValue(item.bytes, value);
   *size = item.length;
   cursor_ = at;
   table.flags = flags;
@@ -442,7 +455,7 @@ DsResult DSEXTRACT::GetNextField(std::uint32_t* size, void* value, DsSlotState* 
     current_ = static_cast<std::size_t>(nested_index);
     return kDsOk;
   }
-  CompleteRows();
+  if (table.item > table.slots.size()) CompleteRows();
   return kDsOk;
 }
 

@@ -63,8 +63,9 @@
 //
 // Not handled: the markup (XML) form of a packet, refused with kDsBadPacket.
 // Array columns (class 13) are taken only as an array of one plain column
-// (not an ADT, array or nested table) and a packet needing more than
-// kMaxSlots slots in all is refused with kDsUnsupportedType.
+// (not an ADT, array or nested table) of at most kMaxArrayElements elements,
+// and a packet needing more than kMaxSlots slots in all is refused with
+// kDsUnsupportedType.
 //
 // The reader serves one caller at a time and has no lock; the row store
 // serialises access.
@@ -116,6 +117,9 @@ enum class DsInterfaceId { kUnknown, kDataPacketRead };
 struct DsReaderLimits {
   static constexpr std::size_t kMaxTables = 63;    // the top table included
   static constexpr std::size_t kMaxSlots = 65536;  // over all tables
+  // Element slots of one array column: a few bytes of metadata must not make
+  // tens of thousands of slots.
+  static constexpr std::size_t kMaxArrayElements = 1024;
 };
 
 // The reader interface. Every operation returns 0 (kDsOk) or a result code of
@@ -315,8 +319,8 @@ class DSEXTRACT final : public TDATAPACKET_READ {
   DsResult BuildSlots(Table& table, std::size_t& total_slots) const;
   DsResult CheckRowCount(const base::ByteCursor& at, std::uint32_t row_count) const;
   void StartRows();
-  DsResult ReadItem(base::ByteCursor& at, const Table& table, FieldValue& value, DsSlotState& state,
-                    std::span<const std::uint8_t>& flags) const;
+  static DsResult ReadItem(base::ByteCursor& at, const Table& table, FieldValue& value, DsSlotState& state,
+                           std::span<const std::uint8_t>& flags);
   void CompleteRows();
   void ReleasePacket();
 

@@ -533,6 +533,21 @@ TEST(DatapacketReaderNested, ArrayColumnRepeatsItsElementSlot) {
   EXPECT_EQ(walk.nulls, 1u);
 }
 
+TEST(DatapacketReaderNested, ArraysAreLimitedInElementsAndKind) {
+  const auto with_array = [](std::uint32_t elements, std::uint32_t element_type) {
+    W w;
+    w.Column("A", TypeWord(kClassArray, elements), 0).Column("E", element_type, 0).TableProperties();
+    Bound b(w.Finish());
+    return b.SkipMetadata();
+  };
+  EXPECT_EQ(with_array(DsReaderLimits::kMaxArrayElements, TypeWord(kClassSigned, 1)), kDsOk);
+  EXPECT_EQ(with_array(DsReaderLimits::kMaxArrayElements + 1, TypeWord(kClassSigned, 1)), kDsUnsupportedType);
+  EXPECT_EQ(with_array(2, TypeWord(kClassAdt, 0)), kDsUnsupportedType);
+  W last;  // an array column with no element column after it
+  last.Column("A", TypeWord(kClassArray, 2), 0).TableProperties();
+  EXPECT_EQ(Bound(last.Finish()).SkipMetadata(), kDsUnsupportedType);
+}
+
 // ---------------------------------------------------------------------------
 // Appending
 
