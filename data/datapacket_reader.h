@@ -242,7 +242,7 @@ class DsRef {
 
 class DSEXTRACT final : public TDATAPACKET_READ {
  public:
-  // A new reader, not bound, with reference count 1.
+  // A new reader, not bound, with reference count 1; empty when out of memory.
   static DsRef<DSEXTRACT> Create();
 
   DSEXTRACT(const DSEXTRACT&) = delete;
