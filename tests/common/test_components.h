@@ -10,6 +10,7 @@
 
 #include "base/byte_cursor.h"
 #include "base/component.h"
+#include "base/exception.h"
 #include "resources/class_info.h"
 #include "resources/class_registry.h"
 #include "resources/collection.h"
@@ -72,6 +73,8 @@ class TTestControl : public base::TComponent {
   static inline int live = 0;
   // When set, every Loaded() call appends the component's name.
   static inline std::vector<std::string>* loaded_log = nullptr;
+  // When not empty, the component of that name throws from Loaded().
+  static inline std::string failing_name;
 
   std::int32_t left = 0;
   std::int16_t tag = 0;
@@ -102,6 +105,7 @@ class TTestControl : public base::TComponent {
   }
   void Loaded() override {
     if (loaded_log) loaded_log->push_back(Name());
+    if (!failing_name.empty() && Name() == failing_name) throw base::Exception("Loaded failed");
     partner_at_loaded = partner ? partner->Name() : "";
   }
   void SetVisible(bool value) { visible = value; }

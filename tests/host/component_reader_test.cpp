@@ -20,7 +20,10 @@ using test_components::TTestWindow;
 class ComponentReaderTest : public ::testing::Test {
  protected:
   ComponentReaderTest() : window_(new TTestWindow(&application_)) {}
-  ~ComponentReaderTest() override { TTestControl::loaded_log = nullptr; }
+  ~ComponentReaderTest() override {
+    TTestControl::loaded_log = nullptr;
+    TTestControl::failing_name.clear();
+  }
 
   // The stream of a window record with `properties` written by the caller and
   // the children written by `children`.
@@ -353,6 +356,43 @@ TEST_F(ComponentReaderTest, RecordFailures) {
                         })),
             "A component named SAME already exists");
   ExpectNothingCreated();
+}
+
+TEST_F(ComponentReaderTest, AFailureInLoadedPassesThroughAndRemovesWhatWasCreated) {
+  std::vector<std::string> log;
+  TTestControl::loaded_log = &log;
+  TTestControl::failing_name = "FailsInLoaded";
+  const std::string stream =
+      Stream([](ComponentStreamWriter&) {},
+             [](ComponentStreamWriter& w) {
+               w.BeginObject("TTestControl", "First").EndProperties().EndObject();
+               w.BeginObject("TTestControl", "FailsInLoaded").EndProperties().EndObject();
+               w.BeginObject("TTestControl", "Never").EndProperties().EndObject();
+             });
+  try {
+    resources::ReadComponentStream({reinterpret_cast<const std::uint8_t*>(stream.data()), stream.size()},
+                                   *window_, registry_);
+    ADD_FAILURE() << "no error";
+  } catch (const resources::EReadError&) {
+    ADD_FAILURE() << "a component's own error is not a read error";
+  } catch (const base::Exception& error) {
+    EXPECT_EQ(error.Message(), "Loaded failed");
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"Window1", "First", "FailsInLoaded"}));
+  ExpectNothingCreated();
+}
+
+TEST_F(ComponentReaderTest, AnInheritedComponentIsReadOnce) {
+  (new TTestControl(window_))->SetName("Old");
+  EXPECT_EQ(
+      Read(Stream([](ComponentStreamWriter&) {},
+                  [](ComponentStreamWriter& w) {
+                    w.BeginObject("TTestControl", "Old", resources::kInherited).EndProperties();
+                    w.BeginObject("TTestControl", "Old", resources::kInherited).EndProperties().EndObject();
+                    w.EndObject();
+                  })),
+      "A component named Old already exists");
+  EXPECT_EQ(window_->Components().size(), 1u);
 }
 
 TEST_F(ComponentReaderTest, TheComponentCountIsLimited) {
