@@ -166,6 +166,8 @@ std::string DataPacketWriter::Finish() const {
     if (computed > 0xFFFF) throw std::invalid_argument("row offset does not fit in 16 bits");
     row_offset = static_cast<uint16_t>(computed);
   }
+  if (!column_count_ && columns_ > 0xFFFF) throw std::invalid_argument("more than 65535 columns");
+  if (!row_count_ && rows_ > 0xFFFFFFFFu) throw std::invalid_argument("more than 2^32 - 1 rows");
   std::string out(packet::kHeaderSize, '\0');
   PutLe(out, packet::kOffMagic, magic_.value_or(packet::kMagic), 4);
   PutLe(out, packet::kOffVersion, version_.value_or(1), 2);

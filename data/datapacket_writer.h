@@ -34,6 +34,7 @@
 // input data.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -107,8 +108,9 @@ class DataPacketWriter {
 
   // The packet: header followed by everything appended. The writer can go on
   // being used; a later Finish() includes later items.
-  // Throws std::invalid_argument when the computed row offset exceeds 65535
-  // and no row offset was set.
+  // Throws std::invalid_argument when a computed field does not fit its
+  // header field (a row offset above 65535, more than 65535 columns or more
+  // than 2^32 - 1 rows) and no value was set for it.
   std::string Finish() const;
 
  private:
@@ -118,8 +120,8 @@ class DataPacketWriter {
   std::optional<uint16_t> version_, revision_, column_count_, row_offset_;
   std::string body_;                 // everything after the 24 header bytes
   std::optional<size_t> first_row_;  // offset in body_ of the first row
-  uint16_t columns_ = 0;
-  uint32_t rows_ = 0;
+  size_t columns_ = 0;
+  size_t rows_ = 0;
 };
 
 }  // namespace data

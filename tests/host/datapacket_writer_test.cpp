@@ -63,6 +63,10 @@ TEST(DataPacketWriterEncoders, ValuesTheFormatCannotHoldAreRefused) {
   long_metadata.Raw(std::string(0x10000, '\0'));
   EXPECT_THROW(long_metadata.Finish(), std::invalid_argument);
   EXPECT_NO_THROW(long_metadata.SetRowOffset(0).Finish());
+  DataPacketWriter many_columns;
+  for (int i = 0; i < 0x10000; ++i) many_columns.Column("", 0, 0);
+  EXPECT_THROW(many_columns.SetRowOffset(0).Finish(), std::invalid_argument);
+  EXPECT_EQ(many_columns.SetColumnCount(3).Finish().substr(12, 2), Hex("03 00"));
 }
 
 TEST(DataPacketWriter, EmptyTableHasTheDefaultHeaderAndAnEmptyPropertyList) {
