@@ -49,10 +49,20 @@ int SystemCollation::Compare(std::string_view a, std::string_view b, CaseMode mo
 std::string SystemCollation::SortKey(std::string_view text, CaseMode mode) const {
   const WideText wide(text);
   const DWORD flags = LCMAP_SORTKEY | FlagsFor(mode);
-  const int size = LCMapStringW(locale_, flags, wide.data(), wide.length(), nullptr, 0);
-  if (size <= 0) return {};
-  std::string key(static_cast<size_t>(size), '\0');
-  LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(key.data()), size);
+  // One call into a stack buffer covers every name; only a long text asks
+  // for its size first.
+  std::array<char, 512> stack;
+  int size = LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(stack.data()),
+                          static_cast<int>(stack.size()));
+  std::string key;
+  if (size > 0) {
+    key.assign(stack.data(), static_cast<size_t>(size));
+  } else {
+    size = LCMapStringW(locale_, flags, wide.data(), wide.length(), nullptr, 0);
+    if (size <= 0) return {};
+    key.assign(static_cast<size_t>(size), '\0');
+    LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(key.data()), size);
+  }
   // The key ends with a zero byte; keep it out so that byte comparison with
   // "shorter first" sees the levels only.
   while (!key.empty() && key.back() == '\0') key.pop_back();
