@@ -311,6 +311,37 @@ TEST_F(ClientDataSetTest, PersistentFieldsBindByNameAndMustMatch) {
   EXPECT_FALSE(t.Active());
 }
 
+TEST_F(ClientDataSetTest, PacketOptionsAndClosedTables) {
+  using namespace data::packet;
+  using W = data::DataPacketWriter;
+  W w;
+  w.Column("N", TypeWord(kClassSigned, 4), 0)
+      .TableProperties({{"DISABLE_EDITS", TypeWord(kClassBoolean, 2), W::Int(1, 2)},
+                        {"DISABLE_DELETES", TypeWord(kClassBoolean, 2), W::Int(0, 2)}})
+      .Row({W::Slot::Value(W::Int(3, 4))});
+  data::TClientDataSet t(&owner, &collation);
+  t.SetName("daX");
+  t.SetData(w.Finish());
+  try {
+    t.SeekKey({int64_t{3}});
+    FAIL();
+  } catch (const data::EDatabaseError& e) {
+    EXPECT_EQ(e.Message(), "daX: Cannot perform this operation on a closed dataset");
+  }
+  t.SetIndexFieldNames("N");  // stored while closed, applied by Open
+  EXPECT_EQ(t.IndexFieldNames(), "N");
+  t.Open();
+  EXPECT_EQ(t.PacketOptions(), data::TCustomClientDataSet::kDisableEdits);
+  EXPECT_TRUE(t.SeekKey({int64_t{3}}));
+  // Not read-only: writing outside the set-key state still needs an edit state.
+  EXPECT_THROW(t.FieldByName("N")->SetAsInteger(4), data::EDatabaseError);
+  t.Close();
+  EXPECT_FALSE(t.Active());
+  EXPECT_EQ(t.Fields().Count(), 0u);  // the default fields went with the close
+  t.Open();
+  EXPECT_EQ(t.FieldByName("N")->AsInteger(), 3);
+}
+
 TEST_F(ClientDataSetTest, NameOrderFollowsTheCollationNotBytes) {
   const std::vector<std::pair<int16_t, std::string>> people = {{1, text::Cp1251(u8"АБВ Г").str()},
                                                                {2, text::Cp1251(u8"АБВА Б").str()},
