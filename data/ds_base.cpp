@@ -877,6 +877,16 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
       const int64_t* values = first.integers.data();
       const int sign = first.descending ? -1 : 1;
       SortOrder(order, [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
+    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && !first.sort_keys &&
+               std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
+      // The person table's name order: one text key through Compare.
+      const std::string_view* texts = first.texts.data();
+      const Collation& collation = collation_;
+      const CaseMode mode = first.mode;
+      const int sign = first.descending ? -1 : 1;
+      SortOrder(order, [texts, &collation, mode, sign](uint32_t a, uint32_t b) {
+        return sign * collation.Compare(texts[a], texts[b], mode);
+      });
     } else {
       SortOrder(order, [&](uint32_t a, uint32_t b) { return CompareColumns(columns, a, b); });
     }

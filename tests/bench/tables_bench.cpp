@@ -35,6 +35,21 @@ void BM_OpenBothTables(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenBothTables)->Unit(benchmark::kMillisecond);
 
+// Loading alone (the row stores, no field objects and no sorted order).
+void BM_LoadBothPackets(benchmark::State& state) {
+  const auto& packets = DirectoryPackets();
+  const data::WordSortCollation collation;
+  const auto bytes = [](const std::string& s) {
+    return std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(s.data()), s.size());
+  };
+  for (auto _ : state) {
+    data::IDSBase fio(collation), tel(collation);
+    benchmark::DoNotOptimize(fio.AppendData(bytes(packets.fio), true));
+    benchmark::DoNotOptimize(tel.AppendData(bytes(packets.tel), true));
+  }
+}
+BENCHMARK(BM_LoadBothPackets)->Unit(benchmark::kMillisecond);
+
 void BM_SwitchPhoneOrderThereAndBack(benchmark::State& state) {
   const data::WordSortCollation collation;
   base::TComponent owner(nullptr);
