@@ -44,7 +44,8 @@ struct MethodTraits<void (C::*)(Args...)> {
   using Class = C;
   template <auto Method>
   static void Call(base::TComponent& window, Args... args) {
-    (static_cast<C&>(window).*Method)(args...);
+    // The window is of class C when the tables are right; checked all the same.
+    if (auto* self = dynamic_cast<C*>(&window)) (self->*Method)(args...);
   }
   static constexpr const void* Signature() { return &EventSignature<Args...>::id; }
 };
