@@ -10,8 +10,9 @@
 // of the block.
 //
 // A cursor is a small value: copy it to look ahead (the copy moves, the
-// original stays), assign the copy back to commit. Slice() hands out a
-// sub-cursor over the next bytes, refused when they do not fit.
+// original stays), assign the copy back to commit; or Save() a mark and
+// Restore() it to undo. Slice() hands out a sub-cursor over the next bytes,
+// refused when they do not fit.
 //
 // Numbers are read little-endian, byte by byte, whatever the host's order.
 #pragma once
@@ -49,6 +50,18 @@ class ByteCursor {
     if (!Fits(len)) return Fail();
     pos_ += len;
     return true;
+  }
+
+  // A read position to come back to. Restore(mark) undoes every read since
+  // Mark() was taken, a failure among them included; take marks only while
+  // the cursor is Ok(). Cheaper than copying the cursor in a hot loop.
+  struct Mark {
+    std::size_t position;
+  };
+  Mark Save() const { return {pos_}; }
+  void Restore(Mark mark) {
+    pos_ = mark.position;
+    ok_ = pos_ <= bytes_.size();
   }
 
   // Reads an unsigned or signed integer of sizeof(T) bytes, little-endian.

@@ -325,6 +325,7 @@ DsResult DSEXTRACT::BuildSlots(Table& table, std::size_t& total_slots) const {
     if (!codec) return kDsUnsupportedType;
     const std::size_t j = table.slots.size();
     Slot& slot = table.slots.emplace_back();
+    slot.fixed_size = codec->FixedSize();
     slot.codec = std::move(codec);
     slot.flag_byte = static_cast<std::uint32_t>(j / 4);
     slot.null_mask = static_cast<std::uint8_t>(kSlotNull << (2 * (j % 4)));
@@ -392,6 +393,11 @@ inline DsResult DSEXTRACT::ReadItem(base::ByteCursor& at, const Table& table, Fi
   } else if (bits & slot.not_changed_mask) {
     state = DsSlotState::kNotChanged;
   } else {
+    if (slot.fixed_size >= 0) {  // the codec's own fixed size, read without the indirect call
+      if (!at.ReadSpan(static_cast<std::size_t>(slot.fixed_size), value.bytes)) return kDsBadPacket;
+      value.length = static_cast<std::uint32_t>(slot.fixed_size);
+      return kDsOk;
+    }
     return slot.codec->Read(at, value) ? kDsOk : kDsBadPacket;
   }
   value = {};
@@ -415,11 +421,17 @@ DsResult DSEXTRACT::GetNextField(std::uint32_t* size, void* value, DsSlotState* 
   if (!metadata_done_) return kDsBadCall;
   if (rows_done_) return kDsEnd;
   Table& table = tables_[current_];
-  base::ByteCursor at = cursor_;
+  // Read in place and undo on failure: copying the cursor per item costs more
+  // than the item.
+  const base::ByteCursor::Mark start = cursor_.Save();
+  const auto undo = [&](DsResult r) {
+    cursor_.Restore(start);
+    return r;
+  };
   FieldValue item;
   DsSlotState item_state;
   std::span<const std::uint8_t> flags = table.flags;
-  if (const DsResult r = ReadItem(at, table, item, item_state, flags)) return r;
+  if (const DsResult r = ReadItem(cursor_, table, item, item_state, flags)) return undo(r);
   if (state != nullptr) *state = item_state;
 
   if (item_state != DsSlotState::kValue) {
@@ -428,8 +440,9 @@ DsResult DSEXTRACT::GetNextField(std::uint32_t* size, void* value, DsSlotState* 
     if (table.item > table.slots.size()) CompleteRows();
     return item_state == DsSlotState::kNull ? kDsNullValue : kDsOk;
   }
-  if (value == nullptr || size == nullptr || *size == 0 || item.bytes.size() > *size)
-    return kDsBufferTooSmall;
+  if (value == nullptr || size == nullptr || *size == 0 || item.bytes.size() > *size) {
+    return undo(kDsBufferTooSmall);
+  }
 
   std::int32_t nested_rows = 0;
   const std::int32_t nested_index = table.item > 0 ? table.slots[table.item - 1].nested_table : -1;
@@ -440,13 +453,13 @@ DsResult DSEXTRACT::GetNextField(std::uint32_t* size, void* value, DsSlotState* 
     if (nested_rows > 0) {
       nested = &tables_[static_cast<std::size_t>(nested_index)];
       const std::size_t smallest_row = 1 + nested->flag_bytes;
-      if (static_cast<std::uint32_t>(nested_rows) > at.Remaining() / smallest_row) return kDsBadPacket;
+      if (static_cast<std::uint32_t>(nested_rows) > cursor_.Remaining() / smallest_row)
+        return undo(kDsBadPacket);
     }
   }
 
   CopyValue(item.bytes, value);
   *size = item.length;
-  cursor_ = at;
   table.flags = flags;
   ++table.item;
   if (nested != nullptr) {

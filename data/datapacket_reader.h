@@ -292,6 +292,7 @@ class DSEXTRACT final : public TDATAPACKET_READ {
     std::uint8_t not_changed_mask = 0;
     std::int32_t nested_table = -1;  // table list index of a nested-table slot
     std::uint32_t column = 0;        // index into the table's columns
+    std::int64_t fixed_size = -1;    // codec->FixedSize(), kept for the row loop
   };
   struct Column {
     std::uint32_t type_word = 0;
