@@ -98,6 +98,19 @@ void BM_BuildPhoneNameOrder(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildPhoneNameOrder)->Unit(benchmark::kMillisecond);
 
+// The phone table's number order (unique keys in no stored order).
+void BM_BuildPhoneNumberOrder(benchmark::State& state) {
+  const data::WordSortCollation collation;
+  base::TComponent owner(nullptr);
+  data::TClientDataSet tel(&owner, &collation);
+  testing_support::OpenTable(tel, "daTel", DirectoryPackets().tel, "FIO");
+  data::IndexDescriptor index;
+  index.name = "TEL";
+  index.fields.push_back({1, false, false});
+  for (auto _ : state) benchmark::DoNotOptimize(tel.RowStore()->BuildTemporaryIndex(index));
+}
+BENCHMARK(BM_BuildPhoneNumberOrder)->Unit(benchmark::kMillisecond);
+
 void BM_StdSortPhoneNameKeys(benchmark::State& state) {
   const data::WordSortCollation collation;
   base::TComponent owner(nullptr);
