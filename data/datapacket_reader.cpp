@@ -514,7 +514,7 @@ DsResult DSEXTRACT::GetErrorString(DsResult code, DsErrorText* text) {
   if (text == nullptr) return kDsBufferTooSmall;
   const std::string_view message = ResultMessage(code);
   const std::size_t n = std::min(message.size(), text->size() - 1);
-  std::memcpy(text->data(), message.data(), n);
+  if (n > 0) std::memcpy(text->data(), message.data(), n);
   (*text)[n] = '\0';
   return message.empty() ? kDsNoMessage : kDsOk;
 }

@@ -572,7 +572,8 @@ TEST(DatapacketReaderAppend, FurtherPacketsStartAtTheirRowOffset) {
   // Without the row-offset bit, rows of a packet without metadata start at HeaderSize.
   W rows_only;
   rows_only.Row({W::Slot::Value(W::Int(4, 2))}).SetAttributes(0);
-  ASSERT_EQ(b->InitAppend(AsBytes(rows_only.Finish())), kDsOk);
+  const std::string third = rows_only.Finish();  // the caller keeps the bytes while rows are read
+  ASSERT_EQ(b->InitAppend(AsBytes(third)), kDsOk);
   b.Field(r, state);
   EXPECT_EQ(b.Field(r, state), W::Int(4, 2));
   // With metadata and rows but no valid row offset: refused.
