@@ -114,8 +114,10 @@ void TCustomClientDataSet::InternalOpen() {
     current_record_ = 0;
     ApplyOrder();
     if (read_only_) store_->SetReadOnly(true);
-    uint32_t first = 0;
-    current_record_ = cursor_->GetNextRecord(first) == kDsOk ? first : 0;
+    window_.Attach(cursor_.get(), [this](RecordBuffer& buffer) { ComputeFields(buffer); });
+    UpdateWindowSize();
+    window_.FillFromFirst();
+    current_record_ = window_.ActiveRecord();
   } catch (...) {
     InternalClose();
     throw;
@@ -148,16 +150,60 @@ void TCustomClientDataSet::BindFields() {
     if (store_->FindProperty("PROVFLAGS", column, p)) field->ProviderFlags = PropertyNumber(p);
     if (store_->FindProperty("FIELDPROPS", column, p)) field->FieldProps = p.value;
   }
+  calc_slots_ = 0;
+  for (TField* field : Fields().Items()) {
+    if (!field->IsComputed()) continue;
+    field->calc_slot_ = calc_slots_++;
+    if (field->FieldKind() == TFieldKind::fkLookup) BindLookupField(*field);
+  }
+}
+
+void TCustomClientDataSet::BindLookupField(TField& field) {
+  const auto incomplete = [&field] {
+    throw EDatabaseError(
+        base::Format("Lookup information for field '%s' is incomplete", field.FieldName().c_str()));
+  };
+  if (!field.LookupDataSet || field.LookupKeyFields.empty() || field.LookupResultField.empty() ||
+      field.KeyFields.empty()) {
+    incomplete();
+  }
+  auto* table = dynamic_cast<TCustomClientDataSet*>(field.LookupDataSet);
+  if (!table) incomplete();
+  if (table == this) {
+    DatabaseError(base::Format("Field '%s' cannot look up its own table", field.FieldName().c_str()));
+  }
+  LookupBinding binding;
+  binding.field = &field;
+  binding.table = table;
+  for (const std::string& name : SplitFieldNames(field.KeyFields)) {
+    const TField* key = FieldByName(name);
+    if (key->IsComputed() || key->FieldNo() < 1) incomplete();
+    binding.keys.push_back({static_cast<uint32_t>(key->FieldNo()), key->DataType()});
+  }
+  if (!table->Active()) table->Open();
+  const auto lookup_keys = SplitFieldNames(field.LookupKeyFields);
+  for (const std::string& name : lookup_keys) table->FieldByName(name);
+  if (lookup_keys.size() != binding.keys.size()) incomplete();
+  table->FieldByName(field.LookupResultField);
+  lookups_.push_back(std::move(binding));
 }
 
 void TCustomClientDataSet::InternalClose() {
+  window_.Detach();
+  lookups_.clear();
+  calc_slots_ = 0;
+  calc_buffer_ = nullptr;
+  temp_buffer_ = {};
   cursor_.reset();
   store_.reset();
   key_buffer_.clear();
   key_fields_.clear();
   descriptors_.clear();
   current_record_ = 0;
-  for (TField* field : Fields().Items()) field->field_no_ = 0;
+  for (TField* field : Fields().Items()) {
+    field->field_no_ = 0;
+    field->calc_slot_ = -1;
+  }
   const auto created = std::move(default_fields_);
   default_fields_.clear();
   for (TField* field : created) delete field;
@@ -183,6 +229,7 @@ void TCustomClientDataSet::SetIndex(std::string text, bool field_names_mode) {
   }
   CheckBrowseMode();
   if (current_record_ != 0) cursor_->MoveToRecord(current_record_);
+  window_.MarkStale();
   if (text == index_text_ && field_names_mode == field_names_mode_) return;
   // A refused order keeps the old text and mode, so that the stored setting
   // always names the order in use.
@@ -309,21 +356,11 @@ bool TCustomClientDataSet::SeekKey(const std::vector<Variant>& values) {
 // --- Record access -----------------------------------------------------------
 
 void TCustomClientDataSet::Resync(ResyncMode mode) {
-  uint32_t record = 0;
-  if (cursor_->GetCurrentRecord(record) == kDsOk) {
-    current_record_ = record;
-    return;
-  }
-  if (mode.exact) DatabaseError("Record not found");
-  if (cursor_->GetNextRecord(record) == kDsOk || cursor_->GetPriorRecord(record) == kDsOk) {
-    current_record_ = record;
-  } else {
-    current_record_ = 0;
-  }
+  RefillWindow(mode);
 }
 
 bool TCustomClientDataSet::GetFieldData(const TField& field, FieldData& out) const {
-  if (!store_ || field.FieldNo() < 1) return false;
+  if (!store_ || (field.FieldNo() < 1 && !field.IsComputed())) return false;
   const auto column = static_cast<uint32_t>(field.FieldNo());
   if (State() == TDataSetState::dsSetKey) {
     if (column >= key_buffer_.size()) return false;
@@ -339,8 +376,32 @@ bool TCustomClientDataSet::GetFieldData(const TField& field, FieldData& out) con
     out.length = static_cast<int32_t>(out.bytes.size());
     return true;
   }
-  if (current_record_ == 0) return false;
-  return store_->GetField(current_record_, column, out) == kDsOk;
+  const bool calc_state = State() == TDataSetState::dsCalcFields && calc_buffer_;
+  if (field.IsComputed()) {
+    const RecordBuffer* buffer = calc_state ? calc_buffer_ : window_.ActiveBuffer();
+    const auto slot = static_cast<size_t>(field.calc_slot_);
+    if (!buffer || field.calc_slot_ < 0 || slot >= buffer->calc.size()) return false;
+    const Variant& value = buffer->calc[slot];
+    if (IsNull(value)) {
+      out.state = FieldData::State::kNull;
+      out.bytes.clear();
+    } else {
+      out.state = FieldData::State::kValue;
+      if (const auto* text = std::get_if<std::string>(&value)) {
+        out.bytes = *text;
+      } else {
+        const auto* number = std::get_if<int64_t>(&value);
+        const uint64_t v = number ? static_cast<uint64_t>(*number) : 0;
+        out.bytes.assign(8, '\0');
+        for (size_t i = 0; i < 8; ++i) out.bytes[i] = static_cast<char>(v >> (8 * i));
+      }
+    }
+    out.length = static_cast<int32_t>(out.bytes.size());
+    return true;
+  }
+  const uint32_t record = calc_state ? calc_buffer_->record : current_record_;
+  if (record == 0) return false;
+  return store_->GetField(record, column, out) == kDsOk;
 }
 
 void TCustomClientDataSet::SetFieldData(TField& field, const KeyValue& value) {
@@ -352,6 +413,159 @@ void TCustomClientDataSet::SetFieldData(TField& field, const KeyValue& value) {
   }
   if (read_only_) DatabaseError("Cannot modify a read-only dataset");
   DatabaseError("Dataset not in edit or insert mode");
+}
+
+// --- Computed fields, lookup and search by value -----------------------------
+
+void TCustomClientDataSet::ComputeFields(RecordBuffer& buffer) {
+  buffer.calc.assign(static_cast<size_t>(calc_slots_), Variant{});
+  // A chain of lookup tables that leads back to this one leaves the inner values null.
+  if (lookups_.empty() || computing_) return;
+  const TDataSetState previous = SetTempState(TDataSetState::dsCalcFields);
+  const RecordBuffer* outer = std::exchange(calc_buffer_, &buffer);
+  computing_ = true;
+  const auto restore = [&] {
+    computing_ = false;
+    calc_buffer_ = outer;
+    RestoreState(previous);
+  };
+  try {
+    FieldData data;
+    std::vector<Variant> keys;
+    for (const LookupBinding& binding : lookups_) {
+      if (!binding.table->Active()) continue;
+      keys.clear();
+      for (const RowMatcher::Key& key : binding.keys) {
+        Check(store_->GetField(buffer.record, key.column, data));
+        keys.push_back(DecodeValue(key.type, data));
+      }
+      const Variant result =
+          binding.table->Lookup(binding.field->LookupKeyFields, keys, binding.field->LookupResultField);
+      if (IsNull(result)) continue;
+      TField& field = *binding.field;
+      Variant stored;
+      if (KeyClassOf(field.DataType()) == KeyClass::kText) {
+        std::string text;
+        if (const auto* s = std::get_if<std::string>(&result)) {
+          text = *s;
+        } else if (const auto* i = std::get_if<int64_t>(&result)) {
+          text = std::to_string(*i);
+        }
+        if (field.Size() > 0 && text.size() > static_cast<size_t>(field.Size()))
+          text.resize(static_cast<size_t>(field.Size()));
+        stored = std::move(text);
+      } else if (const auto* i = std::get_if<int64_t>(&result)) {
+        stored = *i;
+      }
+      buffer.calc[static_cast<size_t>(field.calc_slot_)] = std::move(stored);
+    }
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
+std::vector<RowMatcher::Key> TCustomClientDataSet::MatchKeys(std::string_view names, size_t values) const {
+  std::vector<RowMatcher::Key> keys;
+  for (const std::string& name : SplitFieldNames(std::string(names))) {
+    const TField* field = FieldByName(name);
+    if (field->IsComputed() || field->FieldNo() < 1 ||
+        KeyClassOf(field->DataType()) == KeyClass::kUnsupported)
+      DatabaseError(base::Format("Field '%s' is of an unsupported type", field->FieldName().c_str()));
+    keys.push_back({static_cast<uint32_t>(field->FieldNo()), field->DataType()});
+  }
+  if (keys.empty() || keys.size() != values) DatabaseError("Field index out of range");
+  return keys;
+}
+
+uint32_t TCustomClientDataSet::Scan(RowMatcher& matcher) {
+  window_.MarkStale();
+  cursor_->MoveToBOF();
+  uint32_t record = 0;
+  while (cursor_->GetNextRecord(record) == kDsOk) {
+    if (matcher.Matches(record)) return record;
+  }
+  return 0;
+}
+
+Variant TCustomClientDataSet::ValueOf(const TField& field, const RecordBuffer& buffer) const {
+  if (field.IsComputed()) {
+    const auto slot = static_cast<size_t>(field.calc_slot_);
+    return field.calc_slot_ >= 0 && slot < buffer.calc.size() ? buffer.calc[slot] : Variant{};
+  }
+  FieldData data;
+  if (field.FieldNo() < 1 ||
+      store_->GetField(buffer.record, static_cast<uint32_t>(field.FieldNo()), data) != kDsOk)
+    return {};
+  return DecodeValue(field.DataType(), data);
+}
+
+std::vector<Variant> TCustomClientDataSet::LookupValues(std::string_view key_fields,
+                                                        const std::vector<Variant>& key_values,
+                                                        std::string_view result_fields) {
+  CheckBrowseMode();
+  window_.MarkStale();
+  RowMatcher matcher(*store_, MatchKeys(key_fields, key_values.size()), key_values, {});
+  std::vector<const TField*> results;
+  for (const std::string& name : SplitFieldNames(std::string(result_fields)))
+    results.push_back(FieldByName(name));
+  const uint32_t record = Scan(matcher);
+  if (record == 0) return {};
+  temp_buffer_.record = record;
+  ComputeFields(temp_buffer_);
+  const TDataSetState previous = SetTempState(TDataSetState::dsCalcFields);
+  const RecordBuffer* outer = std::exchange(calc_buffer_, &temp_buffer_);
+  std::vector<Variant> values;
+  for (const TField* field : results) values.push_back(ValueOf(*field, temp_buffer_));
+  calc_buffer_ = outer;
+  RestoreState(previous);
+  return values;
+}
+
+Variant TCustomClientDataSet::Lookup(std::string_view key_fields, const std::vector<Variant>& key_values,
+                                     std::string_view result_field) {
+  std::vector<Variant> values = LookupValues(key_fields, key_values, result_field);
+  return values.empty() ? Variant{} : std::move(values.front());
+}
+
+bool TCustomClientDataSet::LocateRow(std::string_view key_fields, const std::vector<Variant>& key_values,
+                                     LocateOptions options) {
+  CheckBrowseMode();
+  DoBeforeScroll();
+  RowMatcher matcher(*store_, MatchKeys(key_fields, key_values.size()), key_values, options);
+  if (Scan(matcher) == 0) return false;
+  RefillWindow({true, true});
+  DataEvent(TDataEvent::deDataSetChange);
+  DoAfterScroll();
+  return true;
+}
+
+// --- Bookmarks ---------------------------------------------------------------
+
+TCustomClientDataSet::TBookmark TCustomClientDataSet::TakeBookmark() const {
+  const TDataSetState state = State();
+  if (state != TDataSetState::dsBrowse && state != TDataSetState::dsEdit && state != TDataSetState::dsInsert)
+    return 0;
+  return current_record_;
+}
+
+void TCustomClientDataSet::ReturnToBookmark(TBookmark mark) {
+  if (mark == 0) return;
+  CheckBrowseMode();
+  DoBeforeScroll();
+  window_.MarkStale();
+  Check(cursor_->MoveToRecord(mark));
+  RefillWindow({true, true});
+  DataEvent(TDataEvent::deDataSetChange);
+  DoAfterScroll();
+}
+
+bool TCustomClientDataSet::BookmarkUsable(TBookmark mark) {
+  if (!cursor_ || mark == 0) return false;
+  window_.MarkStale();
+  uint32_t record = 0;
+  return cursor_->MoveToRecord(mark) == kDsOk && cursor_->GetCurrentRecord(record) == kDsOk;
 }
 
 }  // namespace data

@@ -40,6 +40,7 @@
 #include "data/ds_cursor.h"
 #include "data/field_def.h"
 #include "data/index_def.h"
+#include "data/row_matcher.h"
 #include "data/variant.h"
 
 namespace data {
@@ -88,6 +89,45 @@ class TCustomClientDataSet : public TDataSet {
   // range or conversion error for a value it cannot take.
   bool SeekKey(const std::vector<Variant>& values);
 
+  // --- Lookup and search by value ---
+
+  // The value of `result_field` in the first row of the current order whose
+  // `key_fields` (names separated by ";") equal `key_values` (one per name),
+  // found by a linear scan from the first row; null when no row matches.
+  // Settles pending edits (deCheckBrowseMode) and sends nothing else: the
+  // current record, the record buffers and what attached controls show stay
+  // as they were; only the row store's cursor moved (the window repositions
+  // it before its next fetch). Keys are compared as typed values (see
+  // data/row_matcher.h). Fails with "Field '%s' not found", or "Field '%s'
+  // is of an unsupported type" for a key field that cannot be compared.
+  Variant Lookup(std::string_view key_fields, const std::vector<Variant>& key_values,
+                 std::string_view result_field);
+  // The same for several result fields ("A;B"): one value each, or an empty
+  // list when no row matches.
+  std::vector<Variant> LookupValues(std::string_view key_fields, const std::vector<Variant>& key_values,
+                                    std::string_view result_fields);
+
+  // Makes the first row of the order whose key fields equal the values
+  // current (options: case-insensitive text, the last text key as a
+  // prefix). True: the window is refilled around it in centre mode,
+  // deDataSetChange and AfterScroll follow. False: the current record and
+  // the window do not change. Raises BeforeScroll first in both cases.
+  bool LocateRow(std::string_view key_fields, const std::vector<Variant>& key_values,
+                 LocateOptions options = {});
+
+  // --- Bookmarks: a mark is the record number of a row, 0 for none ---
+  using TBookmark = uint32_t;
+  // The mark of the current record; 0 while closed, in a temporary state or empty.
+  TBookmark TakeBookmark() const;
+  // Makes the marked row current (centred refill, deDataSetChange,
+  // AfterScroll); 0 does nothing; a mark the row store cannot resolve fails
+  // with EDBClient.
+  void ReturnToBookmark(TBookmark mark);
+  // Whether the marked row can still be reached; nothing visible changes.
+  bool BookmarkUsable(TBookmark mark);
+  // Marks hold no resources: nothing to release.
+  void DropBookmark(TBookmark /*mark*/) {}
+
   // The record number (1-based, in packet order) of the current record, 0 when none.
   uint32_t CurrentRecord() const { return current_record_; }
   // Rows in the current order.
@@ -107,6 +147,7 @@ class TCustomClientDataSet : public TDataSet {
   void InternalOpen() override;
   void InternalClose() override;
   void Resync(ResyncMode mode) override;
+  void ActiveRowChanged() override { current_record_ = window_.ActiveRecord(); }
 
  private:
   void SetIndex(std::string text, bool field_names_mode);
@@ -116,6 +157,15 @@ class TCustomClientDataSet : public TDataSet {
   IndexDescriptor FieldNamesDescriptor() const;
   IndexDescriptor IndexDefDescriptor(const TIndexDef& def) const;
   void BindFields();
+  // The binding check of a lookup field (opens its lookup table).
+  void BindLookupField(TField& field);
+  // Fills a fetched buffer's computed values (the calc-fields state).
+  void ComputeFields(RecordBuffer& buffer);
+  // The key fields named in `names`, resolved for a RowMatcher.
+  std::vector<RowMatcher::Key> MatchKeys(std::string_view names, size_t values) const;
+  // Scans the current order from its first row; the first matching record or 0.
+  uint32_t Scan(RowMatcher& matcher);
+  Variant ValueOf(const TField& field, const RecordBuffer& buffer) const;
   [[noreturn]] void EngineError(DsResult code) const;
   void Check(DsResult code) const {
     if (code != kDsOk) EngineError(code);
@@ -137,6 +187,17 @@ class TCustomClientDataSet : public TDataSet {
   std::vector<uint32_t> key_fields_;
   std::vector<KeyValue> key_buffer_;  // by column (index 0 unused)
   uint32_t current_record_ = 0;
+
+  struct LookupBinding {
+    TField* field = nullptr;
+    TCustomClientDataSet* table = nullptr;
+    std::vector<RowMatcher::Key> keys;  // the owning table's key columns
+  };
+  std::vector<LookupBinding> lookups_;
+  int32_t calc_slots_ = 0;
+  RecordBuffer temp_buffer_;                   // the row a Lookup found
+  const RecordBuffer* calc_buffer_ = nullptr;  // the buffer being computed (calc-fields state)
+  bool computing_ = false;                     // guards against lookups that lead back here
 };
 
 }  // namespace data

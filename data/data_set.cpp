@@ -10,6 +10,9 @@ namespace data {
 TDataSet::TDataSet(base::TComponent* owner) : base::TComponent(owner) {}
 
 TDataSet::~TDataSet() {
+  const auto observers = std::move(observers_);
+  observers_.clear();
+  for (TDataSetObserver* observer : observers) observer->DataSetDestroyed(*this);
   // Fields may outlive the table (their owner is the window): unbind them.
   for (TField* field : fields_.fields_) field->data_set_ = nullptr;
   fields_.fields_.clear();
@@ -49,6 +52,13 @@ void TDataSet::DatabaseError(std::string_view message) const {
 }
 
 void TDataSet::DataEvent(TDataEvent event, intptr_t info) {
+  if (hold_count_ > 0) {
+    if ((event == TDataEvent::deUpdateState && state_ == TDataSetState::dsInactive) ||
+        event == TDataEvent::deLayoutChange) {
+      held_event_ = TDataEvent::deLayoutChange;
+    }
+    return;
+  }
   const auto observers = observers_;  // an observer may detach while told
   for (TDataSetObserver* observer : observers) {
     if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
@@ -71,7 +81,92 @@ void TDataSet::DoAfterScroll() {
 TDataSetState TDataSet::SetTempState(TDataSetState state) {
   const TDataSetState old = state_;
   state_ = state;
+  ++hold_count_;
   return old;
+}
+
+void TDataSet::RestoreState(TDataSetState state) {
+  state_ = state;
+  if (hold_count_ > 0) --hold_count_;
+}
+
+// --- Holding notifications ---------------------------------------------------
+
+void TDataSet::HoldNotifications() {
+  if (hold_count_++ == 0) {
+    held_state_ = state_;
+    held_event_ = TDataEvent::deDataSetChange;
+  }
+}
+
+void TDataSet::ReleaseNotifications() {
+  if (hold_count_ == 0) return;
+  if (--hold_count_ > 0) return;
+  if (state_ != held_state_) DataEvent(TDataEvent::deUpdateState);
+  if (held_state_ != TDataSetState::dsInactive && state_ != TDataSetState::dsInactive) DataEvent(held_event_);
+}
+
+// --- The record window -------------------------------------------------------
+
+void TDataSet::UpdateWindowSize() {
+  int32_t wanted = 1;
+  int32_t lowest = window_.ActiveIndex();
+  for (const TDataSetObserver* observer : observers_) {
+    wanted = std::max(wanted, observer->WantedWindowSize());
+    lowest = std::min(lowest, observer->LowestFirstRow());
+  }
+  if (wanted == window_.Size()) return;
+  const TRecordWindow::ResizeResult moved = window_.Resize(wanted, lowest);
+  const int32_t shift = moved.prior - moved.dropped;
+  if (shift != 0) {
+    const auto observers = observers_;
+    for (TDataSetObserver* observer : observers) observer->WindowShifted(shift);
+  }
+  ActiveRowChanged();
+}
+
+void TDataSet::SetActiveIndex(int32_t index) {
+  window_.SetActiveIndex(index);
+  ActiveRowChanged();
+}
+
+void TDataSet::RefillWindow(ResyncMode mode) {
+  if (window_.Refill(mode.exact, mode.center) == TRecordWindow::RefillResult::kNotFound)
+    DatabaseError("Record not found");
+  ActiveRowChanged();
+}
+
+void TDataSet::GoFirst() {
+  CheckBrowseMode();
+  DoBeforeScroll();
+  window_.FillFromFirst();
+  ActiveRowChanged();
+  DataEvent(TDataEvent::deDataSetChange);
+  DoAfterScroll();
+}
+
+void TDataSet::GoLast() {
+  CheckBrowseMode();
+  DoBeforeScroll();
+  window_.FillFromLast();
+  ActiveRowChanged();
+  DataEvent(TDataEvent::deDataSetChange);
+  DoAfterScroll();
+}
+
+int32_t TDataSet::Step(int32_t distance) {
+  CheckBrowseMode();
+  DoBeforeScroll();
+  const TRecordWindow::StepResult step = window_.Step(distance);
+  if (step.refused) return 0;
+  ActiveRowChanged();
+  if (step.count_changed) {
+    DataEvent(TDataEvent::deDataSetChange);
+  } else {
+    DataEvent(TDataEvent::deDataSetScroll, step.scroll);
+  }
+  DoAfterScroll();
+  return step.moved;
 }
 
 void TDataSet::AddField(TField* field) {

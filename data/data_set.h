@@ -24,6 +24,7 @@
 
 #include "base/component.h"
 #include "data/field.h"
+#include "data/record_window.h"
 
 namespace data {
 
@@ -47,6 +48,16 @@ class TDataSetObserver {
  public:
   // `info` is the scroll distance for deDataSetScroll, else 0.
   virtual void DataSetEvent(TDataSet& data_set, TDataEvent event, intptr_t info) = 0;
+  // The number of rows the observer's controls show at once (0: no wish);
+  // the table's window is the largest wish, at least 1.
+  virtual int32_t WantedWindowSize() const { return 0; }
+  // The lowest window row an observer's control shows (INT32_MAX: none);
+  // a shrinking window keeps the rows from there.
+  virtual int32_t LowestFirstRow() const { return INT32_MAX; }
+  // The rows of the window moved by `rows` places (negative: towards the front).
+  virtual void WindowShifted(int32_t /*rows*/) {}
+  // The table is being destroyed: forget it.
+  virtual void DataSetDestroyed(TDataSet& /*data_set*/) {}
 
  protected:
   ~TDataSetObserver() = default;
@@ -78,6 +89,36 @@ class TDataSet : public base::TComponent {
   void AttachObserver(TDataSetObserver* observer);
   void DetachObserver(TDataSetObserver* observer);
 
+  // --- The record window and navigation (data/record_window.h) ---
+  const TRecordWindow& Window() const { return window_; }
+  // Recomputes the window size from the observers' wishes and refills the
+  // window to it (observers hear WindowShifted, no notification).
+  void UpdateWindowSize();
+  // Makes window row `index` current (clamped), as a control's link does.
+  void SetActiveIndex(int32_t index);
+  // The first (last) row of the order becomes current; the window is filled
+  // from there; deDataSetChange, then AfterScroll. Both settle pending edits
+  // (deCheckBrowseMode) and raise BeforeScroll first.
+  void GoFirst();
+  void GoLast();
+  // Moves the current record by `distance` rows and returns the rows moved
+  // (negative backwards; fewer at an end, where AtStart / AtEnd tell why).
+  // Sends deDataSetScroll with the window's scroll when its row count stayed,
+  // else deDataSetChange, then AfterScroll; nothing at all when it returns 0
+  // because the distance is 0 or the table already stands at that end.
+  int32_t Step(int32_t distance);
+  int32_t StepNext() { return Step(1); }
+  bool AtStart() const { return window_.AtStart(); }
+  bool AtEnd() const { return window_.AtEnd(); }
+
+  // Nestable: while held no notification goes out. Releasing the last hold
+  // sends deUpdateState when the state changed meanwhile, then the held event
+  // (deDataSetChange, or deLayoutChange after a held layout change or a held
+  // close) when the table was and is open.
+  void HoldNotifications();
+  void ReleaseNotifications();
+  int32_t HoldCount() const { return hold_count_; }
+
   // Field access, answered from the current record or the key buffer.
   virtual bool GetFieldData(const TField& field, FieldData& out) const = 0;
   virtual void SetFieldData(TField& field, const KeyValue& value) = 0;
@@ -99,9 +140,19 @@ class TDataSet : public base::TComponent {
   void CheckBrowseMode();
   void DoBeforeScroll();
   void DoAfterScroll();
-  // Enters a temporary state and returns the one to go back to.
+  // Enters a temporary state and returns the one to go back to. Temporary
+  // states hold notifications while they last (RestoreState ends the hold
+  // without sending the held event).
   TDataSetState SetTempState(TDataSetState state);
-  void RestoreState(TDataSetState state) { state_ = state; }
+  void RestoreState(TDataSetState state);
+  // Called after every change of the window's current row, so that a
+  // subclass can follow it.
+  virtual void ActiveRowChanged() {}
+  // Window refill around the cursor's row, mapped to the table's errors:
+  // exact and not readable fails with "Record not found" (nothing changed).
+  void RefillWindow(ResyncMode mode);
+
+  TRecordWindow window_;
 
  private:
   friend class TField;
@@ -111,6 +162,9 @@ class TDataSet : public base::TComponent {
   TDataSetState state_ = TDataSetState::dsInactive;
   TFields fields_;
   std::vector<TDataSetObserver*> observers_;
+  int32_t hold_count_ = 0;
+  TDataSetState held_state_ = TDataSetState::dsInactive;
+  TDataEvent held_event_ = TDataEvent::deDataSetChange;
 };
 
 }  // namespace data

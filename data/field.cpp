@@ -35,6 +35,22 @@ void TField::AccessError(const char* type_name) const {
   throw EDatabaseError(base::Format("Cannot access field '%s' as type %s", field_name_.c_str(), type_name));
 }
 
+void TField::SetLookup(bool lookup) {
+  if (lookup) {
+    kind_ = TFieldKind::fkLookup;
+  } else if (kind_ == TFieldKind::fkLookup) {
+    kind_ = TFieldKind::fkData;
+  }
+}
+
+void TField::SetLookupCache(bool cache) {
+  if (cache) {
+    throw EDatabaseError(
+        base::Format("Field '%s': a lookup cache is not supported; lookup values are found by a scan",
+                     field_name_.c_str()));
+  }
+}
+
 bool TField::IsNull() const {
   FieldData data;
   return !GetData(data);

@@ -40,6 +40,12 @@ class TField : public base::TComponent {
   TFieldType DataType() const { return data_type_; }
   TFieldKind FieldKind() const { return kind_; }
   void SetFieldKind(TFieldKind kind) { kind_ = kind; }
+  // The stored flag Lookup: True makes the field a lookup field (fkLookup).
+  bool Lookup() const { return kind_ == TFieldKind::fkLookup; }
+  void SetLookup(bool lookup);
+  // Whether the field has no column: calculated, lookup and aggregate fields
+  // take their value from a slot of the record buffer instead.
+  bool IsComputed() const { return kind_ != TFieldKind::fkData; }
   int32_t Size() const { return size_; }
   void SetSize(int32_t size) { size_ = size; }
   // The column this field is bound to (1-based), 0 while unbound.
@@ -57,6 +63,19 @@ class TField : public base::TComponent {
   bool ReadOnly = false;
   uint32_t ProviderFlags = 0;
   std::string FieldProps;  // the streamed field properties of "FIELDPROPS", as kept
+
+  // Lookup fields (fkLookup): the owning table's key field(s) (names
+  // separated by ";"), the table searched, its matched field(s) in the same
+  // count and order, and its field whose value is taken. Checked when the
+  // owning table opens (see TCustomClientDataSet::Open).
+  std::string KeyFields;
+  TDataSet* LookupDataSet = nullptr;
+  std::string LookupKeyFields;
+  std::string LookupResultField;
+  // A cached list of key/value pairs is not supported: the value is always
+  // found by a scan. Setting True fails with EDatabaseError.
+  bool LookupCache() const { return false; }
+  void SetLookupCache(bool cache);
 
   bool IsNull() const;
   virtual int32_t AsInteger() const;
@@ -86,6 +105,7 @@ class TField : public base::TComponent {
   TFieldKind kind_ = TFieldKind::fkData;
   int32_t size_ = 0;
   int32_t field_no_ = 0;
+  int32_t calc_slot_ = -1;  // the record buffer slot of a computed field, -1 while unbound
   TDataSet* data_set_ = nullptr;
 };
 
