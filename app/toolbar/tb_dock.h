@@ -1,0 +1,23 @@
+// TTBDock: a docking strip along one edge of its window; dockable windows
+// nested in its record sit in it.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/control.h"
+
+namespace app {
+
+enum class TTBDockPosition : std::uint8_t { dpTop, dpBottom, dpLeft, dpRight };
+
+class TTBDock : public ui::TWinControl {
+ public:
+  using TWinControl::TWinControl;
+
+  TTBDockPosition position = TTBDockPosition::dpTop;
+
+  const char* ClassName() const override { return "TTBDock"; }
+  static const resources::ClassInfo& Class();
+};
+
+}  // namespace app

@@ -1,0 +1,17 @@
+// TTBToolbar: a dockable bar of items; the items nested in its record are
+// its top-level items, in order.
+#pragma once
+
+#include "app/toolbar/tb_dockable_window.h"
+
+namespace app {
+
+class TTBToolbar : public TTBDockableWindow {
+ public:
+  using TTBDockableWindow::TTBDockableWindow;
+
+  const char* ClassName() const override { return "TTBToolbar"; }
+  static const resources::ClassInfo& Class();
+};
+
+}  // namespace app

@@ -1,0 +1,18 @@
+#include "app/toolbar/tb_visibility_toggle_item.h"
+
+namespace app {
+
+const resources::ClassInfo& TTBVisibilityToggleItem::Class() {
+  static constexpr resources::PropertyInfo kProperties[] = {
+      resources::ComponentProperty<&TTBVisibilityToggleItem::control>("Control"),
+  };
+  static const resources::ClassInfo info{"TTBVisibilityToggleItem",
+                                         &TTBItem::Class(),
+                                         kProperties,
+                                         {},
+                                         {},
+                                         resources::Creator<TTBVisibilityToggleItem>};
+  return info;
+}
+
+}  // namespace app

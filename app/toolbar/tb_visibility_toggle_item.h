@@ -1,0 +1,20 @@
+// TTBVisibilityToggleItem: an item bound to a control; clicking it shows or
+// hides the control.
+#pragma once
+
+#include "app/toolbar/tb_item.h"
+#include "ui/control.h"
+
+namespace app {
+
+class TTBVisibilityToggleItem : public TTBItem {
+ public:
+  using TTBItem::TTBItem;
+
+  ui::TControl* control = nullptr;
+
+  const char* ClassName() const override { return "TTBVisibilityToggleItem"; }
+  static const resources::ClassInfo& Class();
+};
+
+}  // namespace app

@@ -1,0 +1,38 @@
+// TFont: the font sub-object of a control or a window ("Font.Name",
+// "Font.Height" in a description). It only keeps the stored values; making a
+// platform font from them is the Windows side's business.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "base/persistent.h"
+#include "resources/class_info.h"
+#include "ui/colors.h"
+
+namespace ui {
+
+// Bits of TFont::style.
+enum TFontStyle : std::uint8_t { fsBold = 0, fsItalic = 1, fsUnderline = 2, fsStrikeOut = 3 };
+
+inline constexpr std::uint8_t DEFAULT_CHARSET = 1;
+
+// The character-set names a description may use ("DEFAULT_CHARSET").
+std::span<const resources::NamedValue> CharsetNames();
+
+class TFont : public base::TPersistent {
+ public:
+  std::uint8_t charset = DEFAULT_CHARSET;
+  TColor color = clWindowText;
+  std::int32_t height = -11;  // negative: character height in pixels
+  std::string name = "MS Sans Serif";
+  std::uint32_t style = 0;  // bits of TFontStyle
+
+  bool HasStyle(TFontStyle s) const { return (style >> s) & 1u; }
+
+  const char* ClassName() const override { return "TFont"; }
+  static const resources::ClassInfo& Class();
+};
+
+}  // namespace ui

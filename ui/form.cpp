@@ -1,0 +1,46 @@
+#include "ui/form.h"
+
+namespace ui {
+
+TForm::TForm(base::TComponent* owner) : TWinControl(owner) {
+  parent_font = false;
+}
+
+const resources::ClassInfo& TControlScrollBar::Class() {
+  static constexpr resources::PropertyInfo kProperties[] = {
+      resources::BoolProperty<&TControlScrollBar::visible>("Visible"),
+  };
+  static const resources::ClassInfo info{"TControlScrollBar", nullptr, kProperties, {}, {}, nullptr};
+  return info;
+}
+
+const resources::ClassInfo& TForm::Class() {
+  static constexpr resources::NamedValue kBorderStyles[] = {{"bsNone", 0},       {"bsSingle", 1},
+                                                            {"bsSizeable", 2},   {"bsDialog", 3},
+                                                            {"bsToolWindow", 4}, {"bsSizeToolWin", 5}};
+  static constexpr resources::NamedValue kBorderIcons[] = {{"biSystemMenu", biSystemMenu},
+                                                           {"biMinimize", biMinimize},
+                                                           {"biMaximize", biMaximize},
+                                                           {"biHelp", biHelp}};
+  static constexpr resources::NamedValue kPositions[] = {
+      {"poDesigned", 0},     {"poDefault", 1},       {"poDefaultPosOnly", 2}, {"poDefaultSizeOnly", 3},
+      {"poScreenCenter", 4}, {"poDesktopCenter", 5}, {"poMainFormCenter", 6}, {"poOwnerFormCenter", 7}};
+  static const resources::PropertyInfo kProperties[] = {
+      resources::StringProperty<&TForm::caption>("Caption"),
+      resources::IntegerProperty<&TForm::client_width>("ClientWidth"),
+      resources::IntegerProperty<&TForm::client_height>("ClientHeight"),
+      resources::EnumProperty<&TForm::border_style>("BorderStyle", kBorderStyles),
+      resources::SetProperty<&TForm::border_icons>("BorderIcons", kBorderIcons),
+      resources::EnumProperty<&TForm::position>("Position", kPositions),
+      resources::BoolProperty<&TForm::old_create_order>("OldCreateOrder"),
+      resources::IntegerProperty<&TForm::pixels_per_inch>("PixelsPerInch"),
+      resources::IntegerProperty<&TForm::text_height>("TextHeight"),
+      resources::ObjectProperty<&TForm::horz_scroll_bar>("HorzScrollBar"),
+      resources::ObjectProperty<&TForm::vert_scroll_bar>("VertScrollBar"),
+      resources::EventProperty<&TForm::on_mouse_down>("OnMouseDown"),
+  };
+  static const resources::ClassInfo info{"TForm", &TWinControl::Class(), kProperties, {}, {}, nullptr};
+  return info;
+}
+
+}  // namespace ui

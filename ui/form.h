@@ -1,0 +1,68 @@
+// TForm: the base of the program's window classes. A window reads its own
+// description into itself (it is the root record), so a form class has no
+// creation function; its derived class publishes the handler methods that
+// the description binds to events.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "ui/control.h"
+
+namespace ui {
+
+enum class TFormBorderStyle : std::uint8_t {
+  bsNone,
+  bsSingle,
+  bsSizeable,
+  bsDialog,
+  bsToolWindow,
+  bsSizeToolWin
+};
+enum class TPosition : std::uint8_t {
+  poDesigned,
+  poDefault,
+  poDefaultPosOnly,
+  poDefaultSizeOnly,
+  poScreenCenter,
+  poDesktopCenter,
+  poMainFormCenter,
+  poOwnerFormCenter
+};
+// Bits of TForm::border_icons.
+enum TBorderIcon : std::uint8_t { biSystemMenu, biMinimize, biMaximize, biHelp };
+
+// A window's scroll bar setting ("HorzScrollBar.Visible").
+class TControlScrollBar : public base::TPersistent {
+ public:
+  bool visible = true;
+
+  const char* ClassName() const override { return "TControlScrollBar"; }
+  static const resources::ClassInfo& Class();
+};
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(base::TComponent* owner);
+
+  std::string caption;
+  std::int32_t client_width = 0;
+  std::int32_t client_height = 0;
+  TFormBorderStyle border_style = TFormBorderStyle::bsSizeable;
+  std::uint32_t border_icons = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
+  TPosition position = TPosition::poDesigned;
+  bool old_create_order = false;
+  std::int32_t pixels_per_inch = 96;
+  std::int32_t text_height = 13;
+  TControlScrollBar horz_scroll_bar;
+  TControlScrollBar vert_scroll_bar;
+  TMouseEvent on_mouse_down;
+
+  bool HasBorderIcon(TBorderIcon icon) const { return (border_icons >> icon) & 1u; }
+
+  const char* ClassName() const override { return "TForm"; }
+  static const resources::ClassInfo& Class();
+};
+
+}  // namespace ui

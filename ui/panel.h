@@ -1,0 +1,29 @@
+// TPanel: a plain container with an optional bevel and border.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/control.h"
+
+namespace ui {
+
+enum class TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+
+std::span<const resources::NamedValue> BevelCutNames();
+
+class TPanel : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+
+  std::string caption;
+  TBevelCut bevel_outer = TBevelCut::bvRaised;
+  TBevelCut bevel_inner = TBevelCut::bvNone;
+  TBorderStyle border_style = TBorderStyle::bsNone;
+  TMouseEvent on_mouse_down;
+
+  const char* ClassName() const override { return "TPanel"; }
+  static const resources::ClassInfo& Class();
+};
+
+}  // namespace ui
