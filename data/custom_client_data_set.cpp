@@ -96,6 +96,7 @@ uint32_t TCustomClientDataSet::RecordCount() const {
 
 void TCustomClientDataSet::InternalOpen() {
   if (packet_.empty()) DatabaseError("Missing data provider or data packet");
+  opening_ = true;
   try {
     store_ = std::make_unique<IDSBase>(collation_);
     const auto* bytes = reinterpret_cast<const uint8_t*>(packet_.data());
@@ -118,7 +119,9 @@ void TCustomClientDataSet::InternalOpen() {
     UpdateWindowSize();
     window_.FillFromFirst();
     current_record_ = window_.ActiveRecord();
+    opening_ = false;
   } catch (...) {
+    opening_ = false;
     InternalClose();
     throw;
   }
@@ -180,7 +183,11 @@ void TCustomClientDataSet::BindLookupField(TField& field) {
     if (key->IsComputed() || key->FieldNo() < 1) incomplete();
     binding.keys.push_back({static_cast<uint32_t>(key->FieldNo()), key->DataType()});
   }
-  if (!table->Active()) table->Open();
+  if (!table->Active()) {
+    // Two tables that look each other up would open each other without end.
+    if (table->opening_) DatabaseError("Circular datalinks are not allowed");
+    table->Open();
+  }
   const auto lookup_keys = SplitFieldNames(field.LookupKeyFields);
   for (const std::string& name : lookup_keys) table->FieldByName(name);
   if (lookup_keys.size() != binding.keys.size()) incomplete();

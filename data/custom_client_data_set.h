@@ -198,6 +198,7 @@ class TCustomClientDataSet : public TDataSet {
   RecordBuffer temp_buffer_;                   // the row a Lookup found
   const RecordBuffer* calc_buffer_ = nullptr;  // the buffer being computed (calc-fields state)
   bool computing_ = false;                     // guards against lookups that lead back here
+  bool opening_ = false;                       // inside InternalOpen
 };
 
 }  // namespace data

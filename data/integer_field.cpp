@@ -5,31 +5,20 @@
 
 #include "base/format.h"
 #include "data/database_error.h"
+#include "data/field_bytes.h"
 
 namespace data {
-
-namespace {
-
-int64_t LittleEndian(const std::string& bytes) {
-  uint64_t v = 0;
-  const size_t n = bytes.size() < 8 ? bytes.size() : 8;
-  for (size_t i = 0; i < n; ++i) v |= uint64_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
-  if (n > 0 && n < 8 && (static_cast<uint8_t>(bytes[n - 1]) & 0x80)) v |= ~uint64_t{0} << (8 * n);
-  return static_cast<int64_t>(v);
-}
-
-}  // namespace
 
 int32_t TIntegerField::AsInteger() const {
   FieldData data;
   if (!GetData(data)) return 0;
-  return static_cast<int32_t>(LittleEndian(data.bytes));
+  return static_cast<int32_t>(SignedFieldValue(data.bytes));
 }
 
 std::string TIntegerField::AsString() const {
   FieldData data;
   if (!GetData(data)) return {};
-  return std::to_string(static_cast<int32_t>(LittleEndian(data.bytes)));
+  return std::to_string(static_cast<int32_t>(SignedFieldValue(data.bytes)));
 }
 
 void TIntegerField::SetAsInteger(int64_t value) {

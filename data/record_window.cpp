@@ -30,10 +30,14 @@ void TRecordWindow::Clear() {
   at_start_ = at_end_ = true;
 }
 
-void TRecordWindow::Load(RecordBuffer& buffer, uint32_t record) {
+bool TRecordWindow::Load(RecordBuffer& buffer, uint32_t record) {
   buffer.record = record;
   buffer.calc.clear();
-  if (compute_) compute_(buffer);
+  if (!compute_) return true;
+  // A lookup that leads back to this table scans it and marks the cursor stale.
+  cursor_index_ = kLoading;
+  compute_(buffer);
+  return cursor_index_ == kLoading;
 }
 
 bool TRecordWindow::PositionCursor(int32_t index) {
@@ -54,7 +58,7 @@ bool TRecordWindow::FetchNext() {
     cursor_index_ = -1;
     return false;
   }
-  Load(buffers_[static_cast<size_t>(count_)], record);
+  const bool kept = Load(buffers_[static_cast<size_t>(count_)], record);
   if (count_ == 0) {
     count_ = 1;
     active_ = 0;
@@ -65,7 +69,7 @@ bool TRecordWindow::FetchNext() {
     // The first row leaves: it becomes the fetch buffer.
     std::rotate(buffers_.begin(), buffers_.begin() + 1, buffers_.begin() + size_ + 1);
   }
-  cursor_index_ = count_ - 1;
+  cursor_index_ = kept ? count_ - 1 : -1;
   return true;
 }
 
@@ -77,7 +81,7 @@ bool TRecordWindow::FetchPrior() {
     cursor_index_ = -1;
     return false;
   }
-  Load(buffers_[static_cast<size_t>(count_)], record);
+  const bool kept = Load(buffers_[static_cast<size_t>(count_)], record);
   if (count_ == 0) {
     count_ = 1;
     active_ = 0;
@@ -90,7 +94,7 @@ bool TRecordWindow::FetchPrior() {
       ++active_;
     }
   }
-  cursor_index_ = 0;
+  cursor_index_ = kept ? 0 : -1;
   return true;
 }
 
@@ -173,11 +177,11 @@ TRecordWindow::RefillResult TRecordWindow::Refill(bool exact, bool centre) {
     return RefillResult::kEmpty;
   }
   const int32_t target = centre ? (size_ - 1) / 2 : std::min(active_, size_ - 1);
-  Load(buffers_[0], record);
+  const bool kept = Load(buffers_[0], record);
   count_ = 1;
   active_ = 0;
   at_start_ = at_end_ = false;
-  cursor_index_ = 0;
+  cursor_index_ = kept ? 0 : -1;
   while (active_ < target && FetchPrior()) {
   }
   while (count_ < size_ && FetchNext()) {

@@ -101,7 +101,9 @@ class TRecordWindow {
  private:
   // Brings the cursor onto window row `index`; false when its row is gone.
   bool PositionCursor(int32_t index);
-  void Load(RecordBuffer& buffer, uint32_t record);
+  // Fills `buffer` for `record`; false when computing its values moved the cursor.
+  bool Load(RecordBuffer& buffer, uint32_t record);
+  static constexpr int32_t kLoading = -2;
 
   IDSCursor* cursor_ = nullptr;
   Compute compute_;

@@ -3,26 +3,12 @@
 #include <charconv>
 #include <cstring>
 
+#include "data/field_bytes.h"
 #include "text/case_map.h"
 
 namespace data {
 
 namespace {
-
-int64_t LittleEndianSigned(const std::string& bytes) {
-  uint64_t v = 0;
-  const size_t n = bytes.size() < 8 ? bytes.size() : 8;
-  for (size_t i = 0; i < n; ++i) v |= uint64_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
-  if (n > 0 && n < 8 && (static_cast<uint8_t>(bytes[n - 1]) & 0x80)) v |= ~uint64_t{0} << (8 * n);
-  return static_cast<int64_t>(v);
-}
-
-uint64_t LittleEndianUnsigned(const std::string& bytes) {
-  uint64_t v = 0;
-  const size_t n = bytes.size() < 8 ? bytes.size() : 8;
-  for (size_t i = 0; i < n; ++i) v |= uint64_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
-  return v;
-}
 
 double FloatOf(const std::string& bytes) {
   double d = 0;
@@ -68,8 +54,8 @@ Variant DecodeValue(TFieldType type, const FieldData& data) {
   if (data.state != FieldData::State::kValue) return {};
   switch (KeyClassOf(type)) {
     case KeyClass::kInteger:
-      return IsUnsigned(type) ? static_cast<int64_t>(LittleEndianUnsigned(data.bytes))
-                              : LittleEndianSigned(data.bytes);
+      return IsUnsigned(type) ? static_cast<int64_t>(UnsignedFieldValue(data.bytes))
+                              : SignedFieldValue(data.bytes);
     case KeyClass::kFloat:
       return FloatOf(data.bytes);
     default:
@@ -157,8 +143,8 @@ bool RowMatcher::Matches(uint32_t record) {
         if (!TextEquals(scratch_.bytes, w)) return false;
         break;
       case KeyClass::kInteger: {
-        const int64_t v = IsUnsigned(w.key.type) ? static_cast<int64_t>(LittleEndianUnsigned(scratch_.bytes))
-                                                 : LittleEndianSigned(scratch_.bytes);
+        const int64_t v = IsUnsigned(w.key.type) ? static_cast<int64_t>(UnsignedFieldValue(scratch_.bytes))
+                                                 : SignedFieldValue(scratch_.bytes);
         if (v != w.integer) return false;
         break;
       }

@@ -53,8 +53,8 @@ class ClientDataSetTest : public ::testing::Test {
 
   data::WordSortCollation collation;
   base::TComponent owner{nullptr};
+  Recorder recorder;  // before the table: a table tells its observers when it is destroyed
   std::unique_ptr<data::TClientDataSet> table;
-  Recorder recorder;
 };
 
 TEST_F(ClientDataSetTest, OpenMakesDefinitionsFieldsAndTheFirstRowOfTheOrderCurrent) {

@@ -12,6 +12,7 @@
 #include "data/word_sort_collation.h"
 #include "tests/common/directory_search.h"
 #include "tests/common/recording_link.h"
+#include "tests/common/table_columns.h"
 
 namespace {
 
@@ -20,22 +21,8 @@ std::string ReadPacket(const char* name) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-int32_t Integer(const std::string& bytes) {
-  uint32_t v = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) v |= uint32_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
-  return bytes.size() == 2 ? static_cast<int16_t>(v) : static_cast<int32_t>(v);
-}
-
-// Field `field` of every stored row of `table`, by record number.
-std::vector<std::string> Column(const data::TClientDataSet& table, uint32_t field) {
-  std::vector<std::string> values(table.RowStore()->RecordCount() + 1);
-  for (uint32_t r = 1; r < values.size(); ++r) {
-    data::FieldData value;
-    EXPECT_EQ(table.RowStore()->GetField(r, field, value), data::kDsOk);
-    values[r] = value.bytes;
-  }
-  return values;
-}
+using testing_support::Column;
+using testing_support::Integer;
 
 class DirectorySearchTest : public ::testing::Test {
  protected:

@@ -10,8 +10,12 @@
 
 #include "data/client_data_set.h"
 #include "data/word_sort_collation.h"
+#include "tests/common/table_columns.h"
 
 namespace {
+
+using testing_support::Column;
+using testing_support::Integer;
 
 std::string ReadPacket(const char* name) {
   std::ifstream in(std::string(PHONEBOOK_PACKET_DIR) + "/" + name, std::ios::binary);
@@ -41,21 +45,6 @@ class DirectoryTablesTest : public ::testing::Test {
     tel.SetIndexFieldNames("TEL");
     tel.SetReadOnly(true);
     tel.Open();
-  }
-  // Field `field` of every stored row, by record number (index 0 unused).
-  static std::vector<std::string> Column(const data::TClientDataSet& table, uint32_t field) {
-    std::vector<std::string> values(table.RowStore()->RecordCount() + 1);
-    for (uint32_t r = 1; r < values.size(); ++r) {
-      data::FieldData value;
-      EXPECT_EQ(table.RowStore()->GetField(r, field, value), data::kDsOk);
-      values[r] = value.bytes;
-    }
-    return values;
-  }
-  static int32_t Integer(const std::string& bytes) {
-    uint32_t v = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) v |= uint32_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
-    return bytes.size() == 2 ? static_cast<int16_t>(v) : static_cast<int32_t>(v);
   }
   static std::vector<uint32_t> Order(const data::TClientDataSet& table) {
     std::vector<uint32_t> order;

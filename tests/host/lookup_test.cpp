@@ -126,6 +126,40 @@ TEST_F(LookupTest, BindingCheckRefusesIncompleteOrUnknownNames) {
   EXPECT_EQ(Name(), "ALPHA TWO");
 }
 
+TEST_F(LookupTest, TablesThatLookEachOtherUpAreRefused) {
+  // A table with declared fields gets no default ones: declare its columns too.
+  auto* person_key = new data::TSmallintField(&owner);
+  person_key->SetFieldName("KEY_F");
+  person_key->SetDataSet(&persons);
+  auto* person_name = new data::TStringField(&owner);
+  person_name->SetFieldName("FIO");
+  person_name->SetSize(24);
+  person_name->SetDataSet(&persons);
+  auto* number = new data::TIntegerField(&owner);
+  number->SetFieldName("loTEL");
+  number->SetLookup(true);
+  number->KeyFields = "KEY_F";
+  number->LookupDataSet = &phones;
+  number->LookupKeyFields = "FIO";
+  number->LookupResultField = "TEL";
+  number->SetDataSet(&persons);
+  try {
+    phones.Open();
+    ADD_FAILURE() << "opened";
+  } catch (const data::EDatabaseError& e) {
+    EXPECT_EQ(std::string(e.what()), "daFio: Circular datalinks are not allowed");
+  }
+  EXPECT_FALSE(phones.Active());
+  EXPECT_FALSE(persons.Active());
+  // A lookup into its own table is refused as well.
+  number->LookupDataSet = &persons;
+  EXPECT_THROW(persons.Open(), data::EDatabaseError);
+  // Without the loop both open.
+  number->SetDataSet(nullptr);
+  phones.Open();
+  EXPECT_EQ(Name(), "ALPHA TWO");
+}
+
 TEST_F(LookupTest, LookupLeavesTheLookupTablesRecordWindowAndControlsAsTheyWere) {
   person_source.SetDataSet(&persons);
   person_link.SetWindowSize(3);
