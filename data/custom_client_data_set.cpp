@@ -488,12 +488,11 @@ std::vector<RowMatcher::Key> TCustomClientDataSet::MatchKeys(std::string_view na
 
 uint32_t TCustomClientDataSet::Scan(RowMatcher& matcher) {
   window_.MarkStale();
-  cursor_->MoveToBOF();
   uint32_t record = 0;
-  while (cursor_->GetNextRecord(record) == kDsOk) {
-    if (matcher.Matches(record)) return record;
-  }
-  return 0;
+  const auto match = [&matcher](uint32_t r, const IDSCursor::RowReader& read) {
+    return matcher.Matches(r, read);
+  };
+  return cursor_->ScanFromFirst(match, record) == kDsOk ? record : 0;
 }
 
 Variant TCustomClientDataSet::ValueOf(const TField& field, const RecordBuffer& buffer) const {
@@ -513,7 +512,7 @@ std::vector<Variant> TCustomClientDataSet::LookupValues(std::string_view key_fie
                                                         std::string_view result_fields) {
   CheckBrowseMode();
   window_.MarkStale();
-  RowMatcher matcher(*store_, MatchKeys(key_fields, key_values.size()), key_values, {});
+  RowMatcher matcher(MatchKeys(key_fields, key_values.size()), key_values, {});
   std::vector<const TField*> results;
   for (const std::string& name : SplitFieldNames(std::string(result_fields)))
     results.push_back(FieldByName(name));
@@ -540,7 +539,7 @@ bool TCustomClientDataSet::LocateRow(std::string_view key_fields, const std::vec
                                      LocateOptions options) {
   CheckBrowseMode();
   DoBeforeScroll();
-  RowMatcher matcher(*store_, MatchKeys(key_fields, key_values.size()), key_values, options);
+  RowMatcher matcher(MatchKeys(key_fields, key_values.size()), key_values, options);
   if (Scan(matcher) == 0) return false;
   RefillWindow({true, true});
   DataEvent(TDataEvent::deDataSetChange);

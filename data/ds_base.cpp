@@ -675,6 +675,10 @@ bool IDSBase::ReadOnly() const {
 
 DsResult IDSBase::GetField(uint32_t record, uint32_t field_no, FieldData& out) const {
   std::lock_guard lock(mutex_);
+  return GetFieldLocked(record, field_no, out);
+}
+
+DsResult IDSBase::GetFieldLocked(uint32_t record, uint32_t field_no, FieldData& out) const {
   if (!table_ || record == 0 || record > table_->RowCount()) return kDsRecordNotFound;
   if (field_no == 0 || field_no > table_->fields.size()) return kDsBadField;
   std::span<const uint8_t> bytes;

@@ -146,6 +146,7 @@ class IDSBase {
   class Loader;
 
   // Unlocked helpers (the caller holds mutex_).
+  DsResult GetFieldLocked(uint32_t record, uint32_t field_no, FieldData& out) const;
   const Index* FindIndexLocked(std::string_view name) const;
   DsResult BuildOrderLocked(Index& index) const;
   int CompareKeyLocked(const Index& index, const std::vector<KeyValue>& key, size_t fields,

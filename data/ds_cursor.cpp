@@ -86,6 +86,26 @@ uint32_t IDSCursor::RecordCount() const {
   return index_ ? static_cast<uint32_t>(index_->order.size()) : 0;
 }
 
+DsResult IDSCursor::RowReader::GetField(uint32_t record, uint32_t field_no, FieldData& out) const {
+  return store_.GetFieldLocked(record, field_no, out);
+}
+
+DsResult IDSCursor::ScanFromFirst(const std::function<bool(uint32_t record, const RowReader& read)>& match,
+                                  uint32_t& record) {
+  std::lock_guard lock(store_.mutex_);
+  const RowReader reader(store_);
+  const int64_t n = index_ ? static_cast<int64_t>(index_->order.size()) : 0;
+  for (position_ = 0; position_ < n; ++position_) {
+    const uint32_t r = index_->order[static_cast<size_t>(position_)];
+    if (match(r, reader)) {
+      record = r;
+      return kDsOk;
+    }
+  }
+  position_ = n;
+  return kDsEnd;
+}
+
 DsResult IDSCursor::SeekKey(const std::vector<KeyValue>& key, size_t fields, uint32_t& record) {
   std::lock_guard lock(store_.mutex_);
   if (!index_ || fields == 0 || index_->descriptor.fields.empty()) return kDsKeyNotFound;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -49,6 +50,25 @@ class IDSCursor {
   // entry and `record` is its record. Not found: kDsKeyNotFound, the cursor
   // does not move.
   DsResult SeekKey(const std::vector<KeyValue>& key, size_t fields, uint32_t& record);
+
+  // Reads values during a scan, while the scan holds the row store's lock.
+  class RowReader {
+   public:
+    // As IDSBase::GetField.
+    DsResult GetField(uint32_t record, uint32_t field_no, FieldData& out) const;
+
+   private:
+    friend class IDSCursor;
+    explicit RowReader(const IDSBase& store) : store_(store) {}
+    const IDSBase& store_;
+  };
+  // A linear scan as one operation (one lock, not two per row): moves before
+  // the first entry, then forward to the first entry whose record satisfies
+  // `match`. `match` reads values only through the reader and must not call
+  // the row store or a cursor. Found: the cursor is on it, `record` is its
+  // record, kDsOk. None: the cursor is past the last entry, kDsEnd.
+  DsResult ScanFromFirst(const std::function<bool(uint32_t record, const RowReader& read)>& match,
+                         uint32_t& record);
 
  private:
   IDSBase& store_;

@@ -63,9 +63,8 @@ Variant DecodeValue(TFieldType type, const FieldData& data) {
   }
 }
 
-RowMatcher::RowMatcher(const IDSBase& store, std::vector<Key> keys, const std::vector<Variant>& values,
-                       LocateOptions options)
-    : store_(store), fold_(options.case_insensitive) {
+RowMatcher::RowMatcher(std::vector<Key> keys, const std::vector<Variant>& values, LocateOptions options)
+    : fold_(options.case_insensitive) {
   if (fold_) {
     // One call for the whole table, so that Windows asks the system once.
     std::string all(256, '\0');
@@ -129,10 +128,10 @@ bool RowMatcher::TextEquals(const std::string& row, const Wanted& wanted) const 
   return true;
 }
 
-bool RowMatcher::Matches(uint32_t record) {
+bool RowMatcher::Matches(uint32_t record, const IDSCursor::RowReader& read) {
   for (const Wanted& w : wanted_) {
     if (w.impossible) return false;
-    if (store_.GetField(record, w.key.column, scratch_) != kDsOk) return false;
+    if (read.GetField(record, w.key.column, scratch_) != kDsOk) return false;
     const bool row_null = scratch_.state != FieldData::State::kValue;
     if (w.null || row_null) {
       if (w.null != row_null) return false;

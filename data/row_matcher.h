@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "data/ds_base.h"
+#include "data/ds_cursor.h"
 #include "data/field_type.h"
 #include "data/variant.h"
 
@@ -42,12 +43,12 @@ class RowMatcher {
     TFieldType type = TFieldType::ftUnknown;
   };
   // `keys` and `values` have the same length; every key's KeyClassOf is
-  // supported (the caller checks and reports). `store` must outlive this.
-  RowMatcher(const IDSBase& store, std::vector<Key> keys, const std::vector<Variant>& values,
-             LocateOptions options);
+  // supported (the caller checks and reports).
+  RowMatcher(std::vector<Key> keys, const std::vector<Variant>& values, LocateOptions options);
 
-  // Whether every key field of `record` equals its key value.
-  bool Matches(uint32_t record);
+  // Whether every key field of `record` equals its key value (values read
+  // through `read`, inside IDSCursor::ScanFromFirst).
+  bool Matches(uint32_t record, const IDSCursor::RowReader& read);
 
  private:
   struct Wanted {
@@ -62,7 +63,6 @@ class RowMatcher {
   };
   bool TextEquals(const std::string& row, const Wanted& wanted) const;
 
-  const IDSBase& store_;
   std::vector<Wanted> wanted_;
   bool fold_ = false;
   std::array<unsigned char, 256> fold_table_{};

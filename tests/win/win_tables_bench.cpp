@@ -1,7 +1,11 @@
 // Timings of the directory tables under Windows (or Wine), with the system's
 // string order: opening both tables from their packets, switching the phone
 // table "TEL" -> "FIO" -> "TEL", one key search, and the phone table's name
-// order against a plain std::sort of the same keys. Prints medians.
+// order against a plain std::sort of the same keys; then the searches' data
+// path: one complete name search (daTel to "FIO", the key search, back to
+// "TEL", loFIO computed on each refill by a scan of daFio) for a person early,
+// in the middle and late in the alphabet, one number search, and a LocateRow
+// of daFio by a two-letter prefix. Prints medians.
 //
 //   win_tables_bench.exe [packet folder]   (default: the host tree's packets via Z:)
 #include <algorithm>
@@ -12,6 +16,7 @@
 
 #include "data/client_data_set.h"
 #include "data/system_collation.h"
+#include "tests/common/directory_search.h"
 #include "tests/common/directory_tables.h"
 
 namespace {
@@ -94,5 +99,23 @@ int main(int argc, char** argv) {
   std::printf("daTel \"FIO\" order build: %.2f ms; std::sort of the same keys: %.2f ms (ratio %.1f)\n", build,
               plain, build / plain);
   std::printf("daFio \"FIO\" order build (system sort keys):          %.2f ms\n", names);
+
+  testing_support::DirectorySearch d(&collation, fio_packet, tel_packet);
+  const auto rows = static_cast<int32_t>(d.fio.RecordCount());
+  for (const int percent : {0, 50, 100}) {
+    d.fio.GoFirst();
+    d.fio.Step((rows - 1) * percent / 100);
+    const int32_t key = d.fio.FieldByName("KEY_F")->AsInteger();
+    const double ms = MedianMilliseconds(31, [&] { d.NameSearch(key); });
+    std::printf("name search, person at %3d%% of the alphabet:        %.2f ms\n", percent, ms);
+  }
+  d.tel.GoLast();
+  const int32_t number = d.tel_number->AsInteger();
+  const double by_number = MedianMilliseconds(101, [&] { d.NumberSearch(number); });
+  std::printf("number search (owner late in the alphabet):          %.3f ms\n", by_number);
+  d.fio.GoLast();
+  const std::string prefix = d.fio.FieldByName("FIO")->AsString().substr(0, 2);
+  const double locate = MedianMilliseconds(101, [&] { d.fio.LocateRow("FIO", {prefix}, {true, true}); });
+  std::printf("LocateRow of daFio by a two-letter prefix (late):    %.3f ms\n", locate);
   return 0;
 }
