@@ -16,14 +16,14 @@ namespace ui {
 // Bits of TFont::style.
 enum TFontStyle : std::uint8_t { fsBold = 0, fsItalic = 1, fsUnderline = 2, fsStrikeOut = 3 };
 
-inline constexpr std::uint8_t DEFAULT_CHARSET = 1;
+inline constexpr std::uint8_t kDefaultCharset = 1;  // "DEFAULT_CHARSET"
 
 // The character-set names a description may use ("DEFAULT_CHARSET").
 std::span<const resources::NamedValue> CharsetNames();
 
 class TFont : public base::TPersistent {
  public:
-  std::uint8_t charset = DEFAULT_CHARSET;
+  std::uint8_t charset = kDefaultCharset;
   TColor color = clWindowText;
   std::int32_t height = -11;  // negative: character height in pixels
   std::string name = "MS Sans Serif";

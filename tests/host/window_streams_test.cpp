@@ -121,7 +121,7 @@ TEST_F(MainWindowStreamTest, WindowAndControlValues) {
   EXPECT_EQ(f.font.name, "MS Sans Serif");
   EXPECT_EQ(f.font.height, -11);
   EXPECT_EQ(f.font.color, ui::clWindowText);
-  EXPECT_EQ(f.font.charset, ui::DEFAULT_CHARSET);
+  EXPECT_EQ(f.font.charset, ui::kDefaultCharset);
 
   EXPECT_EQ(f.doTop->position, app::TTBDockPosition::dpTop);
   EXPECT_EQ(f.doTop->height, 26);
