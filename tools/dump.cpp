@@ -1,6 +1,6 @@
 // phonebook_dump: prints a binary file of ours in readable form.
 //
-//   phonebook_dump [--all | --rows N] [--kind auto|packet] FILE
+//   phonebook_dump [--all | --rows N] [--kind auto|packet|stream] FILE
 //
 // A datapacket prints as its header, its columns (types, attributes and
 // properties, nested tables indented under their column), the table
@@ -9,8 +9,8 @@
 // their type; nested rows follow their count in braces.
 //
 // The kind of file is told by its first bytes (--kind auto, the default);
-// --kind packet insists on a datapacket. Further kinds (component streams)
-// join as further --kind values and signatures.
+// --kind packet insists on a datapacket, --kind stream on a component stream
+// (printed as a tree of object records, tools/stream_dump.h).
 //
 // Exit status: 0 when the whole file was read; 1 when it is malformed, with
 // the reader's result code, its message and the offset of the failing item on
@@ -22,6 +22,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,7 @@
 #include "data/datapacket_format.h"
 #include "data/datapacket_reader.h"
 #include "text/cp1251.h"
+#include "tools/stream_dump.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ struct Options {
   std::string file;
 };
 
-constexpr const char* kUsage = "usage: phonebook_dump [--all | --rows N] [--kind auto|packet] FILE\n";
+constexpr const char* kUsage = "usage: phonebook_dump [--all | --rows N] [--kind auto|packet|stream] FILE\n";
 
 std::optional<Options> ParseArguments(int argc, char** argv) {
   Options options;
@@ -408,6 +410,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::span<const std::uint8_t> view{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+  if (options->kind == "stream" || (options->kind == "auto" && tools::LooksLikeComponentStream(view))) {
+    std::printf("%s: component stream, %zu bytes\n", options->file.c_str(), bytes.size());
+    return tools::DumpComponentStream(view, stdout, stderr);
+  }
   const bool packet = options->kind == "packet" || (options->kind == "auto" && LooksLikePacket(bytes));
   if (!packet) {
     std::fprintf(stderr, "phonebook_dump: %s: %s\n", options->file.c_str(),
