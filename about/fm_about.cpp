@@ -2,22 +2,13 @@
 
 namespace about {
 
-namespace {
-
-template <typename T>
-T* Member(const base::TComponent& window, std::string_view name) {
-  return dynamic_cast<T*>(window.FindComponent(name));
-}
-
-}  // namespace
-
 void TfmAbout::Loaded() {
   TForm::Loaded();
-  Panel1 = Member<ui::TPanel>(*this, "Panel1");
-  laButtomClose = Member<ui::TLabel>(*this, "laButtomClose");
-  me = Member<ui::TMemo>(*this, "me");
-  laLink1 = Member<ui::TLabel>(*this, "laLink1");
-  laLink2 = Member<ui::TLabel>(*this, "laLink2");
+  FindMember("Panel1", Panel1);
+  FindMember("laButtomClose", laButtomClose);
+  FindMember("me", me);
+  FindMember("laLink1", laLink1);
+  FindMember("laLink2", laLink2);
 }
 
 void TfmAbout::laButtomCloseMouseEnter(base::TComponent*) {

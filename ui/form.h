@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "ui/control.h"
 
@@ -60,6 +61,13 @@ class TForm : public TWinControl {
   TMouseEvent on_mouse_down;
 
   bool HasBorderIcon(TBorderIcon icon) const { return (border_icons >> icon) & 1u; }
+
+  // Sets `member` to the owned component of that name when it is a T, else null
+  // (how a window class finds its members once its description has been read).
+  template <typename T>
+  void FindMember(std::string_view name, T*& member) const {
+    member = dynamic_cast<T*>(FindComponent(name));
+  }
 
   const char* ClassName() const override { return "TForm"; }
   static const resources::ClassInfo& Class();

@@ -1,45 +1,34 @@
 #include "app/forms/main_form.h"
 
-#include <string_view>
-
 namespace app {
-
-namespace {
-
-template <typename T>
-void Find(const base::TComponent& window, std::string_view name, T*& member) {
-  member = dynamic_cast<T*>(window.FindComponent(name));
-}
-
-}  // namespace
 
 void TMainForm::Loaded() {
   TForm::Loaded();
-  Find(*this, "doTop", doTop);
-  Find(*this, "doBott", doBott);
-  Find(*this, "TBToolbar1", TBToolbar1);
-  Find(*this, "twResult", twResult);
-  Find(*this, "TBSubmenuItem1", TBSubmenuItem1);
-  Find(*this, "TBSubmenuItem2", TBSubmenuItem2);
-  Find(*this, "TBItem1", TBItem1);
-  Find(*this, "meResult", meResult);
-  Find(*this, "TBVisibilityToggleItem1", TBVisibilityToggleItem1);
-  Find(*this, "StatusBar1", StatusBar1);
-  Find(*this, "TBSkin1", TBSkin1);
-  Find(*this, "Label2", Label2);
-  Find(*this, "Label1", Label1);
-  Find(*this, "RxDBLookupCombo1", RxDBLookupCombo1);
-  Find(*this, "daFio", daFio);
-  Find(*this, "daTel", daTel);
-  Find(*this, "dsFio", dsFio);
-  Find(*this, "dsTel", dsTel);
-  Find(*this, "daTelTEL", daTelTEL);
-  Find(*this, "daTelFIO", daTelFIO);
-  Find(*this, "daFioKEY_F", daFioKEY_F);
-  Find(*this, "daFioFIO", daFioFIO);
-  Find(*this, "daTelloFIO", daTelloFIO);
-  Find(*this, "MaskEdit1", MaskEdit1);
-  Find(*this, "TBItem2", TBItem2);
+  FindMember("doTop", doTop);
+  FindMember("doBott", doBott);
+  FindMember("TBToolbar1", TBToolbar1);
+  FindMember("twResult", twResult);
+  FindMember("TBSubmenuItem1", TBSubmenuItem1);
+  FindMember("TBSubmenuItem2", TBSubmenuItem2);
+  FindMember("TBItem1", TBItem1);
+  FindMember("meResult", meResult);
+  FindMember("TBVisibilityToggleItem1", TBVisibilityToggleItem1);
+  FindMember("StatusBar1", StatusBar1);
+  FindMember("TBSkin1", TBSkin1);
+  FindMember("Label2", Label2);
+  FindMember("Label1", Label1);
+  FindMember("RxDBLookupCombo1", RxDBLookupCombo1);
+  FindMember("daFio", daFio);
+  FindMember("daTel", daTel);
+  FindMember("dsFio", dsFio);
+  FindMember("dsTel", dsTel);
+  FindMember("daTelTEL", daTelTEL);
+  FindMember("daTelFIO", daTelFIO);
+  FindMember("daFioKEY_F", daFioKEY_F);
+  FindMember("daFioFIO", daFioFIO);
+  FindMember("daTelloFIO", daTelloFIO);
+  FindMember("MaskEdit1", MaskEdit1);
+  FindMember("TBItem2", TBItem2);
 }
 
 void TMainForm::TBItem1Click(base::TComponent*) {
