@@ -13,6 +13,7 @@
 #include "data/integer_field.h"
 #include "data/string_field.h"
 #include "resources/component_reader.h"
+#include "resources/read_error.h"
 
 namespace {
 
@@ -263,6 +264,29 @@ TEST(AboutWindowStreamTest, ComponentTreeAndValues) {
   EXPECT_EQ(about->on_mouse_down.MethodName(), "FormMouseDown");
   EXPECT_EQ(about->Panel1->on_mouse_down.MethodName(), "FormMouseDown");
   EXPECT_EQ(about->me->on_mouse_down.MethodName(), "FormMouseDown");
+}
+
+// Every cut of the About window's stream short of its end is a read error
+// that leaves no component behind; none crashes or reads past the cut.
+TEST(AboutWindowStreamTest, EveryTruncationIsAReadError) {
+  const std::string stream = ReadFile(std::string(PHONEBOOK_FORM_DIR) + "/tfmabout.stream");
+  ASSERT_GT(stream.size(), 100u);
+  resources::ClassRegistry registry;
+  app::RegisterComponentClasses(registry);
+  std::size_t failures = 0;
+  for (std::size_t length = 0; length < stream.size(); ++length) {
+    // A copy of exactly `length` bytes, so a read past the cut is a heap overflow.
+    const std::vector<std::uint8_t> cut(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(length));
+    base::TComponent application(nullptr);
+    auto* about = new about::TfmAbout(&application);
+    try {
+      resources::ReadComponentStream(cut, *about, registry);
+    } catch (const resources::EReadError&) {
+      ++failures;
+      EXPECT_TRUE(about->Components().empty()) << length;
+    }
+  }
+  EXPECT_EQ(failures, stream.size());
 }
 
 }  // namespace
