@@ -9,6 +9,8 @@
 
 #include "resources/collection.h"
 #include "resources/component_stream_writer.h"
+#include "text/cp1251.h"
+#include "text/utf8.h"
 
 namespace resources {
 
@@ -174,7 +176,11 @@ class Parser {
       if (AtEnd() || Peek() == '\n') Fail(line_, "a text without its closing '\"'");
       char c = Peek();
       Advance();
-      if (c == '"') return out;
+      if (c == '"') {
+        if (text::Utf16ToUtf8(text::Utf8ToUtf16(out)) != out)
+          Fail(line_, "a text that is not well-formed UTF-8");
+        return out;
+      }
       if (c == '\\') {
         if (AtEnd()) Fail(line_, "a text without its closing '\"'");
         const char e = Peek();
@@ -441,6 +447,12 @@ class Compiler {
         }
         break;
       case PropertyKind::kString:
+        if (value.kind != Kind::kText) WrongKind(property, "a text");
+        if (text::Cp1251ToUtf8(text::Utf8ToCp1251(value.text)) != value.text)
+          Fail(value.line,
+               "Invalid property value for " + property.path + ": a character that 1251 cannot hold");
+        WriteText(value.text);
+        break;
       case PropertyKind::kWideString:
         if (value.kind != Kind::kText) WrongKind(property, "a text");
         WriteText(value.text);

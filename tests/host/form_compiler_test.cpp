@@ -78,6 +78,12 @@ TEST_F(FormCompilerTest, RefusesWithLineAndReason) {
   EXPECT_EQ(Refusal(head + "Left: 99999999999999999999\n"),
             "2: the number 99999999999999999999 is out of range");
   EXPECT_EQ(Refusal("# nothing\n"), "2: no component");
+  EXPECT_EQ(Refusal(head + "Caption: \"\xD0\"\n"), "2: a text that is not well-formed UTF-8");
+  EXPECT_EQ(
+      Refusal(head +
+              "Caption: \"\xE2\x82\xAC \xE4\xB8\xAD\"\n"),  // the euro sign is in 1251, the ideograph not
+      "2: Invalid property value for Caption: a character that 1251 cannot hold");
+  EXPECT_EQ(Refusal(head + "Hint: \"\xE4\xB8\xAD\"\n"), "");  // a wide text holds it
   EXPECT_EQ(Refusal(head + "Lines.Strings: [\n  \"a\"\n  7\n]\n"),
             "4: Invalid property value: a list of texts expected");
 }
