@@ -204,6 +204,15 @@ TEST_F(LookupTest, LookupComparesTypedValuesInTheCurrentOrder) {
   EXPECT_TRUE(persons.LookupValues("KEY_F;FIO", {int64_t{5}, std::string("ALPHA THREE")}, "FIO").empty());
   EXPECT_THROW(persons.Lookup("KEY_F;FIO", {int64_t{5}}, "FIO"), data::EDatabaseError);
   EXPECT_THROW(persons.Lookup("NOPE", {int64_t{5}}, "FIO"), data::EDatabaseError);
+  // A computed field cannot be a key: it has no stored value to compare.
+  phones.Open();
+  try {
+    phones.LocateRow("loFIO", {std::string("ALPHA TWO")});
+    ADD_FAILURE() << "located";
+  } catch (const data::EDatabaseError& e) {
+    EXPECT_EQ(std::string(e.what()), "daTel: Field 'loFIO' is of an unsupported type");
+  }
+  EXPECT_EQ(tel->AsInteger(), 10001);
 }
 
 TEST_F(LookupTest, LookupYieldsTheFirstMatchInTheCurrentOrder) {
