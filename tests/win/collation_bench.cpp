@@ -8,23 +8,10 @@
 
 #include "data/system_collation.h"
 #include "data/word_sort_collation.h"
+#include "tests/common/median_time.h"
 #include "tests/common/name_sample.h"
 
-namespace {
-
-template <typename Work>
-double MedianMilliseconds(int runs, Work work) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-}  // namespace
+using testing_support::MedianMilliseconds;
 
 int main() {
   const auto names = testing_support::SampleNames(25937);

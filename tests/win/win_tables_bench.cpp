@@ -18,23 +18,9 @@
 #include "data/system_collation.h"
 #include "tests/common/directory_search.h"
 #include "tests/common/directory_tables.h"
+#include "tests/common/median_time.h"
 
-namespace {
-
-template <typename Work>
-double MedianMilliseconds(int runs, Work work) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    times.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-}  // namespace
+using testing_support::MedianMilliseconds;
 
 int main(int argc, char** argv) {
   const std::string folder = argc > 1 ? argv[1] : PHONEBOOK_HOST_PACKET_DIR;

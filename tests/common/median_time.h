@@ -1,0 +1,23 @@
+// Wall-clock timing for the Windows timing programs (Google Benchmark is not
+// built for the cross toolchain): the median of several runs of one piece of work.
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace testing_support {
+
+template <typename Work>
+double MedianMilliseconds(int runs, Work work) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+}  // namespace testing_support
