@@ -49,7 +49,7 @@ TEST(OrderSortTest, ElevenRowsPartitionOnceAndDifferFromAStableSort) {
   //   Swap: A = 1 2 9 4 8 6 7 5 3 10 11.
   // i: r6(3) < 5, r7(9) not -> i = 7. j: r7(9) greater, r6(3) not -> j = 6.
   //   i >= j: swap A[1], A[6]: A = 6 2 9 4 8 1 7 5 3 10 11; pivot at 6.
-  // Parts 1..5 and 7..11 hold 5 entries each: left to the insertion pass,
+  // The ranges 1..5 and 7..11 hold 5 entries each: left to the insertion pass,
   //   which sorts 3 1 5 2 4 5 9 5 5 6 7 (keys) keeping that relative order of
   //   equal keys: r9, r1, r5, r3 for key 5.
   const std::vector<int> keys = {5, 1, 5, 2, 5, 3, 9, 4, 5, 6, 7};
