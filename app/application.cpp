@@ -2,16 +2,9 @@
 
 #include "app/core/application_title.h"
 #include "base/exception.h"
-#include "text/cp1251.h"
+#include "ui/wide_text.h"
 
 namespace app {
-
-namespace {
-std::wstring Wide(std::string_view cp1251) {
-  const std::u16string utf16 = text::Cp1251ToUtf16(cp1251);
-  return std::wstring(utf16.begin(), utf16.end());
-}
-}  // namespace
 
 std::string ExecutablePath() {
   std::wstring path(MAX_PATH, L'\0');
@@ -24,7 +17,7 @@ std::string ExecutablePath() {
     }
     path.resize(path.size() * 2);
   }
-  return text::Utf16ToCp1251(std::u16string(path.begin(), path.end()));
+  return ui::Narrow(path);
 }
 
 TApplication::TApplication(std::string exe_path, MessageBoxSeam& box)
@@ -36,7 +29,7 @@ TApplication::TApplication(std::string exe_path, MessageBoxSeam& box)
   // entry and the other windows, and its text is the title.
   const DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
   const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-  if (!CreateHandle(L"PhonebookApplication", 0, style, Wide(title_), x, y, 0, 0, nullptr)) {
+  if (!CreateHandle(L"PhonebookApplication", 0, style, ui::Wide(title_), x, y, 0, 0, nullptr)) {
     throw base::Exception("Cannot create the application window");
   }
   SetErrorSink(this);
@@ -62,7 +55,9 @@ void TApplication::SetMainWindowIfFirst(HWND window) {
   if (!main_window_) main_window_ = window;
 }
 
-void TApplication::MainWindowClosed() { PostQuitMessage(0); }
+void TApplication::MainWindowClosed() {
+  PostQuitMessage(0);
+}
 
 int TApplication::Run() {
   MSG message;

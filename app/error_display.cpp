@@ -9,16 +9,11 @@
 
 #include "app/core/error_text.h"
 #include "base/exception.h"
-#include "text/cp1251.h"
+#include "ui/wide_text.h"
 
 namespace app {
 
 namespace {
-
-std::wstring Wide(const std::string& cp1251) {
-  const std::u16string utf16 = text::Cp1251ToUtf16(cp1251);
-  return std::wstring(utf16.begin(), utf16.end());
-}
 
 std::string Demangled(const std::type_info* type) {
   if (!type) return "unknown";
@@ -60,7 +55,7 @@ class DisabledWindows {
 }  // namespace
 
 void SystemMessageBox::Show(HWND owner, const std::string& text, const std::string& caption, UINT style) {
-  MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), style);
+  MessageBoxW(owner, ui::Wide(text).c_str(), ui::Wide(caption).c_str(), style);
 }
 
 ErrorDisplay::ErrorDisplay(std::string title, HWND application_window, std::string module_path,
@@ -89,9 +84,10 @@ void ErrorDisplay::Show(std::exception_ptr error, uintptr_t code_address) noexce
       box_.Show(nullptr, UnexpectedErrorText(Demangled(&typeid(e)), module_path_, code_address, ""),
                 "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     } catch (...) {
-      box_.Show(nullptr,
-                UnexpectedErrorText(Demangled(abi::__cxa_current_exception_type()), module_path_, code_address, ""),
-                "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+      box_.Show(
+          nullptr,
+          UnexpectedErrorText(Demangled(abi::__cxa_current_exception_type()), module_path_, code_address, ""),
+          "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     }
   } catch (...) {
     // Showing the error failed (out of memory, say): nothing more can be done.

@@ -5,25 +5,20 @@
 #include "app/application.h"
 #include "app/core/error_text.h"
 #include "base/exception.h"
-#include "text/cp1251.h"
 #include "text/literal.h"
+#include "ui/wide_text.h"
 #include "ui/window.h"
 
 namespace {
 
 constexpr auto kPlaceholderText = text::Cp1251(u8"Телефонный справочник");
 
-std::wstring Wide(std::string_view cp1251) {
-  const std::u16string utf16 = text::Cp1251ToUtf16(cp1251);
-  return std::wstring(utf16.begin(), utf16.end());
-}
-
 class PlaceholderWindow final : public ui::Window {
  public:
   explicit PlaceholderWindow(app::TApplication& application) : application_(application) {
     SetErrorSink(&application);
-    if (!CreateHandle(L"PhonebookPlaceholder", 0, WS_OVERLAPPEDWINDOW, Wide(application.Title()), CW_USEDEFAULT,
-                      CW_USEDEFAULT, 307, 223, application.Handle())) {
+    if (!CreateHandle(L"PhonebookPlaceholder", 0, WS_OVERLAPPEDWINDOW, ui::Wide(application.Title()),
+                      CW_USEDEFAULT, CW_USEDEFAULT, 307, 223, application.Handle())) {
       throw base::Exception("Cannot create the main window");
     }
     application.SetMainWindowIfFirst(Handle());
@@ -32,10 +27,16 @@ class PlaceholderWindow final : public ui::Window {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
     switch (message) {
-      case WM_PAINT: OnPaint(); return 0;
-      case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wparam));
-      case WM_DESTROY: application_.MainWindowClosed(); return 0;
-      default: return DefaultHandling(message, wparam, lparam);
+      case WM_PAINT:
+        OnPaint();
+        return 0;
+      case WM_ERASEBKGND:
+        return OnEraseBackground(reinterpret_cast<HDC>(wparam));
+      case WM_DESTROY:
+        application_.MainWindowClosed();
+        return 0;
+      default:
+        return DefaultHandling(message, wparam, lparam);
     }
   }
   LRESULT OnEraseBackground(HDC dc) {
@@ -49,9 +50,10 @@ class PlaceholderWindow final : public ui::Window {
     HDC dc = BeginPaint(Handle(), &paint);
     RECT client;
     GetClientRect(Handle(), &client);
-    const std::wstring text = Wide(kPlaceholderText);
+    const std::wstring text = ui::Wide(kPlaceholderText);
     SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EndPaint(Handle(), &paint);
   }
 
