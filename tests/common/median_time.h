@@ -4,9 +4,17 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 #include <vector>
 
 namespace testing_support {
+
+// The median of `times` (the upper one of an even count); 0 for none.
+inline double Median(std::vector<double> times) {
+  if (times.empty()) return 0;
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
 
 template <typename Work>
 double MedianMilliseconds(int runs, Work work) {
@@ -14,10 +22,10 @@ double MedianMilliseconds(int runs, Work work) {
   for (int i = 0; i < runs; ++i) {
     const auto start = std::chrono::steady_clock::now();
     work();
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return Median(std::move(times));
 }
 
 }  // namespace testing_support
