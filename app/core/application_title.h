@@ -1,7 +1,7 @@
 // The application's title, computed once from the executable's path:
 // the file name without its folder, cut at its first ".", every character
 // after the first in lower case (the first keeps its case).
-//   C:\PROGS\VIRAVOZ.EXE -> Viravoz      my.phones.exe -> My
+//   C:\PROGS\VIRAVOZ.EXE -> Viravoz      my.phones.exe -> my
 #pragma once
 
 #include <string>
