@@ -1,7 +1,11 @@
 #include "app/application.h"
 
 #include "app/core/application_title.h"
+#include "app/forms/component_classes.h"
+#include "app/forms/view_classes.h"
 #include "base/exception.h"
+#include "resources/component_reader.h"
+#include "resources/window_resource.h"
 #include "ui/wide_text.h"
 
 namespace app {
@@ -35,6 +39,18 @@ TApplication::TApplication(std::string exe_path, MessageBoxSeam& box)
   SetErrorSink(this);
   errors_.SetApplicationWindow(Handle());
   TrimSystemMenu();
+  RegisterComponentClasses(classes_);
+  RegisterViewClasses(views_);
+}
+
+void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
+  try {
+    resources::ReadComponentStream(resources::FindWindowStream(form.ClassName(), module), form, classes_);
+    form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));
+  } catch (...) {
+    delete &form;
+    throw;
+  }
 }
 
 TApplication::~TApplication() {
@@ -59,20 +75,34 @@ void TApplication::MainWindowClosed() {
   PostQuitMessage(0);
 }
 
+void TApplication::Dispatch(MSG& message) {
+  try {
+    if (ui::HandleDialogKey(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  } catch (...) {
+    ShowError(std::current_exception());
+  }
+}
+
 int TApplication::Run() {
   MSG message;
   for (;;) {
     // GetMessageW waits while the queue is empty: the loop's idle wait.
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
-    try {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    } catch (...) {
-      ShowError(std::current_exception());
-    }
+    Dispatch(message);
   }
   return 0;
+}
+
+bool TApplication::ProcessMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return false;
+    Dispatch(message);
+  }
+  return true;
 }
 
 void TApplication::ShowError(std::exception_ptr error) noexcept {

@@ -2,9 +2,11 @@
 //
 // It computes the title from the executable's file name, keeps the invisible
 // application window that carries the title and owns the task-bar entry (its
-// window menu offers no Maximize, Size or Move), owns the windows created
-// through it, runs the message loop and is the error sink of every window:
-// what escapes a handler or the loop goes to its one error display.
+// window menu offers no Maximize, Size or Move), creates the windows from
+// their embedded descriptions and owns them, runs the message loop and is the
+// error sink of every window: what escapes a handler or the loop goes to its
+// one error display. The first window created is the main window; closing it
+// ends the loop.
 #pragma once
 
 #include <windows.h>
@@ -13,11 +15,15 @@
 
 #include "app/error_display.h"
 #include "base/component.h"
+#include "resources/class_registry.h"
+#include "ui/form.h"
+#include "ui/form_window.h"
+#include "ui/view_factory.h"
 #include "ui/window.h"
 
 namespace app {
 
-class TApplication final : public base::TComponent, public ui::ErrorSink, private ui::Window {
+class TApplication final : public base::TComponent, public ui::FormOwner, private ui::Window {
  public:
   // `exe_path` is the executable's path in 1251 (the title is computed from
   // it); `box` is where error boxes go (the real one, or a test's recorder).
@@ -30,26 +36,50 @@ class TApplication final : public base::TComponent, public ui::ErrorSink, privat
   HWND Handle() const { return ui::Window::Handle(); }
   ErrorDisplay& Errors() { return errors_; }
 
-  // The main window: the first one registered; destroying it ends the loop.
+  // Reads `form` (a new window owned by this object) from the description
+  // embedded in `module` (null: the running executable) under its class
+  // name, then creates its window and its controls' windows, hidden. The
+  // first window created becomes the main window. On failure the form is
+  // destroyed and the error (base::Exception or a read error) is thrown on.
+  template <typename Form>
+  Form& CreateForm(HMODULE module = nullptr) {
+    auto* form = new Form(this);
+    CreateFormWindow(*form, module);
+    return *form;
+  }
+
+  // The main window: the first one registered.
   HWND MainWindow() const { return main_window_; }
   void SetMainWindowIfFirst(HWND window);
-  // Called by the main window when it is destroyed: requests the end of the program.
-  void MainWindowClosed();
 
   // Takes, translates and dispatches messages until the quit message; waits
-  // while the queue is empty. An error escaping one dispatch is shown and the
+  // while the queue is empty. A Tab key press moves the focus between the
+  // controls of a window. An error escaping one dispatch is shown and the
   // loop goes on. Returns the exit code: 0.
   int Run();
+  // Handles the messages already queued, as Run() does, without waiting.
+  // Returns false when it met the quit message (which stays handled).
+  bool ProcessMessages();
 
+  // ui::FormOwner
   void ShowError(std::exception_ptr error) noexcept override;
+  HWND OwnerHandle() const override { return Handle(); }
+  void FormCreated(HWND window) override { SetMainWindowIfFirst(window); }
+  bool IsMainWindow(HWND window) const override { return window && window == main_window_; }
+  // Requests the end of the program: the loop ends after the messages before it.
+  void MainWindowClosed() override;
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void TrimSystemMenu();
+  void CreateFormWindow(ui::TForm& form, HMODULE module);
+  void Dispatch(MSG& message);
 
   std::string exe_path_;
   std::string title_;
   ErrorDisplay errors_;
+  resources::ClassRegistry classes_;
+  ui::ViewFactory views_;
   HWND main_window_ = nullptr;
 };
 

@@ -1,78 +1,57 @@
-// Program entry: the application object, a placeholder main window (the real
-// one, read from its embedded description, replaces it), the message loop.
+// Program entry: the start-up sequence, the message loop, the exit code.
+//
+//   1. the application object (title, application window);
+//   2. nothing of the program's own to initialise;
+//   3. the main window from its embedded description, both tables opened;
+//      being the first window, it is the main window;
+//   4. the About window from its description, hidden;
+//   5. the main window shown (centred on its first showing), then the loop;
+//   6. exit code 0; the application object destroys both windows.
+// An error before the loop runs is shown as an unexpected error and the
+// program ends with exit code 1.
 #include <windows.h>
 
+#include <exception>
+#include <typeinfo>
+
+#include "about/fm_about.h"
 #include "app/application.h"
 #include "app/core/error_text.h"
+#include "app/forms/main_form.h"
 #include "base/exception.h"
-#include "text/literal.h"
-#include "ui/wide_text.h"
-#include "ui/window.h"
 
 namespace {
 
-constexpr auto kPlaceholderText = text::Cp1251(u8"Телефонный справочник");
-
-class PlaceholderWindow final : public ui::Window {
- public:
-  explicit PlaceholderWindow(app::TApplication& application) : application_(application) {
-    SetErrorSink(&application);
-    if (!CreateHandle(L"PhonebookPlaceholder", 0, WS_OVERLAPPEDWINDOW, ui::Wide(application.Title()),
-                      CW_USEDEFAULT, CW_USEDEFAULT, 307, 223, application.Handle())) {
-      throw base::Exception("Cannot create the main window");
-    }
-    application.SetMainWindowIfFirst(Handle());
+// The class name and message of the error being handled.
+void DescribeCurrentError(std::string& class_name, std::string& message) {
+  try {
+    throw;
+  } catch (const base::Exception& e) {
+    class_name = e.ClassName();
+    message = e.Message();
+  } catch (const std::exception& e) {
+    class_name = typeid(e).name();
+    message = e.what();
+  } catch (...) {
+    class_name = "unknown";
   }
-
- private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
-    switch (message) {
-      case WM_PAINT:
-        OnPaint();
-        return 0;
-      case WM_ERASEBKGND:
-        return OnEraseBackground(reinterpret_cast<HDC>(wparam));
-      case WM_DESTROY:
-        application_.MainWindowClosed();
-        return 0;
-      default:
-        return DefaultHandling(message, wparam, lparam);
-    }
-  }
-  LRESULT OnEraseBackground(HDC dc) {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    return 1;
-  }
-  void OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    RECT client;
-    GetClientRect(Handle(), &client);
-    const std::wstring text = ui::Wide(kPlaceholderText);
-    SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    EndPaint(Handle(), &paint);
-  }
-
-  app::TApplication& application_;
-};
+}
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app::SystemMessageBox box;
   const std::string exe_path = app::ExecutablePath();
   try {
     app::TApplication application(exe_path, box);
-    PlaceholderWindow window(application);
-    ShowWindow(window.Handle(), show);
+    app::TMainForm& main_form = application.CreateForm<app::TMainForm>();
+    application.CreateForm<about::TfmAbout>();
+    main_form.Show();
     return application.Run();
-  } catch (const base::Exception& e) {
-    // An error before the loop runs: shown as an unexpected error, then exit code 1.
-    const std::string text = app::UnexpectedErrorText(e.ClassName(), exe_path, 0, e.Message());
+  } catch (...) {
+    std::string class_name, message;
+    DescribeCurrentError(class_name, message);
+    const std::string text = app::UnexpectedErrorText(class_name, exe_path, 0, message);
     box.Show(nullptr, text, "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     return 1;
   }

@@ -11,7 +11,10 @@ namespace search {
 
 class TMaskEdit : public ui::TWinControl {
  public:
-  explicit TMaskEdit(base::TComponent* owner) : TWinControl(owner) { color = ui::clWindow; }
+  explicit TMaskEdit(base::TComponent* owner) : TWinControl(owner) {
+    color = ui::clWindow;
+    tab_stop = true;
+  }
 
   std::string edit_mask;
   std::int32_t max_length = 0;

@@ -13,7 +13,10 @@ namespace search {
 
 class TRxDBLookupCombo : public ui::TWinControl {
  public:
-  explicit TRxDBLookupCombo(base::TComponent* owner) : TWinControl(owner) { color = ui::clWindow; }
+  explicit TRxDBLookupCombo(base::TComponent* owner) : TWinControl(owner) {
+    color = ui::clWindow;
+    tab_stop = true;
+  }
 
   // The data source of the listed table.
   data::TDataSource* lookup_source = nullptr;

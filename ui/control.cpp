@@ -19,6 +19,18 @@ std::span<const resources::NamedValue> BorderStyleNames() {
   return kNames;
 }
 
+const TFont& TControl::EffectiveFont() const {
+  const TControl* c = this;
+  while (c->parent_font && c->parent_) c = c->parent_;
+  return c->font;
+}
+
+void TControl::SetVisible(bool value) {
+  if (visible == value) return;
+  visible = value;
+  if (peer_) peer_->VisibilityChanged();
+}
+
 void TControl::SetParentComponent(base::TComponent* parent) {
   parent_component_ = parent;
   parent_ = dynamic_cast<TControl*>(parent);
@@ -45,6 +57,7 @@ const resources::ClassInfo& TControl::Class() {
 const resources::ClassInfo& TWinControl::Class() {
   static const resources::PropertyInfo kProperties[] = {
       resources::IntegerProperty<&TWinControl::tab_order>("TabOrder"),
+      resources::BoolProperty<&TWinControl::tab_stop>("TabStop"),
       resources::BoolProperty<&TWinControl::ctl3d>("Ctl3D"),
   };
   static const resources::ClassInfo info{"TWinControl", &TControl::Class(), kProperties, {}, {}, nullptr};

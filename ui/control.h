@@ -33,6 +33,14 @@ std::span<const resources::NamedValue> AlignNames();
 std::span<const resources::NamedValue> AlignmentNames();
 std::span<const resources::NamedValue> BorderStyleNames();
 
+// What shows a control on screen, told when the control changes in a way
+// the screen must follow.
+class ControlPeer {
+ public:
+  virtual ~ControlPeer() = default;
+  virtual void VisibilityChanged() = 0;
+};
+
 class TControl : public base::TComponent {
  public:
   using TComponent::TComponent;
@@ -62,6 +70,14 @@ class TControl : public base::TComponent {
     parent_font = false;
     return &font;
   }
+  // The font the control shows text in: its own, or its parent's when it
+  // takes its parent's.
+  const TFont& EffectiveFont() const;
+
+  // Shows or hides the control, and tells its peer.
+  void SetVisible(bool value);
+  // The peer is not owned; it detaches itself (null) before it goes.
+  void SetPeer(ControlPeer* peer) { peer_ = peer; }
 
   const char* ClassName() const override { return "TControl"; }
   static const resources::ClassInfo& Class();
@@ -69,6 +85,7 @@ class TControl : public base::TComponent {
  private:
   base::TComponent* parent_component_ = nullptr;
   TControl* parent_ = nullptr;
+  ControlPeer* peer_ = nullptr;
 };
 
 class TWinControl : public TControl {
@@ -76,6 +93,7 @@ class TWinControl : public TControl {
   using TControl::TControl;
 
   std::int32_t tab_order = -1;  // -1: not stored
+  bool tab_stop = false;        // Tab moves the focus here
   bool ctl3d = true;
 
   const char* ClassName() const override { return "TWinControl"; }

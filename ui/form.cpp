@@ -6,6 +6,35 @@ TForm::TForm(base::TComponent* owner) : TWinControl(owner) {
   parent_font = false;
 }
 
+TForm::~TForm() {
+  // The window on screen refers to the controls, which the base destroys.
+  host_.reset();
+}
+
+void TForm::Show() {
+  if (host_) {
+    host_->Show();
+  } else {
+    visible = true;
+  }
+}
+
+void TForm::Hide() {
+  if (host_) {
+    host_->Hide();
+  } else {
+    visible = false;
+  }
+}
+
+void TForm::Close() {
+  if (host_) {
+    host_->Close();
+  } else {
+    visible = false;
+  }
+}
+
 const resources::ClassInfo& TControlScrollBar::Class() {
   static constexpr resources::PropertyInfo kProperties[] = {
       resources::BoolProperty<&TControlScrollBar::visible>("Visible"),

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "ui/control.h"
+#include "ui/form_host.h"
 
 namespace ui {
 
@@ -46,6 +48,7 @@ class TControlScrollBar : public base::TPersistent {
 class TForm : public TWinControl {
  public:
   explicit TForm(base::TComponent* owner);
+  ~TForm() override;
 
   std::string caption;
   std::int32_t client_width = 0;
@@ -62,6 +65,16 @@ class TForm : public TWinControl {
 
   bool HasBorderIcon(TBorderIcon icon) const { return (border_icons >> icon) & 1u; }
 
+  // The platform side that shows this window; the form owns it, and it goes
+  // before the controls it shows.
+  void AttachHost(std::unique_ptr<FormHost> host) { host_ = std::move(host); }
+  FormHost* Host() const { return host_.get(); }
+
+  // Without a host these only change `visible`.
+  void Show();
+  void Hide();
+  void Close();
+
   // Sets `member` to the owned component of that name when it is a T, else null
   // (how a window class finds its members once its description has been read).
   template <typename T>
@@ -71,6 +84,9 @@ class TForm : public TWinControl {
 
   const char* ClassName() const override { return "TForm"; }
   static const resources::ClassInfo& Class();
+
+ private:
+  std::unique_ptr<FormHost> host_;
 };
 
 }  // namespace ui

@@ -8,7 +8,10 @@ namespace ui {
 
 class TMemo : public TWinControl {
  public:
-  explicit TMemo(base::TComponent* owner) : TWinControl(owner) { color = clWindow; }
+  explicit TMemo(base::TComponent* owner) : TWinControl(owner) {
+    color = clWindow;
+    tab_stop = true;
+  }
 
   TStrings lines;
   TAlignment alignment = TAlignment::taLeftJustify;

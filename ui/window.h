@@ -10,7 +10,10 @@
 //     handed to the window's error sink (the application's error display);
 //     the message then counts as handled and the program goes on;
 //   * the object outlives its HWND by design: after WM_NCDESTROY the handle
-//     is null and no message reaches the object again.
+//     is null and no message reaches the object again;
+//   * a class may be built on a system control class (EDIT, the status bar):
+//     it takes that class's settings and its procedure becomes what
+//     DefaultHandling() calls, so the derived class sees every message first.
 #pragma once
 
 #include <windows.h>
@@ -36,16 +39,21 @@ class Window {
 
   HWND Handle() const { return handle_; }
 
+  // The object behind `window` when it is one of ours, else null.
+  static Window* FromHandle(HWND window);
+
   // Errors escaping this window's handlers go to `sink` (may be null: then
   // they are swallowed after the message, which only tests should rely on).
   void SetErrorSink(ErrorSink* sink) { error_sink_ = sink; }
 
  protected:
   // Creates the window; `class_name` names the window class of the derived
-  // C++ class (registered once per process). Returns false when either the
-  // class or the window could not be created.
-  bool CreateHandle(const wchar_t* class_name, DWORD ex_style, DWORD style, const std::wstring& text, int x, int y,
-                    int width, int height, HWND parent, UINT class_style = 0);
+  // C++ class (registered once per process), built on the system class
+  // `base_class` when that is given. Returns false when either the class or
+  // the window could not be created.
+  bool CreateHandle(const wchar_t* class_name, DWORD ex_style, DWORD style, const std::wstring& text, int x,
+                    int y, int width, int height, HWND parent, UINT class_style = 0,
+                    const wchar_t* base_class = nullptr);
   void DestroyHandle();
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -55,6 +63,7 @@ class Window {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
   HWND handle_ = nullptr;
+  WNDPROC base_procedure_ = nullptr;  // the system class's, for a built-on class
   ErrorSink* error_sink_ = nullptr;
 };
 

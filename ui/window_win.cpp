@@ -2,25 +2,39 @@
 
 namespace ui {
 
-Window::~Window() { DestroyHandle(); }
+Window::~Window() {
+  DestroyHandle();
+}
 
-bool Window::CreateHandle(const wchar_t* class_name, DWORD ex_style, DWORD style, const std::wstring& text, int x,
-                          int y, int width, int height, HWND parent, UINT class_style) {
+bool Window::CreateHandle(const wchar_t* class_name, DWORD ex_style, DWORD style, const std::wstring& text,
+                          int x, int y, int width, int height, HWND parent, UINT class_style,
+                          const wchar_t* base_class) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW base{};
+  base.cbSize = sizeof base;
+  if (base_class) {
+    if (!GetClassInfoExW(nullptr, base_class, &base)) return false;
+    base_procedure_ = base.lpfnWndProc;
+  }
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
   if (!GetClassInfoExW(instance, class_name, &existing)) {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.style = class_style;
+    window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    if (base_class) {
+      // The system class's settings, without its global registration.
+      window_class = base;
+      window_class.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+    }
     window_class.lpfnWndProc = &Window::Procedure;
     window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     window_class.lpszClassName = class_name;
     if (!RegisterClassExW(&window_class)) return false;
   }
-  return CreateWindowExW(ex_style, class_name, text.c_str(), style, x, y, width, height, parent, nullptr, instance,
-                         this) != nullptr;
+  return CreateWindowExW(ex_style, class_name, text.c_str(), style, x, y, width, height, parent, nullptr,
+                         instance, this) != nullptr;
 }
 
 void Window::DestroyHandle() {
@@ -32,7 +46,15 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT Window::DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (base_procedure_) return CallWindowProcW(base_procedure_, handle_, message, wparam, lparam);
   return DefWindowProcW(handle_, message, wparam, lparam);
+}
+
+Window* Window::FromHandle(HWND window) {
+  if (!window || GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Window::Procedure)) {
+    return nullptr;
+  }
+  return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -32,11 +32,14 @@ void TMainForm::Loaded() {
 }
 
 void TMainForm::TBItem1Click(base::TComponent*) {
-  handled.emplace_back("TBItem1Click");
+  Close();
 }
+
 void TMainForm::TBItem2Click(base::TComponent*) {
-  handled.emplace_back("TBItem2Click");
+  if (!Owner()) return;
+  if (auto* about = dynamic_cast<ui::TForm*>(Owner()->FindComponent("fmAbout"))) about->Show();
 }
+
 void TMainForm::RxDBLookupCombo1CloseUp(base::TComponent*) {
   handled.emplace_back("RxDBLookupCombo1CloseUp");
 }

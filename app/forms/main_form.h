@@ -1,7 +1,8 @@
 // TMainForm: the main window. Its description creates its members and binds
-// their events to the handler methods below. The handlers are hooks that the
-// command code fills (closing the program, showing the About window, the name
-// and number searches); until then each records that it ran.
+// their events to the handler methods below. "Выход" closes the window (which
+// ends the program) and "O..." shows the About window; the name and number
+// search handlers are hooks that the search commands fill, and until then
+// each records that it ran.
 #pragma once
 
 #include <string>
@@ -58,10 +59,13 @@ class TMainForm : public ui::TForm {
   search::TMaskEdit* MaskEdit1 = nullptr;
   TTBItem* TBItem2 = nullptr;
 
-  // Handler calls in order, by method name (what the stubs do).
+  // Calls of the search hooks in order, by method name.
   std::vector<std::string> handled;
 
+  // Closes this window.
   void TBItem1Click(base::TComponent* sender);
+  // Shows the About window, a window named "fmAbout" owned by this window's
+  // owner, without waiting for it.
   void TBItem2Click(base::TComponent* sender);
   void RxDBLookupCombo1CloseUp(base::TComponent* sender);
   void MaskEdit1KeyPress(base::TComponent* sender, char& key);

@@ -2,6 +2,13 @@
 
 namespace app {
 
+void TTBDock::Loaded() {
+  TWinControl::Loaded();
+  constexpr ui::TAlign kAligns[] = {ui::TAlign::alTop, ui::TAlign::alBottom, ui::TAlign::alLeft,
+                                    ui::TAlign::alRight};
+  align = kAligns[static_cast<int>(position)];
+}
+
 const resources::ClassInfo& TTBDock::Class() {
   static constexpr resources::NamedValue kPositions[] = {
       {"dpTop", 0}, {"dpBottom", 1}, {"dpLeft", 2}, {"dpRight", 3}};

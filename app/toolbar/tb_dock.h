@@ -16,6 +16,9 @@ class TTBDock : public ui::TWinControl {
 
   TTBDockPosition position = TTBDockPosition::dpTop;
 
+  // A dock is aligned to the edge its position names.
+  void Loaded() override;
+
   const char* ClassName() const override { return "TTBDock"; }
   static const resources::ClassInfo& Class();
 };

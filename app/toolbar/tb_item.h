@@ -18,6 +18,9 @@ class TTBItem : public base::TComponent {
   std::string caption;
   ui::TNotifyEvent on_click;
 
+  // What choosing the item does: the click handler.
+  virtual void Click() { on_click(this); }
+
   // The toolbar or submenu whose record held this item.
   base::TComponent* ParentComponent() const { return parent_; }
   void SetParentComponent(base::TComponent* parent) override { parent_ = parent; }

@@ -11,6 +11,13 @@ ui::TColor TTBColors::Get(std::string_view name) const {
   return ui::clBtnFace;
 }
 
+const TTBSkin* FindSkin(const base::TComponent& window) {
+  for (const base::TComponent* component : window.Components()) {
+    if (const auto* skin = dynamic_cast<const TTBSkin*>(component)) return skin;
+  }
+  return nullptr;
+}
+
 namespace {
 
 // The colour at `Index` as one integer property named after it.

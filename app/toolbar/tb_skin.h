@@ -64,4 +64,8 @@ class TTBSkin : public base::TComponent {
   static const resources::ClassInfo& Class();
 };
 
+// The skin among `window`'s components (the first, when there are several),
+// or null.
+const TTBSkin* FindSkin(const base::TComponent& window);
+
 }  // namespace app

@@ -2,6 +2,11 @@
 
 namespace app {
 
+void TTBVisibilityToggleItem::Click() {
+  if (control) control->SetVisible(!control->visible);
+  TTBItem::Click();
+}
+
 const resources::ClassInfo& TTBVisibilityToggleItem::Class() {
   static constexpr resources::PropertyInfo kProperties[] = {
       resources::ComponentProperty<&TTBVisibilityToggleItem::control>("Control"),

@@ -13,6 +13,12 @@ class TTBVisibilityToggleItem : public TTBItem {
 
   ui::TControl* control = nullptr;
 
+  // Checked while the bound control is visible.
+  bool Checked() const { return control && control->visible; }
+  // Shows the bound control if it was hidden, hides it if it was visible,
+  // then runs the click handler.
+  void Click() override;
+
   const char* ClassName() const override { return "TTBVisibilityToggleItem"; }
   static const resources::ClassInfo& Class();
 };

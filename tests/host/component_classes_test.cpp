@@ -185,8 +185,14 @@ TEST(ComponentClassesTest, MainWindowReferencesSkinAndPanelsResolve) {
   EXPECT_EQ(form->MaskEdit1->max_length, 7);
   char key = '5';
   form->MaskEdit1->on_key_press(form->MaskEdit1, key);
+  EXPECT_EQ(form->handled, (std::vector<std::string>{"MaskEdit1KeyPress"}));
+  // "O..." shows the About window that the same owner holds.
+  auto* about = new about::TfmAbout(&application);
+  about->SetName("fmAbout");
+  about->visible = false;
   form->TBItem2->on_click(form->TBItem2);
-  EXPECT_EQ(form->handled, (std::vector<std::string>{"MaskEdit1KeyPress", "TBItem2Click"}));
+  EXPECT_TRUE(about->visible);
+  EXPECT_TRUE(form->visible);
 }
 
 TEST(ComponentClassesTest, RefusesWhatTheClassesDoNotPublish) {

@@ -1,0 +1,27 @@
+#include "app/forms/view_classes.h"
+
+#include "app/toolbar/dock_view.h"
+#include "app/toolbar/tool_window_view.h"
+#include "app/toolbar/toolbar_view.h"
+#include "search/lookup_combo_view.h"
+#include "search/mask_edit_view.h"
+#include "ui/label_view.h"
+#include "ui/memo_view.h"
+#include "ui/panel_view.h"
+#include "ui/status_bar_view.h"
+
+namespace app {
+
+void RegisterViewClasses(ui::ViewFactory& views) {
+  views.Register<ui::TLabel, ui::LabelView>();
+  views.Register<ui::TPanel, ui::PanelView>();
+  views.Register<ui::TMemo, ui::MemoView>();
+  views.Register<ui::TStatusBar, ui::StatusBarView>();
+  views.Register<TTBDock, DockView>();
+  views.Register<TTBToolbar, ToolbarView>();
+  views.Register<TTBToolWindow, ToolWindowView>();
+  views.Register<search::TMaskEdit, search::MaskEditView>();
+  views.Register<search::TRxDBLookupCombo, search::LookupComboView>();
+}
+
+}  // namespace app

@@ -1,0 +1,54 @@
+#include "app/toolbar/dock_view.h"
+
+#include <algorithm>
+
+#include "app/toolbar/dockable_view.h"
+#include "ui/form_window.h"
+
+namespace app {
+
+void DockView::Create(ui::ControlView& parent) {
+  CreateControlWindow(parent, L"TTBDock", 0, WS_CLIPCHILDREN, L"");
+}
+
+bool DockView::Horizontal() const {
+  return dock_.position == TTBDockPosition::dpTop || dock_.position == TTBDockPosition::dpBottom;
+}
+
+void DockView::AlignChildren() {
+  if (!Handle() || Form().Creating()) return;
+  RECT client;
+  GetClientRect(Handle(), &client);
+  const bool horizontal = Horizontal();
+  const int length = horizontal ? client.right : client.bottom;
+  int thickness = 0, along = 0;
+  for (ui::ControlView* child : Children()) {
+    auto* docked = dynamic_cast<DockableView*>(child);
+    if (!docked || !docked->Control().visible) continue;
+    const SIZE size = docked->DockedSize(length);
+    ui::TControl& c = docked->Control();
+    c.left = horizontal ? along : 0;
+    c.top = horizontal ? 0 : along;
+    c.width = size.cx;
+    c.height = size.cy;
+    along += horizontal ? size.cx : size.cy;
+    thickness = std::max(thickness, horizontal ? static_cast<int>(size.cy) : static_cast<int>(size.cx));
+  }
+  for (ui::ControlView* child : Children()) child->ApplyBounds();
+  int& own = horizontal ? dock_.height : dock_.width;
+  if (own != thickness) {
+    // A new thickness moves the dock's neighbours: the parent lays out again.
+    own = thickness;
+    if (ParentView()) ParentView()->AlignChildren();
+  }
+}
+
+LRESULT DockView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_ERASEBKGND) {
+    FillBackground(reinterpret_cast<HDC>(wparam));
+    return 1;
+  }
+  return ControlView::HandleMessage(message, wparam, lparam);
+}
+
+}  // namespace app

@@ -1,0 +1,21 @@
+// ToolWindowView: a TTBToolWindow on screen (Windows only): a docked window
+// whose client area, of the stored client size, holds the controls nested in
+// it (the result memo fills it).
+#pragma once
+
+#include "app/toolbar/dockable_view.h"
+#include "app/toolbar/tb_tool_window.h"
+
+namespace app {
+
+class ToolWindowView final : public DockableView {
+ public:
+  ToolWindowView(TTBToolWindow& window, ui::FormWindow& form) : DockableView(window, form), window_(window) {}
+
+  SIZE DockedSize(int full_length) const override;
+
+ private:
+  TTBToolWindow& window_;
+};
+
+}  // namespace app

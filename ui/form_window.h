@@ -1,0 +1,100 @@
+// FormWindow: a TForm on screen (Windows only).
+//
+// It creates the top-level window from the form's stored settings (caption,
+// border style and icons, client size, colour, font) and the view of every
+// control in it, hidden, owned by the application's window. It places the
+// controls by their alignment whenever its size changes, keeps track of the
+// control that has the focus, gives the focus to the first control in tab
+// order on first activation, moves it with Tab and Shift+Tab, and closes as
+// the application says (the main window ends the program, another one is
+// hidden). It has no scroll bars: a window smaller than its content clips it.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "ui/control_view.h"
+#include "ui/form.h"
+#include "ui/form_host.h"
+#include "ui/window.h"
+
+namespace ui {
+
+class ViewFactory;
+
+// What a form's window needs from the application that owns it.
+class FormOwner : public ErrorSink {
+ public:
+  // The window that owns the top-level windows (and the task-bar entry).
+  virtual HWND OwnerHandle() const = 0;
+  // Told of every new form window; the first one becomes the main window.
+  virtual void FormCreated(HWND window) = 0;
+  virtual bool IsMainWindow(HWND window) const = 0;
+  // Requests the end of the program.
+  virtual void MainWindowClosed() = 0;
+};
+
+class FormWindow final : public ControlView, public FormHost {
+ public:
+  // Creates the window of `form` and the views of all its controls, from
+  // `views`. Throws base::Exception when a window cannot be created or a
+  // control's class has no view.
+  FormWindow(TForm& form, const ViewFactory& views, FormOwner& owner);
+  ~FormWindow() override;
+
+  // The form window `window` belongs to (itself or one of its controls), or null.
+  static FormWindow* FromHandle(HWND window);
+
+  TForm& Model() const { return form_; }
+  FormOwner& Owner() const { return owner_; }
+  // The view of `control`, or null.
+  ControlView* ViewOf(const TControl& control) const;
+  // The view of the control named `name`, or null.
+  ControlView* ViewNamed(std::string_view name) const;
+  // True while the views are being created: nothing is laid out until all exist.
+  bool Creating() const { return creating_; }
+  // The view that has (or last had) the focus in this window.
+  ControlView* ActiveView() const { return active_; }
+
+  // FormHost: the first showing places the window as the form's position
+  // says (centred on the screen for poScreenCenter).
+  void Show() override;
+  void Hide() override;
+  void Close() override;
+  bool Showing() const override;
+
+  // Moves the focus to the next control in tab order (previous: !forward).
+  void SelectNext(bool forward);
+
+  // Told by the views.
+  void FocusEntered(ControlView& view);
+  void ControlVisibilityChanged(ControlView& view);
+
+  // A form window is created by its constructor.
+  void Create(ControlView&) override {}
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void CreateViews(const ViewFactory& views, ControlView& parent);
+  // Lays out `view`'s children, then theirs, all the way down.
+  static void AlignTree(ControlView& view);
+  void PlaceForFirstShowing();
+  void FocusFirstControl();
+
+  TForm& form_;
+  FormOwner& owner_;
+  std::vector<std::unique_ptr<ControlView>> views_;
+  ControlView* active_ = nullptr;
+  bool shown_before_ = false;
+  bool creating_ = true;
+};
+
+// The Tab key handling of the message loop: when `message` is a Tab press for
+// a window of ours whose control does not take Tab itself, moves the focus
+// and returns true (the message is then not dispatched).
+bool HandleDialogKey(const MSG& message);
+
+}  // namespace ui

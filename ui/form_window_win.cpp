@@ -1,0 +1,235 @@
+#include "ui/form_window.h"
+
+#include <algorithm>
+
+#include "base/exception.h"
+#include "ui/control_tree.h"
+#include "ui/view_factory.h"
+#include "ui/wide_text.h"
+
+namespace ui {
+
+namespace {
+
+struct WindowStyles {
+  DWORD style;
+  DWORD ex_style;
+};
+
+WindowStyles StylesOf(const TForm& form) {
+  WindowStyles s{WS_CLIPCHILDREN, 0};
+  switch (form.border_style) {
+    case TFormBorderStyle::bsNone:
+      s.style |= WS_POPUP;
+      return s;
+    case TFormBorderStyle::bsSingle:
+      s.style |= WS_CAPTION | WS_BORDER;
+      break;
+    case TFormBorderStyle::bsSizeable:
+      s.style |= WS_CAPTION | WS_THICKFRAME;
+      break;
+    case TFormBorderStyle::bsDialog:
+      s.style |= WS_POPUP | WS_CAPTION;
+      s.ex_style |= WS_EX_DLGMODALFRAME;
+      break;
+    case TFormBorderStyle::bsToolWindow:
+      s.style |= WS_CAPTION;
+      s.ex_style |= WS_EX_TOOLWINDOW;
+      break;
+    case TFormBorderStyle::bsSizeToolWin:
+      s.style |= WS_CAPTION | WS_THICKFRAME;
+      s.ex_style |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  const bool plain_frame =
+      form.border_style == TFormBorderStyle::bsSingle || form.border_style == TFormBorderStyle::bsSizeable;
+  if (form.HasBorderIcon(biSystemMenu)) {
+    s.style |= WS_SYSMENU;
+    if (plain_frame && form.HasBorderIcon(biMinimize)) s.style |= WS_MINIMIZEBOX;
+    if (plain_frame && form.HasBorderIcon(biMaximize)) s.style |= WS_MAXIMIZEBOX;
+  }
+  return s;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(TForm& form, const ViewFactory& views, FormOwner& owner)
+    : ControlView(form, *this), form_(form), owner_(owner) {
+  SetErrorSink(&owner_);
+  const WindowStyles styles = StylesOf(form_);
+  // A stored client size wins over the outer size: the frame is whatever the
+  // desktop's metrics make it.
+  if (form_.client_width > 0 && form_.client_height > 0) {
+    RECT outer{0, 0, form_.client_width, form_.client_height};
+    AdjustWindowRectEx(&outer, styles.style, FALSE, styles.ex_style);
+    form_.width = outer.right - outer.left;
+    form_.height = outer.bottom - outer.top;
+  }
+  const std::wstring class_name = Wide(form_.ClassName());
+  if (!CreateHandle(class_name.c_str(), styles.ex_style, styles.style, Wide(form_.caption), form_.left,
+                    form_.top, form_.width, form_.height, owner_.OwnerHandle(), CS_DBLCLKS)) {
+    throw base::Exception("Cannot create the window " + form_.Name());
+  }
+  form_.visible = false;
+  CreateViews(views, *this);
+  creating_ = false;
+  AlignTree(*this);
+  owner_.FormCreated(Handle());
+}
+
+FormWindow::~FormWindow() {
+  // The windows go first (children before the form), then the view objects.
+  DestroyHandle();
+}
+
+void FormWindow::CreateViews(const ViewFactory& views, ControlView& parent) {
+  for (TControl* control : ChildControls(form_, &parent.Control())) {
+    std::unique_ptr<ControlView> view = views.Create(*control, *this);
+    view->SetErrorSink(&owner_);
+    view->Create(parent);
+    ControlView& created = *view;
+    views_.push_back(std::move(view));
+    CreateViews(views, created);
+  }
+}
+
+void FormWindow::AlignTree(ControlView& view) {
+  view.AlignChildren();
+  for (ControlView* child : view.Children()) AlignTree(*child);
+}
+
+FormWindow* FormWindow::FromHandle(HWND window) {
+  return window ? dynamic_cast<FormWindow*>(Window::FromHandle(GetAncestor(window, GA_ROOT))) : nullptr;
+}
+
+ControlView* FormWindow::ViewOf(const TControl& control) const {
+  for (const auto& view : views_) {
+    if (&view->Control() == &control) return view.get();
+  }
+  return nullptr;
+}
+
+ControlView* FormWindow::ViewNamed(std::string_view name) const {
+  for (const auto& view : views_) {
+    if (base::SameNameIgnoringAsciiCase(view->Control().Name(), name)) return view.get();
+  }
+  return nullptr;
+}
+
+void FormWindow::PlaceForFirstShowing() {
+  switch (form_.position) {
+    case TPosition::poScreenCenter:
+    case TPosition::poDesktopCenter:
+    case TPosition::poMainFormCenter:
+    case TPosition::poOwnerFormCenter: {
+      RECT outer;
+      GetWindowRect(Handle(), &outer);
+      const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+      form_.left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+      form_.top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+      SetWindowPos(Handle(), nullptr, form_.left, form_.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void FormWindow::Show() {
+  if (!shown_before_) {
+    shown_before_ = true;
+    PlaceForFirstShowing();
+  }
+  form_.visible = true;
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void FormWindow::Hide() {
+  form_.visible = false;
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+void FormWindow::Close() {
+  // A form has no check of its own before closing: it always may close.
+  if (owner_.IsMainWindow(Handle())) {
+    owner_.MainWindowClosed();
+  } else {
+    Hide();
+  }
+}
+
+bool FormWindow::Showing() const {
+  return IsWindowVisible(Handle()) != FALSE;
+}
+
+void FormWindow::FocusEntered(ControlView& view) {
+  if (&view == this || &view == active_) return;
+  active_ = &view;
+  view.Entered();
+}
+
+void FormWindow::FocusFirstControl() {
+  if (active_ && active_->Handle() && IsWindowVisible(active_->Handle()) &&
+      IsWindowEnabled(active_->Handle())) {
+    SetFocus(active_->Handle());
+    return;
+  }
+  active_ = nullptr;
+  SelectNext(true);
+}
+
+void FormWindow::SelectNext(bool forward) {
+  auto* current = active_ ? dynamic_cast<TWinControl*>(&active_->Control()) : nullptr;
+  TWinControl* next = NextTabStop(TabOrderList(form_, &form_), current, forward);
+  if (!next) return;
+  if (ControlView* view = ViewOf(*next)) SetFocus(view->Handle());
+}
+
+void FormWindow::ControlVisibilityChanged(ControlView& view) {
+  // A hidden control gives the focus on when it holds it.
+  if (view.Control().visible || !active_) return;
+  for (ControlView* v = active_; v; v = v->ParentView()) {
+    if (v == &view) {
+      SelectNext(true);
+      return;
+    }
+  }
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
+        FocusFirstControl();
+        return 0;
+      }
+      return DefaultHandling(message, wparam, lparam);
+    case WM_SETFOCUS:
+      // The window itself never keeps the focus while a control can take it.
+      FocusFirstControl();
+      return 0;
+    case WM_ERASEBKGND:
+      FillBackground(reinterpret_cast<HDC>(wparam));
+      return 1;
+    default:
+      return ControlView::HandleMessage(message, wparam, lparam);
+  }
+}
+
+bool HandleDialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  FormWindow* form = FormWindow::FromHandle(message.hwnd);
+  if (!form) return false;
+  const LRESULT wants = SendMessageW(message.hwnd, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&message));
+  if (wants & DLGC_WANTTAB) return false;
+  form->SelectNext(GetKeyState(VK_SHIFT) >= 0);
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+// PanelView: a TPanel on screen (Windows only): a plain area in its colour
+// with its bevels, border and centred caption; the controls nested in it are
+// its children.
+#pragma once
+
+#include "ui/control_view.h"
+#include "ui/panel.h"
+
+namespace ui {
+
+class PanelView final : public ControlView {
+ public:
+  PanelView(TPanel& panel, FormWindow& form) : ControlView(panel, form), panel_(panel) {}
+
+  void Create(ControlView& parent) override;
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void Paint();
+
+  TPanel& panel_;
+};
+
+}  // namespace ui
