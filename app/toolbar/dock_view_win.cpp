@@ -37,7 +37,11 @@ void DockView::AlignChildren() {
   for (ui::ControlView* child : Children()) child->ApplyBounds();
   int& own = horizontal ? dock_.height : dock_.width;
   if (own != thickness) {
-    // A new thickness moves the dock's neighbours: the parent lays out again.
+    // A bottom or right dock keeps its outer edge where it is, so it keeps
+    // its place among the controls aligned to the same edge; the parent
+    // then lays out again.
+    if (dock_.position == TTBDockPosition::dpBottom) dock_.top += own - thickness;
+    if (dock_.position == TTBDockPosition::dpRight) dock_.left += own - thickness;
     own = thickness;
     if (ParentView()) ParentView()->AlignChildren();
   }

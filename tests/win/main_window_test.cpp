@@ -1,0 +1,369 @@
+// The main window on screen, created as the program creates it: its frame and
+// place, every control at its stored place with its stored text, the focus
+// and the Tab cycle, resizing, and every way of closing it.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "about/fm_about.h"
+#include "app/application.h"
+#include "app/forms/main_form.h"
+#include "app/toolbar/toolbar_view.h"
+#include "text/literal.h"
+#include "ui/form_window.h"
+#include "ui/wide_text.h"
+
+#ifdef PHONEBOOK_WINDOW_STREAMS_EMBEDDED
+
+namespace {
+
+class RecordingBox final : public app::MessageBoxSeam {
+ public:
+  void Show(HWND, const std::string& text, const std::string& caption, UINT) override {
+    shown.push_back(caption + "|" + text);
+  }
+  std::vector<std::string> shown;
+};
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+std::wstring W(std::u8string_view utf8) {
+  return ui::Wide(text::Utf8ToCp1251(std::string(utf8.begin(), utf8.end())));
+}
+
+// A window's place in its parent's client area and its size.
+RECT PlaceInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return RECT{r.left, r.top, r.right - r.left, r.bottom - r.top};  // left, top, width, height
+}
+
+::testing::AssertionResult PlacedAt(HWND window, int left, int top, int width, int height) {
+  const RECT p = PlaceInParent(window);
+  if (p.left == left && p.top == top && p.right == width && p.bottom == height) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "at " << p.left << "," << p.top << " size " << p.right << "x" << p.bottom << ", expected " << left
+         << "," << top << " size " << width << "x" << height;
+}
+
+SIZE ClientSize(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return SIZE{r.right, r.bottom};
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    application_ = std::make_unique<app::TApplication>("C:\\TOWN\\PHONEBOOK.EXE", box_);
+    form_ = &application_->CreateForm<app::TMainForm>();
+    about_ = &application_->CreateForm<about::TfmAbout>();
+    window_ = dynamic_cast<ui::FormWindow*>(form_->Host());
+    ASSERT_NE(window_, nullptr);
+  }
+  void TearDown() override { application_.reset(); }
+
+  HWND Handle() const { return window_->Handle(); }
+  HWND Of(const char* name) const {
+    ui::ControlView* view = window_->ViewNamed(name);
+    return view ? view->Handle() : nullptr;
+  }
+  void ShowAndSettle() {
+    form_->Show();
+    Settle();
+  }
+  void Settle() { application_->ProcessMessages(); }
+  void PressTab(bool shift = false) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE saved = keys[VK_SHIFT];
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    Settle();
+    keys[VK_SHIFT] = saved;
+    SetKeyboardState(keys);
+  }
+  // Runs the loop until it ends, or fails after `ms` milliseconds.
+  ::testing::AssertionResult LoopEndsWithZero(UINT ms = 5000) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, ms, nullptr);
+    bool timed_out = false;
+    int code = -1;
+    // A thread timer's message has no window: the loop dispatches it to
+    // nothing, so watch for it by peeking first.
+    for (;;) {
+      MSG message;
+      if (PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE) && message.hwnd == nullptr &&
+          message.wParam == timer) {
+        timed_out = true;
+        break;
+      }
+      if (!application_->ProcessMessages()) {
+        code = 0;
+        break;
+      }
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    KillTimer(nullptr, timer);
+    if (timed_out) return ::testing::AssertionFailure() << "the loop did not end";
+    return code == 0 ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "exit code " << code;
+  }
+
+  RecordingBox box_;
+  std::unique_ptr<app::TApplication> application_;
+  app::TMainForm* form_ = nullptr;
+  about::TfmAbout* about_ = nullptr;
+  ui::FormWindow* window_ = nullptr;
+};
+
+TEST_F(MainWindowTest, FrameSizeCaptionAndOwner) {
+  EXPECT_EQ(application_->MainWindow(), Handle());
+  EXPECT_EQ(TextOf(Handle()), W(u8"Телефонный справочник г.Тальмир"));
+  RECT outer;
+  GetWindowRect(Handle(), &outer);
+  EXPECT_EQ(outer.right - outer.left, 307);
+  EXPECT_EQ(outer.bottom - outer.top, 223);
+  EXPECT_EQ(ClientSize(Handle()).cx, 299);
+  EXPECT_EQ(ClientSize(Handle()).cy, 196);
+  const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
+  EXPECT_EQ(GetWindow(Handle(), GW_OWNER), application_->Handle());
+  EXPECT_FALSE(IsWindowVisible(Handle()));
+  // The About window exists, hidden, and is not the main window.
+  auto* about = dynamic_cast<ui::FormWindow*>(about_->Host());
+  ASSERT_NE(about, nullptr);
+  EXPECT_FALSE(IsWindowVisible(about->Handle()));
+  EXPECT_NE(application_->MainWindow(), about->Handle());
+}
+
+TEST_F(MainWindowTest, FirstShowingCentresLaterShowingsKeepThePlace) {
+  ShowAndSettle();
+  EXPECT_TRUE(IsWindowVisible(Handle()));
+  RECT outer;
+  GetWindowRect(Handle(), &outer);
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 307) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 223) / 2);
+  SetWindowPos(Handle(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  form_->Hide();
+  form_->Show();
+  GetWindowRect(Handle(), &outer);
+  EXPECT_EQ(outer.left, 10);
+  EXPECT_EQ(outer.top, 20);
+}
+
+// The toolbar's items are as high as the system's menu font plus 9 pixels,
+// and a docked window's frame adds 4: 22 and 26 with the usual 8-point font
+// of text height 13 (some desktops substitute a font of another height).
+int MenuTextHeight() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+  const HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW text{};
+  GetTextMetricsW(dc, &text);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  return text.tmHeight;
+}
+
+TEST_F(MainWindowTest, EveryControlSitsAtItsStoredPlace) {
+  const int toolbar_height = MenuTextHeight() + 9;
+  EXPECT_TRUE(PlacedAt(Of("doTop"), 0, 0, 299, toolbar_height + 4));
+  EXPECT_TRUE(PlacedAt(Of("Label2"), 7, 34, 138, 13));
+  EXPECT_TRUE(PlacedAt(Of("Label1"), 168, 34, 81, 13));
+  EXPECT_TRUE(PlacedAt(Of("RxDBLookupCombo1"), 5, 48, 145, 21));
+  EXPECT_TRUE(PlacedAt(Of("MaskEdit1"), 176, 48, 67, 19));
+  EXPECT_TRUE(PlacedAt(Of("doBott"), 0, 80, 299, 97));
+  EXPECT_TRUE(PlacedAt(Of("StatusBar1"), 0, 177, 299, 19));
+  // Inside the docks: 8 pixels of frame on the left, 2 on the other sides.
+  EXPECT_TRUE(PlacedAt(Of("twResult"), 0, 0, 299, 97));
+  EXPECT_EQ(ClientSize(Of("twResult")).cx, 289);
+  EXPECT_EQ(ClientSize(Of("twResult")).cy, 93);
+  EXPECT_TRUE(PlacedAt(Of("meResult"), 0, 0, 289, 93));
+  EXPECT_EQ(PlaceInParent(Of("TBToolbar1")).bottom, toolbar_height + 4);
+  EXPECT_EQ(ClientSize(Of("TBToolbar1")).cy, toolbar_height);
+}
+
+TEST_F(MainWindowTest, ControlsShowTheirStoredTexts) {
+  EXPECT_EQ(TextOf(Of("Label2")), W(u8"Подбор по ФИО"));
+  EXPECT_EQ(TextOf(Of("Label1")), W(u8"Телефон"));
+  EXPECT_EQ(TextOf(Of("MaskEdit1")), L"_-__-__");
+  EXPECT_EQ(SendMessageW(Of("MaskEdit1"), EM_GETLIMITTEXT, 0, 0), 7);
+  HWND memo = Of("meResult");
+  EXPECT_EQ(TextOf(memo), W(u8"Пока ничего нет!"));
+  const LONG_PTR memo_style = GetWindowLongPtrW(memo, GWL_STYLE);
+  EXPECT_TRUE(memo_style & ES_CENTER);
+  EXPECT_TRUE(memo_style & ES_READONLY);
+  EXPECT_TRUE(memo_style & ES_MULTILINE);
+  EXPECT_EQ(TextOf(Of("TBToolbar1")), W(u8"Работаем\tПоказать\tO..."));
+  EXPECT_EQ(TextOf(Of("twResult")), W(u8"Окно результата"));
+
+  HWND bar = Of("StatusBar1");
+  EXPECT_EQ(SendMessageW(bar, SB_GETPARTS, 0, 0), 1);
+  wchar_t text[128] = {};
+  SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(std::wstring(text), W(u8"Cobbletree Soft 2003. База от 01.10.2003"));
+  EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_STYLE) & SBARS_SIZEGRIP);
+}
+
+TEST_F(MainWindowTest, FocusStartsInTheResultMemoAndTabCycles) {
+  ShowAndSettle();
+  ASSERT_EQ(GetForegroundWindow(), Handle());
+  EXPECT_EQ(GetFocus(), Of("meResult"));
+  PressTab();
+  EXPECT_EQ(GetFocus(), Of("RxDBLookupCombo1"));
+  PressTab();
+  EXPECT_EQ(GetFocus(), Of("MaskEdit1"));
+  PressTab();
+  EXPECT_EQ(GetFocus(), Of("meResult"));
+  PressTab(true);
+  EXPECT_EQ(GetFocus(), Of("MaskEdit1"));
+  PressTab(true);
+  EXPECT_EQ(GetFocus(), Of("RxDBLookupCombo1"));
+  // Tab is never typed into the memo.
+  EXPECT_EQ(TextOf(Of("meResult")), W(u8"Пока ничего нет!"));
+}
+
+TEST_F(MainWindowTest, HidingTheResultWindowCollapsesItsDockAndLeavesTheSearchControls) {
+  ShowAndSettle();
+  ASSERT_EQ(GetFocus(), Of("meResult"));
+  form_->TBVisibilityToggleItem1->Click();
+  EXPECT_FALSE(IsWindowVisible(Of("twResult")));
+  EXPECT_FALSE(form_->TBVisibilityToggleItem1->Checked());
+  EXPECT_EQ(PlaceInParent(Of("doBott")).bottom, 0);
+  EXPECT_TRUE(PlacedAt(Of("StatusBar1"), 0, 177, 299, 19));
+  EXPECT_TRUE(PlacedAt(Of("MaskEdit1"), 176, 48, 67, 19));
+  // The focus left the hidden memo; the cycle holds the two search controls.
+  EXPECT_EQ(GetFocus(), Of("RxDBLookupCombo1"));
+  PressTab();
+  EXPECT_EQ(GetFocus(), Of("MaskEdit1"));
+  PressTab();
+  EXPECT_EQ(GetFocus(), Of("RxDBLookupCombo1"));
+
+  form_->TBVisibilityToggleItem1->Click();
+  EXPECT_TRUE(IsWindowVisible(Of("twResult")));
+  EXPECT_TRUE(form_->TBVisibilityToggleItem1->Checked());
+  EXPECT_TRUE(PlacedAt(Of("doBott"), 0, 80, 299, 97));
+}
+
+TEST_F(MainWindowTest, ResizingStretchesDocksAndStatusBarOnly) {
+  ShowAndSettle();
+  SetWindowPos(Handle(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+  const SIZE client = ClientSize(Handle());
+  EXPECT_TRUE(PlacedAt(Of("doTop"), 0, 0, client.cx, MenuTextHeight() + 13));
+  EXPECT_TRUE(PlacedAt(Of("StatusBar1"), 0, client.cy - 19, client.cx, 19));
+  EXPECT_TRUE(PlacedAt(Of("doBott"), 0, client.cy - 19 - 97, client.cx, 97));
+  EXPECT_TRUE(PlacedAt(Of("twResult"), 0, 0, client.cx, 97));
+  EXPECT_TRUE(PlacedAt(Of("meResult"), 0, 0, client.cx - 10, 93));
+  EXPECT_TRUE(PlacedAt(Of("Label2"), 7, 34, 138, 13));
+  EXPECT_TRUE(PlacedAt(Of("Label1"), 168, 34, 81, 13));
+  EXPECT_TRUE(PlacedAt(Of("RxDBLookupCombo1"), 5, 48, 145, 21));
+  EXPECT_TRUE(PlacedAt(Of("MaskEdit1"), 176, 48, 67, 19));
+
+  // However small: no scroll bars, the controls clipped where they are.
+  SetWindowPos(Handle(), nullptr, 0, 0, 120, 60, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_FALSE(GetWindowLongPtrW(Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+  EXPECT_TRUE(PlacedAt(Of("MaskEdit1"), 176, 48, 67, 19));
+  EXPECT_EQ(PlaceInParent(Of("doTop")).right, ClientSize(Handle()).cx);
+}
+
+TEST_F(MainWindowTest, ExitItemEndsTheLoop) {
+  ShowAndSettle();
+  form_->TBItem1->Click();
+  EXPECT_TRUE(LoopEndsWithZero());
+  EXPECT_TRUE(box_.shown.empty());
+}
+
+TEST_F(MainWindowTest, SystemMenuCloseEndsTheLoop) {
+  ShowAndSettle();
+  PostMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(LoopEndsWithZero());
+}
+
+TEST_F(MainWindowTest, AltF4EndsTheLoop) {
+  ShowAndSettle();
+  PostMessageW(Handle(), WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));  // bit 29: Alt is down
+  EXPECT_TRUE(LoopEndsWithZero());
+}
+
+TEST_F(MainWindowTest, CloseButtonEndsTheLoop) {
+  ShowAndSettle();
+  // The close button: the rightmost title-bar button, inside the sizing frame.
+  RECT outer;
+  GetWindowRect(Handle(), &outer);
+  const int frame = GetSystemMetrics(SM_CXSIZEFRAME), button = GetSystemMetrics(SM_CXSIZE);
+  const POINT at{outer.right - frame - button / 2, outer.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2};
+  ASSERT_EQ(SendMessageW(Handle(), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)), HTCLOSE);
+  // A real click there, through the system's input queue.
+  const int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT clicks[3] = {};
+  for (INPUT& input : clicks) {
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / width;
+    input.mi.dy = at.y * 65535 / height;
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  }
+  clicks[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  clicks[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  ASSERT_EQ(SendInput(3, clicks, sizeof(INPUT)), 3u);
+  EXPECT_TRUE(LoopEndsWithZero());
+}
+
+TEST_F(MainWindowTest, AboutItemShowsTheAboutWindowWithoutAModalLoop) {
+  ShowAndSettle();
+  auto* about = dynamic_cast<ui::FormWindow*>(about_->Host());
+  ASSERT_NE(about, nullptr);
+  // A click on "O..." in the toolbar runs once the click has been handled.
+  auto* toolbar = dynamic_cast<app::ToolbarView*>(window_->ViewNamed("TBToolbar1"));
+  ASSERT_NE(toolbar, nullptr);
+  ASSERT_EQ(toolbar->Buttons().size(), 3u);
+  const RECT place = toolbar->Buttons()[2].place;
+  const LPARAM at = MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+  SendMessageW(toolbar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(toolbar->Handle(), WM_LBUTTONUP, 0, at);
+  EXPECT_FALSE(IsWindowVisible(about->Handle()));
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(about->Handle()));
+
+  // Closing it only hides it; showing it again brings it back where it was.
+  SetWindowPos(about->Handle(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PostMessageW(about->Handle(), WM_CLOSE, 0, 0);
+  Settle();
+  EXPECT_FALSE(IsWindowVisible(about->Handle()));
+  EXPECT_TRUE(IsWindowVisible(Handle()));
+  form_->TBItem2->Click();
+  EXPECT_TRUE(IsWindowVisible(about->Handle()));
+  RECT r;
+  GetWindowRect(about->Handle(), &r);
+  EXPECT_EQ(r.left, 40);
+  EXPECT_EQ(r.top, 50);
+
+  // Closing the main window while it shows ends the loop; it goes with the program.
+  const HWND about_window = about->Handle();
+  PostMessageW(Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(LoopEndsWithZero());
+  application_.reset();
+  EXPECT_FALSE(IsWindow(about_window));
+}
+
+}  // namespace
+
+#endif  // PHONEBOOK_WINDOW_STREAMS_EMBEDDED
