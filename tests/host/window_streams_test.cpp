@@ -14,29 +14,19 @@
 #include "data/string_field.h"
 #include "resources/component_reader.h"
 #include "resources/read_error.h"
+#include "tests/common/form_stream_file.h"
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_TRUE(in) << path;
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void Load(const char* stream_name, base::TComponent& window) {
-  const std::string stream = ReadFile(std::string(PHONEBOOK_FORM_DIR) + "/" + stream_name);
-  resources::ClassRegistry registry;
-  app::RegisterComponentClasses(registry);
-  resources::ReadComponentStream({reinterpret_cast<const std::uint8_t*>(stream.data()), stream.size()},
-                                 window, registry);
-}
+using testing_support::LoadFormStream;
+using testing_support::ReadFormStreamFile;
 
 class MainWindowStreamTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     application_ = new base::TComponent(nullptr);
     form_ = new app::TMainForm(application_);
-    Load("tmainform.stream", *form_);
+    LoadFormStream("tmainform.stream", *form_);
   }
   static void TearDownTestSuite() { delete application_; }
 
@@ -228,7 +218,7 @@ TEST_F(MainWindowStreamTest, BothTablesAreOpenWithAllRows) {
 TEST(AboutWindowStreamTest, ComponentTreeAndValues) {
   base::TComponent application(nullptr);
   auto* about = new about::TfmAbout(&application);
-  Load("tfmabout.stream", *about);
+  LoadFormStream("tfmabout.stream", *about);
   EXPECT_EQ(about->Name(), "fmAbout");
   EXPECT_EQ(about->Components().size(), 5u);
   ASSERT_NE(about->Panel1, nullptr);
@@ -273,7 +263,7 @@ TEST(AboutWindowStreamTest, ComponentTreeAndValues) {
 // Every cut of the About window's stream short of its end is a read error
 // that leaves no component behind; none crashes or reads past the cut.
 TEST(AboutWindowStreamTest, EveryTruncationIsAReadError) {
-  const std::string stream = ReadFile(std::string(PHONEBOOK_FORM_DIR) + "/tfmabout.stream");
+  const std::string stream = ReadFormStreamFile("tfmabout.stream");
   ASSERT_GT(stream.size(), 100u);
   resources::ClassRegistry registry;
   app::RegisterComponentClasses(registry);
