@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "tests/common/child_process.h"
 
 #ifdef PHONEBOOK_WINDOW_STREAMS_EMBEDDED
@@ -67,6 +71,53 @@ TEST(ProgramTest, ClosingTheMainWindowWhileAboutShowsEndsTheProgramWithZero) {
   ASSERT_NE(WaitForVisible(program, L"TfmAbout"), nullptr) << "the About window did not show";
   PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(0));
+}
+
+// A copy of the program whose main window description cannot be found: the
+// resource's name in the copy's resource directory is changed.
+class ProgramWithoutMainWindow {
+ public:
+  ProgramWithoutMainWindow() {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    path_ = std::wstring(folder) + L"phonebook-without-main-window.exe";
+    std::ifstream in(PHONEBOOK_EXE, std::ios::binary);
+    std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::u16string name = u"TMAINFORM";
+    const std::string name_bytes(reinterpret_cast<const char*>(name.data()), name.size() * 2);
+    const std::size_t at = image.find(name_bytes);
+    if (at == std::string::npos) return;
+    image[at + name_bytes.size() - 2] = 'X';  // TMAINFORX
+    std::ofstream out(std::string(path_.begin(), path_.end()), std::ios::binary);
+    out.write(image.data(), static_cast<std::streamsize>(image.size()));
+    ready_ = static_cast<bool>(out);
+  }
+  ~ProgramWithoutMainWindow() { DeleteFileW(path_.c_str()); }
+  bool Ready() const { return ready_; }
+  const std::wstring& Path() const { return path_; }
+
+ private:
+  std::wstring path_;
+  bool ready_ = false;
+};
+
+TEST(ProgramTest, AnErrorDuringStartUpIsShownAndEndsTheProgramWithOne) {
+  ProgramWithoutMainWindow copy;
+  ASSERT_TRUE(copy.Ready()) << "could not prepare the copy";
+  ChildProcess program(copy.Path());
+  ASSERT_TRUE(program.Started()) << "error " << program.StartError();
+  HWND box = WaitForVisible(program, L"#32770");
+  ASSERT_NE(box, nullptr) << "no error box";
+  EXPECT_EQ(testing_support::WindowText(box), L"Application Error");
+  std::wstring text;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    text += testing_support::WindowText(child) + L"|";
+  }
+  EXPECT_NE(text.find(L"Resource TMainForm not found."), std::wstring::npos)
+      << std::string(text.begin(), text.end());
+  EXPECT_EQ(program.FindTopWindow([](HWND w) { return WindowClassName(w) == L"TMainForm"; }), nullptr);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(1));
 }
 
 }  // namespace
