@@ -1,6 +1,8 @@
 // LabelView: a TLabel on screen (Windows only): its caption drawn in its box
-// with the stored alignment, in its font and font colour. A transparent label
-// shows its parent's colour behind the text. It takes no focus.
+// with the stored alignment, in its font and font colour. A label with
+// AutoSize takes the size of its text; one without keeps its stored box. A
+// transparent label shows its parent's colour behind the text. It takes no
+// focus.
 #pragma once
 
 #include "ui/control_view.h"
@@ -18,6 +20,7 @@ class LabelView final : public ControlView {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void Paint();
+  void FitToText();
 
   TLabel& label_;
 };

@@ -224,6 +224,25 @@ TEST_F(MainWindowTest, ControlsShowTheirStoredTexts) {
   EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_STYLE) & SBARS_SIZEGRIP);
 }
 
+TEST_F(MainWindowTest, LabelsWithAutoSizeFitTheirTextOthersKeepTheirBox) {
+  // The main window's labels keep their stored boxes (checked above); the
+  // About window's links size themselves to their text.
+  auto* about = dynamic_cast<ui::FormWindow*>(about_->Host());
+  ASSERT_NE(about, nullptr);
+  HWND link = about->ViewNamed("laLink1")->Handle();
+  HDC dc = GetDC(link);
+  const HGDIOBJ old = SelectObject(dc, about->ViewNamed("laLink1")->FontHandle());
+  SIZE text{};
+  GetTextExtentPoint32W(dc, L"www.example.com", 15, &text);
+  SelectObject(dc, old);
+  ReleaseDC(link, dc);
+  const RECT place = PlaceInParent(link);
+  EXPECT_EQ(place.left, 104);
+  EXPECT_EQ(place.right, text.cx);
+  EXPECT_EQ(place.bottom, text.cy);
+  EXPECT_TRUE(PlacedAt(Of("Label2"), 7, 34, 138, 13));
+}
+
 TEST_F(MainWindowTest, FocusStartsInTheResultMemoAndTabCycles) {
   ShowAndSettle();
   ASSERT_EQ(GetForegroundWindow(), Handle());
