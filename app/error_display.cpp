@@ -52,7 +52,41 @@ class DisabledWindows {
   std::vector<HWND> disabled_;
 };
 
+// The box for an object that is not a base::Exception (or, at start-up, any
+// error), for the error being handled; the message only when `with_message`.
+void ShowUnexpected(MessageBoxSeam& box, const std::string& module_path, uintptr_t code_address,
+                    bool with_message) {
+  std::string class_name, message;
+  try {
+    throw;
+  } catch (const base::Exception& e) {
+    class_name = e.ClassName();
+    message = e.Message();
+  } catch (const std::exception& e) {
+    class_name = Demangled(&typeid(e));
+    message = e.what();
+  } catch (...) {
+    class_name = Demangled(abi::__cxa_current_exception_type());
+  }
+  box.Show(nullptr, UnexpectedErrorText(class_name, module_path, code_address, with_message ? message : ""),
+           "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
 }  // namespace
+
+void ShowStartUpError(MessageBoxSeam& box, const std::string& module_path,
+                      std::exception_ptr error) noexcept {
+  if (!error) return;
+  try {
+    try {
+      std::rethrow_exception(error);
+    } catch (...) {
+      ShowUnexpected(box, module_path, 0, true);
+    }
+  } catch (...) {
+    // Showing the error failed: nothing more can be done.
+  }
+}
 
 void SystemMessageBox::Show(HWND owner, const std::string& text, const std::string& caption, UINT style) {
   MessageBoxW(owner, ui::Wide(text).c_str(), ui::Wide(caption).c_str(), style);
@@ -80,14 +114,8 @@ void ErrorDisplay::Show(std::exception_ptr error, uintptr_t code_address) noexce
       // the silent kind
     } catch (const base::Exception& e) {
       ShowProgramError(e.Message());
-    } catch (const std::exception& e) {
-      box_.Show(nullptr, UnexpectedErrorText(Demangled(&typeid(e)), module_path_, code_address, ""),
-                "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     } catch (...) {
-      box_.Show(
-          nullptr,
-          UnexpectedErrorText(Demangled(abi::__cxa_current_exception_type()), module_path_, code_address, ""),
-          "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+      ShowUnexpected(box_, module_path_, code_address, false);
     }
   } catch (...) {
     // Showing the error failed (out of memory, say): nothing more can be done.

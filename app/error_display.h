@@ -35,6 +35,11 @@ class SystemMessageBox final : public MessageBoxSeam {
   void Show(HWND owner, const std::string& text, const std::string& caption, UINT style) override;
 };
 
+// Shows an error that escaped the start-up sequence, before the loop runs (the
+// application object may not exist): the task-modal "Application Error" box of
+// case 4, with the error's message. Never throws.
+void ShowStartUpError(MessageBoxSeam& box, const std::string& module_path, std::exception_ptr error) noexcept;
+
 class ErrorDisplay {
  public:
   // `title` is the application title (1251), `application_window` the owner

@@ -12,32 +12,10 @@
 #include <windows.h>
 
 #include <exception>
-#include <typeinfo>
 
 #include "about/fm_about.h"
 #include "app/application.h"
-#include "app/core/error_text.h"
 #include "app/forms/main_form.h"
-#include "base/exception.h"
-
-namespace {
-
-// The class name and message of the error being handled.
-void DescribeCurrentError(std::string& class_name, std::string& message) {
-  try {
-    throw;
-  } catch (const base::Exception& e) {
-    class_name = e.ClassName();
-    message = e.Message();
-  } catch (const std::exception& e) {
-    class_name = typeid(e).name();
-    message = e.what();
-  } catch (...) {
-    class_name = "unknown";
-  }
-}
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app::SystemMessageBox box;
@@ -49,10 +27,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     main_form.Show();
     return application.Run();
   } catch (...) {
-    std::string class_name, message;
-    DescribeCurrentError(class_name, message);
-    const std::string text = app::UnexpectedErrorText(class_name, exe_path, 0, message);
-    box.Show(nullptr, text, "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    app::ShowStartUpError(box, exe_path, std::current_exception());
     return 1;
   }
 }

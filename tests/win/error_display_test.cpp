@@ -34,8 +34,8 @@ class RecordingBox final : public app::MessageBoxSeam {
 class ErrorDisplayTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window_ = CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window_, nullptr);
   }
   void TearDown() override { DestroyWindow(window_); }
@@ -69,7 +69,9 @@ TEST_F(ErrorDisplayTest, TheFullStopRuleOnTheWayToTheBox) {
   EXPECT_EQ(ShowError(base::Exception(""))[0].text, "");
 }
 
-TEST_F(ErrorDisplayTest, AbortIsSilent) { EXPECT_TRUE(ShowError(base::EAbort()).empty()); }
+TEST_F(ErrorDisplayTest, AbortIsSilent) {
+  EXPECT_TRUE(ShowError(base::EAbort()).empty());
+}
 
 TEST_F(ErrorDisplayTest, OtherRaisedObjectsGoToTheApplicationErrorBox) {
   const auto shown = ShowError(std::runtime_error("x"));
@@ -79,6 +81,21 @@ TEST_F(ErrorDisplayTest, OtherRaisedObjectsGoToTheApplicationErrorBox) {
       << shown[0].text;
   EXPECT_EQ(shown[0].style, static_cast<UINT>(MB_OK | MB_ICONERROR | MB_TASKMODAL));
   EXPECT_NE(ShowError(42)[0].text.find("Exception int in module"), std::string::npos);
+}
+
+TEST(StartUpErrorTest, ShownAsAnUnexpectedErrorWithItsMessage) {
+  RecordingBox box;
+  app::ShowStartUpError(box, "C:\\TOWN\\VIRAVOZ.EXE",
+                        std::make_exception_ptr(base::Exception("Resource TMainForm not found")));
+  app::ShowStartUpError(box, "C:\\TOWN\\VIRAVOZ.EXE", std::make_exception_ptr(std::runtime_error("broken.")));
+  ASSERT_EQ(box.shown.size(), 2u);
+  EXPECT_EQ(box.shown[0].caption, "Application Error");
+  EXPECT_EQ(box.shown[0].text,
+            "Exception Exception in module C:\\TOWN\\VIRAVOZ.EXE at 0000000000000000.\n"
+            "Resource TMainForm not found.");
+  EXPECT_EQ(box.shown[0].style, static_cast<UINT>(MB_OK | MB_ICONERROR | MB_TASKMODAL));
+  EXPECT_EQ(box.shown[1].text.rfind("Exception std::runtime_error in module", 0), 0u);
+  EXPECT_EQ(box.shown[1].text.substr(box.shown[1].text.size() - 8), "\nbroken.");
 }
 
 TEST_F(ErrorDisplayTest, CaptureIsCancelledFirst) {
