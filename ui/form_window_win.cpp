@@ -178,6 +178,8 @@ void FormWindow::FocusFirstControl() {
   }
   active_ = nullptr;
   SelectNext(true);
+  // With no control to take it, the window keeps the keyboard itself.
+  if (!active_ && GetFocus() != Handle()) SetFocus(Handle());
 }
 
 void FormWindow::SelectNext(bool forward) {

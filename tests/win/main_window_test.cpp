@@ -361,6 +361,8 @@ TEST_F(MainWindowTest, AboutItemShowsTheAboutWindowWithoutAModalLoop) {
   EXPECT_FALSE(IsWindowVisible(about->Handle()));
   Settle();
   EXPECT_TRUE(IsWindowVisible(about->Handle()));
+  // It has no control that takes the focus: it keeps the keyboard itself.
+  EXPECT_EQ(GetFocus(), about->Handle());
 
   // Closing it only hides it; showing it again brings it back where it was.
   SetWindowPos(about->Handle(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
