@@ -34,7 +34,6 @@ class TApplication final : public base::TComponent, public ui::FormOwner, privat
   const char* ClassName() const override { return "TApplication"; }
   const std::string& Title() const { return title_; }
   HWND Handle() const { return ui::Window::Handle(); }
-  ErrorDisplay& Errors() { return errors_; }
 
   // Reads `form` (a new window owned by this object) from the description
   // embedded in `module` (null: the running executable) under its class

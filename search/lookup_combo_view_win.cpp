@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/wide_text.h"
+
 namespace search {
 
 void LookupComboView::Create(ui::ControlView& parent) {
@@ -18,7 +20,6 @@ void LookupComboView::Paint() {
   HDC dc = BeginPaint(Handle(), &paint);
   RECT client;
   GetClientRect(Handle(), &client);
-  FillBackground(dc);
   RECT button = client;
   button.left = std::max(client.left, client.right - GetSystemMetrics(SM_CXVSCROLL));
   DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_FLAT);
@@ -26,11 +27,8 @@ void LookupComboView::Paint() {
   const int length = GetWindowTextLengthW(Handle());
   std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
   GetWindowTextW(Handle(), text.data(), length + 1);
-  const HGDIOBJ old_font = SelectObject(dc, FontHandle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ui::ColorRef(combo_.EffectiveFont().color));
-  DrawTextW(dc, text.data(), length, &text_area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old_font);
+  DrawCaption(dc, ui::Narrow(std::wstring_view(text.data(), static_cast<std::size_t>(length))), text_area,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   if (GetFocus() == Handle()) DrawFocusRect(dc, &text_area);
   EndPaint(Handle(), &paint);
 }
@@ -40,8 +38,6 @@ LRESULT LookupComboView::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_ERASEBKGND:
-      return 1;  // painted whole by WM_PAINT
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:

@@ -16,14 +16,12 @@ class MaskEditView final : public ui::ControlView {
   MaskEditView(TMaskEdit& edit, ui::FormWindow& form) : ControlView(edit, form), edit_(edit) {}
 
   void Create(ui::ControlView& parent) override;
-  HBRUSH ControlColors(HDC dc) override;
   void Entered() override;
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   TMaskEdit& edit_;
-  ui::SolidBrush brush_;
 };
 
 }  // namespace search

@@ -16,12 +16,6 @@ void MaskEditView::Create(ui::ControlView& parent) {
   if (edit_.max_length > 0) SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(edit_.max_length), 0);
 }
 
-HBRUSH MaskEditView::ControlColors(HDC dc) {
-  SetTextColor(dc, ui::ColorRef(edit_.EffectiveFont().color));
-  SetBkColor(dc, ui::ColorRef(edit_.color));
-  return brush_.For(edit_.color);
-}
-
 void MaskEditView::Entered() {
   edit_.on_enter(&edit_);
 }

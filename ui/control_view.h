@@ -46,9 +46,9 @@ class ControlView : public Window, public ControlPeer {
   // The colour behind this control's content (what its children draw on).
   virtual TColor BackgroundColor() const { return control_.color; }
   // For a view built on a system class, which asks its parent for colours
-  // (WM_CTLCOLOR*): sets the text colours in `dc` and returns the background
-  // brush; null leaves the system's choice.
-  virtual HBRUSH ControlColors(HDC /*dc*/) { return nullptr; }
+  // (WM_CTLCOLOR*): sets the font colour and the control's colour in `dc`
+  // and returns the brush of the control's colour.
+  virtual HBRUSH ControlColors(HDC dc);
 
   // The font the control shows text in (created on first use).
   HFONT FontHandle();
@@ -64,9 +64,13 @@ class ControlView : public Window, public ControlPeer {
   // base::Exception when it cannot be created.
   void CreateControlWindow(ControlView& parent, const wchar_t* class_name, DWORD ex_style, DWORD style,
                            const std::wstring& text, const wchar_t* base_class = nullptr);
+  // Besides the layout, focus and colour messages, an own-drawn view's
+  // background is erased in BackgroundColor(); one that paints its whole
+  // client area in WM_PAINT answers WM_ERASEBKGND with 1 itself.
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  // Fills the client area with the background colour (own-drawn views).
-  void FillBackground(HDC dc);
+  // Draws `text` (1251) in `area` with DrawText `format`, in the control's
+  // font and font colour, over what is already there.
+  void DrawCaption(HDC dc, const std::string& text, RECT& area, UINT format);
 
  private:
   TControl& control_;

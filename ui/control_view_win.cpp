@@ -3,6 +3,7 @@
 #include "base/exception.h"
 #include "ui/align_layout.h"
 #include "ui/form_window.h"
+#include "ui/wide_text.h"
 
 namespace ui {
 
@@ -67,10 +68,19 @@ void ControlView::VisibilityChanged() {
   form_.ControlVisibilityChanged(*this);
 }
 
-void ControlView::FillBackground(HDC dc) {
-  RECT client;
-  GetClientRect(Handle(), &client);
-  FillRect(dc, &client, background_.For(BackgroundColor()));
+HBRUSH ControlView::ControlColors(HDC dc) {
+  SetTextColor(dc, ColorRef(control_.EffectiveFont().color));
+  SetBkColor(dc, ColorRef(control_.color));
+  return background_.For(control_.color);
+}
+
+void ControlView::DrawCaption(HDC dc, const std::string& text, RECT& area, UINT format) {
+  const HGDIOBJ old_font = SelectObject(dc, FontHandle());
+  SetTextColor(dc, ColorRef(control_.EffectiveFont().color));
+  SetBkMode(dc, TRANSPARENT);
+  const std::wstring wide = Wide(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+  SelectObject(dc, old_font);
 }
 
 LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -93,6 +103,13 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       form_.FocusEntered(*this);
       return DefaultHandling(message, wparam, lparam);
+    case WM_ERASEBKGND: {
+      if (BuiltOnSystemClass()) return DefaultHandling(message, wparam, lparam);
+      RECT client;
+      GetClientRect(Handle(), &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, background_.For(BackgroundColor()));
+      return 1;
+    }
     default:
       return DefaultHandling(message, wparam, lparam);
   }

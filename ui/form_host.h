@@ -15,7 +15,6 @@ class FormHost {
   // Closes the window the way its close button does: the main window ends the
   // program, any other window is hidden.
   virtual void Close() = 0;
-  virtual bool Showing() const = 0;
 };
 
 }  // namespace ui

@@ -56,15 +56,12 @@ class FormWindow final : public ControlView, public FormHost {
   ControlView* ViewNamed(std::string_view name) const;
   // True while the views are being created: nothing is laid out until all exist.
   bool Creating() const { return creating_; }
-  // The view that has (or last had) the focus in this window.
-  ControlView* ActiveView() const { return active_; }
 
   // FormHost: the first showing places the window as the form's position
   // says (centred on the screen for poScreenCenter).
   void Show() override;
   void Hide() override;
   void Close() override;
-  bool Showing() const override;
 
   // Moves the focus to the next control in tab order (previous: !forward).
   void SelectNext(bool forward);

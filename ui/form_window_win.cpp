@@ -160,10 +160,6 @@ void FormWindow::Close() {
   }
 }
 
-bool FormWindow::Showing() const {
-  return IsWindowVisible(Handle()) != FALSE;
-}
-
 void FormWindow::FocusEntered(ControlView& view) {
   if (&view == this || &view == active_) return;
   active_ = &view;
@@ -215,9 +211,6 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // The window itself never keeps the focus while a control can take it.
       FocusFirstControl();
       return 0;
-    case WM_ERASEBKGND:
-      FillBackground(reinterpret_cast<HDC>(wparam));
-      return 1;
     default:
       return ControlView::HandleMessage(message, wparam, lparam);
   }

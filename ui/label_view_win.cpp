@@ -34,9 +34,6 @@ void LabelView::Paint() {
   HDC dc = BeginPaint(Handle(), &paint);
   RECT client;
   GetClientRect(Handle(), &client);
-  const HGDIOBJ old_font = SelectObject(dc, FontHandle());
-  SetTextColor(dc, ColorRef(label_.EffectiveFont().color));
-  SetBkMode(dc, TRANSPARENT);
   UINT format = DT_EXPANDTABS;
   switch (label_.alignment) {
     case TAlignment::taLeftJustify:
@@ -49,23 +46,14 @@ void LabelView::Paint() {
       format |= DT_CENTER;
       break;
   }
-  const std::wstring text = Wide(label_.caption);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
-  SelectObject(dc, old_font);
+  DrawCaption(dc, label_.caption, client, format);
   EndPaint(Handle(), &paint);
 }
 
 LRESULT LabelView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      FillBackground(reinterpret_cast<HDC>(wparam));
-      return 1;
-    case WM_PAINT:
-      Paint();
-      return 0;
-    default:
-      return ControlView::HandleMessage(message, wparam, lparam);
-  }
+  if (message != WM_PAINT) return ControlView::HandleMessage(message, wparam, lparam);
+  Paint();
+  return 0;
 }
 
 }  // namespace ui

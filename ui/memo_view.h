@@ -14,13 +14,11 @@ class MemoView final : public ControlView {
   MemoView(TMemo& memo, FormWindow& form) : ControlView(memo, form), memo_(memo) {}
 
   void Create(ControlView& parent) override;
-  HBRUSH ControlColors(HDC dc) override;
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   TMemo& memo_;
-  SolidBrush brush_;
 };
 
 }  // namespace ui

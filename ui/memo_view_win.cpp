@@ -6,13 +6,10 @@ namespace ui {
 
 namespace {
 
-// The lines as the edit control shows them: joined by line breaks.
+// The lines as the edit control shows them: no line break after the last.
 std::string ShownText(const TStrings& lines) {
-  std::string text;
-  for (std::size_t i = 0; i < lines.lines.size(); ++i) {
-    if (i) text += "\r\n";
-    text += lines.lines[i];
-  }
+  std::string text = lines.Text();
+  if (text.ends_with("\r\n")) text.resize(text.size() - 2);
   return text;
 }
 
@@ -43,12 +40,6 @@ void MemoView::Create(ControlView& parent) {
   }
   CreateControlWindow(parent, L"TMemo", ex_style, style, Wide(ShownText(memo_.lines)), L"EDIT");
   ApplyFont();
-}
-
-HBRUSH MemoView::ControlColors(HDC dc) {
-  SetTextColor(dc, ColorRef(memo_.EffectiveFont().color));
-  SetBkColor(dc, ColorRef(memo_.color));
-  return brush_.For(memo_.color);
 }
 
 LRESULT MemoView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -36,28 +36,14 @@ void PanelView::Paint() {
   GetClientRect(Handle(), &area);
   DrawBevel(dc, area, panel_.bevel_outer);
   DrawBevel(dc, area, panel_.bevel_inner);
-  if (!panel_.caption.empty()) {
-    const HGDIOBJ old_font = SelectObject(dc, FontHandle());
-    SetTextColor(dc, ColorRef(panel_.EffectiveFont().color));
-    SetBkMode(dc, TRANSPARENT);
-    const std::wstring text = Wide(panel_.caption);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, old_font);
-  }
+  if (!panel_.caption.empty()) DrawCaption(dc, panel_.caption, area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   EndPaint(Handle(), &paint);
 }
 
 LRESULT PanelView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      FillBackground(reinterpret_cast<HDC>(wparam));
-      return 1;
-    case WM_PAINT:
-      Paint();
-      return 0;
-    default:
-      return ControlView::HandleMessage(message, wparam, lparam);
-  }
+  if (message != WM_PAINT) return ControlView::HandleMessage(message, wparam, lparam);
+  Paint();
+  return 0;
 }
 
 }  // namespace ui

@@ -58,6 +58,8 @@ class Window {
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
+  // True for a class built on a system class (which draws itself).
+  bool BuiltOnSystemClass() const { return base_procedure_ != nullptr; }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -18,7 +18,6 @@ class DockView final : public ui::ControlView {
   void AlignChildren() override;
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   bool Horizontal() const;
 
   TTBDock& dock_;

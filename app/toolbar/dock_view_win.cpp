@@ -47,12 +47,4 @@ void DockView::AlignChildren() {
   }
 }
 
-LRESULT DockView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_ERASEBKGND) {
-    FillBackground(reinterpret_cast<HDC>(wparam));
-    return 1;
-  }
-  return ControlView::HandleMessage(message, wparam, lparam);
-}
-
 }  // namespace app

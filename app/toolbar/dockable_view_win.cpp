@@ -65,9 +65,6 @@ LRESULT DockableView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_NCPAINT:
       PaintFrame();
       return 0;
-    case WM_ERASEBKGND:
-      FillBackground(reinterpret_cast<HDC>(wparam));
-      return 1;
     default:
       return ControlView::HandleMessage(message, wparam, lparam);
   }

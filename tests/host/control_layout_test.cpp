@@ -158,7 +158,6 @@ class RecordingHost final : public ui::FormHost {
   void Show() override { calls_.push_back("Show"); }
   void Hide() override { calls_.push_back("Hide"); }
   void Close() override { calls_.push_back("Close"); }
-  bool Showing() const override { return false; }
 
  private:
   std::vector<std::string>& calls_;

@@ -4,17 +4,12 @@
 
 #include "app/application.h"
 #include "base/exception.h"
+#include "tests/common/recording_message_box.h"
 #include "ui/window.h"
 
 namespace {
 
-class RecordingBox final : public app::MessageBoxSeam {
- public:
-  void Show(HWND, const std::string& text, const std::string& caption, UINT) override {
-    shown.push_back(caption + "|" + text);
-  }
-  std::vector<std::string> shown;
-};
+using RecordingBox = testing_support::RecordingMessageBox;
 
 // A window whose handler throws on WM_APP and ends the loop on WM_APP + 1.
 class ThrowingWindow final : public ui::Window {
@@ -28,9 +23,14 @@ class ThrowingWindow final : public ui::Window {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
     switch (message) {
-      case WM_APP: throw base::Exception("Handler failed");
-      case WM_APP + 1: ++handled_after_error; PostQuitMessage(0); return 0;
-      default: return DefaultHandling(message, wparam, lparam);
+      case WM_APP:
+        throw base::Exception("Handler failed");
+      case WM_APP + 1:
+        ++handled_after_error;
+        PostQuitMessage(0);
+        return 0;
+      default:
+        return DefaultHandling(message, wparam, lparam);
     }
   }
 };

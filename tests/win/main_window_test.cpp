@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/forms/main_form.h"
 #include "app/toolbar/toolbar_view.h"
+#include "tests/common/recording_message_box.h"
 #include "text/literal.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
@@ -22,13 +23,7 @@
 
 namespace {
 
-class RecordingBox final : public app::MessageBoxSeam {
- public:
-  void Show(HWND, const std::string& text, const std::string& caption, UINT) override {
-    shown.push_back(caption + "|" + text);
-  }
-  std::vector<std::string> shown;
-};
+using RecordingBox = testing_support::RecordingMessageBox;
 
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
