@@ -27,14 +27,12 @@ int main() {
   const double keyed = MedianMilliseconds(5, [&] {
     std::vector<std::pair<std::string, size_t>> keys;
     keys.reserve(names.size());
-    for (size_t i = 0; i < names.size(); ++i)
-      keys.emplace_back(system.SortKey(names[i], data::CaseMode::kSensitive), i);
+    for (size_t i = 0; i < names.size(); ++i) keys.emplace_back(system.SortKey(names[i], data::CaseMode::kSensitive), i);
     std::sort(keys.begin(), keys.end());
   });
   const double portable = MedianMilliseconds(5, [&] { sort_by(host); });
   std::printf("sort %zu names, system CompareStringW: %.1f ms\n", names.size(), direct);
-  std::printf("sort %zu names, system sort keys:      %.1f ms (%.1fx faster)\n", names.size(), keyed,
-              direct / keyed);
+  std::printf("sort %zu names, system sort keys:      %.1f ms (%.1fx faster)\n", names.size(), keyed, direct / keyed);
   std::printf("sort %zu names, portable word sort:    %.1f ms\n", names.size(), portable);
   return 0;
 }
