@@ -3,6 +3,7 @@
 #include "app/core/application_title.h"
 #include "app/forms/component_classes.h"
 #include "app/forms/view_classes.h"
+#include "base/compiler.h"
 #include "base/exception.h"
 #include "resources/component_reader.h"
 #include "resources/window_resource.h"
@@ -29,8 +30,9 @@ TApplication::TApplication(std::string exe_path, MessageBoxSeam& box)
       exe_path_(std::move(exe_path)),
       title_(ApplicationTitle(exe_path_)),
       errors_(title_, nullptr, exe_path_, box) {
-  // A zero-sized, never shown pop-up with a caption: it owns the task-bar
-  // entry and the other windows, and its text is the title.
+  // A zero-sized pop-up with a caption: it owns the other windows, its text
+  // is the title, and while it is shown (with the main window) it has the
+  // program's task-bar button.
   const DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
   const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
   if (!CreateHandle(L"PhonebookApplication", 0, style, ui::Wide(title_), x, y, 0, 0, nullptr)) {
@@ -48,14 +50,16 @@ void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
     resources::ReadComponentStream(resources::FindWindowStream(form.ClassName(), module), form, classes_);
     form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));
   } catch (...) {
-    delete &form;
+    base::TComponent::Destroy(&form);
     throw;
   }
 }
 
 TApplication::~TApplication() {
-  // The windows go before the application window that owns them.
-  while (!Components().empty()) delete Components().back();
+  // The windows go before the application window that owns them, each once,
+  // the last created first.
+  MarkDestroying();
+  while (!Components().empty()) base::TComponent::Destroy(Components().back());
   DestroyHandle();
 }
 
@@ -85,7 +89,33 @@ void TApplication::Dispatch(MSG& message) {
   }
 }
 
+void TApplication::ShowTaskBarEntry(bool show) {
+  ShowWindow(Handle(), show ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
+void TApplication::SetScreenCursor(ui::TCursor cursor) {
+  if (screen_cursor_ == cursor) return;
+  screen_cursor_ = cursor;
+  // The pointer takes the new shape now, not at its next move.
+  POINT at;
+  if (!GetCursorPos(&at)) return;
+  const HWND under = WindowFromPoint(at);
+  DWORD process = 0;
+  if (!under || (GetWindowThreadProcessId(under, &process), process != GetCurrentProcessId())) return;
+  const auto hit = static_cast<WORD>(SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)));
+  SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
+}
+
+void TApplication::ActivateMainWindow() {
+  // The window the user last worked in, if it can take the activation.
+  HWND target = GetLastActivePopup(Handle());
+  if (!target || target == Handle() || !IsWindowVisible(target) || !IsWindowEnabled(target))
+    target = main_window_;
+  if (target && IsWindowVisible(target) && IsWindowEnabled(target)) SetActiveWindow(target);
+}
+
 int TApplication::Run() {
+  ShowTaskBarEntry(true);
   MSG message;
   for (;;) {
     // GetMessageW waits while the queue is empty: the loop's idle wait.
@@ -106,10 +136,35 @@ bool TApplication::ProcessMessages() {
 }
 
 void TApplication::ShowError(std::exception_ptr error) noexcept {
-  errors_.Show(error, reinterpret_cast<uintptr_t>(__builtin_return_address(0)));
+  errors_.Show(error, reinterpret_cast<uintptr_t>(PHONEBOOK_RETURN_ADDRESS()));
 }
 
 LRESULT TApplication::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CLOSE:
+      // From the task-bar button's menu or another program: the same end as
+      // closing the main window.
+      if (main_window_ && IsWindow(main_window_)) {
+        SendMessageW(main_window_, WM_CLOSE, 0, 0);
+      } else {
+        MainWindowClosed();
+      }
+      return 0;
+    case WM_SETFOCUS:
+      // The task-bar button activated this window: the work goes on in the
+      // program's own windows.
+      ActivateMainWindow();
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) == SC_RESTORE) {
+        const LRESULT result = DefaultHandling(message, wparam, lparam);
+        ActivateMainWindow();
+        return result;
+      }
+      break;
+    default:
+      break;
+  }
   return DefaultHandling(message, wparam, lparam);
 }
 

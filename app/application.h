@@ -1,8 +1,11 @@
 // The application object: one per process, the root owner of the program.
 //
-// It computes the title from the executable's file name, keeps the invisible
-// application window that carries the title and owns the task-bar entry (its
-// window menu offers no Maximize, Size or Move), creates the windows from
+// It computes the title from the executable's file name, keeps the
+// application window that carries the title and the task-bar entry (its
+// window menu offers no Maximize, Size or Move): a window of no size, shown
+// while the main window is, whose task-bar button activates, minimizes and
+// restores the program; a close request to it ends the program as closing
+// the main window does. It creates the windows from
 // their embedded descriptions and owns them, runs the message loop and is the
 // error sink of every window: what escapes a handler or the loop goes to its
 // one error display. The first window created is the main window; closing it
@@ -18,12 +21,16 @@
 #include "resources/class_registry.h"
 #include "ui/form.h"
 #include "ui/form_window.h"
+#include "ui/platform_services.h"
 #include "ui/view_factory.h"
 #include "ui/window.h"
 
 namespace app {
 
-class TApplication final : public base::TComponent, public ui::FormOwner, private ui::Window {
+class TApplication final : public base::TComponent,
+                           public ui::FormOwner,
+                           public ui::ServiceProvider,
+                           private ui::Window {
  public:
   // `exe_path` is the executable's path in 1251 (the title is computed from
   // it); `box` is where error boxes go (the real one, or a test's recorder).
@@ -48,8 +55,18 @@ class TApplication final : public base::TComponent, public ui::FormOwner, privat
   }
 
   // The main window: the first one registered.
-  HWND MainWindow() const { return main_window_; }
+  HWND MainWindow() const override { return main_window_; }
   void SetMainWindowIfFirst(HWND window);
+
+  // The platform calls with outside effects (beep, sounds, shell); the real
+  // ones unless a test installs recorders.
+  const ui::PlatformServices& Services() const override { return services_; }
+  void SetServices(const ui::PlatformServices& services) { services_ = services; }
+
+  // A cursor every control shows while set (crDefault: none), for a search
+  // that makes the user wait.
+  ui::TCursor ScreenCursor() const override { return screen_cursor_; }
+  void SetScreenCursor(ui::TCursor cursor);
 
   // Takes, translates and dispatches messages until the quit message; waits
   // while the queue is empty. A Tab key press moves the focus between the
@@ -68,8 +85,14 @@ class TApplication final : public base::TComponent, public ui::FormOwner, privat
   // Requests the end of the program: the loop ends after the messages before it.
   void MainWindowClosed() override;
 
+  // Shows or hides the application window (its task-bar button) with the
+  // main window; Run() shows it.
+  void ShowTaskBarEntry(bool show);
+
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // Activation and the system menu of the task-bar button.
+  void ActivateMainWindow();
   void TrimSystemMenu();
   void CreateFormWindow(ui::TForm& form, HMODULE module);
   void Dispatch(MSG& message);
@@ -80,6 +103,8 @@ class TApplication final : public base::TComponent, public ui::FormOwner, privat
   resources::ClassRegistry classes_;
   ui::ViewFactory views_;
   HWND main_window_ = nullptr;
+  ui::PlatformServices services_ = ui::SystemServices();
+  ui::TCursor screen_cursor_ = ui::crDefault;
 };
 
 // The path of the running executable, in 1251.

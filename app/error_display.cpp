@@ -1,27 +1,16 @@
 #include "app/error_display.h"
 
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <memory>
 #include <typeinfo>
 #include <vector>
 
 #include "app/core/error_text.h"
+#include "base/compiler.h"
 #include "base/exception.h"
 #include "ui/wide_text.h"
 
 namespace app {
 
 namespace {
-
-std::string Demangled(const std::type_info* type) {
-  if (!type) return "unknown";
-  int status = 0;
-  std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(type->name(), nullptr, nullptr, &status),
-                                              std::free);
-  return status == 0 && name ? std::string(name.get()) : std::string(type->name());
-}
 
 // Disables the thread's enabled top-level windows for as long as it lives and
 // then restores them, the active window and the focus.
@@ -63,10 +52,10 @@ void ShowUnexpected(MessageBoxSeam& box, const std::string& module_path, uintptr
     class_name = e.ClassName();
     message = e.Message();
   } catch (const std::exception& e) {
-    class_name = Demangled(&typeid(e));
+    class_name = base::DemangledTypeName(&typeid(e));
     message = e.what();
   } catch (...) {
-    class_name = Demangled(abi::__cxa_current_exception_type());
+    class_name = base::CurrentExceptionTypeName();
   }
   box.Show(nullptr, UnexpectedErrorText(class_name, module_path, code_address, with_message ? message : ""),
            "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);

@@ -6,8 +6,21 @@
 // owner destroys what it owns, in reverse order of insertion; nothing is freed
 // by hand. A component may also be destroyed on its own, and then leaves its
 // owner's list.
+//
+// Free notification: a component that keeps a pointer to another one (a
+// toggle item to its control, a data source to its table) asks that one for
+// FreeNotification(); when it is destroyed, every such component, its owner
+// and the owner's other components hear Notification(it, opRemove) and drop
+// their pointers. The removed component is half destroyed by then: compare
+// the pointer, call nothing on it.
+//
+// States: a component read from a window description is loading from its
+// creation until just before its Loaded() runs; a component is destroying
+// from the moment its owner (or whoever frees it through Destroy()) starts to
+// destroy it, so that its own and its owner's destructors can tell.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,6 +33,11 @@ namespace base {
 // True when `a` and `b` are equal without regard to ASCII case: how component,
 // class, property and method names are compared.
 bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+enum class TOperation : std::uint8_t { opInsert, opRemove };
+
+// Bits of TComponent::ComponentState().
+enum TComponentStateBit : std::uint8_t { csLoading = 1, csDestroying = 2 };
 
 class TComponent : public TPersistent {
  public:
@@ -35,6 +53,28 @@ class TComponent : public TPersistent {
   const std::vector<TComponent*>& Components() const { return components_; }
   // The owned component of that name (compared without regard to ASCII case), or null.
   TComponent* FindComponent(std::string_view name) const;
+
+  // Destroys `component` (null: nothing) after marking it destroying, so its
+  // destructors can tell. Prefer this to a plain delete.
+  static void Destroy(TComponent* component);
+
+  std::uint8_t ComponentState() const { return state_; }
+  bool Loading() const { return state_ & csLoading; }
+  bool Destroying() const { return state_ & csDestroying; }
+  // Set by the stream reader while it creates and reads the component.
+  void SetLoading(bool loading);
+  // Marks this component destroying (idempotent); its owned components too.
+  void MarkDestroying();
+
+  // Asks to hear Notification(this, opRemove) when this component is
+  // destroyed (`listener` null: nothing). Both directions are registered, so
+  // whichever of the two goes first the other forgets it.
+  void FreeNotification(TComponent* listener);
+  void RemoveFreeNotification(TComponent* listener);
+  // Told that `component` is being inserted or removed (destroyed). The
+  // default passes it on to the owned components; overrides drop their
+  // pointers to it and call the base.
+  virtual void Notification(TComponent* component, TOperation operation);
 
   // The class name as the class registry knows it ("TMemo").
   const char* ClassName() const override { return "TComponent"; }
@@ -56,9 +96,13 @@ class TComponent : public TPersistent {
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
 
+  void NotifyFreeListeners();
+
   std::string name_;
   TComponent* owner_ = nullptr;
   std::vector<TComponent*> components_;
+  std::vector<TComponent*> free_listeners_;  // told when this one goes, and telling this one
+  std::uint8_t state_ = 0;
 };
 
 }  // namespace base

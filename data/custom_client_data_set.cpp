@@ -192,7 +192,19 @@ void TCustomClientDataSet::BindLookupField(TField& field) {
   for (const std::string& name : lookup_keys) table->FieldByName(name);
   if (lookup_keys.size() != binding.keys.size()) incomplete();
   table->FieldByName(field.LookupResultField);
+  // The binding drops when the field or the looked-up table is destroyed first.
+  table->FreeNotification(this);
+  field.FreeNotification(this);
   lookups_.push_back(std::move(binding));
+}
+
+void TCustomClientDataSet::Notification(base::TComponent* component, base::TOperation operation) {
+  if (operation == base::TOperation::opRemove) {
+    std::erase_if(lookups_, [component](const LookupBinding& binding) {
+      return binding.field == component || binding.table == component;
+    });
+  }
+  TDataSet::Notification(component, operation);
 }
 
 void TCustomClientDataSet::InternalClose() {

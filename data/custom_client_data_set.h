@@ -143,6 +143,10 @@ class TCustomClientDataSet : public TDataSet {
   bool GetFieldData(const TField& field, FieldData& out) const override;
   void SetFieldData(TField& field, const KeyValue& value) override;
 
+  // A lookup field or looked-up table that goes drops its binding: the
+  // field then computes no value.
+  void Notification(base::TComponent* component, base::TOperation operation) override;
+
  protected:
   void InternalOpen() override;
   void InternalClose() override;

@@ -21,6 +21,11 @@ void TField::SetDataSet(TDataSet* data_set) {
   if (data_set_) data_set_->AddField(this);
 }
 
+void TField::Notification(base::TComponent* component, base::TOperation operation) {
+  if (operation == base::TOperation::opRemove && component == LookupDataSet) LookupDataSet = nullptr;
+  base::TComponent::Notification(component, operation);
+}
+
 bool TField::GetData(FieldData& out) const {
   if (!data_set_) return false;
   return data_set_->GetFieldData(*this, out) && out.state == FieldData::State::kValue;

@@ -56,6 +56,9 @@ class TField : public base::TComponent {
   TDataSet* DataSet() const { return data_set_; }
   void SetDataSet(TDataSet* data_set);
 
+  // The looked-up table going first leaves LookupDataSet null.
+  void Notification(base::TComponent* component, base::TOperation operation) override;
+
   // Stored properties without behaviour in this program.
   std::string Origin;
   int32_t DisplayWidth = 0;

@@ -50,10 +50,14 @@ class Reader {
       in_.ReadSignature();
       ReadRoot();
       ResolveFixups();
-      for (base::TComponent* component : loaded_) component->Loaded();
+      for (base::TComponent* component : loaded_) {
+        component->SetLoading(false);
+        component->Loaded();
+      }
     } catch (...) {
       fixups_.clear();
-      for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
+      for (base::TComponent* component : loaded_) component->SetLoading(false);
+      for (auto it = created_.rbegin(); it != created_.rend(); ++it) base::TComponent::Destroy(*it);
       created_.clear();
       throw;
     }
@@ -81,6 +85,7 @@ class Reader {
     ReadPrefix();
     in_.ReadShortString();  // the class name: the window's class is known already
     window_.SetName(FreeTopLevelName(in_.ReadShortString()));
+    window_.SetLoading(true);
     loaded_.push_back(&window_);
     ReadProperties(window_, window_);
     ReadChildren(window_);
@@ -135,6 +140,7 @@ class Reader {
       component->SetName(name);
     }
     loaded_.push_back(component);
+    component->SetLoading(true);
     component->SetParentComponent(&parent);
     ReadProperties(*component, *component);
     ReadChildren(*component);

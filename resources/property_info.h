@@ -181,7 +181,12 @@ bool StoreComponent(base::TPersistent& object, const PropertyValue& value) {
     target = dynamic_cast<Pointer>(value.component);
     if (!target) return false;
   }
-  return Store<Member>(object, target);
+  if (!Store<Member>(object, target)) return false;
+  // A component that keeps a reference hears of the referenced one's end
+  // (base::TComponent::Notification) and drops it.
+  if (auto* holder = dynamic_cast<base::TComponent*>(&object); holder && target)
+    target->FreeNotification(holder);
+  return true;
 }
 
 template <auto Member>

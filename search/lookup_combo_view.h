@@ -13,12 +13,15 @@ class LookupComboView final : public ui::ControlView {
  public:
   LookupComboView(TRxDBLookupCombo& combo, ui::FormWindow& form) : ControlView(combo, form), combo_(combo) {}
 
-  void Create(ui::ControlView& parent) override;
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  void OnPaint(HDC dc) override;
+  LRESULT OnGetDlgCode(LRESULT) override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+  bool OnMouseDown(const ui::MouseInput& input) override;
+  void OnSetFocus() override { InvalidateRect(Handle(), nullptr, TRUE); }
+  void OnKillFocus(HWND) override { InvalidateRect(Handle(), nullptr, TRUE); }
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void Paint();
-
   TRxDBLookupCombo& combo_;
 };
 

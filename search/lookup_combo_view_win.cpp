@@ -7,17 +7,15 @@
 
 namespace search {
 
-void LookupComboView::Create(ui::ControlView& parent) {
+void LookupComboView::CreateWindowIn(HWND parent, bool top_level) {
   DWORD style = 0;
   if (combo_.tab_stop) style |= WS_TABSTOP;
   const DWORD ex_style = combo_.ctl3d ? WS_EX_CLIENTEDGE : 0;
   if (!combo_.ctl3d) style |= WS_BORDER;
-  CreateControlWindow(parent, L"TRxDBLookupCombo", ex_style, style, L"");
+  CreateControlWindow(parent, top_level, L"TRxDBLookupCombo", ex_style, style, L"");
 }
 
-void LookupComboView::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
+void LookupComboView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
   RECT button = client;
@@ -30,26 +28,11 @@ void LookupComboView::Paint() {
   DrawCaption(dc, ui::Narrow(std::wstring_view(text.data(), static_cast<std::size_t>(length))), text_area,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   if (GetFocus() == Handle()) DrawFocusRect(dc, &text_area);
-  EndPaint(Handle(), &paint);
 }
 
-LRESULT LookupComboView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_LBUTTONDOWN:
-      SetFocus(Handle());
-      return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      InvalidateRect(Handle(), nullptr, TRUE);
-      return ControlView::HandleMessage(message, wparam, lparam);
-    default:
-      return ControlView::HandleMessage(message, wparam, lparam);
-  }
+bool LookupComboView::OnMouseDown(const ui::MouseInput&) {
+  SetFocus(Handle());
+  return true;
 }
 
 }  // namespace search

@@ -6,7 +6,6 @@ const resources::ClassInfo& TMaskEdit::Class() {
   static constexpr resources::PropertyInfo kProperties[] = {
       resources::StringProperty<&TMaskEdit::edit_mask>("EditMask"),
       resources::IntegerProperty<&TMaskEdit::max_length>("MaxLength"),
-      resources::EventProperty<&TMaskEdit::on_click>("OnClick"),
       resources::EventProperty<&TMaskEdit::on_enter>("OnEnter"),
       resources::EventProperty<&TMaskEdit::on_key_press>("OnKeyPress"),
   };

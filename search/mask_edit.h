@@ -18,7 +18,6 @@ class TMaskEdit : public ui::TWinControl {
 
   std::string edit_mask;
   std::int32_t max_length = 0;
-  ui::TNotifyEvent on_click;
   ui::TNotifyEvent on_enter;
   ui::TKeyPressEvent on_key_press;
 

@@ -2,8 +2,8 @@
 // control in its own font, flat, limited to the stored length, showing the
 // empty mask ("_-__-__") at first. A typed character reaches the field's
 // key-press handler before the edit control, which may change it or swallow
-// it (by making it 0); the enter and click handlers run when the field
-// becomes the window's focused control and after a click in it.
+// it (by making it 0); the enter handler runs when the field becomes the
+// window's focused control, the click handler after a click in it.
 #pragma once
 
 #include "search/mask_edit.h"
@@ -15,12 +15,13 @@ class MaskEditView final : public ui::ControlView {
  public:
   MaskEditView(TMaskEdit& edit, ui::FormWindow& form) : ControlView(edit, form), edit_(edit) {}
 
-  void Create(ui::ControlView& parent) override;
   void Entered() override;
 
- private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  bool OnChar(char& key) override;
 
+ private:
   TMaskEdit& edit_;
 };
 

@@ -25,15 +25,118 @@ const TFont& TControl::EffectiveFont() const {
   return c->font;
 }
 
+TColor TControl::EffectiveColor() const {
+  const TControl* c = this;
+  while (c->parent_color && c->parent_) c = c->parent_;
+  return c->color;
+}
+
+void TControl::Changed(ControlChange what) {
+  if (peer_) peer_->Changed(what);
+}
+
+void TControl::SetBounds(std::int32_t new_left, std::int32_t new_top, std::int32_t new_width,
+                         std::int32_t new_height) {
+  if (left == new_left && top == new_top && width == new_width && height == new_height) return;
+  left = new_left;
+  top = new_top;
+  width = new_width;
+  height = new_height;
+  Changed(ControlChange::kBounds);
+}
+
 void TControl::SetVisible(bool value) {
   if (visible == value) return;
   visible = value;
-  if (peer_) peer_->VisibilityChanged();
+  Changed(ControlChange::kVisible);
+}
+
+void TControl::SetEnabled(bool value) {
+  if (enabled == value) return;
+  enabled = value;
+  Changed(ControlChange::kEnabled);
+}
+
+void TControl::SetColor(TColor value) {
+  // A colour set in code is the control's own from then on, even when it
+  // equals its parent's.
+  const bool was_parents = parent_color;
+  parent_color = false;
+  if (color == value && !was_parents) return;
+  color = value;
+  Changed(ControlChange::kColor);
+}
+
+void TControl::SetFont(const TFont& value) {
+  parent_font = false;
+  font.charset = value.charset;
+  font.color = value.color;
+  font.height = value.height;
+  font.name = value.name;
+  font.style = value.style;
+  Changed(ControlChange::kFont);
+}
+
+void TControl::SetCursor(TCursor value) {
+  if (cursor == value) return;
+  cursor = value;
+  Changed(ControlChange::kCursor);
+}
+
+void TControl::SetCaption(std::string value) {
+  if (caption == value) return;
+  caption = std::move(value);
+  Changed(ControlChange::kText);
+}
+
+void TControl::SetParent(TControl* parent) {
+  if (parent == parent_ && parent_component_ == parent) return;
+  if (parent_) parent_->RemoveFreeNotification(this);
+  parent_ = parent;
+  parent_component_ = parent;
+  if (parent_) parent_->FreeNotification(this);
+  Changed(ControlChange::kParent);
 }
 
 void TControl::SetParentComponent(base::TComponent* parent) {
   parent_component_ = parent;
   parent_ = dynamic_cast<TControl*>(parent);
+}
+
+void TControl::Notification(base::TComponent* component, base::TOperation operation) {
+  if (operation == base::TOperation::opRemove && component && component == parent_component_) {
+    parent_component_ = nullptr;
+    parent_ = nullptr;
+  }
+  TComponent::Notification(component, operation);
+}
+
+void TControl::Click() {
+  on_click(this);
+}
+
+void TControl::DblClick() {
+  on_dbl_click(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  on_mouse_down(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  on_mouse_up(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  on_mouse_move(this, shift, x, y);
+}
+
+void TControl::MouseEnter() {
+  on_mouse_enter(this);
+}
+
+void TControl::MouseLeave() {
+  on_mouse_leave(this);
 }
 
 const resources::ClassInfo& TControl::Class() {
@@ -44,11 +147,19 @@ const resources::ClassInfo& TControl::Class() {
       resources::IntegerProperty<&TControl::height>("Height"),
       resources::EnumProperty<&TControl::align>("Align", AlignNames()),
       resources::IntegerProperty<&TControl::color>("Color", ColorNames()),
+      resources::IntegerProperty<&TControl::cursor>("Cursor", CursorNames()),
       resources::ObjectProperty<&TControl::Font>("Font"),
       resources::BoolProperty<&TControl::parent_font>("ParentFont"),
       resources::BoolProperty<&TControl::parent_color>("ParentColor"),
       resources::BoolProperty<&TControl::visible>("Visible"),
       resources::BoolProperty<&TControl::enabled>("Enabled"),
+      resources::EventProperty<&TControl::on_click>("OnClick"),
+      resources::EventProperty<&TControl::on_dbl_click>("OnDblClick"),
+      resources::EventProperty<&TControl::on_mouse_down>("OnMouseDown"),
+      resources::EventProperty<&TControl::on_mouse_up>("OnMouseUp"),
+      resources::EventProperty<&TControl::on_mouse_move>("OnMouseMove"),
+      resources::EventProperty<&TControl::on_mouse_enter>("OnMouseEnter"),
+      resources::EventProperty<&TControl::on_mouse_leave>("OnMouseLeave"),
   };
   static const resources::ClassInfo info{"TControl", nullptr, kProperties, {}, {}, nullptr};
   return info;

@@ -4,9 +4,24 @@
 // window at the stored place and size, in the stored font and colours, and
 // turns window messages into the control's behaviour. Views exist only
 // inside a FormWindow, which creates one per control and owns them. A view
-// is the control's peer: a change of visibility made on the control reaches
-// the screen. What a view's window does not handle itself goes to the
-// default handling of its window class (ui::Window).
+// is the control's peer: a change made on the control at run time reaches
+// the screen through Changed().
+//
+// Messages: HandleMessage() below is the one flat switch of every view. Each
+// case unpacks the message once and calls a named member (OnPaint,
+// OnMouseDown, OnKeyDown, ...); a view overrides only what it uses. What a
+// member leaves unhandled (returns false) goes to the default handling of
+// the window class (ui::Window::DefaultHandling: DefWindowProc, or the
+// system class's procedure for views built on EDIT or the status bar), so
+// that happens in one place. Around the view's own members the base raises
+// the control's events: OnMouseDown / OnMouseUp / OnMouseMove with the
+// control's coordinates, OnClick when the left button is released inside
+// the control it was pressed on, OnDblClick, and OnMouseEnter / OnMouseLeave
+// as the pointer comes and goes.
+//
+// A disabled window gets no mouse input: the system hands a press on it to
+// its parent, whose view raises the parent's events (the About window's
+// text hands its presses to the window this way).
 #pragma once
 
 #include <windows.h>
@@ -22,6 +37,14 @@ namespace ui {
 
 class FormWindow;
 
+// A mouse message, unpacked: the button it is about (mbLeft for moves), the
+// shift state at the time and the point in the view's client coordinates.
+struct MouseInput {
+  TMouseButton button = TMouseButton::mbLeft;
+  TShiftState shift = 0;
+  POINT at{0, 0};
+};
+
 class ControlView : public Window, public ControlPeer {
  public:
   ControlView(TControl& control, FormWindow& form);
@@ -30,13 +53,17 @@ class ControlView : public Window, public ControlPeer {
   TControl& Control() const { return control_; }
   FormWindow& Form() const { return form_; }
 
-  // Creates the window in `parent` (the parent control's view).
-  virtual void Create(ControlView& parent) = 0;
+  // Creates the window as a child of `parent` and joins its children; null
+  // makes it a top-level window owned by the form's window (a control that
+  // left its window). Throws base::Exception when it cannot be created.
+  void Create(ControlView* parent);
 
   // The views of the controls nested in this one, in reading order.
   const std::vector<ControlView*>& Children() const { return children_; }
-  void AddChild(ControlView& child) { children_.push_back(&child); }
   ControlView* ParentView() const { return parent_view_; }
+  // The outermost view above this one (the form window, or a top-level view
+  // such as a floating frame).
+  ControlView& RootView();
 
   // Moves the window to the control's stored place and size.
   void ApplyBounds();
@@ -44,41 +71,118 @@ class ControlView : public Window, public ControlPeer {
   virtual void AlignChildren();
 
   // The colour behind this control's content (what its children draw on).
-  virtual TColor BackgroundColor() const { return control_.color; }
+  virtual TColor BackgroundColor() const { return control_.EffectiveColor(); }
   // For a view built on a system class, which asks its parent for colours
   // (WM_CTLCOLOR*): sets the font colour and the control's colour in `dc`
   // and returns the brush of the control's colour.
   virtual HBRUSH ControlColors(HDC dc);
 
-  // The font the control shows text in (created on first use).
+  // The font the control shows text in (created on first use, re-made when
+  // the control's font changes).
   HFONT FontHandle();
-  // Gives that font to the window (for views built on a system class).
-  void ApplyFont();
 
-  void VisibilityChanged() override;
-  // Called when the control becomes its window's focused control.
+  // ControlPeer: the control changed; the screen follows.
+  void Changed(ControlChange what) override;
+
+  // Told by the form window when this control becomes (stops being) its
+  // focused control. Exited may throw to refuse (the focus is then put back
+  // by the view itself).
   virtual void Entered() {}
+  virtual void Exited() {}
+
+  // Destroys and creates again this view's window and its children's, at
+  // the same place, keeping what the controls hold (a memo whose alignment
+  // changed gets a window of the new style this way).
+  void RecreateHandle();
 
  protected:
-  // Creates the window with the control's bounds and visibility; throws
-  // base::Exception when it cannot be created.
-  void CreateControlWindow(ControlView& parent, const wchar_t* class_name, DWORD ex_style, DWORD style,
-                           const std::wstring& text, const wchar_t* base_class = nullptr);
-  // Besides the layout, focus and colour messages, an own-drawn view's
-  // background is erased in BackgroundColor(); one that paints its whole
-  // client area in WM_PAINT answers WM_ERASEBKGND with 1 itself.
+  // Creates this view's own window in `parent` (a child window, or with
+  // `top_level` a pop-up owned by `parent`); views call
+  // CreateControlWindow() from here with their class and styles.
+  virtual void CreateWindowIn(HWND parent, bool top_level) = 0;
+  // Creates the window with the control's bounds, visibility and enabled
+  // state; throws base::Exception when it cannot be created.
+  void CreateControlWindow(HWND parent, bool top_level, const wchar_t* class_name, DWORD ex_style,
+                           DWORD style, const std::wstring& text, const wchar_t* base_class = nullptr);
+  // Gives FontHandle() to the window (for views built on a system class).
+  void ApplyFont();
+
+  // The one message switch; see the file comment.
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+  // --- Members a view overrides; "true" means handled, no default handling ---
+  // Own-drawn views paint here (built-on-system-class views are painted by
+  // their class). `dc` is the paint DC of BeginPaint.
+  virtual void OnPaint(HDC /*dc*/) {}
+  // Fills the background (own-drawn views: BackgroundColor()); an own-drawn
+  // view that paints every pixel itself returns true without drawing.
+  virtual bool OnEraseBackground(HDC dc);
+  virtual bool OnMouseDown(const MouseInput& /*input*/) { return false; }
+  virtual bool OnMouseUp(const MouseInput& /*input*/) { return false; }
+  virtual bool OnMouseMove(const MouseInput& /*input*/) { return false; }
+  virtual bool OnDblClick(const MouseInput& /*input*/) { return false; }
+  virtual void OnMouseEnter() {}
+  virtual void OnMouseLeave() {}
+  // `key` is the virtual-key code; `shift` holds ssShift, ssCtrl, ssAlt.
+  virtual bool OnKeyDown(WORD /*key*/, TShiftState /*shift*/) { return false; }
+  virtual bool OnKeyUp(WORD /*key*/, TShiftState /*shift*/) { return false; }
+  // A typed character in 1251; a view may change it before the default
+  // handling sees it.
+  virtual bool OnChar(char& /*key*/) { return false; }
+  virtual void OnSetFocus() {}
+  virtual void OnKillFocus(HWND /*next*/) {}
+  virtual void OnCaptureChanged(HWND /*new_capture*/) {}
+  virtual void OnCancelMode() {}
+  virtual bool OnTimer(UINT_PTR /*id*/) { return false; }
+  // The keys the view wants from the dialog-key handling (WM_GETDLGCODE);
+  // `standard` is what the default handling answers.
+  virtual LRESULT OnGetDlgCode(LRESULT standard) { return standard; }
+  // Non-client area: the client rectangle inside `area` (window coordinates
+  // of the parent), its painting and its hit test.
+  virtual bool OnNcCalcSize(RECT& /*area*/) { return false; }
+  virtual bool OnNcPaint() { return false; }
+  virtual bool OnNcHitTest(POINT /*screen*/, LRESULT& /*result*/) { return false; }
+  // The text the view shows, for WM_GETTEXT (screen readers and tests); only
+  // views for which ShowsOwnText() is true answer it this way.
+  virtual bool ShowsOwnText() const { return false; }
+  virtual std::string ShownText() const { return {}; }
+  // A change of the control that needs more than the base's answer.
+  virtual void OnChanged(ControlChange /*what*/) {}
+  // Any message the switch has no case for (private messages, list-box
+  // queries, WM_SYSCOLORCHANGE): default handling unless overridden.
+  virtual LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
   // Draws `text` (1251) in `area` with DrawText `format`, in the control's
   // font and font colour, over what is already there.
   void DrawCaption(HDC dc, const std::string& text, RECT& area, UINT format);
+  // A brush of `color`, kept while the view lives (not one per paint).
+  HBRUSH Brush(TColor color) { return brushes_.For(ColorRef(color)); }
 
  private:
+  void MoveToParent();
+  void MouseButtonDown(UINT message, WPARAM wparam, LPARAM lparam);
+  void MouseButtonUp(UINT message, WPARAM wparam, LPARAM lparam);
+  void MouseMoved(WPARAM wparam, LPARAM lparam);
+  void TrackPointer(POINT client);
+  void PointerLeft();
+  bool SetControlCursor(HWND target, WORD hit);
+  LRESULT AnswerText(UINT message, WPARAM wparam, LPARAM lparam) const;
+
   TControl& control_;
   FormWindow& form_;
   ControlView* parent_view_ = nullptr;
   std::vector<ControlView*> children_;
   GdiObject<HFONT> font_;
   SolidBrush background_;
+  BrushCache brushes_;
+  bool pointer_inside_ = false;  // OnMouseEnter raised, OnMouseLeave not yet
+  bool clicked_ = false;         // the left button went down here and is still down
+  bool captured_for_click_ = false;
 };
+
+// The shift state of a mouse message's wparam, with the keyboard's Alt.
+TShiftState MouseShiftState(WPARAM wparam);
+// The shift state of the keyboard now (Shift, Ctrl, Alt).
+TShiftState KeyboardShiftState();
 
 }  // namespace ui

@@ -7,7 +7,9 @@ TForm::TForm(base::TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
-  // The window on screen refers to the controls, which the base destroys.
+  // The window on screen refers to the controls, which the base destroys:
+  // views go before the models they show.
+  MarkDestroying();
   host_.reset();
 }
 
@@ -66,7 +68,6 @@ const resources::ClassInfo& TForm::Class() {
       resources::IntegerProperty<&TForm::text_height>("TextHeight"),
       resources::ObjectProperty<&TForm::horz_scroll_bar>("HorzScrollBar"),
       resources::ObjectProperty<&TForm::vert_scroll_bar>("VertScrollBar"),
-      resources::EventProperty<&TForm::on_mouse_down>("OnMouseDown"),
   };
   static const resources::ClassInfo info{"TForm", &TWinControl::Class(), kProperties, {}, {}, nullptr};
   return info;

@@ -50,7 +50,6 @@ class TForm : public TWinControl {
   explicit TForm(base::TComponent* owner);
   ~TForm() override;
 
-  std::string caption;
   std::int32_t client_width = 0;
   std::int32_t client_height = 0;
   TFormBorderStyle border_style = TFormBorderStyle::bsSizeable;
@@ -61,7 +60,6 @@ class TForm : public TWinControl {
   std::int32_t text_height = 13;
   TControlScrollBar horz_scroll_bar;
   TControlScrollBar vert_scroll_bar;
-  TMouseEvent on_mouse_down;
 
   bool HasBorderIcon(TBorderIcon icon) const { return (border_icons >> icon) & 1u; }
 

@@ -4,10 +4,17 @@
 // border style and icons, client size, colour, font) and the view of every
 // control in it, hidden, owned by the application's window. It places the
 // controls by their alignment whenever its size changes, keeps track of the
-// control that has the focus, gives the focus to the first control in tab
-// order on first activation, moves it with Tab and Shift+Tab, and closes as
-// the application says (the main window ends the program, another one is
-// hidden). It has no scroll bars: a window smaller than its content clips it.
+// control that has the focus (in this window or in a window a control of it
+// moved to), gives the focus to the first control in tab order on first
+// activation, moves it with Tab and Shift+Tab, and closes as the application
+// says (the main window ends the program, another one is hidden). It has no
+// scroll bars: a window smaller than its content clips it.
+//
+// First showing: poScreenCenter and poDesktopCenter centre the window on the
+// screen, poMainFormCenter on the main window, poOwnerFormCenter on the
+// window of the form's owner (the main window when the owner has none):
+// left = centre left + (centre width − width) div 2, top likewise, each
+// raised to 0. Later showings keep the place the window has.
 #pragma once
 
 #include <windows.h>
@@ -33,19 +40,25 @@ class FormOwner : public ErrorSink {
   // Told of every new form window; the first one becomes the main window.
   virtual void FormCreated(HWND window) = 0;
   virtual bool IsMainWindow(HWND window) const = 0;
+  virtual HWND MainWindow() const = 0;
   // Requests the end of the program.
   virtual void MainWindowClosed() = 0;
+  // A cursor that every control shows while it is set (the hourglass of a
+  // long search); crDefault when none.
+  virtual TCursor ScreenCursor() const { return crDefault; }
 };
 
 class FormWindow final : public ControlView, public FormHost {
  public:
   // Creates the window of `form` and the views of all its controls, from
-  // `views`. Throws base::Exception when a window cannot be created or a
-  // control's class has no view.
+  // `views` (kept: controls created later get their views there too).
+  // Throws base::Exception when a window cannot be created or a control's
+  // class has no view.
   FormWindow(TForm& form, const ViewFactory& views, FormOwner& owner);
   ~FormWindow() override;
 
-  // The form window `window` belongs to (itself or one of its controls), or null.
+  // The form window `window` belongs to (itself or one of its controls, also
+  // one that moved to another top-level window), or null.
   static FormWindow* FromHandle(HWND window);
 
   TForm& Model() const { return form_; }
@@ -56,32 +69,45 @@ class FormWindow final : public ControlView, public FormHost {
   ControlView* ViewNamed(std::string_view name) const;
   // True while the views are being created: nothing is laid out until all exist.
   bool Creating() const { return creating_; }
+  // The control that has (or last had) the focus in this window, or null.
+  ControlView* ActiveView() const { return active_; }
+
+  // Creates the view of `control` (a component of the form made after the
+  // window, such as a floating frame) inside the view of its parent control,
+  // or as a top-level window owned by this one when it has none; the form
+  // window owns the view. Throws like the constructor.
+  ControlView& CreateViewFor(TControl& control);
 
   // FormHost: the first showing places the window as the form's position
-  // says (centred on the screen for poScreenCenter).
+  // says (see above).
   void Show() override;
   void Hide() override;
   void Close() override;
 
-  // Moves the focus to the next control in tab order (previous: !forward).
-  void SelectNext(bool forward);
+  // Moves the focus to the next control in tab order (previous: !forward)
+  // among the controls of the top-level window that `from` is in (null: the
+  // form's own window, from the focused control).
+  void SelectNext(bool forward, ControlView* from = nullptr);
 
-  // Told by the views.
+  // Told by the views. FocusEntered may throw (the control that loses the
+  // focus refused to let it go).
   void FocusEntered(ControlView& view);
   void ControlVisibilityChanged(ControlView& view);
 
-  // A form window is created by its constructor.
-  void Create(ControlView&) override {}
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  void OnSetFocus() override;
+  LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void CreateViews(const ViewFactory& views, ControlView& parent);
+  void CreateViews(ControlView& parent);
   // Lays out `view`'s children, then theirs, all the way down.
   static void AlignTree(ControlView& view);
   void PlaceForFirstShowing();
   void FocusFirstControl();
 
   TForm& form_;
+  const ViewFactory& views_factory_;
   FormOwner& owner_;
   std::vector<std::unique_ptr<ControlView>> views_;
   ControlView* active_ = nullptr;

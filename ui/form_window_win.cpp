@@ -54,8 +54,22 @@ WindowStyles StylesOf(const TForm& form) {
 }  // namespace
 
 FormWindow::FormWindow(TForm& form, const ViewFactory& views, FormOwner& owner)
-    : ControlView(form, *this), form_(form), owner_(owner) {
+    : ControlView(form, *this), form_(form), views_factory_(views), owner_(owner) {
   SetErrorSink(&owner_);
+  CreateWindowIn(owner_.OwnerHandle(), true);
+  form_.visible = false;
+  CreateViews(*this);
+  creating_ = false;
+  AlignTree(*this);
+  owner_.FormCreated(Handle());
+}
+
+FormWindow::~FormWindow() {
+  // The windows go first (children before the form), then the view objects.
+  DestroyHandle();
+}
+
+void FormWindow::CreateWindowIn(HWND parent, bool) {
   const WindowStyles styles = StylesOf(form_);
   // A stored client size wins over the outer size: the frame is whatever the
   // desktop's metrics make it.
@@ -67,30 +81,33 @@ FormWindow::FormWindow(TForm& form, const ViewFactory& views, FormOwner& owner)
   }
   const std::wstring class_name = Wide(form_.ClassName());
   if (!CreateHandle(class_name.c_str(), styles.ex_style, styles.style, Wide(form_.caption), form_.left,
-                    form_.top, form_.width, form_.height, owner_.OwnerHandle(), CS_DBLCLKS)) {
+                    form_.top, form_.width, form_.height, parent, CS_DBLCLKS)) {
     throw base::Exception("Cannot create the window " + form_.Name());
   }
-  form_.visible = false;
-  CreateViews(views, *this);
-  creating_ = false;
-  AlignTree(*this);
-  owner_.FormCreated(Handle());
 }
 
-FormWindow::~FormWindow() {
-  // The windows go first (children before the form), then the view objects.
-  DestroyHandle();
-}
-
-void FormWindow::CreateViews(const ViewFactory& views, ControlView& parent) {
+void FormWindow::CreateViews(ControlView& parent) {
   for (TControl* control : ChildControls(form_, &parent.Control())) {
-    std::unique_ptr<ControlView> view = views.Create(*control, *this);
+    std::unique_ptr<ControlView> view = views_factory_.Create(*control, *this);
     view->SetErrorSink(&owner_);
-    view->Create(parent);
+    view->Create(&parent);
     ControlView& created = *view;
     views_.push_back(std::move(view));
-    CreateViews(views, created);
+    CreateViews(created);
   }
+}
+
+ControlView& FormWindow::CreateViewFor(TControl& control) {
+  if (ControlView* existing = ViewOf(control)) return *existing;
+  ControlView* parent = control.Parent() ? ViewOf(*control.Parent()) : nullptr;
+  std::unique_ptr<ControlView> view = views_factory_.Create(control, *this);
+  view->SetErrorSink(&owner_);
+  view->Create(parent);
+  ControlView& created = *view;
+  views_.push_back(std::move(view));
+  CreateViews(created);
+  AlignTree(created);
+  return created;
 }
 
 void FormWindow::AlignTree(ControlView& view) {
@@ -99,10 +116,15 @@ void FormWindow::AlignTree(ControlView& view) {
 }
 
 FormWindow* FormWindow::FromHandle(HWND window) {
-  return window ? dynamic_cast<FormWindow*>(Window::FromHandle(GetAncestor(window, GA_ROOT))) : nullptr;
+  for (HWND w = window; w; w = GetAncestor(w, GA_PARENT)) {
+    if (auto* view = dynamic_cast<ControlView*>(Window::FromHandle(w))) return &view->Form();
+    if (w == GetDesktopWindow()) break;
+  }
+  return nullptr;
 }
 
 ControlView* FormWindow::ViewOf(const TControl& control) const {
+  if (&control == &form_) return const_cast<FormWindow*>(this);
   for (const auto& view : views_) {
     if (&view->Control() == &control) return view.get();
   }
@@ -117,23 +139,34 @@ ControlView* FormWindow::ViewNamed(std::string_view name) const {
 }
 
 void FormWindow::PlaceForFirstShowing() {
+  RECT centre_on{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const auto window_rect_of = [&centre_on](HWND window) {
+    if (window) GetWindowRect(window, &centre_on);
+    return window != nullptr;
+  };
   switch (form_.position) {
     case TPosition::poScreenCenter:
     case TPosition::poDesktopCenter:
+      break;
     case TPosition::poMainFormCenter:
+      if (owner_.MainWindow() == Handle() || !window_rect_of(owner_.MainWindow())) return;
+      break;
     case TPosition::poOwnerFormCenter: {
-      RECT outer;
-      GetWindowRect(Handle(), &outer);
-      const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-      form_.left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-      form_.top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-      SetWindowPos(Handle(), nullptr, form_.left, form_.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      const auto* owner_form = dynamic_cast<const TForm*>(form_.Owner());
+      const auto* host = owner_form ? dynamic_cast<const FormWindow*>(owner_form->Host()) : nullptr;
+      const HWND centre = host ? host->Handle() : owner_.MainWindow();
+      if (centre == Handle() || !window_rect_of(centre)) return;
       break;
     }
     default:
-      break;
+      return;
   }
+  RECT outer;
+  GetWindowRect(Handle(), &outer);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  form_.left = std::max(0L, centre_on.left + (centre_on.right - centre_on.left - width) / 2);
+  form_.top = std::max(0L, centre_on.top + (centre_on.bottom - centre_on.top - height) / 2);
+  SetWindowPos(Handle(), nullptr, form_.left, form_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::Show() {
@@ -144,6 +177,7 @@ void FormWindow::Show() {
   form_.visible = true;
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+  BringWindowToTop(Handle());
 }
 
 void FormWindow::Hide() {
@@ -162,8 +196,11 @@ void FormWindow::Close() {
 
 void FormWindow::FocusEntered(ControlView& view) {
   if (&view == this || &view == active_) return;
+  ControlView* left = active_;
   active_ = &view;
-  view.Entered();
+  if (left) left->Exited();
+  // The control that lost the focus may have taken it back meanwhile.
+  if (active_ == &view) view.Entered();
 }
 
 void FormWindow::FocusFirstControl() {
@@ -178,25 +215,34 @@ void FormWindow::FocusFirstControl() {
   if (!active_ && GetFocus() != Handle()) SetFocus(Handle());
 }
 
-void FormWindow::SelectNext(bool forward) {
-  auto* current = active_ ? dynamic_cast<TWinControl*>(&active_->Control()) : nullptr;
-  TWinControl* next = NextTabStop(TabOrderList(form_, &form_), current, forward);
+void FormWindow::SelectNext(bool forward, ControlView* from) {
+  if (!from) from = active_;
+  // The controls of the top-level window `from` is in: the form's own, or
+  // those of a window a control moved to.
+  const TControl* top = from ? &from->RootView().Control() : &form_;
+  auto* current = from ? dynamic_cast<TWinControl*>(&from->Control()) : nullptr;
+  TWinControl* next = NextTabStop(TabOrderList(form_, top), current, forward);
   if (!next) return;
   if (ControlView* view = ViewOf(*next)) SetFocus(view->Handle());
 }
 
 void FormWindow::ControlVisibilityChanged(ControlView& view) {
   // A hidden control gives the focus on when it holds it.
-  if (view.Control().visible || !active_) return;
+  if (!active_ || (view.Control().visible && &view.RootView() == &active_->RootView())) return;
   for (ControlView* v = active_; v; v = v->ParentView()) {
     if (v == &view) {
-      SelectNext(true);
+      SelectNext(true, this);
       return;
     }
   }
 }
 
-LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+void FormWindow::OnSetFocus() {
+  // The window itself never keeps the focus while a control can take it.
+  FocusFirstControl();
+}
+
+LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CLOSE:
       Close();
@@ -206,24 +252,21 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         FocusFirstControl();
         return 0;
       }
-      return DefaultHandling(message, wparam, lparam);
-    case WM_SETFOCUS:
-      // The window itself never keeps the focus while a control can take it.
-      FocusFirstControl();
-      return 0;
+      break;
     default:
-      return ControlView::HandleMessage(message, wparam, lparam);
+      break;
   }
+  return ControlView::OnOtherMessage(message, wparam, lparam);
 }
 
 bool HandleDialogKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-  FormWindow* form = FormWindow::FromHandle(message.hwnd);
-  if (!form) return false;
+  auto* view = dynamic_cast<ControlView*>(Window::FromHandle(message.hwnd));
+  if (!view) return false;
   const LRESULT wants = SendMessageW(message.hwnd, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&message));
   if (wants & DLGC_WANTTAB) return false;
-  form->SelectNext(GetKeyState(VK_SHIFT) >= 0);
+  view->Form().SelectNext(GetKeyState(VK_SHIFT) >= 0, view);
   return true;
 }
 

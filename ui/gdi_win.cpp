@@ -6,7 +6,11 @@ namespace ui {
 
 COLORREF ColorRef(TColor color) {
   const auto value = static_cast<std::uint32_t>(color);
-  if (value & 0x80000000u) return GetSysColor(static_cast<int>(value & 0xFFu));
+  if (value & 0x80000000u) {
+    const std::uint32_t index = value & 0x00FFFFFFu;
+    // COLOR_MENUBAR (30) is the last index the desktop defines.
+    return GetSysColor(index <= 30 ? static_cast<int>(index) : COLOR_BTNFACE);
+  }
   return static_cast<COLORREF>(value & 0x00FFFFFFu);
 }
 
@@ -34,6 +38,38 @@ HBRUSH SolidBrush::For(TColor color) {
     color_ = rgb;
   }
   return brush_.Get();
+}
+
+HBRUSH BrushCache::For(COLORREF color) {
+  for (Entry& entry : entries_) {
+    if (entry.color == color) return entry.brush.Get();
+  }
+  if (entries_.size() < kMax) {
+    entries_.push_back(Entry{color, GdiObject<HBRUSH>(CreateSolidBrush(color))});
+    return entries_.back().brush.Get();
+  }
+  Entry& reused = entries_[next_];
+  next_ = (next_ + 1) % kMax;
+  reused.color = color;
+  reused.brush.Reset(CreateSolidBrush(color));
+  return reused.brush.Get();
+}
+
+MemoryDC::MemoryDC(HDC target, int width, int height)
+    : dc_(CreateCompatibleDC(target)),
+      bitmap_(CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1)),
+      width_(width),
+      height_(height) {
+  if (dc_ && bitmap_.Get()) previous_ = SelectObject(dc_, bitmap_.Get());
+}
+
+MemoryDC::~MemoryDC() {
+  if (previous_) SelectObject(dc_, previous_);
+  if (dc_) DeleteDC(dc_);
+}
+
+void MemoryDC::Copy(HDC target, int x, int y) const {
+  if (dc_ && previous_) BitBlt(target, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
 }
 
 }  // namespace ui

@@ -1,4 +1,6 @@
-// TLabel: a caption drawn on its parent; no focus, no window of its own.
+// TLabel: a caption drawn on its parent; no focus. A label that takes its
+// parent's colour (the default) shows its parent's background until code
+// gives it a colour of its own.
 #pragma once
 
 #include <string>
@@ -11,13 +13,11 @@ class TLabel : public TControl {
  public:
   explicit TLabel(base::TComponent* owner) : TControl(owner) { parent_color = true; }
 
-  std::string caption;
   TAlignment alignment = TAlignment::taLeftJustify;
   bool auto_size = true;
   bool transparent = false;
-  TNotifyEvent on_click;
-  TNotifyEvent on_mouse_enter;
-  TNotifyEvent on_mouse_leave;
+
+  void SetAlignment(TAlignment value);
 
   const char* ClassName() const override { return "TLabel"; }
   static const resources::ClassInfo& Class();

@@ -1,8 +1,9 @@
 // LabelView: a TLabel on screen (Windows only): its caption drawn in its box
 // with the stored alignment, in its font and font colour. A label with
-// AutoSize takes the size of its text; one without keeps its stored box. A
-// transparent label shows its parent's colour behind the text. It takes no
-// focus.
+// AutoSize takes the size of its text (again when its caption or font
+// changes); one without keeps its stored box. A transparent label shows its
+// parent's colour behind the text, any other its own colour (which is its
+// parent's until code gives it one). It takes no focus.
 #pragma once
 
 #include "ui/control_view.h"
@@ -14,12 +15,14 @@ class LabelView final : public ControlView {
  public:
   LabelView(TLabel& label, FormWindow& form) : ControlView(label, form), label_(label) {}
 
-  void Create(ControlView& parent) override;
   TColor BackgroundColor() const override;
 
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  void OnPaint(HDC dc) override;
+  void OnChanged(ControlChange what) override;
+
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void Paint();
   void FitToText();
 
   TLabel& label_;

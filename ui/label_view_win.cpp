@@ -4,19 +4,20 @@
 
 namespace ui {
 
-void LabelView::Create(ControlView& parent) {
+void LabelView::CreateWindowIn(HWND parent, bool top_level) {
   if (label_.auto_size) FitToText();
-  CreateControlWindow(parent, L"TLabel", 0, 0, Wide(label_.caption));
+  CreateControlWindow(parent, top_level, L"TLabel", 0, 0, Wide(label_.caption));
 }
 
 void LabelView::FitToText() {
   // An empty caption still takes one line's height.
   const std::wstring text = label_.caption.empty() ? std::wstring(L" ") : Wide(label_.caption);
   HDC dc = GetDC(nullptr);
-  const HGDIOBJ old_font = SelectObject(dc, FontHandle());
   RECT extent{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_EXPANDTABS);
-  SelectObject(dc, old_font);
+  {
+    SelectedObject font(dc, FontHandle());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_EXPANDTABS);
+  }
   ReleaseDC(nullptr, dc);
   // A right-aligned label keeps its right edge, any other its left edge.
   if (label_.alignment == TAlignment::taRightJustify) label_.left += label_.width - extent.right;
@@ -25,13 +26,11 @@ void LabelView::FitToText() {
 }
 
 TColor LabelView::BackgroundColor() const {
-  if ((label_.transparent || label_.parent_color) && ParentView()) return ParentView()->BackgroundColor();
-  return label_.color;
+  if (label_.transparent && ParentView()) return ParentView()->BackgroundColor();
+  return label_.EffectiveColor();
 }
 
-void LabelView::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
+void LabelView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
   UINT format = DT_EXPANDTABS;
@@ -47,13 +46,13 @@ void LabelView::Paint() {
       break;
   }
   DrawCaption(dc, label_.caption, client, format);
-  EndPaint(Handle(), &paint);
 }
 
-LRESULT LabelView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message != WM_PAINT) return ControlView::HandleMessage(message, wparam, lparam);
-  Paint();
-  return 0;
+void LabelView::OnChanged(ControlChange what) {
+  if ((what == ControlChange::kText || what == ControlChange::kFont) && label_.auto_size) {
+    FitToText();
+    ApplyBounds();
+  }
 }
 
 }  // namespace ui

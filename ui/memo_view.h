@@ -1,7 +1,8 @@
 // MemoView: a TMemo on screen (Windows only): a multi-line edit control with
-// the stored lines, alignment, colours, font and border; read-only when
+// the memo's lines, alignment, colours, font and border; read-only when
 // stored so (the text can still be selected and copied). Tab is not typed
-// into it: it moves the focus on.
+// into it: it moves the focus on. Lines changed by code show at once; a new
+// alignment re-creates the edit control with the text kept.
 #pragma once
 
 #include "ui/control_view.h"
@@ -13,11 +14,12 @@ class MemoView final : public ControlView {
  public:
   MemoView(TMemo& memo, FormWindow& form) : ControlView(memo, form), memo_(memo) {}
 
-  void Create(ControlView& parent) override;
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  LRESULT OnGetDlgCode(LRESULT standard) override;
+  void OnChanged(ControlChange what) override;
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-
   TMemo& memo_;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/memo_view.h"
 
+#include <vector>
+
 #include "ui/wide_text.h"
 
 namespace ui {
@@ -7,15 +9,31 @@ namespace ui {
 namespace {
 
 // The lines as the edit control shows them: no line break after the last.
-std::string ShownText(const TStrings& lines) {
+std::string EditText(const TStrings& lines) {
   std::string text = lines.Text();
   if (text.ends_with("\r\n")) text.resize(text.size() - 2);
   return text;
 }
 
+// The edit control's text split into lines at CR LF.
+std::vector<std::string> LinesOf(HWND edit) {
+  const int length = GetWindowTextLengthW(edit);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), length + 1)));
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = text.find(L"\r\n", start);
+    lines.push_back(Narrow(std::wstring_view(text).substr(start, end - start)));
+    if (end == std::wstring::npos) break;
+    start = end + 2;
+  }
+  return lines;
+}
+
 }  // namespace
 
-void MemoView::Create(ControlView& parent) {
+void MemoView::CreateWindowIn(HWND parent, bool top_level) {
   DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
   switch (memo_.alignment) {
     case TAlignment::taLeftJustify:
@@ -38,15 +56,28 @@ void MemoView::Create(ControlView& parent) {
       style |= WS_BORDER;  // flat: one plain line
     }
   }
-  CreateControlWindow(parent, L"TMemo", ex_style, style, Wide(ShownText(memo_.lines)), L"EDIT");
+  CreateControlWindow(parent, top_level, L"TMemo", ex_style, style, Wide(EditText(memo_.lines)), L"EDIT");
   ApplyFont();
 }
 
-LRESULT MemoView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_GETDLGCODE) {
-    return ControlView::HandleMessage(message, wparam, lparam) & ~static_cast<LRESULT>(DLGC_WANTTAB);
+LRESULT MemoView::OnGetDlgCode(LRESULT standard) {
+  return standard & ~static_cast<LRESULT>(DLGC_WANTTAB);
+}
+
+void MemoView::OnChanged(ControlChange what) {
+  switch (what) {
+    case ControlChange::kText:
+      SetWindowTextW(Handle(), Wide(EditText(memo_.lines)).c_str());
+      break;
+    case ControlChange::kAlignment:
+      // The edit control takes its alignment only when created. What the
+      // user typed into an editable memo is kept for the new one.
+      if (!memo_.read_only) memo_.lines.lines = LinesOf(Handle());
+      RecreateHandle();
+      break;
+    default:
+      break;
   }
-  return ControlView::HandleMessage(message, wparam, lparam);
 }
 
 }  // namespace ui

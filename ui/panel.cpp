@@ -14,7 +14,6 @@ const resources::ClassInfo& TPanel::Class() {
       resources::EnumProperty<&TPanel::bevel_outer>("BevelOuter", BevelCutNames()),
       resources::EnumProperty<&TPanel::bevel_inner>("BevelInner", BevelCutNames()),
       resources::EnumProperty<&TPanel::border_style>("BorderStyle", BorderStyleNames()),
-      resources::EventProperty<&TPanel::on_mouse_down>("OnMouseDown"),
   };
   static const resources::ClassInfo info{"TPanel", &TWinControl::Class(),     kProperties, {},
                                          {},       resources::Creator<TPanel>};

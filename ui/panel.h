@@ -16,11 +16,9 @@ class TPanel : public TWinControl {
  public:
   using TWinControl::TWinControl;
 
-  std::string caption;
   TBevelCut bevel_outer = TBevelCut::bvRaised;
   TBevelCut bevel_inner = TBevelCut::bvNone;
   TBorderStyle border_style = TBorderStyle::bsNone;
-  TMouseEvent on_mouse_down;
 
   const char* ClassName() const override { return "TPanel"; }
   static const resources::ClassInfo& Class();

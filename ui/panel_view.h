@@ -12,12 +12,11 @@ class PanelView final : public ControlView {
  public:
   PanelView(TPanel& panel, FormWindow& form) : ControlView(panel, form), panel_(panel) {}
 
-  void Create(ControlView& parent) override;
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  void OnPaint(HDC dc) override;
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void Paint();
-
   TPanel& panel_;
 };
 

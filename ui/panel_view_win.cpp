@@ -16,7 +16,7 @@ void DrawBevel(HDC dc, RECT& area, TBevelCut cut) {
 
 }  // namespace
 
-void PanelView::Create(ControlView& parent) {
+void PanelView::CreateWindowIn(HWND parent, bool top_level) {
   DWORD style = WS_CLIPCHILDREN;
   DWORD ex_style = 0;
   if (panel_.border_style == TBorderStyle::bsSingle) {
@@ -26,24 +26,15 @@ void PanelView::Create(ControlView& parent) {
       style |= WS_BORDER;
     }
   }
-  CreateControlWindow(parent, L"TPanel", ex_style, style, Wide(panel_.caption));
+  CreateControlWindow(parent, top_level, L"TPanel", ex_style, style, Wide(panel_.caption));
 }
 
-void PanelView::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
+void PanelView::OnPaint(HDC dc) {
   RECT area;
   GetClientRect(Handle(), &area);
   DrawBevel(dc, area, panel_.bevel_outer);
   DrawBevel(dc, area, panel_.bevel_inner);
   if (!panel_.caption.empty()) DrawCaption(dc, panel_.caption, area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  EndPaint(Handle(), &paint);
-}
-
-LRESULT PanelView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message != WM_PAINT) return ControlView::HandleMessage(message, wparam, lparam);
-  Paint();
-  return 0;
 }
 
 }  // namespace ui

@@ -15,10 +15,11 @@ class StatusBarView final : public ControlView {
  public:
   StatusBarView(TStatusBar& bar, FormWindow& form) : ControlView(bar, form), bar_(bar) {}
 
-  void Create(ControlView& parent) override;
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
 
  private:
-  bool ShowsSizeGrip(const ControlView& parent) const;
+  bool ShowsSizeGrip(HWND parent) const;
   void SetPanels();
 
   TStatusBar& bar_;

@@ -9,8 +9,8 @@
 
 namespace ui {
 
-bool StatusBarView::ShowsSizeGrip(const ControlView& parent) const {
-  const auto* form = dynamic_cast<const FormWindow*>(&parent);
+bool StatusBarView::ShowsSizeGrip(HWND parent) const {
+  const auto* form = dynamic_cast<const FormWindow*>(Window::FromHandle(parent));
   if (!form) return false;
   const TFormBorderStyle border = form->Model().border_style;
   if (border != TFormBorderStyle::bsSizeable && border != TFormBorderStyle::bsSizeToolWin) return false;
@@ -19,13 +19,13 @@ bool StatusBarView::ShowsSizeGrip(const ControlView& parent) const {
   return bar_.left + bar_.width == client.right && bar_.top + bar_.height == client.bottom;
 }
 
-void StatusBarView::Create(ControlView& parent) {
+void StatusBarView::CreateWindowIn(HWND parent, bool top_level) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
   InitCommonControlsEx(&classes);
   // The bar is placed by its alignment like every control, not by itself.
   DWORD style = CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
   if (ShowsSizeGrip(parent)) style |= SBARS_SIZEGRIP;
-  CreateControlWindow(parent, L"TStatusBar", 0, style, L"", STATUSCLASSNAMEW);
+  CreateControlWindow(parent, top_level, L"TStatusBar", 0, style, L"", STATUSCLASSNAMEW);
   SetPanels();
 }
 

@@ -11,6 +11,21 @@ std::string TStrings::Text() const {
   return text;
 }
 
+void TStrings::Clear() {
+  lines.clear();
+  Changed();
+}
+
+void TStrings::Add(std::string line) {
+  lines.push_back(std::move(line));
+  Changed();
+}
+
+void TStrings::Assign(std::vector<std::string> new_lines) {
+  lines = std::move(new_lines);
+  Changed();
+}
+
 const resources::ClassInfo& TStrings::Class() {
   static const resources::ExtraPropertyInfo kExtras[] = {
       resources::TextListProperty<&TStrings::lines>("Strings"),

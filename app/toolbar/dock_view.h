@@ -13,9 +13,11 @@ class DockView final : public ui::ControlView {
  public:
   DockView(TTBDock& dock, ui::FormWindow& form) : ControlView(dock, form), dock_(dock) {}
 
-  void Create(ui::ControlView& parent) override;
   // Lays out the docked windows, and the dock's own thickness from them.
   void AlignChildren() override;
+
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
 
  private:
   bool Horizontal() const;

@@ -7,8 +7,8 @@
 
 namespace app {
 
-void DockView::Create(ui::ControlView& parent) {
-  CreateControlWindow(parent, L"TTBDock", 0, WS_CLIPCHILDREN, L"");
+void DockView::CreateWindowIn(HWND parent, bool top_level) {
+  CreateControlWindow(parent, top_level, L"TTBDock", 0, WS_CLIPCHILDREN, L"");
 }
 
 bool DockView::Horizontal() const {

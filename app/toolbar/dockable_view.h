@@ -27,15 +27,12 @@ class DockableView : public ui::ControlView {
   // length, for a window that fills its row).
   virtual SIZE DockedSize(int full_length) const = 0;
 
-  void Create(ui::ControlView& parent) override;
-
  protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
   // The skin colour of that name ("tcToolbar").
   ui::TColor SkinColor(std::string_view name) const;
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-
- private:
-  void PaintFrame();
+  bool OnNcCalcSize(RECT& area) override;
+  bool OnNcPaint() override;
 
   TTBDockableWindow& window_;
 };

@@ -13,7 +13,6 @@ class TTBDockableWindow : public ui::TWinControl {
  public:
   using TWinControl::TWinControl;
 
-  std::string caption;
   std::int32_t dock_row = 0;
   std::int32_t dock_pos = -1;  // -1: at the end of its row
 

@@ -2,6 +2,11 @@
 
 namespace app {
 
+void TTBToolWindow::Notification(base::TComponent* component, base::TOperation operation) {
+  if (operation == base::TOperation::opRemove && component == default_dock) default_dock = nullptr;
+  TTBDockableWindow::Notification(component, operation);
+}
+
 const resources::ClassInfo& TTBToolWindow::Class() {
   static constexpr resources::PropertyInfo kProperties[] = {
       resources::IntegerProperty<&TTBToolWindow::client_area_width>("ClientAreaWidth"),

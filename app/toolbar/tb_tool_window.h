@@ -18,6 +18,9 @@ class TTBToolWindow : public TTBDockableWindow {
   TTBDock* default_dock = nullptr;
   bool full_size = false;
 
+  // The default dock going first leaves the window without one.
+  void Notification(base::TComponent* component, base::TOperation operation) override;
+
   const char* ClassName() const override { return "TTBToolWindow"; }
   static const resources::ClassInfo& Class();
 };

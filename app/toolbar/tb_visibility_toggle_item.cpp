@@ -7,6 +7,11 @@ void TTBVisibilityToggleItem::Click() {
   TTBItem::Click();
 }
 
+void TTBVisibilityToggleItem::Notification(base::TComponent* component, base::TOperation operation) {
+  if (operation == base::TOperation::opRemove && component == control) control = nullptr;
+  TTBItem::Notification(component, operation);
+}
+
 const resources::ClassInfo& TTBVisibilityToggleItem::Class() {
   static constexpr resources::PropertyInfo kProperties[] = {
       resources::ComponentProperty<&TTBVisibilityToggleItem::control>("Control"),

@@ -18,6 +18,8 @@ class TTBVisibilityToggleItem : public TTBItem {
   // Shows the bound control if it was hidden, hides it if it was visible,
   // then runs the click handler.
   void Click() override;
+  // The bound control going first drops the binding.
+  void Notification(base::TComponent* component, base::TOperation operation) override;
 
   const char* ClassName() const override { return "TTBVisibilityToggleItem"; }
   static const resources::ClassInfo& Class();

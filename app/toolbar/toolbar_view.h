@@ -23,7 +23,6 @@ class ToolbarView final : public DockableView {
   ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form) : DockableView(toolbar, form), toolbar_(toolbar) {}
   ~ToolbarView() override;
 
-  void Create(ui::ControlView& parent) override;
   SIZE DockedSize(int full_length) const override;
 
   // The top-level items in order, with their places in the client area.
@@ -37,10 +36,20 @@ class ToolbarView final : public DockableView {
   // bar's own queue.
   void PostClick(TTBItem& item);
 
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  void OnPaint(HDC dc) override;
+  bool OnEraseBackground(HDC) override { return true; }  // OnPaint fills every pixel
+  bool OnMouseDown(const ui::MouseInput& input) override;
+  bool OnMouseUp(const ui::MouseInput& input) override;
+  bool OnMouseMove(const ui::MouseInput& input) override;
+  void OnMouseLeave() override;
+  void OnCaptureChanged(HWND new_capture) override;
+  void OnCancelMode() override;
+  LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void MeasureButtons();
-  void Paint();
   int ButtonAt(POINT client) const;
   void SetHot(int index);
   void OpenMenu(int index);

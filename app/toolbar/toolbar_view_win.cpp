@@ -23,13 +23,6 @@ HFONT CreateMenuFont() {
   return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
-void FillFramed(HDC dc, const RECT& area, ui::TColor fill, ui::TColor frame) {
-  ui::GdiObject<HBRUSH> fill_brush(CreateSolidBrush(ui::ColorRef(fill)));
-  ui::GdiObject<HBRUSH> frame_brush(CreateSolidBrush(ui::ColorRef(frame)));
-  FillRect(dc, &area, fill_brush.Get());
-  FrameRect(dc, &area, frame_brush.Get());
-}
-
 }  // namespace
 
 std::vector<TTBItem*> ChildItems(const base::TComponent& window, const base::TComponent* parent) {
@@ -45,10 +38,10 @@ ToolbarView::~ToolbarView() {
   DestroyHandle();
 }
 
-void ToolbarView::Create(ui::ControlView& parent) {
-  menu_font_.Reset(CreateMenuFont());
+void ToolbarView::CreateWindowIn(HWND parent, bool top_level) {
+  if (!menu_font_.Get()) menu_font_.Reset(CreateMenuFont());
   MeasureButtons();
-  DockableView::Create(parent);
+  DockableView::CreateWindowIn(parent, top_level);
   std::wstring shown;
   for (const Button& b : buttons_) {
     if (!shown.empty()) shown += L'\t';
@@ -99,33 +92,31 @@ void ToolbarView::SetHot(int index) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void ToolbarView::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
+void ToolbarView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
-  ui::GdiObject<HBRUSH> face(CreateSolidBrush(ui::ColorRef(SkinColor("tcToolbar"))));
-  FillRect(dc, &client, face.Get());
-  const HGDIOBJ old_font =
-      SelectObject(dc, menu_font_.Get() ? menu_font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  FillRect(dc, &client, Brush(SkinColor("tcToolbar")));
+  ui::SelectedObject font(dc, menu_font_.Get() ? menu_font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ui::ColorRef(SkinColor("tcMenuText")));
+  const auto fill_framed = [this, dc](const RECT& area, ui::TColor fill, ui::TColor frame) {
+    FillRect(dc, &area, Brush(fill));
+    FrameRect(dc, &area, Brush(frame));
+  };
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const int index = static_cast<int>(i);
     RECT place = buttons_[i].place;
     if (index == open_) {
-      FillFramed(dc, place, SkinColor("tcImageList"), SkinColor("tcBorder"));
+      fill_framed(place, SkinColor("tcImageList"), SkinColor("tcBorder"));
     } else if (index == pressed_ && index == hot_) {
-      FillFramed(dc, place, SkinColor("tcSelPushed"), SkinColor("tcSelBarBorder"));
+      fill_framed(place, SkinColor("tcSelPushed"), SkinColor("tcSelBarBorder"));
     } else if (index == hot_) {
-      FillFramed(dc, place, SkinColor("tcSelBar"), SkinColor("tcSelBarBorder"));
+      fill_framed(place, SkinColor("tcSelBar"), SkinColor("tcSelBarBorder"));
     }
     const std::wstring text = ui::Wide(buttons_[i].item->caption);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
-  SelectObject(dc, old_font);
-  EndPaint(Handle(), &paint);
 }
 
 void ToolbarView::OpenMenu(int index) {
@@ -165,56 +156,56 @@ void ToolbarView::RunPostedClick() {
   if (item) item->Click();
 }
 
-LRESULT ToolbarView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-  switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // painted whole by WM_PAINT
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-      TrackMouseEvent(&track);
-      SetHot(ButtonAt(at));
-      return 0;
-    }
-    case WM_MOUSELEAVE:
-      SetHot(-1);
-      return 0;
-    case WM_LBUTTONDOWN: {
-      const int index = ButtonAt(at);
-      if (index < 0) return 0;
-      if (dynamic_cast<TTBSubmenuItem*>(buttons_[static_cast<std::size_t>(index)].item)) {
-        OpenMenu(index);
-      } else {
-        pressed_ = index;
-        SetCapture(Handle());
-        InvalidateRect(Handle(), nullptr, TRUE);
-      }
-      return 0;
-    }
-    case WM_LBUTTONUP: {
-      if (pressed_ < 0) return 0;
-      const int index = pressed_;
-      pressed_ = -1;
-      ReleaseCapture();
-      InvalidateRect(Handle(), nullptr, TRUE);
-      if (ButtonAt(at) == index) PostClick(*buttons_[static_cast<std::size_t>(index)].item);
-      return 0;
-    }
-    case WM_CANCELMODE:
-    case WM_CAPTURECHANGED:
-      if (pressed_ >= 0 && message == WM_CANCELMODE) ReleaseCapture();
-      pressed_ = -1;
-      InvalidateRect(Handle(), nullptr, TRUE);
-      return DefaultHandling(message, wparam, lparam);
-    case kRunPostedClick:
-      RunPostedClick();
-      return 0;
-    default:
-      return DockableView::HandleMessage(message, wparam, lparam);
+bool ToolbarView::OnMouseMove(const ui::MouseInput& input) {
+  SetHot(ButtonAt(input.at));
+  return true;
+}
+
+void ToolbarView::OnMouseLeave() {
+  SetHot(-1);
+}
+
+bool ToolbarView::OnMouseDown(const ui::MouseInput& input) {
+  if (input.button != ui::TMouseButton::mbLeft) return true;
+  const int index = ButtonAt(input.at);
+  if (index < 0) return true;
+  if (dynamic_cast<TTBSubmenuItem*>(buttons_[static_cast<std::size_t>(index)].item)) {
+    OpenMenu(index);
+  } else {
+    pressed_ = index;
+    SetCapture(Handle());
+    InvalidateRect(Handle(), nullptr, TRUE);
   }
+  return true;
+}
+
+bool ToolbarView::OnMouseUp(const ui::MouseInput& input) {
+  if (input.button != ui::TMouseButton::mbLeft || pressed_ < 0) return true;
+  const int index = pressed_;
+  pressed_ = -1;
+  if (GetCapture() == Handle()) ReleaseCapture();
+  InvalidateRect(Handle(), nullptr, TRUE);
+  if (ButtonAt(input.at) == index) PostClick(*buttons_[static_cast<std::size_t>(index)].item);
+  return true;
+}
+
+void ToolbarView::OnCaptureChanged(HWND) {
+  pressed_ = -1;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void ToolbarView::OnCancelMode() {
+  if (pressed_ >= 0 && GetCapture() == Handle()) ReleaseCapture();
+  pressed_ = -1;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+LRESULT ToolbarView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == kRunPostedClick) {
+    RunPostedClick();
+    return 0;
+  }
+  return DockableView::OnOtherMessage(message, wparam, lparam);
 }
 
 }  // namespace app

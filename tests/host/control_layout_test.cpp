@@ -9,6 +9,7 @@
 #include "app/forms/main_form.h"
 #include "search/edit_mask.h"
 #include "tests/common/form_stream_file.h"
+#include "tests/common/recording_peer.h"
 #include "ui/align_layout.h"
 #include "ui/control_tree.h"
 
@@ -163,12 +164,6 @@ class RecordingHost final : public ui::FormHost {
   std::vector<std::string>& calls_;
 };
 
-class RecordingPeer final : public ui::ControlPeer {
- public:
-  void VisibilityChanged() override { ++changes; }
-  int changes = 0;
-};
-
 TEST_F(MainFormLayoutTest, ItemsAndHandlersActThroughTheFormsHosts) {
   std::vector<std::string> main_calls, about_calls;
   auto* about = new ui::TForm(application_);
@@ -181,7 +176,7 @@ TEST_F(MainFormLayoutTest, ItemsAndHandlersActThroughTheFormsHosts) {
   EXPECT_EQ(main_calls, (std::vector<std::string>{"Close"}));
 
   // The toggle item shows and hides its control, telling the control's peer.
-  RecordingPeer peer;
+  testing_support::RecordingPeer peer;
   form_->twResult->SetPeer(&peer);
   ASSERT_TRUE(form_->TBVisibilityToggleItem1->Checked());
   form_->TBVisibilityToggleItem1->Click();
@@ -189,9 +184,9 @@ TEST_F(MainFormLayoutTest, ItemsAndHandlersActThroughTheFormsHosts) {
   EXPECT_FALSE(form_->TBVisibilityToggleItem1->Checked());
   form_->TBVisibilityToggleItem1->Click();
   EXPECT_TRUE(form_->twResult->visible);
-  EXPECT_EQ(peer.changes, 2);
+  EXPECT_EQ(peer.Count(ui::ControlChange::kVisible), 2);
   form_->twResult->SetVisible(true);  // no change: nothing to tell
-  EXPECT_EQ(peer.changes, 2);
+  EXPECT_EQ(peer.changes.size(), 2u);
   form_->twResult->SetPeer(nullptr);
   form_->AttachHost(nullptr);
   delete about;

@@ -1,0 +1,43 @@
+#include "ui/platform_services.h"
+
+namespace ui {
+
+namespace {
+
+class SilentBeeper final : public Beeper {
+ public:
+  void MessageBeep(std::uint32_t) override {}
+};
+
+class SilentSounds final : public SoundPlayer {
+ public:
+  bool IsNt5OrLater() override { return true; }
+  std::optional<std::u16string> CurrentUserDefaultValue(const std::string&) override { return std::nullopt; }
+  bool PlaySound(const std::string&, std::uint32_t) override { return false; }
+};
+
+class SilentShell final : public ShellOpener {
+ public:
+  std::intptr_t ShellExecute(void*, const char*, const char*, const char*, const char*, int) override {
+    return 0;
+  }
+};
+
+}  // namespace
+
+const PlatformServices& SilentServices() {
+  static SilentBeeper beeper;
+  static SilentSounds sounds;
+  static SilentShell shell;
+  static const PlatformServices services{&beeper, &sounds, &shell};
+  return services;
+}
+
+const PlatformServices& ServicesOf(const base::TComponent& component) {
+  for (const base::TComponent* c = &component; c; c = c->Owner()) {
+    if (const auto* provider = dynamic_cast<const ServiceProvider*>(c)) return provider->Services();
+  }
+  return SilentServices();
+}
+
+}  // namespace ui

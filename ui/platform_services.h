@@ -1,0 +1,78 @@
+// The platform calls whose effects reach outside the program (a beep, a
+// sound, the desktop shell), each behind one small interface so that tests
+// can record them instead of making them. The application object provides
+// the real ones; a component finds them through its owners with ServicesOf().
+//
+// The interfaces mirror the platform calls' parameters with portable types,
+// so the code that calls them (handlers of the windows) builds everywhere.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "base/component.h"
+
+namespace ui {
+
+// The system's default sounds (MessageBeep).
+class Beeper {
+ public:
+  virtual ~Beeper() = default;
+  // `type` as MessageBeep takes it (0: the default beep).
+  virtual void MessageBeep(std::uint32_t type) = 0;
+};
+
+// Event sounds of the user's sound scheme (PlaySoundA) and what the
+// scheme assigns (the registry of the current user).
+class SoundPlayer {
+ public:
+  virtual ~SoundPlayer() = default;
+  // Whether the system is Windows NT version 5 or later.
+  virtual bool IsNt5OrLater() = 0;
+  // The default value of the current user's registry key `key` (below
+  // HKEY_CURRENT_USER), or nothing when the key or its default value is
+  // missing.
+  virtual std::optional<std::u16string> CurrentUserDefaultValue(const std::string& key) = 0;
+  // PlaySoundA(`sound`, no module, `flags`); returns what it returned.
+  virtual bool PlaySound(const std::string& sound, std::uint32_t flags) = 0;
+};
+
+// The desktop shell (ShellExecuteA). Null pointers stand for the call's null
+// arguments; `owner` is the owner window's handle or null.
+class ShellOpener {
+ public:
+  virtual ~ShellOpener() = default;
+  // Returns what ShellExecuteA returned (above 32 on success).
+  virtual std::intptr_t ShellExecute(void* owner, const char* verb, const char* file, const char* parameters,
+                                     const char* directory, int show) = 0;
+};
+
+struct PlatformServices {
+  Beeper* beeper;
+  SoundPlayer* sounds;
+  ShellOpener* shell;
+};
+
+// What the application object implements to hand out its services.
+class ServiceProvider {
+ public:
+  virtual const PlatformServices& Services() const = 0;
+
+ protected:
+  ~ServiceProvider() = default;
+};
+
+// The services of the first owner of `component` (itself included) that
+// provides them; without one, services that do nothing (a control read
+// without an application, as tools and host tests read windows).
+const PlatformServices& ServicesOf(const base::TComponent& component);
+
+// Services that do nothing: no beep, no sound assigned, the shell refusing
+// (result 0).
+const PlatformServices& SilentServices();
+
+// The real calls (Windows only).
+const PlatformServices& SystemServices();
+
+}  // namespace ui
