@@ -1,6 +1,12 @@
 # Shared compiler settings for every tree.
 
-set(PHONEBOOK_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+if(MSVC)
+  set(PHONEBOOK_WARNINGS /W4)
+  # The sources are UTF-8.
+  add_compile_options(/utf-8)
+else()
+  set(PHONEBOOK_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+endif()
 
 if(PHONEBOOK_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
@@ -12,9 +18,14 @@ if(PHONEBOOK_FUZZ)
 endif()
 
 if(WIN32)
-  # One self-contained executable: no mingw runtime DLLs beside it.
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  if(MSVC)
+    # One self-contained executable: the static runtime.
+    set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  else()
+    # One self-contained executable: no mingw runtime DLLs beside it.
+    add_link_options(-static -static-libgcc -static-libstdc++)
+  endif()
 endif()
 
 # phonebook_library(name [DEPS targets...] [WIN32_LIBS libs...])

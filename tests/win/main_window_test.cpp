@@ -14,34 +14,18 @@
 #include "app/application.h"
 #include "app/forms/main_form.h"
 #include "app/toolbar/toolbar_view.h"
-#include "tests/common/recording_message_box.h"
+#include "tests/common/embedded_streams.h"
+#include "tests/win/program_windows.h"
 #include "text/literal.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
 
-#ifdef PHONEBOOK_WINDOW_STREAMS_EMBEDDED
-
 namespace {
 
-using RecordingBox = testing_support::RecordingMessageBox;
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
-std::wstring W(std::u8string_view utf8) {
-  return ui::Wide(text::Utf8ToCp1251(std::string(utf8.begin(), utf8.end())));
-}
-
-// A window's place in its parent's client area and its size.
-RECT PlaceInParent(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return RECT{r.left, r.top, r.right - r.left, r.bottom - r.top};  // left, top, width, height
-}
+using testing_support::ClientSize;
+using testing_support::PlaceInParent;
+using testing_support::TextOf;
+using testing_support::W;
 
 ::testing::AssertionResult PlacedAt(HWND window, int left, int top, int width, int height) {
   const RECT p = PlaceInParent(window);
@@ -53,33 +37,8 @@ RECT PlaceInParent(HWND window) {
          << "," << top << " size " << width << "x" << height;
 }
 
-SIZE ClientSize(HWND window) {
-  RECT r;
-  GetClientRect(window, &r);
-  return SIZE{r.right, r.bottom};
-}
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing_support::ProgramWindowsTest {
  protected:
-  void SetUp() override {
-    application_ = std::make_unique<app::TApplication>("C:\\TOWN\\PHONEBOOK.EXE", box_);
-    form_ = &application_->CreateForm<app::TMainForm>();
-    about_ = &application_->CreateForm<about::TfmAbout>();
-    window_ = dynamic_cast<ui::FormWindow*>(form_->Host());
-    ASSERT_NE(window_, nullptr);
-  }
-  void TearDown() override { application_.reset(); }
-
-  HWND Handle() const { return window_->Handle(); }
-  HWND Of(const char* name) const {
-    ui::ControlView* view = window_->ViewNamed(name);
-    return view ? view->Handle() : nullptr;
-  }
-  void ShowAndSettle() {
-    form_->Show();
-    Settle();
-  }
-  void Settle() { application_->ProcessMessages(); }
   void PressTab(bool shift = false) {
     BYTE keys[256];
     GetKeyboardState(keys);
@@ -87,40 +46,10 @@ class MainWindowTest : public ::testing::Test {
     keys[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(keys);
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
-    Settle();
+    Settle(0);
     keys[VK_SHIFT] = saved;
     SetKeyboardState(keys);
   }
-  // Runs the loop until it ends, or fails after `ms` milliseconds.
-  ::testing::AssertionResult LoopEndsWithZero(UINT ms = 5000) {
-    const UINT_PTR timer = SetTimer(nullptr, 0, ms, nullptr);
-    bool timed_out = false;
-    int code = -1;
-    // A thread timer's message has no window: the loop dispatches it to
-    // nothing, so watch for it by peeking first.
-    for (;;) {
-      MSG message;
-      if (PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE) && message.hwnd == nullptr &&
-          message.wParam == timer) {
-        timed_out = true;
-        break;
-      }
-      if (!application_->ProcessMessages()) {
-        code = 0;
-        break;
-      }
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    KillTimer(nullptr, timer);
-    if (timed_out) return ::testing::AssertionFailure() << "the loop did not end";
-    return code == 0 ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "exit code " << code;
-  }
-
-  RecordingBox box_;
-  std::unique_ptr<app::TApplication> application_;
-  app::TMainForm* form_ = nullptr;
-  about::TfmAbout* about_ = nullptr;
-  ui::FormWindow* window_ = nullptr;
 };
 
 TEST_F(MainWindowTest, FrameSizeCaptionAndOwner) {
@@ -228,7 +157,8 @@ TEST_F(MainWindowTest, LabelsWithAutoSizeFitTheirTextOthersKeepTheirBox) {
   HDC dc = GetDC(link);
   const HGDIOBJ old = SelectObject(dc, about->ViewNamed("laLink1")->FontHandle());
   SIZE text{};
-  GetTextExtentPoint32W(dc, L"www.example.com", 15, &text);
+  const std::wstring caption = ui::Wide(about_->laLink1->caption);
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
   SelectObject(dc, old);
   ReleaseDC(link, dc);
   const RECT place = PlaceInParent(link);
@@ -381,5 +311,3 @@ TEST_F(MainWindowTest, AboutItemShowsTheAboutWindowWithoutAModalLoop) {
 }
 
 }  // namespace
-
-#endif  // PHONEBOOK_WINDOW_STREAMS_EMBEDDED

@@ -10,8 +10,7 @@
 #include <string>
 
 #include "tests/common/child_process.h"
-
-#ifdef PHONEBOOK_WINDOW_STREAMS_EMBEDDED
+#include "tests/common/embedded_streams.h"
 
 namespace {
 
@@ -121,5 +120,3 @@ TEST(ProgramTest, AnErrorDuringStartUpIsShownAndEndsTheProgramWithOne) {
 }
 
 }  // namespace
-
-#endif  // PHONEBOOK_WINDOW_STREAMS_EMBEDDED

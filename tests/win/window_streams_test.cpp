@@ -11,6 +11,7 @@
 #include "app/forms/main_form.h"
 #include "base/exception.h"
 #include "resources/component_reader.h"
+#include "tests/common/embedded_streams.h"
 
 namespace {
 
@@ -26,8 +27,6 @@ std::string MissingMessage(const char* class_name, HMODULE module) {
 TEST(WindowResourceTest, MissingStreamIsReportedByClassName) {
   EXPECT_EQ(MissingMessage("TNoSuchForm", nullptr), "Resource TNoSuchForm not found");
 }
-
-#ifdef PHONEBOOK_WINDOW_STREAMS_EMBEDDED
 
 void Read(base::TComponent& window, const char* class_name, HMODULE module = nullptr) {
   resources::ClassRegistry registry;
@@ -81,7 +80,5 @@ TEST(WindowResourceTest, TheProgramCarriesBothStreams) {
   EXPECT_EQ(MissingMessage("TOtherForm", program), "Resource TOtherForm not found");
   FreeLibrary(program);
 }
-
-#endif
 
 }  // namespace

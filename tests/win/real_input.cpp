@@ -1,0 +1,158 @@
+#include "tests/win/real_input.h"
+
+#include <vector>
+
+namespace testing_support {
+
+namespace {
+
+void Send(std::vector<INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT MouseInputAt(POINT screen, DWORD flags) {
+  // Absolute coordinates run from 0 to 65535 over the primary screen.
+  const int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (screen.x * 65535 + width / 2) / width;
+  input.mi.dy = (screen.y * 65535 + height / 2) / height;
+  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+  return input;
+}
+
+INPUT ButtonInput(Button button, bool down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  switch (button) {
+    case Button::kLeft:
+      input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+      break;
+    case Button::kRight:
+      input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+      break;
+    case Button::kMiddle:
+      input.mi.dwFlags = down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
+      break;
+  }
+  return input;
+}
+
+INPUT KeyInput(WORD key, bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_INSERT:
+    case VK_DELETE:
+      input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+      break;
+    default:
+      break;
+  }
+  return input;
+}
+
+}  // namespace
+
+POINT ScreenPoint(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  return client;
+}
+
+POINT ClientCentre(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return ScreenPoint(window, POINT{r.right / 2, r.bottom / 2});
+}
+
+void MoveMouse(POINT screen) {
+  Send({MouseInputAt(screen, 0)});
+}
+
+void PressButton(Button button) {
+  Send({ButtonInput(button, true)});
+}
+
+void ReleaseButton(Button button) {
+  Send({ButtonInput(button, false)});
+}
+
+void Click(POINT screen, Button button) {
+  Send({MouseInputAt(screen, 0), ButtonInput(button, true), ButtonInput(button, false)});
+}
+
+void DoubleClick(POINT screen) {
+  Send({MouseInputAt(screen, 0), ButtonInput(Button::kLeft, true), ButtonInput(Button::kLeft, false),
+        ButtonInput(Button::kLeft, true), ButtonInput(Button::kLeft, false)});
+}
+
+void Drag(POINT from, POINT to, int steps, Button button) {
+  std::vector<INPUT> inputs{MouseInputAt(from, 0), ButtonInput(button, true)};
+  for (int i = 1; i <= steps; ++i) {
+    inputs.push_back(
+        MouseInputAt(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0));
+  }
+  inputs.push_back(ButtonInput(button, false));
+  Send(inputs);
+}
+
+void KeyDown(WORD key) {
+  Send({KeyInput(key, true)});
+}
+
+void KeyUp(WORD key) {
+  Send({KeyInput(key, false)});
+}
+
+void PressKey(WORD key, unsigned modifiers) {
+  std::vector<INPUT> inputs;
+  if (modifiers & kCtrl) inputs.push_back(KeyInput(VK_CONTROL, true));
+  if (modifiers & kShift) inputs.push_back(KeyInput(VK_SHIFT, true));
+  if (modifiers & kAlt) inputs.push_back(KeyInput(VK_MENU, true));
+  inputs.push_back(KeyInput(key, true));
+  inputs.push_back(KeyInput(key, false));
+  if (modifiers & kAlt) inputs.push_back(KeyInput(VK_MENU, false));
+  if (modifiers & kShift) inputs.push_back(KeyInput(VK_SHIFT, false));
+  if (modifiers & kCtrl) inputs.push_back(KeyInput(VK_CONTROL, false));
+  Send(inputs);
+}
+
+void TypeText(const std::wstring& text) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : text) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<WORD>(c);
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+    inputs.push_back(input);
+    input.ki.dwFlags |= KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  Send(inputs);
+}
+
+HCURSOR CurrentCursor() {
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  return GetCursorInfo(&info) ? info.hCursor : nullptr;
+}
+
+COLORREF ScreenPixel(POINT screen) {
+  HDC dc = GetDC(nullptr);
+  const COLORREF color = GetPixel(dc, screen.x, screen.y);
+  ReleaseDC(nullptr, dc);
+  return color;
+}
+
+}  // namespace testing_support
