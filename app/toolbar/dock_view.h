@@ -1,7 +1,9 @@
 // DockView: a TTBDock on screen (Windows only): a plain strip in its colour
-// along its window's edge whose thickness is that of the docked windows it
-// shows (0 when none is visible). Its docked windows sit side by side in
-// their row; a tool window with full size set takes the whole row.
+// along its window's edge. Its docked windows are placed by the portable
+// dock layout (app/toolbar/dock_layout.h): rows, positions along a row,
+// full-size windows taking the whole row; the dock's thickness is what the
+// layout says (0 when no docked window is visible). A bottom or right dock
+// keeps its outer edge when its thickness changes.
 #pragma once
 
 #include "app/toolbar/tb_dock.h"
@@ -20,8 +22,6 @@ class DockView final : public ui::ControlView {
   void CreateWindowIn(HWND parent, bool top_level) override;
 
  private:
-  bool Horizontal() const;
-
   TTBDock& dock_;
 };
 

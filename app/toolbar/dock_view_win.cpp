@@ -1,7 +1,8 @@
 #include "app/toolbar/dock_view.h"
 
-#include <algorithm>
+#include <vector>
 
+#include "app/toolbar/dock_layout.h"
 #include "app/toolbar/dockable_view.h"
 #include "ui/form_window.h"
 
@@ -11,38 +12,33 @@ void DockView::CreateWindowIn(HWND parent, bool top_level) {
   CreateControlWindow(parent, top_level, L"TTBDock", 0, WS_CLIPCHILDREN, L"");
 }
 
-bool DockView::Horizontal() const {
-  return dock_.position == TTBDockPosition::dpTop || dock_.position == TTBDockPosition::dpBottom;
-}
-
 void DockView::AlignChildren() {
   if (!Handle() || Form().Creating()) return;
   RECT client;
   GetClientRect(Handle(), &client);
-  const bool horizontal = Horizontal();
-  const int length = horizontal ? client.right : client.bottom;
-  int thickness = 0, along = 0;
+  const bool horizontal = IsHorizontal(dock_.position);
+  std::vector<DockableView*> docked;
+  std::vector<DockItem> items;
   for (ui::ControlView* child : Children()) {
-    auto* docked = dynamic_cast<DockableView*>(child);
-    if (!docked || !docked->Control().visible) continue;
-    const SIZE size = docked->DockedSize(length);
-    ui::TControl& c = docked->Control();
-    c.left = horizontal ? along : 0;
-    c.top = horizontal ? 0 : along;
-    c.width = size.cx;
-    c.height = size.cy;
-    along += horizontal ? size.cx : size.cy;
-    thickness = std::max(thickness, horizontal ? static_cast<int>(size.cy) : static_cast<int>(size.cx));
+    auto* view = dynamic_cast<DockableView*>(child);
+    if (!view) continue;
+    docked.push_back(view);
+    items.push_back(view->DockItemFor(dock_.position));
   }
-  for (ui::ControlView* child : Children()) child->ApplyBounds();
+  const DockLayout layout = LayoutDock(dock_.position, horizontal ? client.right : client.bottom, false, items);
+  for (std::size_t i = 0; i < docked.size(); ++i) {
+    const Rect& place = layout.windows[i];
+    if (!docked[i]->Control().visible) continue;
+    docked[i]->Control().SetBounds(place.left, place.top, place.Width(), place.Height());
+  }
   int& own = horizontal ? dock_.height : dock_.width;
-  if (own != thickness) {
+  if (own != layout.thickness) {
     // A bottom or right dock keeps its outer edge where it is, so it keeps
     // its place among the controls aligned to the same edge; the parent
     // then lays out again.
-    if (dock_.position == TTBDockPosition::dpBottom) dock_.top += own - thickness;
-    if (dock_.position == TTBDockPosition::dpRight) dock_.left += own - thickness;
-    own = thickness;
+    if (dock_.position == TTBDockPosition::dpBottom) dock_.top += own - layout.thickness;
+    if (dock_.position == TTBDockPosition::dpRight) dock_.left += own - layout.thickness;
+    own = layout.thickness;
     if (ParentView()) ParentView()->AlignChildren();
   }
 }

@@ -1,13 +1,17 @@
 // DockableView: what the views of a toolbar and a tool window share while
 // they sit in a dock (Windows only): a frame of 2 pixels on every side and a
-// drag-handle strip of 6 more on the leading side, drawn in the skin's
-// colours, around a client area that holds their content.
+// drag-handle strip on the leading side (left in a top or bottom dock, top
+// in a left or right dock), drawn in the skin's colours, around a client
+// area that holds their content. The frame's arithmetic is the portable
+// dock layout's (app/toolbar/dock_layout.h).
 #pragma once
 
 #include <windows.h>
 
 #include <string_view>
 
+#include "app/toolbar/dock_layout.h"
+#include "app/toolbar/tb_dock.h"
 #include "app/toolbar/tb_dockable_window.h"
 #include "ui/control_view.h"
 
@@ -15,25 +19,29 @@ namespace app {
 
 class DockableView : public ui::ControlView {
  public:
-  // The frame around the client area of a docked window.
-  static constexpr int kBorder = 2;
+  // The drag-handle strip of the default style (single grip, no close
+  // button while docked).
   static constexpr int kDragHandle = 6;
 
   DockableView(TTBDockableWindow& window, ui::FormWindow& form)
       : ControlView(window, form), window_(window) {}
 
   TTBDockableWindow& Dockable() const { return window_; }
-  // The outer size the window takes in its dock (`full_length`: the dock's
-  // length, for a window that fills its row).
-  virtual SIZE DockedSize(int full_length) const = 0;
+  // The size of the window's content (its client area) when docked on `side`.
+  virtual Size ContentSize(TTBDockPosition side) const = 0;
+  // What the dock layout needs to know of this window in a dock on `side`.
+  virtual DockItem DockItemFor(TTBDockPosition side) const;
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
   // The skin colour of that name ("tcToolbar").
   ui::TColor SkinColor(std::string_view name) const;
+  // The side of the dock the window sits in (top when it is in none).
+  TTBDockPosition DockSide() const;
   bool OnNcCalcSize(RECT& area) override;
   bool OnNcPaint() override;
 
+ private:
   TTBDockableWindow& window_;
 };
 

@@ -11,6 +11,21 @@ void DockableView::CreateWindowIn(HWND parent, bool top_level) {
   CreateControlWindow(parent, top_level, class_name.c_str(), 0, WS_CLIPCHILDREN, ui::Wide(window_.caption));
 }
 
+DockItem DockableView::DockItemFor(TTBDockPosition side) const {
+  DockItem item;
+  item.row = window_.dock_row;
+  item.pos = window_.dock_pos;
+  item.visible = window_.visible;
+  item.client = ContentSize(side);
+  item.handle = kDragHandle;
+  return item;
+}
+
+TTBDockPosition DockableView::DockSide() const {
+  const auto* dock = dynamic_cast<const TTBDock*>(window_.Parent());
+  return dock ? dock->position : TTBDockPosition::dpTop;
+}
+
 ui::TColor DockableView::SkinColor(std::string_view name) const {
   const TTBSkin* skin = FindSkin(Form().Model());
   return skin ? skin->colors.Get(name) : ui::clBtnFace;
@@ -40,18 +55,24 @@ bool DockableView::OnNcPaint() {
   for (const POINT corner : {POINT{1, 1}, POINT{w - 2, 1}, POINT{1, h - 2}, POINT{w - 2, h - 2}}) {
     Fill(corner.x, corner.y, corner.x + 1, corner.y + 1, face);
   }
-  // The drag-handle strip with its grip: 3-pixel dashes every 2 pixels.
-  Fill(kBorder, kBorder, kBorder + kDragHandle, h - kBorder, toolbar);
+  // The drag-handle strip with its grip: 3-pixel dashes every 2 pixels,
+  // running across the strip's length (sideways in a left or right dock).
   const ui::TColor grip = SkinColor("tcDragHandle");
-  for (int y = kBorder + 2; y < h - kBorder - 2; y += 2) Fill(kBorder + 1, y, kBorder + 4, y + 1, grip);
+  const int border = kDockedBorder, grip_at = border + GripOffset(TTBDragHandleStyle::dhSingle, false);
+  if (IsHorizontal(DockSide())) {
+    Fill(border, border, border + kDragHandle, h - border, toolbar);
+    for (int y = border + 2; y < h - border - 2; y += 2) Fill(grip_at, y, grip_at + kGripWidth, y + 1, grip);
+  } else {
+    Fill(border, border, w - border, border + kDragHandle, toolbar);
+    for (int x = border + 2; x < w - border - 2; x += 2) Fill(x, grip_at, x + 1, grip_at + kGripWidth, grip);
+  }
   return true;
 }
 
 bool DockableView::OnNcCalcSize(RECT& area) {
-  area.left += kBorder + kDragHandle;
-  area.top += kBorder;
-  area.right -= kBorder;
-  area.bottom -= kBorder;
+  const Rect inner =
+      DockedClientRect(Rect{area.left, area.top, area.right, area.bottom}, DockSide(), kDragHandle);
+  area = RECT{inner.left, inner.top, std::max(inner.left, inner.right), std::max(inner.top, inner.bottom)};
   return true;
 }
 

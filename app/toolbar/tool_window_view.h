@@ -1,6 +1,7 @@
 // ToolWindowView: a TTBToolWindow on screen (Windows only): a docked window
 // whose client area, of the stored client size, holds the controls nested in
-// it (the result memo fills it).
+// it (the result memo fills it). With full size set it takes its dock row's
+// whole length.
 #pragma once
 
 #include "app/toolbar/dockable_view.h"
@@ -12,7 +13,8 @@ class ToolWindowView final : public DockableView {
  public:
   ToolWindowView(TTBToolWindow& window, ui::FormWindow& form) : DockableView(window, form), window_(window) {}
 
-  SIZE DockedSize(int full_length) const override;
+  Size ContentSize(TTBDockPosition side) const override;
+  DockItem DockItemFor(TTBDockPosition side) const override;
 
  private:
   TTBToolWindow& window_;

@@ -2,10 +2,14 @@
 
 namespace app {
 
-SIZE ToolWindowView::DockedSize(int full_length) const {
-  const int frame_width = 2 * kBorder + kDragHandle, frame_height = 2 * kBorder;
-  const int width = window_.full_size ? full_length : window_.client_area_width + frame_width;
-  return SIZE{width, window_.client_area_height + frame_height};
+Size ToolWindowView::ContentSize(TTBDockPosition) const {
+  return Size{window_.client_area_width, window_.client_area_height};
+}
+
+DockItem ToolWindowView::DockItemFor(TTBDockPosition side) const {
+  DockItem item = DockableView::DockItemFor(side);
+  item.full_size = window_.full_size;
+  return item;
 }
 
 }  // namespace app

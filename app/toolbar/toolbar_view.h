@@ -23,7 +23,7 @@ class ToolbarView final : public DockableView {
   ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form) : DockableView(toolbar, form), toolbar_(toolbar) {}
   ~ToolbarView() override;
 
-  SIZE DockedSize(int full_length) const override;
+  Size ContentSize(TTBDockPosition side) const override;
 
   // The top-level items in order, with their places in the client area.
   struct Button {

@@ -70,13 +70,13 @@ void ToolbarView::MeasureButtons() {
   ReleaseDC(nullptr, dc);
 }
 
-SIZE ToolbarView::DockedSize(int) const {
+Size ToolbarView::ContentSize(TTBDockPosition) const {
   int width = 0, height = 0;
   for (const Button& b : buttons_) {
     width = b.place.right;
     height = std::max(height, static_cast<int>(b.place.bottom));
   }
-  return SIZE{width + 2 * kBorder + kDragHandle, height + 2 * kBorder};
+  return Size{width, height};
 }
 
 int ToolbarView::ButtonAt(POINT client) const {
