@@ -142,6 +142,10 @@ class ControlView : public Window, public ControlPeer {
   virtual bool OnNcCalcSize(RECT& /*area*/) { return false; }
   virtual bool OnNcPaint() { return false; }
   virtual bool OnNcHitTest(POINT /*screen*/, LRESULT& /*result*/) { return false; }
+  // A button pressed (or double-clicked) on the non-client area at `hit`
+  // (WM_NC*BUTTONDOWN / DBLCLK); `screen` in screen coordinates.
+  virtual bool OnNcMouseDown(const MouseInput& /*input*/, LRESULT /*hit*/, POINT /*screen*/) { return false; }
+  virtual bool OnNcDblClick(const MouseInput& /*input*/, LRESULT /*hit*/, POINT /*screen*/) { return false; }
   // The text the view shows, for WM_GETTEXT (screen readers and tests); only
   // views for which ShowsOwnText() is true answer it this way.
   virtual bool ShowsOwnText() const { return false; }

@@ -372,6 +372,24 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (OnNcHitTest(PointOf(lparam), result)) return result;
       break;
     }
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: {
+      MouseInput input;
+      input.button = message == WM_NCRBUTTONDOWN   ? TMouseButton::mbRight
+                     : message == WM_NCMBUTTONDOWN ? TMouseButton::mbMiddle
+                                                   : TMouseButton::mbLeft;
+      input.shift = KeyboardShiftState();
+      const POINT screen = PointOf(lparam);
+      input.at = screen;
+      ScreenToClient(Handle(), &input.at);
+      const auto hit = static_cast<LRESULT>(wparam);
+      const bool handled = message == WM_NCLBUTTONDBLCLK ? OnNcDblClick(input, hit, screen)
+                                                         : OnNcMouseDown(input, hit, screen);
+      if (handled) return 0;
+      break;
+    }
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
       if (ShowsOwnText()) return AnswerText(message, wparam, lparam);

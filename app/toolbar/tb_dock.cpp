@@ -14,6 +14,8 @@ const resources::ClassInfo& TTBDock::Class() {
       {"dpTop", 0}, {"dpBottom", 1}, {"dpLeft", 2}, {"dpRight", 3}};
   static constexpr resources::PropertyInfo kProperties[] = {
       resources::EnumProperty<&TTBDock::position>("Position", kPositions),
+      resources::BoolProperty<&TTBDock::allow_drag>("AllowDrag"),
+      resources::BoolProperty<&TTBDock::fix_align>("FixAlign"),
   };
   static const resources::ClassInfo info{"TTBDock", &ui::TWinControl::Class(),  kProperties, {},
                                          {},        resources::Creator<TTBDock>};

@@ -15,6 +15,8 @@ class TTBDock : public ui::TWinControl {
   using TWinControl::TWinControl;
 
   TTBDockPosition position = TTBDockPosition::dpTop;
+  bool allow_drag = true;  // windows may be dragged into and out of it
+  bool fix_align = false;  // keeps 1 pixel of thickness when empty
 
   // A dock is aligned to the edge its position names.
   void Loaded() override;

@@ -18,6 +18,8 @@ class TTBToolWindow : public TTBDockableWindow {
   TTBDock* default_dock = nullptr;
   bool full_size = false;
 
+  TTBDock* DefaultDock() const override { return default_dock; }
+
   // The default dock going first leaves the window without one.
   void Notification(base::TComponent* component, base::TOperation operation) override;
 
