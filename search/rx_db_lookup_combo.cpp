@@ -61,7 +61,7 @@ std::string TRxDBLookupCombo::ShownText() {
   if (!list_visible_) return text_;
   if (!list_->SearchText().empty()) return list_->SearchText();
   if (list_->ValueIsEmpty(list_->Value())) return display_empty;
-  if (list_->CurrentKeyText() == list_->Value()) return list_->CurrentDisplayText();
+  if (list_->CurrentKeyText() == list_->Value()) return list_->CurrentDisplayText(display_all_fields);
   return text_;
 }
 

@@ -96,7 +96,7 @@ class TRxDBLookupCombo : public TRxLookupControl {
   int32_t drop_down_width = 0;
   TDropDownAlign drop_down_align = TDropDownAlign::daLeft;
   bool escape_clear = true;
-  bool display_all_fields = false;
+  bool display_all_fields = false;  // the closed picker shows every display field
   ui::TNotifyEvent on_close_up;
   ui::TNotifyEvent on_change;
   ui::TNotifyEvent on_click;
@@ -154,6 +154,7 @@ class TRxDBLookupCombo : public TRxLookupControl {
   void ValueChanged() override;
   void ListLinkActiveChanged() override;
   void ListLinkDataChanged() override;
+  bool DisplaysAllFields() const override { return display_all_fields; }
 
  private:
   // Moves the value to the record after (1) or before (-1) its own.

@@ -55,6 +55,11 @@
 //
 // Nothing moves while the list cannot modify (inactive or read-only); the
 // scroll bar works whenever the list is active.
+//
+// Not handled: the extra empty row at the top that a non-empty DisplayEmpty
+// would add (the program leaves DisplayEmpty empty; the text is still what
+// the picker shows for an empty value), and the list's double-click event,
+// which nothing in the program answers.
 #pragma once
 
 #include <cstdint>

@@ -109,7 +109,7 @@ bool TRxLookupControl::Locate(const data::TField& field, std::string_view text, 
 
 bool TRxLookupControl::LocateValue() {
   const bool found = list_active_ && !ValueIsEmpty(value_) && Locate(*key_field_, value_, true);
-  display_value_ = found ? CurrentDisplayText() : std::string();
+  display_value_ = found ? CurrentDisplayText(DisplaysAllFields()) : std::string();
   return found;
 }
 

@@ -138,6 +138,9 @@ class TRxLookupControl : public ui::TWinControl {
   virtual void ListLinkDataChanged() { Invalidate(); }
   // Asks the platform to repaint this control.
   virtual void Invalidate();
+  // Whether the display value joins every display field (else the display
+  // field alone).
+  virtual bool DisplaysAllFields() const { return false; }
 
   // Searches as TLocateObject does, with the hourglass shown by the platform
   // and letter case by ignore_case.

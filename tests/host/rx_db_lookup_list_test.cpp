@@ -253,4 +253,21 @@ TEST_F(FreeStandingListTest, TheSearchTextStartsAgainAfterTwoSeconds) {
   EXPECT_EQ(list.Value(), "BETA");
 }
 
+TEST_F(FreeStandingListTest, KeyAndDisplayFieldsAreApartAndSeveralDisplayFieldsJoin) {
+  search::TRxDBLookupList wide(nullptr);
+  wide.lookup_field = "KEY_F";
+  wide.lookup_display = "FIO; KEY_F";
+  wide.list_style = search::TLookupListStyle::lsDelimited;
+  wide.SetRowCount(3);
+  wide.SetLookupSource(&source);
+  ASSERT_EQ(wide.DisplayFields().size(), 2u);
+  EXPECT_EQ(wide.RowText(0), "ALBERT,2");
+  wide.list_style = search::TLookupListStyle::lsFixed;
+  EXPECT_EQ(wide.RowText(2), "BETA\t3");
+  wide.KeyPress('b');  // searched in the display field, the value is the key
+  EXPECT_EQ(wide.Value(), "3");
+  EXPECT_EQ(wide.DisplayValue(), "BETA");
+  EXPECT_EQ(wide.SearchText(), "B");
+}
+
 }  // namespace
