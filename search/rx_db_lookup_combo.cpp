@@ -1,6 +1,7 @@
 #include "search/rx_db_lookup_combo.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace search {
 
@@ -100,7 +101,8 @@ int32_t TRxDBLookupCombo::ListWidth(const LookupGeometry& geometry) const {
     wanted += int64_t{chars} * geometry.metrics.char_width + 4;
   }
   wanted = std::max<int64_t>(wanted, picker);
-  return static_cast<int32_t>(std::min<int64_t>(wanted, geometry.screen.Width()));
+  if (geometry.screen.Width() > 0) wanted = std::min<int64_t>(wanted, geometry.screen.Width());
+  return static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
 }
 
 void TRxDBLookupCombo::DropDown() {
