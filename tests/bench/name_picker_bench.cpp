@@ -78,19 +78,6 @@ void BM_OpenAndCloseListAtFirstRecord(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenAndCloseListAtFirstRecord)->Unit(benchmark::kMicrosecond);
 
-void BM_CloseListOnly(benchmark::State& state) {
-  Picker& p = Shared();
-  p.combo.Reset();
-  p.table.GoFirst();
-  for (auto _ : state) {
-    state.PauseTiming();
-    p.combo.DropDown();
-    state.ResumeTiming();
-    p.combo.CloseUp(false);
-  }
-}
-BENCHMARK(BM_CloseListOnly)->Unit(benchmark::kMicrosecond);
-
 // One letter typed into the open list standing on the first record.
 void BM_TypeOneCharacter(benchmark::State& state) {
   static const std::string kLetters = text::Utf8ToCp1251("бия");
