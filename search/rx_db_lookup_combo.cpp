@@ -252,7 +252,22 @@ void TRxDBLookupCombo::StopTracking() {
   if (platform_) platform_->ReleaseMouse();
 }
 
-void TRxDBLookupCombo::MouseDown(int32_t x, int32_t y) {
+void TRxDBLookupCombo::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseDown(button, shift, x, y);
+  if (button == ui::TMouseButton::mbLeft) LeftButtonDown(x, y);
+}
+
+void TRxDBLookupCombo::MouseMove(ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseMove(shift, x, y);
+  PointerMoved(x, y);
+}
+
+void TRxDBLookupCombo::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseUp(button, shift, x, y);
+  if (button == ui::TMouseButton::mbLeft) LeftButtonUp(x, y);
+}
+
+void TRxDBLookupCombo::LeftButtonDown(int32_t x, int32_t y) {
   if (!focused_) {
     if (!platform_ || !platform_->TakeFocus()) return;
     focused_ = true;
@@ -266,10 +281,10 @@ void TRxDBLookupCombo::MouseDown(int32_t x, int32_t y) {
   tracking_ = true;
   if (platform_) platform_->CaptureMouse(LookupPart::kPicker);
   DropDown();
-  MouseMove(x, y);
+  PointerMoved(x, y);
 }
 
-void TRxDBLookupCombo::MouseMove(int32_t x, int32_t y) {
+void TRxDBLookupCombo::PointerMoved(int32_t x, int32_t y) {
   if (!tracking_ || !platform_) return;
   const LookupGeometry geometry = platform_->Geometry();
   const LookupRect& client = geometry.picker_client;
@@ -284,12 +299,13 @@ void TRxDBLookupCombo::MouseMove(int32_t x, int32_t y) {
     return;
   // The pointer entered the list: it takes over the drag as if pressed there.
   StopTracking();
-  list_->MouseDown(static_cast<int32_t>(screen_x - rows.left), static_cast<int32_t>(screen_y - rows.top));
+  list_->MouseDown(ui::TMouseButton::mbLeft, 1u << ui::ssLeft, static_cast<int>(screen_x - rows.left),
+                   static_cast<int>(screen_y - rows.top));
 }
 
-void TRxDBLookupCombo::MouseUp(int32_t x, int32_t y) {
+void TRxDBLookupCombo::LeftButtonUp(int32_t x, int32_t y) {
   if (!tracking_) return;
-  MouseMove(x, y);
+  PointerMoved(x, y);
   if (tracking_) {
     StopTracking();  // released on the picker: the list stays open
     return;
@@ -298,8 +314,8 @@ void TRxDBLookupCombo::MouseUp(int32_t x, int32_t y) {
   if (list_->Tracking() && platform_) {
     const LookupRect& client = platform_->Geometry().picker_client;
     const LookupRect rows = ListClientRect();
-    list_->MouseUp(static_cast<int32_t>(int64_t{x} + client.left - rows.left),
-                   static_cast<int32_t>(int64_t{y} + client.top - rows.top));
+    list_->MouseUp(ui::TMouseButton::mbLeft, 0, static_cast<int>(int64_t{x} + client.left - rows.left),
+                   static_cast<int>(int64_t{y} + client.top - rows.top));
   }
 }
 
@@ -328,7 +344,6 @@ const resources::ClassInfo& TRxDBLookupCombo::Class() {
       resources::BoolProperty<&TRxDBLookupCombo::display_all_fields>("DisplayAllFields"),
       resources::EventProperty<&TRxDBLookupCombo::on_close_up>("OnCloseUp"),
       resources::EventProperty<&TRxDBLookupCombo::on_change>("OnChange"),
-      resources::EventProperty<&TRxDBLookupCombo::on_click>("OnClick"),
       resources::EventProperty<&TRxDBLookupCombo::on_drop_down>("OnDropDown"),
   };
   static const resources::ClassInfo info{"TRxDBLookupCombo",

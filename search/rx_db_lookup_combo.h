@@ -98,8 +98,7 @@ class TRxDBLookupCombo : public TRxLookupControl {
   bool escape_clear = true;
   bool display_all_fields = false;  // the closed picker shows every display field
   ui::TNotifyEvent on_close_up;
-  ui::TNotifyEvent on_change;
-  ui::TNotifyEvent on_click;
+  ui::TNotifyEvent on_change;  // with OnClick (TControl's), after the value changed
   ui::TNotifyEvent on_drop_down;
 
   void SetPlatform(LookupPlatform* platform) override;
@@ -138,10 +137,11 @@ class TRxDBLookupCombo : public TRxLookupControl {
   bool KeyDown(LookupKey key, bool alt);
   // A character (code 32 up, or Backspace) for the typed search.
   void KeyPress(char key);
-  // The left button on the picker, at client coordinates.
-  void MouseDown(int32_t x, int32_t y);
-  void MouseMove(int32_t x, int32_t y);
-  void MouseUp(int32_t x, int32_t y);
+  // The mouse on the picker, at client coordinates: the stored mouse events
+  // are raised first, then the left button drives the picker.
+  void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
+  void MouseMove(ui::TShiftState shift, int x, int y) override;
+  void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
   // The view tells when the picker gained or lost the keyboard focus.
   void FocusChanged(bool focused);
   // Another control of the window was pressed (cancel-mode notice).
@@ -157,6 +157,9 @@ class TRxDBLookupCombo : public TRxLookupControl {
   bool DisplaysAllFields() const override { return display_all_fields; }
 
  private:
+  void LeftButtonDown(int32_t x, int32_t y);
+  void PointerMoved(int32_t x, int32_t y);
+  void LeftButtonUp(int32_t x, int32_t y);
   // Moves the value to the record after (1) or before (-1) its own.
   void StepValue(int32_t distance);
   int32_t ListWidth(const LookupGeometry& geometry) const;

@@ -156,7 +156,9 @@ void TRxDBLookupList::StepFrom(int32_t from, int32_t distance) {
   if (distance != 0) lookup_link_.Step(distance);
 }
 
-void TRxDBLookupList::MouseDown(int32_t /*x*/, int32_t y) {
+void TRxDBLookupList::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseDown(button, shift, x, y);
+  if (button != ui::TMouseButton::mbLeft) return;
   ClearSearchText();
   if (!CanModify()) return;
   SelectRow(RowAt(y));
@@ -165,7 +167,8 @@ void TRxDBLookupList::MouseDown(int32_t /*x*/, int32_t y) {
   if (platform_) platform_->CaptureMouse(LookupPart::kList);
 }
 
-void TRxDBLookupList::MouseMove(int32_t /*x*/, int32_t y) {
+void TRxDBLookupList::MouseMove(ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseMove(shift, x, y);
   if (!tracking_) return;
   SelectRow(RowAt(y));
   int64_t beyond = 0;
@@ -187,8 +190,9 @@ void TRxDBLookupList::AutoScrollTick() {
   SetValue(CurrentKeyText());
 }
 
-void TRxDBLookupList::MouseUp(int32_t x, int32_t y) {
-  if (!tracking_) return;
+void TRxDBLookupList::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseUp(button, shift, x, y);
+  if (button != ui::TMouseButton::mbLeft || !tracking_) return;
   SelectRow(RowAt(y));
   StopTracking();
   TrackingEnded(x >= 0 && x < client_width_ && y >= 0 && y < ClientHeight());

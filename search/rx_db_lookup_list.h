@@ -125,10 +125,11 @@ class TRxDBLookupList : public TRxLookupControl {
   // matters for a free-standing list's search time-out.
   void KeyPress(char key, uint32_t time_ms = 0);
 
-  // The left button, at client coordinates.
-  void MouseDown(int32_t x, int32_t y);
-  void MouseMove(int32_t x, int32_t y);
-  void MouseUp(int32_t x, int32_t y);
+  // The mouse, at client coordinates: the stored mouse events are raised
+  // first, then the left button drives the list.
+  void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
+  void MouseMove(ui::TShiftState shift, int x, int y) override;
+  void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
   // One tick of the auto-scroll timer.
   void AutoScrollTick();
   // The timer's interval in ms while the pointer is dragged beyond the

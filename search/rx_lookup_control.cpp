@@ -26,12 +26,22 @@ TRxLookupControl::~TRxLookupControl() {
 
 void TRxLookupControl::Loaded() {
   TWinControl::Loaded();
+  if (lookup_source) lookup_source->FreeNotification(this);
   lookup_link_.SetDataSource(lookup_source);
 }
 
 void TRxLookupControl::SetLookupSource(data::TDataSource* source) {
-  lookup_source = source;
+  if (lookup_source != source) {
+    if (lookup_source) lookup_source->RemoveFreeNotification(this);
+    if (source) source->FreeNotification(this);
+    lookup_source = source;
+  }
   lookup_link_.SetDataSource(source);
+}
+
+void TRxLookupControl::Notification(base::TComponent* component, base::TOperation operation) {
+  if (operation == base::TOperation::opRemove && component == lookup_source) lookup_source = nullptr;
+  TWinControl::Notification(component, operation);
 }
 
 void TRxLookupControl::SetValue(const std::string& value) {

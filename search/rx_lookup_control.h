@@ -86,6 +86,8 @@ class TRxLookupControl : public ui::TWinControl {
   void Loaded() override;
   // Attaches to `source` (null detaches); the control follows its table.
   void SetLookupSource(data::TDataSource* source);
+  // The lookup source going first leaves the control without one.
+  void Notification(base::TComponent* component, base::TOperation operation) override;
 
   // The screen side (null: nothing is shown, no hourglass). Not owned: the
   // view sets it and sets null again before it goes.

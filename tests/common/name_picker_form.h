@@ -50,6 +50,18 @@ inline size_t FirstNameBeginningWith(std::string_view prefix) {
   return static_cast<size_t>(it - persons.begin());
 }
 
+// The left button pressed, moved with and released on `control`, at its
+// client coordinates, as the view hands them on.
+inline void Press(ui::TControl& control, int x, int y) {
+  control.MouseDown(ui::TMouseButton::mbLeft, 1u << ui::ssLeft, x, y);
+}
+inline void Drag(ui::TControl& control, int x, int y) {
+  control.MouseMove(1u << ui::ssLeft, x, y);
+}
+inline void Release(ui::TControl& control, int x, int y) {
+  control.MouseUp(ui::TMouseButton::mbLeft, 0, x, y);
+}
+
 class NamePickerTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -18,6 +18,9 @@ using search::LookupKey;
 using search::LookupRect;
 using search::PlaceDropDown;
 using search::TDropDownAlign;
+using testing_support::Drag;
+using testing_support::Press;
+using testing_support::Release;
 
 std::string Cp(const char8_t* utf8) {
   return text::Utf8ToCp1251(reinterpret_cast<const char*>(utf8));
@@ -33,11 +36,11 @@ class LookupComboTest : public testing_support::NamePickerTest {
 
 TEST_F(LookupComboTest, AFreshPickerOpensOnTheFirstRecordAndEscClosesWithOneCloseUp) {
   EXPECT_EQ(picker->ShownText(), "");
-  picker->MouseDown(10, 10);
+  Press(*picker, 10, 10);
   EXPECT_TRUE(picker->ListVisible());
   EXPECT_EQ(platform.shown_at, kUnderThePicker);
   EXPECT_EQ(platform.capture, search::LookupPart::kPicker);
-  picker->MouseUp(10, 10);
+  Release(*picker, 10, 10);
   EXPECT_FALSE(platform.capture.has_value());
   EXPECT_TRUE(picker->ListVisible());  // released on the picker: it stays open
   EXPECT_EQ(CurrentKey(), Persons()[0].key);
@@ -63,7 +66,7 @@ TEST_F(LookupComboTest, EveryClosingRaisesCloseUpOnceAndOnlyTheAcceptingOnesTake
       {"Alt+Down", [&] { Key(LookupKey::kDown, true); }, true},
       {"Alt+Up", [&] { Key(LookupKey::kUp, true); }, true},
       {"Esc", [&] { Key(LookupKey::kEscape); }, false},
-      {"press on the picker", [&] { picker->MouseDown(5, 5); }, false},
+      {"press on the picker", [&] { Press(*picker, 5, 5); }, false},
       {"focus lost", [&] { picker->FocusChanged(false); }, false},
       {"cancel mode", [&] { picker->CancelMode(); }, false},
       {"reset", [&] { picker->Reset(); }, false},
@@ -169,48 +172,48 @@ TEST_F(LookupComboTest, ThePickerShowsItsOwnTextWhenTheScrollBarMovedTheCurrentR
 
 TEST_F(LookupComboTest, APressTakesTheFocusFirstAndOpensOnlyAModifiablePicker) {
   platform.grant_focus = false;
-  picker->MouseDown(10, 10);
+  Press(*picker, 10, 10);
   EXPECT_FALSE(picker->ListVisible());
   EXPECT_FALSE(platform.capture.has_value());
   EXPECT_FALSE(picker->Focused());
   platform.grant_focus = true;
   picker->read_only = true;
-  picker->MouseDown(10, 10);
+  Press(*picker, 10, 10);
   EXPECT_TRUE(picker->Focused());
   EXPECT_FALSE(picker->ListVisible());
   Key(LookupKey::kDown, true);
   EXPECT_FALSE(picker->ListVisible());
   picker->read_only = false;
-  picker->MouseDown(10, 10);
+  Press(*picker, 10, 10);
   EXPECT_TRUE(picker->ListVisible());
   EXPECT_EQ(CloseUps(), 0);
 }
 
 TEST_F(LookupComboTest, TheButtonLooksPressedUnderThePointerAndTheListTakesTheDrag) {
   // The client area is 143 x 19; the button covers x 125..141.
-  picker->MouseDown(130, 8);
+  Press(*picker, 130, 8);
   EXPECT_TRUE(picker->ButtonPressed());
-  picker->MouseMove(20, 8);
+  Drag(*picker, 20, 8);
   EXPECT_FALSE(picker->ButtonPressed());
-  picker->MouseMove(130, 8);
+  Drag(*picker, 130, 8);
   EXPECT_TRUE(picker->ButtonPressed());
   // The list's rows start at screen (101, 222), the picker's client at
   // (101, 201): picker y 50 is list y 29, row 2.
-  picker->MouseMove(10, 50);
+  Drag(*picker, 10, 50);
   EXPECT_FALSE(picker->Tracking());
   EXPECT_FALSE(picker->ButtonPressed());
   EXPECT_TRUE(List().Tracking());
   EXPECT_EQ(platform.capture, search::LookupPart::kList);
   EXPECT_EQ(CurrentKey(), Persons()[2].key);
-  List().MouseUp(10, 29);
+  Release(List(), 10, 29);
   EXPECT_FALSE(picker->ListVisible());
   EXPECT_EQ(picker->Value(), NameAt(2));
   EXPECT_EQ(CloseUps(), 1);
 }
 
 TEST_F(LookupComboTest, AReleaseOverTheListWithoutAMoveEndsTheDragThere) {
-  picker->MouseDown(130, 8);
-  picker->MouseUp(10, 50 + 13);
+  Press(*picker, 130, 8);
+  Release(*picker, 10, 50 + 13);
   EXPECT_FALSE(picker->ListVisible());
   EXPECT_EQ(picker->Value(), NameAt(3));
   EXPECT_EQ(CloseUps(), 1);

@@ -18,6 +18,9 @@ namespace {
 
 using search::LookupKey;
 using search::LookupScroll;
+using testing_support::Drag;
+using testing_support::Press;
+using testing_support::Release;
 
 class LookupListTest : public testing_support::NamePickerTest {
  protected:
@@ -161,34 +164,34 @@ TEST_F(LookupListTest, PressDragWithAutoScrollAndReleaseInsideAccepts) {
   picker->SetValue(Persons()[100].name);
   Open();
   ASSERT_EQ(List().RowTexts(), Names(100));
-  List().MouseDown(10, 3 * kRow + 5);
+  Press(List(), 10, 3 * kRow + 5);
   EXPECT_EQ(CurrentKey(), KeyAt(103));
   EXPECT_EQ(platform.capture, search::LookupPart::kList);
   EXPECT_EQ(List().AutoScrollInterval(), -1);
   // Below the rows: the last row, then one record per tick; the interval
   // shrinks by 15 ms per pixel beyond the edge, down to 0.
-  List().MouseMove(10, 8 * kRow);
+  Drag(List(), 10, 8 * kRow);
   EXPECT_EQ(CurrentKey(), KeyAt(107));
   EXPECT_EQ(List().AutoScrollInterval(), 185);
-  List().MouseMove(10, 8 * kRow + 12);
+  Drag(List(), 10, 8 * kRow + 12);
   EXPECT_EQ(List().AutoScrollInterval(), 5);
-  List().MouseMove(10, 8 * kRow + 13);
+  Drag(List(), 10, 8 * kRow + 13);
   EXPECT_EQ(List().AutoScrollInterval(), 0);
-  List().MouseMove(10, 100000);
+  Drag(List(), 10, 100000);
   EXPECT_EQ(List().AutoScrollInterval(), 0);
   List().AutoScrollTick();
   EXPECT_EQ(CurrentKey(), KeyAt(108));
   EXPECT_EQ(List().Value(), Persons()[108].name);
   // Above the rows.
-  List().MouseMove(10, -4);
+  Drag(List(), 10, -4);
   EXPECT_EQ(CurrentKey(), KeyAt(101));
   EXPECT_EQ(List().AutoScrollInterval(), 140);
   List().AutoScrollTick();
   EXPECT_EQ(CurrentKey(), KeyAt(100));
-  List().MouseMove(10, 2 * kRow);
+  Drag(List(), 10, 2 * kRow);
   EXPECT_EQ(List().AutoScrollInterval(), -1);
   EXPECT_EQ(CurrentKey(), KeyAt(102));
-  List().MouseUp(10, 2 * kRow);
+  Release(List(), 10, 2 * kRow);
   EXPECT_FALSE(picker->ListVisible());
   EXPECT_FALSE(platform.capture.has_value());
   EXPECT_EQ(picker->Value(), Persons()[102].name);
@@ -197,9 +200,9 @@ TEST_F(LookupListTest, PressDragWithAutoScrollAndReleaseInsideAccepts) {
 
 TEST_F(LookupListTest, ReleaseOutsideTheRowsClosesWithoutAccepting) {
   Open();
-  List().MouseDown(10, kRow + 1);
+  Press(List(), 10, kRow + 1);
   ASSERT_EQ(CurrentKey(), KeyAt(1));
-  List().MouseUp(List().ClientWidth(), kRow + 1);  // on the scroll bar
+  Release(List(), List().ClientWidth(), kRow + 1);  // on the scroll bar
   EXPECT_FALSE(picker->ListVisible());
   EXPECT_EQ(picker->Value(), "");
   EXPECT_EQ(CurrentKey(), KeyAt(1));  // the search then reads this record
@@ -232,9 +235,9 @@ TEST_F(FreeStandingListTest, AShortTableLeavesBlankRowsAndNeedsNoScrollBar) {
   EXPECT_EQ(list.RowTexts(), (std::vector<std::string>{"ALBERT", "ALPHA", "BETA"}));
   EXPECT_EQ(list.RowText(5), "");
   EXPECT_FALSE(list.ScrollBarVisible());
-  list.MouseDown(0, 75);  // a blank row: the last record
+  Press(list, 0, 75);  // a blank row: the last record
   EXPECT_EQ(list.Value(), "BETA");
-  list.MouseUp(0, 75);
+  Release(list, 0, 75);
   EXPECT_FALSE(list.Tracking());
   list.SetRowCount(0);
   EXPECT_EQ(list.RowCount(), 1);
@@ -268,6 +271,19 @@ TEST_F(FreeStandingListTest, KeyAndDisplayFieldsAreApartAndSeveralDisplayFieldsJ
   EXPECT_EQ(wide.Value(), "3");
   EXPECT_EQ(wide.DisplayValue(), "BETA");
   EXPECT_EQ(wide.SearchText(), "B");
+}
+
+TEST_F(FreeStandingListTest, ASourceDestroyedFirstIsForgotten) {
+  auto* other = new data::TDataSource(&owner);
+  other->SetDataSet(&table);
+  search::TRxDBLookupList orphan(nullptr);
+  orphan.lookup_field = "FIO";
+  orphan.SetLookupSource(other);
+  ASSERT_TRUE(orphan.ListActive());
+  base::TComponent::Destroy(other);
+  EXPECT_EQ(orphan.lookup_source, nullptr);
+  EXPECT_FALSE(orphan.ListActive());
+  EXPECT_EQ(orphan.RowText(0), "");
 }
 
 }  // namespace
