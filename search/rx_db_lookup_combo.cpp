@@ -1,17 +1,353 @@
 #include "search/rx_db_lookup_combo.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace search {
 
+namespace {
+
+constexpr resources::NamedValue kDropDownAlignNames[] = {{"daLeft", 0}, {"daRight", 1}, {"daCenter", 2}};
+
+void CopyFont(const ui::TFont& from, ui::TFont& to) {
+  to.charset = from.charset;
+  to.color = from.color;
+  to.height = from.height;
+  to.name = from.name;
+  to.style = from.style;
+}
+
+}  // namespace
+
+LookupRect PlaceDropDown(const LookupRect& picker, int32_t width, int32_t height, TDropDownAlign align,
+                         const LookupRect& screen) {
+  int32_t left = picker.left;
+  if (align == TDropDownAlign::daRight) {
+    left = picker.right - width;
+  } else if (align == TDropDownAlign::daCenter) {
+    left = picker.left + (picker.Width() - width) / 2;
+  }
+  int32_t top = picker.bottom;
+  if (top + height > screen.bottom) top = picker.top - height;
+  if (left + width > screen.right) left = screen.right - width;
+  left = std::max(left, screen.left);
+  return {left, top, left + width, top + height};
+}
+
+PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width) {
+  const LookupRect inner{1, 1, std::max(1, width - 1), std::max(1, height - 1)};
+  PickerLayout layout;
+  layout.button = {std::max(inner.left, inner.right - button_width), inner.top, inner.right, inner.bottom};
+  layout.text = {inner.left, inner.top, layout.button.left, inner.bottom};
+  return layout;
+}
+
+TRxDBLookupCombo::TRxDBLookupCombo(base::TComponent* owner)
+    : TRxLookupControl(owner, LookupPart::kPicker), list_(std::make_unique<TRxPopupDataList>(nullptr)) {
+  tab_stop = true;
+  list_->on_close_request = [this](bool accept) { CloseUp(accept); };
+}
+
+TRxDBLookupCombo::~TRxDBLookupCombo() {
+  list_->on_close_request = nullptr;
+  list_->SetPlatform(nullptr);
+}
+
+void TRxDBLookupCombo::SetPlatform(LookupPlatform* platform) {
+  TRxLookupControl::SetPlatform(platform);
+  list_->SetPlatform(platform);
+}
+
+std::string TRxDBLookupCombo::ShownText() {
+  if (!list_visible_) return text_;
+  if (!list_->SearchText().empty()) return list_->SearchText();
+  if (list_->ValueIsEmpty(list_->Value())) return display_empty;
+  if (list_->CurrentKeyText() == list_->Value()) return list_->CurrentDisplayText(display_all_fields);
+  return text_;
+}
+
+void TRxDBLookupCombo::UpdateText() {
+  text_ = ValueIsEmpty(Value()) ? display_empty : DisplayValue();
+}
+
+void TRxDBLookupCombo::ValueChanged() {
+  UpdateText();
+  Invalidate();
+  on_click(this);
+  on_change(this);
+}
+
+void TRxDBLookupCombo::ListLinkActiveChanged() {
+  TRxLookupControl::ListLinkActiveChanged();
+  if (!ListActive()) {
+    CloseUp(false);
+  } else if (!ValueIsEmpty(Value())) {
+    LocateValue();  // the display value from the table as it is now
+  }
+  UpdateText();
+}
+
+void TRxDBLookupCombo::ListLinkDataChanged() {
+  if (list_visible_) Invalidate();
+}
+
+int32_t TRxDBLookupCombo::ListWidth(const LookupGeometry& geometry) const {
+  const int32_t picker = geometry.picker_window.Width() > 0 ? geometry.picker_window.Width() : width;
+  if (drop_down_width > 0) return drop_down_width;
+  if (drop_down_width == 0) return picker;
+  int64_t wanted = geometry.metrics.scroll_bar_width;
+  for (const data::TField* field : DisplayFields()) {
+    const int32_t chars = field->DisplayWidth > 0 ? field->DisplayWidth : field->Size();
+    wanted += int64_t{chars} * geometry.metrics.char_width + 4;
+  }
+  wanted = std::max<int64_t>(wanted, picker);
+  if (geometry.screen.Width() > 0) wanted = std::min<int64_t>(wanted, geometry.screen.Width());
+  return static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
+}
+
+void TRxDBLookupCombo::DropDown() {
+  if (list_visible_ || !CanModify()) return;
+  on_drop_down(this);
+  if (list_visible_ || !CanModify()) return;  // the handler may have changed things
+  const LookupGeometry geometry = platform_ ? platform_->Geometry() : LookupGeometry{};
+  list_metrics_ = geometry.metrics;
+
+  TRxPopupDataList& list = *list_;
+  list.color = color;
+  CopyFont(EffectiveFont(), list.font);
+  list.parent_font = false;
+  list.item_height = item_height;
+  list.read_only = !CanModify();
+  list.empty_value = empty_value;
+  list.display_empty = display_empty;
+  list.empty_item_color = empty_item_color;
+  list.lookup_field = lookup_field;
+  list.lookup_display = lookup_display;
+  list.lookup_display_index = lookup_display_index;
+  list.list_style = list_style;
+  list.fields_delimiter = fields_delimiter;
+  list.ignore_case = ignore_case;
+  list.index_switch = index_switch;
+  list.SetRowHeight(std::max(geometry.metrics.font_height, item_height));
+  list.SetRowCount(drop_down_count);
+
+  // The list's window of rows grows around the current record, then the
+  // picker's value is selected in it.
+  list.SetLookupSource(lookup_link_.DataSource());
+  list.SelectValue(Value());
+
+  const int32_t border = std::max(0, geometry.metrics.list_border);
+  const int32_t list_width = ListWidth(geometry);
+  const int32_t list_height = list.ClientHeight() + 2 * border;
+  list_rect_ =
+      PlaceDropDown(geometry.picker_window, list_width, list_height, drop_down_align, geometry.screen);
+  list.width = list_width;
+  list.height = list_height;
+  const int32_t scroll_bar = list.ScrollBarVisible() ? geometry.metrics.scroll_bar_width : 0;
+  list.SetClientWidth(std::max(0, list_width - 2 * border - scroll_bar));
+
+  if (platform_) platform_->ShowList(list_rect_);
+  list_visible_ = true;
+  Invalidate();
+}
+
+void TRxDBLookupCombo::CloseUp(bool accept) {
+  if (!list_visible_) return;
+  tracking_ = false;
+  pressed_ = false;
+  list_->CancelTracking();
+  if (platform_) platform_->ReleaseMouse();
+
+  const std::string list_value = list_->Value();
+  if (platform_) platform_->HideList();
+  list_visible_ = false;
+  list_->SetLookupSource(nullptr);
+  list_->ClearSearchText();
+  search_text_.clear();
+  Invalidate();
+
+  if (accept && CanModify() && list_value != Value()) SetValue(list_value);
+  if (!focused_ && visible && enabled && platform_) focused_ = platform_->TakeFocus();
+  on_close_up(this);
+}
+
+void TRxDBLookupCombo::Reset() {
+  CloseUp(false);
+  TRxLookupControl::Reset();
+}
+
+void TRxDBLookupCombo::StepValue(int32_t distance) {
+  data::TDataSet* table = LookupDataSet();
+  if (ValueIsEmpty(Value()) || !Locate(*KeyField(), Value(), true)) {
+    table->GoFirst();
+  } else {
+    table->Step(distance);
+  }
+  SetValue(CurrentKeyText());
+}
+
+bool TRxDBLookupCombo::KeyDown(LookupKey key, bool alt) {
+  const bool vertical = key == LookupKey::kDown || key == LookupKey::kUp;
+  if (vertical && alt) {
+    if (list_visible_) {
+      CloseUp(true);
+    } else {
+      DropDown();
+    }
+    return true;
+  }
+  if (list_visible_) {
+    switch (key) {
+      case LookupKey::kReturn:
+        CloseUp(true);
+        return true;
+      case LookupKey::kEscape:
+        CloseUp(false);
+        return true;
+      default:
+        if (!list_->KeyDown(key)) return false;
+        Invalidate();
+        return true;
+    }
+  }
+  if (vertical) {
+    if (CanModify()) StepValue(key == LookupKey::kDown ? 1 : -1);
+    return true;
+  }
+  if (key == LookupKey::kEscape && escape_clear && !ValueIsEmpty(Value()) && CanModify()) {
+    Reset();
+    return true;
+  }
+  return false;
+}
+
+void TRxDBLookupCombo::KeyPress(char key) {
+  const bool backspace = key == kBackspaceChar;
+  if (!backspace && static_cast<unsigned char>(key) < 32) return;
+  if (!list_visible_) {
+    if (backspace) return;
+    DropDown();
+    if (!list_visible_) return;
+  }
+  list_->KeyPress(key);
+  Invalidate();
+}
+
+LookupRect TRxDBLookupCombo::ListClientRect() const {
+  const int32_t border = std::max(0, list_metrics_.list_border);
+  const int32_t x = list_rect_.left + border;
+  const int32_t y = list_rect_.top + border;
+  return {x, y, x + list_->ClientWidth(), y + list_->ClientHeight()};
+}
+
+void TRxDBLookupCombo::SetPressed(bool pressed) {
+  if (pressed == pressed_) return;
+  pressed_ = pressed;
+  Invalidate();
+}
+
+void TRxDBLookupCombo::StopTracking() {
+  tracking_ = false;
+  SetPressed(false);
+  if (platform_) platform_->ReleaseMouse();
+}
+
+void TRxDBLookupCombo::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseDown(button, shift, x, y);
+  if (button == ui::TMouseButton::mbLeft) LeftButtonDown(x, y);
+}
+
+void TRxDBLookupCombo::MouseMove(ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseMove(shift, x, y);
+  PointerMoved(x, y);
+}
+
+void TRxDBLookupCombo::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  TRxLookupControl::MouseUp(button, shift, x, y);
+  if (button == ui::TMouseButton::mbLeft) LeftButtonUp(x, y);
+}
+
+void TRxDBLookupCombo::LeftButtonDown(int32_t x, int32_t y) {
+  if (!focused_) {
+    if (!platform_ || !platform_->TakeFocus()) return;
+    focused_ = true;
+    Invalidate();
+  }
+  if (list_visible_) {
+    CloseUp(false);
+    return;
+  }
+  if (!CanModify()) return;
+  tracking_ = true;
+  if (platform_) platform_->CaptureMouse(LookupPart::kPicker);
+  DropDown();
+  PointerMoved(x, y);
+}
+
+void TRxDBLookupCombo::PointerMoved(int32_t x, int32_t y) {
+  if (!tracking_ || !platform_) return;
+  const LookupGeometry geometry = platform_->Geometry();
+  const LookupRect& client = geometry.picker_client;
+  const PickerLayout layout =
+      LayoutPicker(client.Width(), client.Height(), geometry.metrics.scroll_bar_width);
+  SetPressed(layout.button.Contains(x, y));
+  if (!list_visible_) return;
+  const int64_t screen_x = int64_t{x} + client.left;
+  const int64_t screen_y = int64_t{y} + client.top;
+  const LookupRect rows = ListClientRect();
+  if (screen_x < rows.left || screen_x >= rows.right || screen_y < rows.top || screen_y >= rows.bottom)
+    return;
+  // The pointer entered the list: it takes over the drag as if pressed there.
+  StopTracking();
+  list_->MouseDown(ui::TMouseButton::mbLeft, 1u << ui::ssLeft, static_cast<int>(screen_x - rows.left),
+                   static_cast<int>(screen_y - rows.top));
+}
+
+void TRxDBLookupCombo::LeftButtonUp(int32_t x, int32_t y) {
+  if (!tracking_) return;
+  PointerMoved(x, y);
+  if (tracking_) {
+    StopTracking();  // released on the picker: the list stays open
+    return;
+  }
+  // Released over the list without a move in between: the list ends the drag.
+  if (list_->Tracking() && platform_) {
+    const LookupRect& client = platform_->Geometry().picker_client;
+    const LookupRect rows = ListClientRect();
+    list_->MouseUp(ui::TMouseButton::mbLeft, 0, static_cast<int>(int64_t{x} + client.left - rows.left),
+                   static_cast<int>(int64_t{y} + client.top - rows.top));
+  }
+}
+
+void TRxDBLookupCombo::FocusChanged(bool focused) {
+  // Still focused while the list closes, so it does not take the focus back.
+  if (!focused) CloseUp(false);
+  if (focused_ == focused) return;
+  focused_ = focused;
+  Invalidate();
+}
+
+void TRxDBLookupCombo::CancelMode() {
+  if (list_visible_) {
+    CloseUp(false);
+  } else if (tracking_) {
+    StopTracking();
+  }
+}
+
 const resources::ClassInfo& TRxDBLookupCombo::Class() {
-  static constexpr resources::PropertyInfo kProperties[] = {
-      resources::ComponentProperty<&TRxDBLookupCombo::lookup_source>("LookupSource"),
-      resources::StringProperty<&TRxDBLookupCombo::lookup_field>("LookupField"),
-      resources::StringProperty<&TRxDBLookupCombo::lookup_display>("LookupDisplay"),
+  static const resources::PropertyInfo kProperties[] = {
       resources::IntegerProperty<&TRxDBLookupCombo::drop_down_count>("DropDownCount"),
+      resources::IntegerProperty<&TRxDBLookupCombo::drop_down_width>("DropDownWidth"),
+      resources::EnumProperty<&TRxDBLookupCombo::drop_down_align>("DropDownAlign", kDropDownAlignNames),
+      resources::BoolProperty<&TRxDBLookupCombo::escape_clear>("EscapeClear"),
+      resources::BoolProperty<&TRxDBLookupCombo::display_all_fields>("DisplayAllFields"),
       resources::EventProperty<&TRxDBLookupCombo::on_close_up>("OnCloseUp"),
+      resources::EventProperty<&TRxDBLookupCombo::on_change>("OnChange"),
+      resources::EventProperty<&TRxDBLookupCombo::on_drop_down>("OnDropDown"),
   };
   static const resources::ClassInfo info{"TRxDBLookupCombo",
-                                         &ui::TWinControl::Class(),
+                                         &TRxLookupControl::Class(),
                                          kProperties,
                                          {},
                                          {},

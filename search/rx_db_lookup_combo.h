@@ -1,32 +1,181 @@
-// TRxDBLookupCombo: the name picker, a drop-down list over the rows of a
-// table reached through a data source. Here: what it keeps from the window
-// description.
+// TRxDBLookupCombo: the name picker. A lookup control (search/
+// rx_lookup_control.h) that shows one name and owns a drop-down list
+// (search/rx_popup_data_list.h) over the same lookup table. The list is a
+// window onto the table: moving its highlight moves the table's current
+// record, and every closing of the list raises OnCloseUp, whose handler
+// reads the person from that current record.
+//
+// This class is the picker's behaviour without a window: the Windows view
+// unpacks each message once, calls the matching member (KeyDown, KeyPress,
+// MouseDown, ...) and paints ShownText(), ButtonPressed(), Focused() and the
+// list's rows. Platform effects go through search/lookup_platform.h.
+//
+// The picker's states against every event ("accept": the list's value
+// becomes the picker's when it differs; every close releases the mouse,
+// hides and detaches the list, clears the search texts, takes the focus
+// back and raises OnCloseUp exactly once):
+//
+//   event                 closed                          open                    open, button held
+//                                                                                 (picker or list)
+//   --------------------  ------------------------------  ----------------------  ----------------------
+//   Alt+Down, Alt+Up      open                            close, accept           close, accept
+//   Down, Up              the record after / before the   moved by the list       moved by the list
+//                         value's (the first record when
+//                         the value is empty or not
+//                         found) becomes current and its
+//                         key the value; no list, no
+//                         OnCloseUp
+//   Right, Left, Page     nothing                         moved by the list       moved by the list
+//   Down/Up, Home, End
+//   character >= 32       open, then typed search         typed search (list)     typed search (list)
+//   Backspace             nothing                         typed search (list)     typed search (list)
+//   Enter                 nothing (passed on)             close, accept           close, accept
+//   Esc                   EscapeClear, a value and        close                   close
+//                         can modify: reset (no
+//                         OnCloseUp); else passed on
+//   F4                    nothing (passed on)             nothing (passed on)     nothing (passed on)
+//   press on the picker   take the focus (refused: stop); take the focus          -
+//                         can modify: capture, open,      (refused: stop); close
+//                         picker tracking starts
+//   pointer moves         -                               -                       picker: button drawn
+//                                                                                 pressed while over it;
+//                                                                                 into the list's rows:
+//                                                                                 the list takes the drag
+//                                                                                 as a press there
+//   button released       -                               -                       picker: drag ends, the
+//                                                                                 list stays open; list:
+//                                                                                 row selected, close,
+//                                                                                 accept if over the rows
+//   press, move, timer    -                               the list's table        the list's table
+//   in the list                                           (search/rx_db_lookup_list.h)
+//   focus lost            -                               close                   close
+//   cancel mode           -                               close                   close
+//   Reset()               value empty, OnClick, OnChange  close, then as closed   close, then as closed
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
-#include "data/data_source.h"
-#include "ui/control.h"
+#include "search/lookup_keys.h"
+#include "search/lookup_platform.h"
+#include "search/rx_lookup_control.h"
+#include "search/rx_popup_data_list.h"
 
 namespace search {
 
-class TRxDBLookupCombo : public ui::TWinControl {
- public:
-  explicit TRxDBLookupCombo(base::TComponent* owner) : TWinControl(owner) {
-    color = ui::clWindow;
-    tab_stop = true;
-  }
+enum class TDropDownAlign : uint8_t { daLeft, daRight, daCenter };
 
-  // The data source of the listed table.
-  data::TDataSource* lookup_source = nullptr;
-  std::string lookup_field;
-  std::string lookup_display;
-  std::int32_t drop_down_count = 8;
+// Where the drop-down list of `width` x `height` goes on `screen` for a
+// picker at `picker` (both in screen coordinates): under the picker (its
+// left edges, right edges or centres aligned by `align`), or above it when
+// it would pass the screen's bottom; moved left to end at the screen's right
+// edge, but never left of the screen's left edge (0 on the primary screen).
+LookupRect PlaceDropDown(const LookupRect& picker, int32_t width, int32_t height, TDropDownAlign align,
+                         const LookupRect& screen);
+
+// The picker's client area of `width` x `height` split into the text area
+// (the area less a one-pixel margin and the button) and the drop-down button
+// of `button_width` at its right end. Text is drawn kTextIndent pixels in.
+struct PickerLayout {
+  static constexpr int32_t kTextIndent = 2;
+  LookupRect text;
+  LookupRect button;
+};
+PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width);
+
+class TRxDBLookupCombo : public TRxLookupControl {
+ public:
+  explicit TRxDBLookupCombo(base::TComponent* owner);
+  ~TRxDBLookupCombo() override;
+
+  // --- Stored settings ---
+  int32_t drop_down_count = 8;  // rows of the list (1..50 used)
+  // >0: the list's width; 0: the picker's; <0: wide enough for every
+  // display field and the scroll bar, at least the picker's, at most the screen's.
+  int32_t drop_down_width = 0;
+  TDropDownAlign drop_down_align = TDropDownAlign::daLeft;
+  bool escape_clear = true;
+  bool display_all_fields = false;  // the closed picker shows every display field
   ui::TNotifyEvent on_close_up;
+  ui::TNotifyEvent on_change;  // with OnClick (TControl's), after the value changed
+  ui::TNotifyEvent on_drop_down;
+
+  void SetPlatform(LookupPlatform* platform) override;
+
+  // The drop-down list (attached to the table only while it is open).
+  TRxPopupDataList& List() { return *list_; }
+  bool ListVisible() const { return list_visible_; }
+  // Where the list was shown (screen coordinates); valid while it is open.
+  const LookupRect& ListRect() const { return list_rect_; }
+  // The mouse is held down over the drop-down button.
+  bool ButtonPressed() const { return pressed_; }
+  // The shown text kept by the picker: the display value, or DisplayEmpty
+  // when the value is empty.
+  const std::string& Text() const { return text_; }
+  // What the picker paints now (and answers to WM_GETTEXT): with the list
+  // open, the list's search text if any, else DisplayEmpty when the list's
+  // value is empty, else the current record's name when it is the
+  // highlighted one, else Text() (the scroll bar moved the current record
+  // away); with the list closed, Text().
+  std::string ShownText();
+
+  // Opens the list (only when it is closed and the picker can modify):
+  // OnDropDown, the list takes the picker's settings, attaches to the table
+  // and selects the picker's value (the first record when it is empty or
+  // not found), is placed by PlaceDropDown and shown without activation.
+  virtual void DropDown();
+  // Closes the list (only when open); with `accept` the list's value
+  // becomes the picker's when it differs. Raises OnCloseUp.
+  virtual void CloseUp(bool accept);
+  // Closes an open list without accepting, then empties the value: the
+  // shown text becomes DisplayEmpty; OnClick and OnChange.
+  void Reset() override;
+
+  // A key (the table above); true when the picker used it, false when it
+  // goes on to the window (Enter, an Esc that resets nothing, F4, others).
+  bool KeyDown(LookupKey key, bool alt);
+  // A character (code 32 up, or Backspace) for the typed search.
+  void KeyPress(char key);
+  // The mouse on the picker, at client coordinates: the stored mouse events
+  // are raised first, then the left button drives the picker.
+  void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
+  void MouseMove(ui::TShiftState shift, int x, int y) override;
+  void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
+  // The view tells when the picker gained or lost the keyboard focus.
+  void FocusChanged(bool focused);
+  // Another control of the window was pressed (cancel-mode notice).
+  void CancelMode();
 
   const char* ClassName() const override { return "TRxDBLookupCombo"; }
   static const resources::ClassInfo& Class();
+
+ protected:
+  void ValueChanged() override;
+  void ListLinkActiveChanged() override;
+  void ListLinkDataChanged() override;
+  bool DisplaysAllFields() const override { return display_all_fields; }
+
+ private:
+  void LeftButtonDown(int32_t x, int32_t y);
+  void PointerMoved(int32_t x, int32_t y);
+  void LeftButtonUp(int32_t x, int32_t y);
+  // Moves the value to the record after (1) or before (-1) its own.
+  void StepValue(int32_t distance);
+  int32_t ListWidth(const LookupGeometry& geometry) const;
+  // The list's rows in screen coordinates.
+  LookupRect ListClientRect() const;
+  void SetPressed(bool pressed);
+  void StopTracking();
+  // The shown text for the current value.
+  void UpdateText();
+
+  std::unique_ptr<TRxPopupDataList> list_;
+  std::string text_;
+  bool list_visible_ = false;
+  bool pressed_ = false;
+  LookupRect list_rect_;
+  LookupMetrics list_metrics_;
 };
 
 }  // namespace search

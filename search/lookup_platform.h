@@ -1,0 +1,72 @@
+// LookupPlatform: everything the name picker and its drop-down list need
+// from the screen, behind one small interface. The picker's core
+// (search/rx_db_lookup_combo.h) and its list (search/rx_db_lookup_list.h)
+// hold no window handles: they decide, and ask this interface to show or
+// hide the pop-up, capture the mouse, take the focus, repaint, and show the
+// hourglass while a search scans the table. The Windows view implements it
+// for both of its windows; tests implement it with a recorder.
+//
+// Coordinates are pixels; rectangles are half-open (right and bottom are
+// one past the last pixel), as Win32 keeps them.
+#pragma once
+
+#include <cstdint>
+
+namespace search {
+
+struct LookupRect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t right = 0;
+  int32_t bottom = 0;
+
+  int32_t Width() const { return right - left; }
+  int32_t Height() const { return bottom - top; }
+  bool Contains(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
+  bool operator==(const LookupRect&) const = default;
+};
+
+// The two windows of a picker.
+enum class LookupPart : uint8_t { kPicker, kList };
+
+// Sizes that come from the system and the font.
+struct LookupMetrics {
+  int32_t font_height = 13;       // the control font's character cell height
+  int32_t char_width = 8;         // width of "M" in that font (fixed columns)
+  int32_t scroll_bar_width = 17;  // the system's vertical scroll bar width
+  int32_t list_border = 1;        // the drop-down window's border, each side
+};
+
+// Where the picker stands, in screen coordinates, and the screen it is on.
+struct LookupGeometry {
+  LookupRect picker_window;  // the picker's window, border included
+  LookupRect picker_client;  // its client area
+  LookupRect screen;         // the screen area the list must stay on
+  LookupMetrics metrics;
+};
+
+class LookupPlatform {
+ public:
+  // The picker's place and the system sizes, asked when the list opens and
+  // when the mouse moves between the two windows.
+  virtual LookupGeometry Geometry() = 0;
+  // Shows the drop-down window at `screen_rect` without activating it, so
+  // the picker keeps the focus; HideList hides it.
+  virtual void ShowList(const LookupRect& screen_rect) = 0;
+  virtual void HideList() = 0;
+  // Sends the mouse to `part` until ReleaseMouse (which releases whichever
+  // part holds it, and nothing when none does).
+  virtual void CaptureMouse(LookupPart part) = 0;
+  virtual void ReleaseMouse() = 0;
+  // Gives the picker the keyboard focus; false when another control kept it.
+  virtual bool TakeFocus() = 0;
+  // `part` must be painted again from the core's state.
+  virtual void Repaint(LookupPart part) = 0;
+  // The hourglass pointer on (true) or back off (false); calls pair up.
+  virtual void SetBusyCursor(bool busy) = 0;
+
+ protected:
+  ~LookupPlatform() = default;
+};
+
+}  // namespace search

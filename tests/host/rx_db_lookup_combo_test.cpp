@@ -1,0 +1,282 @@
+// The name picker on the real main window: opening and every way of
+// closing with OnCloseUp once per closing, the keys of the closed picker,
+// typing and accepting, the mouse with the drag passed to the list, what
+// the picker shows, and where the list goes on the screen.
+#include "search/rx_db_lookup_combo.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "tests/common/name_picker_form.h"
+#include "text/cp1251.h"
+
+namespace {
+
+using search::LookupKey;
+using search::LookupRect;
+using search::PlaceDropDown;
+using search::TDropDownAlign;
+using testing_support::Drag;
+using testing_support::Press;
+using testing_support::Release;
+
+std::string Cp(const char8_t* utf8) {
+  return text::Utf8ToCp1251(reinterpret_cast<const char*>(utf8));
+}
+
+class LookupComboTest : public testing_support::NamePickerTest {
+ protected:
+  bool Key(LookupKey key, bool alt = false) { return picker->KeyDown(key, alt); }
+  const std::string& NameAt(size_t position) const { return Persons()[position].name; }
+  // The list: 8 rows of 13 pixels and a one-pixel border, under the picker.
+  static constexpr LookupRect kUnderThePicker{100, 221, 245, 221 + 8 * 13 + 2};
+};
+
+TEST_F(LookupComboTest, AFreshPickerOpensOnTheFirstRecordAndEscClosesWithOneCloseUp) {
+  EXPECT_EQ(picker->ShownText(), "");
+  Press(*picker, 10, 10);
+  EXPECT_TRUE(picker->ListVisible());
+  EXPECT_EQ(platform.shown_at, kUnderThePicker);
+  EXPECT_EQ(platform.capture, search::LookupPart::kPicker);
+  Release(*picker, 10, 10);
+  EXPECT_FALSE(platform.capture.has_value());
+  EXPECT_TRUE(picker->ListVisible());  // released on the picker: it stays open
+  EXPECT_EQ(CurrentKey(), Persons()[0].key);
+  EXPECT_EQ(List().HighlightedRow(), -1);
+  EXPECT_EQ(List().FocusRow(), 0);
+  EXPECT_EQ(picker->ShownText(), "");
+  EXPECT_TRUE(Key(LookupKey::kEscape));
+  EXPECT_FALSE(picker->ListVisible());
+  EXPECT_FALSE(platform.list_shown);
+  EXPECT_EQ(CloseUps(), 1);
+  EXPECT_EQ(CurrentKey(), Persons()[0].key);  // the search reads the first person
+  EXPECT_EQ(picker->ShownText(), "");
+}
+
+TEST_F(LookupComboTest, EveryClosingRaisesCloseUpOnceAndOnlyTheAcceptingOnesTakeTheValue) {
+  struct Closing {
+    const char* name;
+    std::function<void()> close;
+    bool accepts;
+  };
+  const Closing closings[] = {
+      {"Enter", [&] { Key(LookupKey::kReturn); }, true},
+      {"Alt+Down", [&] { Key(LookupKey::kDown, true); }, true},
+      {"Alt+Up", [&] { Key(LookupKey::kUp, true); }, true},
+      {"Esc", [&] { Key(LookupKey::kEscape); }, false},
+      {"press on the picker", [&] { Press(*picker, 5, 5); }, false},
+      {"focus lost", [&] { picker->FocusChanged(false); }, false},
+      {"cancel mode", [&] { picker->CancelMode(); }, false},
+      {"reset", [&] { picker->Reset(); }, false},
+  };
+  for (const Closing& c : closings) {
+    SCOPED_TRACE(c.name);
+    picker->Reset();
+    form->handled.clear();
+    Key(LookupKey::kDown, true);
+    ASSERT_TRUE(picker->ListVisible());
+    Key(LookupKey::kDown);  // the first name
+    Key(LookupKey::kDown);  // the second
+    c.close();
+    EXPECT_FALSE(picker->ListVisible());
+    EXPECT_FALSE(platform.list_shown);
+    EXPECT_EQ(CloseUps(), 1);
+    EXPECT_EQ(picker->Value(), c.accepts ? NameAt(1) : "");
+    EXPECT_EQ(CurrentKey(), Persons()[1].key);  // what the list moved to last
+    EXPECT_TRUE(List().SearchText().empty());
+    EXPECT_EQ(List().LookupDataSet(), nullptr);  // detached from the table
+  }
+}
+
+TEST_F(LookupComboTest, ClosingTakesTheFocusBackUnlessItIsTheFocusThatWent) {
+  Key(LookupKey::kDown, true);
+  Key(LookupKey::kReturn);
+  EXPECT_EQ(platform.Count("focus"), 1);
+  EXPECT_TRUE(picker->Focused());
+  Key(LookupKey::kDown, true);
+  picker->FocusChanged(false);
+  EXPECT_EQ(platform.Count("focus"), 1);
+  EXPECT_FALSE(picker->Focused());
+}
+
+TEST_F(LookupComboTest, DownAndUpOnTheClosedPickerMoveTheValueWithoutOpening) {
+  EXPECT_TRUE(Key(LookupKey::kDown));  // empty value: the first record itself
+  EXPECT_EQ(picker->Value(), NameAt(0));
+  Key(LookupKey::kDown);
+  Key(LookupKey::kDown);
+  Key(LookupKey::kUp);
+  EXPECT_EQ(picker->Value(), NameAt(1));
+  EXPECT_EQ(picker->ShownText(), NameAt(1));
+  EXPECT_EQ(CurrentKey(), Persons()[1].key);
+  picker->SetValue("NOBODY");
+  Key(LookupKey::kDown);  // a value not found: the first record
+  EXPECT_EQ(picker->Value(), NameAt(0));
+  Key(LookupKey::kUp);  // nothing before it
+  EXPECT_EQ(picker->Value(), NameAt(0));
+  for (LookupKey key : {LookupKey::kRight, LookupKey::kLeft, LookupKey::kPageDown, LookupKey::kPageUp,
+                        LookupKey::kHome, LookupKey::kEnd, LookupKey::kReturn, LookupKey::kF4}) {
+    EXPECT_FALSE(Key(key));
+  }
+  picker->KeyPress('\b');
+  EXPECT_EQ(CurrentKey(), Persons()[0].key);
+  EXPECT_EQ(platform.Count("show"), 0);
+  EXPECT_EQ(CloseUps(), 0);
+}
+
+TEST_F(LookupComboTest, EscOnTheClosedPickerResetsWithoutCloseUp) {
+  Key(LookupKey::kDown);
+  Key(LookupKey::kDown);
+  EXPECT_TRUE(Key(LookupKey::kEscape));
+  EXPECT_EQ(picker->Value(), "");
+  EXPECT_EQ(picker->ShownText(), "");
+  EXPECT_EQ(CurrentKey(), Persons()[1].key);  // a reset moves nothing
+  EXPECT_FALSE(Key(LookupKey::kEscape));      // nothing to clear: passed on
+  picker->escape_clear = false;
+  Key(LookupKey::kDown);  // from the empty value: the first record
+  EXPECT_FALSE(Key(LookupKey::kEscape));
+  EXPECT_EQ(picker->Value(), NameAt(0));
+  EXPECT_EQ(CloseUps(), 0);
+}
+
+TEST_F(LookupComboTest, TypingOpensTheListAndEnterAcceptsTheName) {
+  Type(Cp(u8"ив"));
+  const size_t at = testing_support::FirstNameBeginningWith(Cp(u8"ИВ"));
+  EXPECT_TRUE(picker->ListVisible());
+  EXPECT_EQ(picker->ShownText(), NameAt(at).substr(0, 2));
+  EXPECT_FALSE(Key(LookupKey::kF4));  // F4 does nothing
+  EXPECT_TRUE(picker->ListVisible());
+  EXPECT_TRUE(Key(LookupKey::kReturn));
+  EXPECT_FALSE(picker->ListVisible());
+  EXPECT_EQ(picker->Value(), NameAt(at));
+  EXPECT_EQ(picker->ShownText(), NameAt(at));
+  EXPECT_EQ(CurrentKey(), Persons()[at].key);
+  EXPECT_EQ(CloseUps(), 1);
+  EXPECT_FALSE(Key(LookupKey::kReturn));  // closed: Enter goes on to the window
+}
+
+TEST_F(LookupComboTest, ThePickerShowsItsOwnTextWhenTheScrollBarMovedTheCurrentRecordAway) {
+  picker->SetValue(NameAt(200));
+  Key(LookupKey::kDown, true);
+  EXPECT_EQ(picker->ShownText(), NameAt(200));
+  Key(LookupKey::kDown);
+  EXPECT_EQ(picker->ShownText(), NameAt(201));  // the highlighted current record
+  List().Scroll(search::LookupScroll::kPageDown);
+  const int scrolled_to = CurrentKey();
+  EXPECT_EQ(picker->ShownText(), NameAt(200));  // the picker's own text
+  Key(LookupKey::kEscape);
+  EXPECT_EQ(picker->Value(), NameAt(200));
+  EXPECT_EQ(CurrentKey(), scrolled_to);  // not accepted: the scrolled-to record stays current
+}
+
+TEST_F(LookupComboTest, APressTakesTheFocusFirstAndOpensOnlyAModifiablePicker) {
+  platform.grant_focus = false;
+  Press(*picker, 10, 10);
+  EXPECT_FALSE(picker->ListVisible());
+  EXPECT_FALSE(platform.capture.has_value());
+  EXPECT_FALSE(picker->Focused());
+  platform.grant_focus = true;
+  picker->read_only = true;
+  Press(*picker, 10, 10);
+  EXPECT_TRUE(picker->Focused());
+  EXPECT_FALSE(picker->ListVisible());
+  Key(LookupKey::kDown, true);
+  EXPECT_FALSE(picker->ListVisible());
+  picker->read_only = false;
+  Press(*picker, 10, 10);
+  EXPECT_TRUE(picker->ListVisible());
+  EXPECT_EQ(CloseUps(), 0);
+}
+
+TEST_F(LookupComboTest, TheButtonLooksPressedUnderThePointerAndTheListTakesTheDrag) {
+  // The client area is 143 x 19; the button covers x 125..141.
+  Press(*picker, 130, 8);
+  EXPECT_TRUE(picker->ButtonPressed());
+  Drag(*picker, 20, 8);
+  EXPECT_FALSE(picker->ButtonPressed());
+  Drag(*picker, 130, 8);
+  EXPECT_TRUE(picker->ButtonPressed());
+  // The list's rows start at screen (101, 222), the picker's client at
+  // (101, 201): picker y 50 is list y 29, row 2.
+  Drag(*picker, 10, 50);
+  EXPECT_FALSE(picker->Tracking());
+  EXPECT_FALSE(picker->ButtonPressed());
+  EXPECT_TRUE(List().Tracking());
+  EXPECT_EQ(platform.capture, search::LookupPart::kList);
+  EXPECT_EQ(CurrentKey(), Persons()[2].key);
+  Release(List(), 10, 29);
+  EXPECT_FALSE(picker->ListVisible());
+  EXPECT_EQ(picker->Value(), NameAt(2));
+  EXPECT_EQ(CloseUps(), 1);
+}
+
+TEST_F(LookupComboTest, AReleaseOverTheListWithoutAMoveEndsTheDragThere) {
+  Press(*picker, 130, 8);
+  Release(*picker, 10, 50 + 13);
+  EXPECT_FALSE(picker->ListVisible());
+  EXPECT_EQ(picker->Value(), NameAt(3));
+  EXPECT_EQ(CloseUps(), 1);
+}
+
+TEST_F(LookupComboTest, TheListGoesAboveThePickerNearTheScreensBottomAndTakesItsWidth) {
+  platform.geometry.picker_window = {100, 700, 245, 721};
+  platform.geometry.picker_client = {101, 701, 244, 720};
+  Key(LookupKey::kDown, true);
+  EXPECT_EQ(platform.shown_at, (LookupRect{100, 700 - 106, 245, 700}));
+  Key(LookupKey::kEscape);
+  picker->drop_down_width = 300;
+  Key(LookupKey::kDown, true);
+  EXPECT_EQ(platform.shown_at.Width(), 300);
+  Key(LookupKey::kEscape);
+  // Negative: wide enough for the name column (24 x "M" + 4) and the scroll bar.
+  picker->drop_down_width = -1;
+  Key(LookupKey::kDown, true);
+  EXPECT_EQ(platform.shown_at.Width(), 24 * 8 + 4 + 17);
+  Key(LookupKey::kEscape);
+  platform.geometry.screen = {0, 0, 180, 768};
+  Key(LookupKey::kDown, true);
+  EXPECT_EQ(platform.shown_at, (LookupRect{0, 700 - 106, 180, 700}));
+}
+
+TEST(PlaceDropDownTest, UnderOrAboveAlignedAndKeptOnTheScreen) {
+  const LookupRect screen{0, 0, 1024, 768};
+  const LookupRect picker{100, 100, 245, 121};
+  EXPECT_EQ(PlaceDropDown(picker, 145, 106, TDropDownAlign::daLeft, screen),
+            (LookupRect{100, 121, 245, 227}));
+  EXPECT_EQ(PlaceDropDown(picker, 200, 106, TDropDownAlign::daRight, screen),
+            (LookupRect{45, 121, 245, 227}));
+  EXPECT_EQ(PlaceDropDown(picker, 200, 106, TDropDownAlign::daCenter, screen),
+            (LookupRect{73, 121, 273, 227}));
+  // Exactly reaching the bottom still fits; one more pixel goes above.
+  const LookupRect low{100, 641, 245, 662};
+  EXPECT_EQ(PlaceDropDown(low, 145, 106, TDropDownAlign::daLeft, screen).top, 662);
+  EXPECT_EQ(PlaceDropDown({100, 642, 245, 663}, 145, 106, TDropDownAlign::daLeft, screen).top, 642 - 106);
+  // Past the right edge: moved left to end there; never left of the screen.
+  EXPECT_EQ(PlaceDropDown({950, 100, 1095, 121}, 145, 106, TDropDownAlign::daLeft, screen).left, 1024 - 145);
+  EXPECT_EQ(PlaceDropDown({-60, 100, 85, 121}, 145, 106, TDropDownAlign::daLeft, screen).left, 0);
+  EXPECT_EQ(PlaceDropDown(picker, 2000, 106, TDropDownAlign::daLeft, screen).left, 0);
+}
+
+TEST(PickerLayoutTest, TheButtonTakesTheScrollBarWidthInsideTheMargin) {
+  const search::PickerLayout layout = search::LayoutPicker(143, 19, 17);
+  EXPECT_EQ(layout.text, (LookupRect{1, 1, 125, 18}));
+  EXPECT_EQ(layout.button, (LookupRect{125, 1, 142, 18}));
+  EXPECT_EQ(search::LayoutPicker(10, 19, 17).button.left, 1);  // a narrow picker: all button
+}
+
+TEST_F(LookupComboTest, EveryHundredAndFirstPersonTypedInFullAndAcceptedIsCurrent) {
+  int typed = 0;
+  for (size_t i = 0; i < Persons().size(); i += 101, ++typed) {
+    SCOPED_TRACE(i);
+    Type(text::ToLower(NameAt(i)));
+    ASSERT_TRUE(picker->ListVisible());
+    EXPECT_EQ(List().SearchText(), NameAt(i));
+    Key(LookupKey::kReturn);
+    EXPECT_EQ(CurrentKey(), Persons()[i].key);
+    EXPECT_EQ(picker->ShownText(), NameAt(i));
+  }
+  EXPECT_EQ(CloseUps(), typed);
+}
+
+}  // namespace
