@@ -21,14 +21,9 @@
 #include <exception>
 #include <string>
 
-namespace ui {
+#include "ui/error_sink.h"
 
-// Where errors that escape a message handler go.
-class ErrorSink {
- public:
-  virtual ~ErrorSink() = default;
-  virtual void ShowError(std::exception_ptr error) noexcept = 0;
-};
+namespace ui {
 
 class Window {
  public:

@@ -2,9 +2,17 @@
 
 namespace app {
 
+void UpdateItems(std::span<TTBItem* const> items) {
+  for (TTBItem* item : items) {
+    if (item) item->UpdateState();
+  }
+}
+
 const resources::ClassInfo& TTBItem::Class() {
   static constexpr resources::PropertyInfo kProperties[] = {
       resources::StringProperty<&TTBItem::caption>("Caption"),
+      resources::BoolProperty<&TTBItem::auto_check>("AutoCheck"),
+      resources::BoolProperty<&TTBItem::checked>("Checked"),
       resources::EventProperty<&TTBItem::on_click>("OnClick"),
   };
   static const resources::ClassInfo info{"TTBItem", nullptr, kProperties,

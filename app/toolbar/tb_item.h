@@ -1,8 +1,15 @@
 // TTBItem: a toolbar or menu command with a caption and a click handler.
 // Items are components but not controls: the one whose record held an item
 // is its parent item or toolbar, and its children are its menu.
+//
+// An item with `auto_check` set flips `checked` each time it is run (see
+// chosen_item_runner.h). `checked` is what a menu shows as the item's check mark;
+// items that mirror something else (a visibility toggle) refresh it in the
+// item-update pass, UpdateItems(), which a view runs on a menu's items each
+// time that menu opens.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "base/component.h"
@@ -16,10 +23,16 @@ class TTBItem : public base::TComponent {
   using TComponent::TComponent;
 
   std::string caption;
+  bool auto_check = false;
+  bool checked = false;
   ui::TNotifyEvent on_click;
 
-  // What choosing the item does: the click handler.
+  // What choosing the item does: the click handler. Running a chosen item
+  // (the auto-check flip first) is chosen_item_runner.h's business.
   virtual void Click() { on_click(this); }
+  // Refreshes what the item shows from what it mirrors; the default mirrors
+  // nothing.
+  virtual void UpdateState() {}
 
   // The toolbar or submenu whose record held this item.
   base::TComponent* ParentComponent() const { return parent_; }
@@ -31,5 +44,9 @@ class TTBItem : public base::TComponent {
  private:
   base::TComponent* parent_ = nullptr;
 };
+
+// The item-update pass: UpdateState() on each of `items` (null entries are
+// skipped). A view calls it on a menu's items each time the menu opens.
+void UpdateItems(std::span<TTBItem* const> items);
 
 }  // namespace app

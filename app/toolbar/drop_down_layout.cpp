@@ -1,0 +1,64 @@
+#include "app/toolbar/drop_down_layout.h"
+
+#include <algorithm>
+
+#include "app/toolbar/toolbar_fit.h"
+
+namespace app {
+
+int DropDownLayout::ItemAt(Point at) const {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (!rows[i].separator && rows[i].row.Contains(at)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+DropDownLayout LayOutDropDown(std::span<const DropDownRow> rows, int text_height) {
+  const int item_height = TextItemSize(0, text_height).height;
+  const int image_width = item_height + 2;
+  int widest_text = 0;
+  for (const DropDownRow& row : rows) {
+    if (!row.separator) widest_text = std::max(widest_text, row.text_width);
+  }
+  const int row_width = image_width + kTextGap + widest_text + kTextEndMargin;
+
+  DropDownLayout layout;
+  layout.rows.reserve(rows.size());
+  const int left = kDropDownFrame, right = left + row_width;
+  int top = kDropDownFrame;
+  for (const DropDownRow& row : rows) {
+    DropDownRowPlace place;
+    place.separator = row.separator;
+    const int height = row.separator ? kSeparatorHeight : item_height;
+    place.row = Rect{left, top, right, top + height};
+    place.image = Rect{left, top, left + image_width, top + height};
+    const int text_left = place.image.right + kTextGap;
+    if (row.separator) {
+      const int middle = top + height / 2;
+      place.line = Rect{text_left, middle, right - kSeparatorInset, middle + 1};
+    } else {
+      place.highlight = place.row.Grown(-1, 0, -1, 0);
+      place.check = place.image.Grown(-2, -1, -2, -1);
+      place.text = Rect{text_left, top, right - kTextEndMargin, top + height};
+    }
+    layout.rows.push_back(place);
+    top += height;
+  }
+  layout.size = Size{row_width + 2 * kDropDownFrame, top + kDropDownFrame};
+  return layout;
+}
+
+std::string DropDownText(std::span<TTBItem* const> items) {
+  std::string text;
+  bool first = true;
+  for (const TTBItem* item : items) {
+    if (!item) continue;
+    if (!first) text += '\t';
+    first = false;
+    text += item->caption;
+    if (item->checked) text += " [x]";
+  }
+  return text;
+}
+
+}  // namespace app

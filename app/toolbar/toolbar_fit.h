@@ -1,0 +1,49 @@
+// Which of a toolbar's items stay on the bar when it is shorter than they
+// need, and the size of a text item.
+//
+// The items keep their order. When all of them fit into the bar's length
+// they all stay and there is no chevron. Otherwise the chevron button takes
+// kChevronWidth pixels at the bar's far end, the longest run of items from
+// the start that fits into what is left stays, and every item after it moves
+// to the chevron's drop-down, also in order (a later, narrower item does not
+// jump ahead of one that did not fit). The chevron is there even when the bar
+// is too short for it alone.
+//
+// Lengths run along the bar: widths in a top or bottom dock, heights in a
+// left or right one.
+#pragma once
+
+#include <span>
+
+namespace app {
+
+// 13 pixels: room for the chevron's double arrow (5 pixels wide) with 4 on
+// each side, as narrow as a button can be and still be aimed at.
+inline constexpr int kChevronWidth = 13;
+
+// A text item's space around its text.
+inline constexpr int kTextItemMarginWidth = 12;
+inline constexpr int kTextItemMarginHeight = 9;
+
+struct ItemSize {
+  int width = 0;
+  int height = 0;
+
+  friend bool operator==(const ItemSize&, const ItemSize&) = default;
+};
+
+// A toolbar item showing only text: (text width + 12) x (text height + 9).
+ItemSize TextItemSize(int text_width, int text_height);
+
+struct ToolbarFit {
+  int shown = 0;           // items 0 .. shown-1 stay on the bar
+  bool chevron = false;    // items shown .. end go to the chevron's drop-down
+  int chevron_offset = 0;  // where the chevron starts along the bar: its length less
+                           // kChevronWidth, 0 at least
+};
+
+// Fits items of `lengths` (each >= 0) into a bar `available` pixels long (may
+// be 0 or negative: nothing fits). Sums are taken without overflow.
+ToolbarFit FitToolbar(std::span<const int> lengths, int available);
+
+}  // namespace app

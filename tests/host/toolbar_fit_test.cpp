@@ -1,0 +1,72 @@
+// Fitting the toolbar's items into its length: the chevron appears exactly
+// when the items stop fitting, and takes its room from the items.
+#include "app/toolbar/toolbar_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+namespace {
+
+using app::FitToolbar;
+using app::kChevronWidth;
+
+// The program's three text items as the 13-pixel menu font measures them:
+// "Работаем", "Показать", "O...".
+const std::vector<int> kItems = {62, 62, 30};
+constexpr int kAll = 62 + 62 + 30;
+
+TEST(ToolbarFitTest, TextItemSizeAddsTheMargins) {
+  EXPECT_EQ(app::TextItemSize(50, 13), (app::ItemSize{62, 22}));
+  EXPECT_EQ(app::TextItemSize(0, 0), (app::ItemSize{12, 9}));
+}
+
+TEST(ToolbarFitTest, AnExactFitNeedsNoChevronAndOnePixelLessBringsIt) {
+  app::ToolbarFit fit = FitToolbar(kItems, kAll);
+  EXPECT_EQ(fit.shown, 3);
+  EXPECT_FALSE(fit.chevron);
+  fit = FitToolbar(kItems, kAll + 100);
+  EXPECT_EQ(fit.shown, 3);
+  EXPECT_FALSE(fit.chevron);
+
+  fit = FitToolbar(kItems, kAll - 1);
+  EXPECT_TRUE(fit.chevron);
+  EXPECT_EQ(fit.shown, 2);  // "O..." goes to the chevron
+  EXPECT_EQ(fit.chevron_offset, kAll - 1 - kChevronWidth);
+}
+
+TEST(ToolbarFitTest, TheChevronsRoomComesOffTheItems) {
+  // Two items and the chevron exactly: both stay.
+  EXPECT_EQ(FitToolbar(kItems, 124 + kChevronWidth).shown, 2);
+  // One pixel less: the second leaves too.
+  EXPECT_EQ(FitToolbar(kItems, 124 + kChevronWidth - 1).shown, 1);
+  EXPECT_EQ(FitToolbar(kItems, 62 + kChevronWidth).shown, 1);
+  EXPECT_EQ(FitToolbar(kItems, 62 + kChevronWidth - 1).shown, 0);
+}
+
+TEST(ToolbarFitTest, ItemsLeaveInOrderEvenWhenALaterOneWouldFit) {
+  const std::vector<int> items = {40, 80, 10};
+  // One pixel short of all three; room for 40 + 10 beside the chevron, but not 40 + 80.
+  const app::ToolbarFit fit = FitToolbar(items, 40 + 80 + 10 - 1);
+  EXPECT_EQ(fit.shown, 1);
+  EXPECT_TRUE(fit.chevron);
+}
+
+TEST(ToolbarFitTest, ATooShortBarKeepsOnlyTheChevronAndNoItemsNeedNone) {
+  for (const int available : {kChevronWidth, 5, 0, -20, INT_MIN}) {
+    const app::ToolbarFit fit = FitToolbar(kItems, available);
+    EXPECT_EQ(fit.shown, 0) << available;
+    EXPECT_TRUE(fit.chevron) << available;
+    EXPECT_EQ(fit.chevron_offset, 0) << available;
+  }
+  EXPECT_FALSE(FitToolbar({}, 0).chevron);
+  EXPECT_FALSE(FitToolbar({}, -5).chevron);
+  // Empty items fit anywhere; huge ones sum without overflow.
+  EXPECT_FALSE(FitToolbar(std::vector<int>{0, 0}, 0).chevron);
+  const std::vector<int> huge = {INT_MAX, INT_MAX, 1};
+  EXPECT_EQ(FitToolbar(huge, INT_MAX).shown, 0);
+  EXPECT_EQ(FitToolbar(huge, INT_MAX).chevron_offset, INT_MAX - kChevronWidth);
+}
+
+}  // namespace
