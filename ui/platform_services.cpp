@@ -13,7 +13,7 @@ class SilentSounds final : public SoundPlayer {
  public:
   bool IsNt5OrLater() override { return true; }
   std::optional<std::u16string> CurrentUserDefaultValue(const std::string&) override { return std::nullopt; }
-  bool PlaySound(const std::string&, std::uint32_t) override { return false; }
+  bool PlayAlias(const std::string&, std::uint32_t) override { return false; }
 };
 
 class SilentShell final : public ShellOpener {

@@ -34,8 +34,9 @@ class SoundPlayer {
   // HKEY_CURRENT_USER), or nothing when the key or its default value is
   // missing.
   virtual std::optional<std::u16string> CurrentUserDefaultValue(const std::string& key) = 0;
-  // PlaySoundA(`sound`, no module, `flags`); returns what it returned.
-  virtual bool PlaySound(const std::string& sound, std::uint32_t flags) = 0;
+  // Plays `sound` (an alias or a file) as PlaySoundA(`sound`, no module,
+  // `flags`) does; returns what it returned.
+  virtual bool PlayAlias(const std::string& sound, std::uint32_t flags) = 0;
 };
 
 // The desktop shell (ShellExecuteA). Null pointers stand for the call's null

@@ -47,7 +47,7 @@ class SystemSounds final : public SoundPlayer {
     return value;
   }
 
-  bool PlaySound(const std::string& sound, std::uint32_t flags) override {
+  bool PlayAlias(const std::string& sound, std::uint32_t flags) override {
     return PlaySoundA(sound.c_str(), nullptr, flags) != FALSE;
   }
 };

@@ -21,7 +21,7 @@ bool MenuSounds::Wanted(MenuSound sound) const {
 
 bool MenuSounds::Play(MenuSound sound) {
   if (!Wanted(sound)) return false;
-  player_.PlaySound(std::string(MenuSoundName(sound)), kMenuSoundFlags);
+  player_.PlayAlias(std::string(MenuSoundName(sound)), kMenuSoundFlags);
   return true;
 }
 

@@ -28,7 +28,7 @@ class RecordingSounds final : public ui::SoundPlayer {
     if (found == registry.end()) return std::nullopt;
     return found->second;
   }
-  bool PlaySound(const std::string& sound, std::uint32_t flags) override {
+  bool PlayAlias(const std::string& sound, std::uint32_t flags) override {
     played.push_back({sound, flags});
     return true;
   }

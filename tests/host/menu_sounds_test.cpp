@@ -21,8 +21,8 @@ class CountingSounds final : public ui::SoundPlayer {
     ++reads;
     return recorder.CurrentUserDefaultValue(key);
   }
-  bool PlaySound(const std::string& sound, std::uint32_t flags) override {
-    return recorder.PlaySound(sound, flags);
+  bool PlayAlias(const std::string& sound, std::uint32_t flags) override {
+    return recorder.PlayAlias(sound, flags);
   }
 };
 
