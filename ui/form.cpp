@@ -37,6 +37,10 @@ void TForm::Close() {
   }
 }
 
+void TForm::StartMoveByCaption() {
+  if (host_) host_->StartMoveByCaption();
+}
+
 const resources::ClassInfo& TControlScrollBar::Class() {
   static constexpr resources::PropertyInfo kProperties[] = {
       resources::BoolProperty<&TControlScrollBar::visible>("Visible"),

@@ -72,6 +72,9 @@ class TForm : public TWinControl {
   void Show();
   void Hide();
   void Close();
+  // Starts a move of the window by the pointer, as a grab of its caption
+  // does (FormHost::StartMoveByCaption); without a host, nothing.
+  void StartMoveByCaption();
 
   // Sets `member` to the owned component of that name when it is a T, else null
   // (how a window class finds its members once its description has been read).

@@ -83,6 +83,9 @@ class FormWindow final : public ControlView, public FormHost {
   void Show() override;
   void Hide() override;
   void Close() override;
+  // The system's move loop, ended by the release of the button that began it
+  // (ui/caption_move.h); returns when the move has ended.
+  void StartMoveByCaption() override;
 
   // Moves the focus to the next control in tab order (previous: !forward)
   // among the controls of the top-level window that `from` is in (null: the

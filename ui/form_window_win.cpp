@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/exception.h"
+#include "ui/caption_move.h"
 #include "ui/control_tree.h"
 #include "ui/view_factory.h"
 #include "ui/wide_text.h"
@@ -192,6 +193,10 @@ void FormWindow::Close() {
   } else {
     Hide();
   }
+}
+
+void FormWindow::StartMoveByCaption() {
+  MoveByCaption(Handle());
 }
 
 void FormWindow::FocusEntered(ControlView& view) {
