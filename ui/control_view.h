@@ -112,8 +112,13 @@ class ControlView : public Window, public ControlPeer {
 
   // --- Members a view overrides; "true" means handled, no default handling ---
   // Own-drawn views paint here (built-on-system-class views are painted by
-  // their class). `dc` is the paint DC of BeginPaint.
+  // their class unless PaintsItself() says otherwise). `dc` is the paint DC
+  // of BeginPaint.
   virtual void OnPaint(HDC /*dc*/) {}
+  // Whether OnPaint() draws the window now: always for own-drawn views; a
+  // view built on a system class may take over while its class would draw
+  // what the control does not ask for (a disabled memo's grey text).
+  virtual bool PaintsItself() const { return !BuiltOnSystemClass(); }
   // Fills the background (own-drawn views: BackgroundColor()); an own-drawn
   // view that paints every pixel itself returns true without drawing.
   virtual bool OnEraseBackground(HDC dc);

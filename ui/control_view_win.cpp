@@ -284,7 +284,7 @@ void ControlView::Changed(ControlChange what) {
 LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT:
-      if (BuiltOnSystemClass()) break;
+      if (!PaintsItself()) break;
       {
         PaintDC paint(Handle());
         OnPaint(paint.Get());
