@@ -17,7 +17,10 @@
 // the control's events: OnMouseDown / OnMouseUp / OnMouseMove with the
 // control's coordinates, OnClick when the left button is released inside
 // the control it was pressed on, OnDblClick, and OnMouseEnter / OnMouseLeave
-// as the pointer comes and goes.
+// as the pointer comes and goes: the pointer is over one view at a time, so
+// entering one view is leaving the one before; leaving all of them (to
+// another program or the desktop, or because the window hid) comes from the
+// system's tracking (TrackMouseEvent) or the window's hiding.
 //
 // A disabled window gets no mouse input: the system hands a press on it to
 // its parent, whose view raises the parent's events (the About window's
@@ -89,6 +92,10 @@ class ControlView : public Window, public ControlPeer {
   // by the view itself).
   virtual void Entered() {}
   virtual void Exited() {}
+
+  // The window `form` goes off the screen: the view of it that the pointer
+  // was over hears that the pointer left.
+  static void PointerGoneFrom(const FormWindow& form);
 
   // Destroys and creates again this view's window and its children's, at
   // the same place, keeping what the controls hold (a memo whose alignment
@@ -173,6 +180,7 @@ class ControlView : public Window, public ControlPeer {
   void MouseButtonUp(UINT message, WPARAM wparam, LPARAM lparam);
   void MouseMoved(WPARAM wparam, LPARAM lparam);
   void TrackPointer(POINT client);
+  void PointerLeftWindow();
   void PointerLeft();
   bool SetControlCursor(HWND target, WORD hit);
   LRESULT AnswerText(UINT message, WPARAM wparam, LPARAM lparam) const;
@@ -184,8 +192,7 @@ class ControlView : public Window, public ControlPeer {
   GdiObject<HFONT> font_;
   SolidBrush background_;
   BrushCache brushes_;
-  bool pointer_inside_ = false;  // OnMouseEnter raised, OnMouseLeave not yet
-  bool clicked_ = false;         // the left button went down here and is still down
+  bool clicked_ = false;  // the left button went down here and is still down
   bool captured_for_click_ = false;
 };
 

@@ -17,6 +17,10 @@ namespace ui {
 
 namespace {
 
+// The view of this thread the pointer is over: OnMouseEnter raised,
+// OnMouseLeave not yet. At most one.
+thread_local ControlView* hovered = nullptr;
+
 POINT PointOf(LPARAM lparam) {
   return POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
 }
@@ -84,6 +88,7 @@ ControlView::ControlView(TControl& control, FormWindow& form) : control_(control
 }
 
 ControlView::~ControlView() {
+  if (hovered == this) hovered = nullptr;
   control_.SetPeer(nullptr);
   DestroyHandle();
 }
@@ -315,7 +320,7 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       MouseMoved(wparam, lparam);
       return 0;
     case WM_MOUSELEAVE:
-      PointerLeft();
+      PointerLeftWindow();
       break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -495,22 +500,44 @@ void ControlView::TrackPointer(POINT client) {
     const HWND under = WindowFromPoint(screen);
     inside = under == Handle() || IsChild(Handle(), under);
   }
-  if (inside && !pointer_inside_) {
-    pointer_inside_ = true;
+  if (inside && hovered != this) {
+    // The pointer is over one view at a time: the one it came from hears
+    // now that it left, whether or not the system tells it (the system's
+    // tracking of this window replaces that of the other one, which may
+    // then never hear of its leaving).
+    if (hovered) hovered->PointerLeft();
+    hovered = this;
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
     TrackMouseEvent(&track);
     OnMouseEnter();
     control_.MouseEnter();
-  } else if (!inside && pointer_inside_) {
+  } else if (!inside && hovered == this) {
     PointerLeft();
   }
 }
 
+void ControlView::PointerLeftWindow() {
+  // A leave the system posted before the pointer came back over this window
+  // (when the tracking of another window replaced this one's) is stale: the
+  // window is tracked again instead.
+  POINT at;
+  if (hovered == this && IsWindowVisible(Handle()) && GetCursorPos(&at) && WindowFromPoint(at) == Handle()) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+    TrackMouseEvent(&track);
+    return;
+  }
+  PointerLeft();
+}
+
 void ControlView::PointerLeft() {
-  if (!pointer_inside_) return;
-  pointer_inside_ = false;
+  if (hovered != this) return;
+  hovered = nullptr;
   OnMouseLeave();
   control_.MouseLeave();
+}
+
+void ControlView::PointerGoneFrom(const FormWindow& form) {
+  if (hovered && &hovered->form_ == &form) hovered->PointerLeft();
 }
 
 bool ControlView::SetControlCursor(HWND target, WORD hit) {

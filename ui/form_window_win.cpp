@@ -184,6 +184,9 @@ void FormWindow::Show() {
 void FormWindow::Hide() {
   form_.visible = false;
   ShowWindow(Handle(), SW_HIDE);
+  // A control under the pointer (the About window's close mark) hears it
+  // left: shown again, it is not still lit.
+  PointerGoneFrom(*this);
 }
 
 void FormWindow::Close() {
