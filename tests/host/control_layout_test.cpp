@@ -9,6 +9,7 @@
 #include "app/forms/main_form.h"
 #include "search/edit_mask.h"
 #include "tests/common/form_stream_file.h"
+#include "tests/common/recording_form_host.h"
 #include "tests/common/recording_peer.h"
 #include "ui/align_layout.h"
 #include "ui/control_tree.h"
@@ -153,23 +154,12 @@ TEST(EditMaskTest, BlankTextShowsPlacesAsTheBlankAndLiteralsAsTheyStand) {
   EXPECT_EQ(search::EditMask("").BlankText(), "");
 }
 
-class RecordingHost final : public ui::FormHost {
- public:
-  explicit RecordingHost(std::vector<std::string>& calls) : calls_(calls) {}
-  void Show() override { calls_.push_back("Show"); }
-  void Hide() override { calls_.push_back("Hide"); }
-  void Close() override { calls_.push_back("Close"); }
-
- private:
-  std::vector<std::string>& calls_;
-};
-
 TEST_F(MainFormLayoutTest, ItemsAndHandlersActThroughTheFormsHosts) {
   std::vector<std::string> main_calls, about_calls;
   auto* about = new ui::TForm(application_);
   about->SetName("fmAbout");
-  form_->AttachHost(std::make_unique<RecordingHost>(main_calls));
-  about->AttachHost(std::make_unique<RecordingHost>(about_calls));
+  form_->AttachHost(std::make_unique<testing_support::RecordingHost>(main_calls));
+  about->AttachHost(std::make_unique<testing_support::RecordingHost>(about_calls));
   form_->TBItem2->Click();
   form_->TBItem1->Click();
   EXPECT_EQ(about_calls, (std::vector<std::string>{"Show"}));
