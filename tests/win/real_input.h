@@ -6,7 +6,9 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 namespace testing_support {
 
@@ -25,6 +27,35 @@ void Click(POINT screen, Button button = Button::kLeft);
 void DoubleClick(POINT screen);
 // Presses at `from`, moves to `to` in `steps` moves, releases there.
 void Drag(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
+
+// A drag sent from a thread of its own, paced as a hand makes it, so that the
+// thread that owns the window stays free to take the messages meanwhile (a
+// system move loop runs on that thread and needs the input while it runs):
+// the press at `from`; then, once `loop_thread` is in a move or size loop
+// (at most 3 s), `steps` moves to `to` and the release, `pause_ms` apart.
+// A loop still running 2 s after the release is ended with Esc, so a loop
+// that does not end on the release fails a test instead of hanging it.
+// Done() tells when the last input was sent; the object waits for that when
+// it goes.
+class PacedDrag {
+ public:
+  PacedDrag(POINT from, POINT to, Button button, DWORD loop_thread, int steps = 8, int pause_ms = 10);
+  ~PacedDrag();
+  PacedDrag(const PacedDrag&) = delete;
+  PacedDrag& operator=(const PacedDrag&) = delete;
+
+  bool Done() const { return done_; }
+  // Whether the move loop was seen before the moves were sent, and whether
+  // it ended by itself after the release.
+  bool SawMoveLoop() const { return saw_loop_; }
+  bool LoopEndedOnRelease() const { return ended_on_release_; }
+
+ private:
+  std::atomic<bool> done_{false};
+  std::atomic<bool> saw_loop_{false};
+  std::atomic<bool> ended_on_release_{false};
+  std::thread thread_;
+};
 
 // Modifier bits for PressKey.
 enum Modifiers : unsigned { kNoModifier = 0, kShift = 1, kCtrl = 2, kAlt = 4 };
