@@ -25,8 +25,6 @@
 // of the window's owner (ui::ServicesOf), the move through the form's host.
 #pragma once
 
-#include <cstdint>
-
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/memo.h"

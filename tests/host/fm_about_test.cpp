@@ -47,9 +47,10 @@ class AboutHandlersTest : public ::testing::Test {
     return root_.recorders.shell.calls;
   }
 
+  // Declared before the root, so the window's recording host never outlives it.
+  std::vector<std::string> host_calls_;
   ServicesRoot root_;
   about::TfmAbout* about_ = nullptr;
-  std::vector<std::string> host_calls_;
 };
 
 TEST_F(AboutHandlersTest, TheCloseMarkIsSkyBlueUnderThePointerAndThePanelsColourOffIt) {

@@ -201,6 +201,11 @@ TEST_F(AboutWindowTest, TheDisabledTextIsDrawnInBlackNotGrey) {
   const std::vector<COLORREF> line = ScreenPixels(RECT{corner.x, corner.y, corner.x + 300, corner.y + 14});
   const auto black = std::count(line.begin(), line.end(), RGB(0, 0, 0));
   EXPECT_GT(black, 50);
+  // The nine lines, the first one as stored.
+  const std::wstring shown = testing_support::TextOf(text);
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), L'\n'), 8);
+  EXPECT_EQ(shown.substr(0, shown.find(L'\r')),
+            testing_support::W(u8"Телефонный справочник г.Тальмира и тальмирского района."));
   // The background is the text's colour, the window's.
   EXPECT_EQ(ScreenPixel(ScreenPoint(text, POINT{340, 120})), GetSysColor(COLOR_WINDOW));
 }
