@@ -63,7 +63,7 @@
 //   Shift+End        | select s..count, caret at the end
 //   Delete           | nothing                   | place blanked, cursor s | places blanked, cursor on
 //                    |                           |                         |   next editable from s
-//   Shift+Delete     | cut: the selection goes to the clipboard, then as Delete
+//   Shift+Delete     | cut: the selection goes to the clipboard, then as Delete (Ctrl+Delete: as Delete)
 //   Backspace        | cursor prev(s), that place blanked (nothing without | as Delete
 //                    |   an editable place before s)                       |
 //   other key        | cursor s; to the platform | to the platform         | to the platform
