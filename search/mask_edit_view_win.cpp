@@ -1,6 +1,5 @@
 #include "search/mask_edit_view.h"
 
-#include "search/edit_mask.h"
 #include "ui/wide_text.h"
 
 namespace search {
@@ -10,8 +9,7 @@ void MaskEditView::CreateWindowIn(HWND parent, bool top_level) {
   if (edit_.tab_stop) style |= WS_TABSTOP;
   const DWORD ex_style = edit_.ctl3d ? WS_EX_CLIENTEDGE : 0;
   if (!edit_.ctl3d) style |= WS_BORDER;  // flat: one plain line
-  CreateControlWindow(parent, top_level, L"TMaskEdit", ex_style, style,
-                      ui::Wide(EditMask(edit_.edit_mask).BlankText()), L"EDIT");
+  CreateControlWindow(parent, top_level, L"TMaskEdit", ex_style, style, ui::Wide(edit_.EditText()), L"EDIT");
   ApplyFont();
   if (edit_.max_length > 0) SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(edit_.max_length), 0);
 }

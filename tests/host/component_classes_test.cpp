@@ -154,7 +154,7 @@ TEST(ComponentClassesTest, MainWindowReferencesSkinAndPanelsResolve) {
   w.Property("Colors.tcFace").Ident("clBtnFace").Property("Options").Set({}).EndProperties().EndObject();
   w.BeginObject("TMaskEdit", "MaskEdit1").Property("EditMask").String("0-00-00;0;_");
   w.Property("MaxLength")
-      .Integer(7)
+      .Integer(12)
       .Property("OnKeyPress")
       .Ident("MaskEdit1KeyPress")
       .EndProperties()
@@ -188,10 +188,11 @@ TEST(ComponentClassesTest, MainWindowReferencesSkinAndPanelsResolve) {
   EXPECT_EQ(form->TBSkin1->options, 0u);
   ASSERT_NE(form->MaskEdit1, nullptr);
   EXPECT_EQ(form->MaskEdit1->edit_mask, "0-00-00;0;_");
-  EXPECT_EQ(form->MaskEdit1->max_length, 7);
-  char key = '5';
-  form->MaskEdit1->on_key_press(form->MaskEdit1, key);
-  EXPECT_EQ(form->handled, (std::vector<std::string>{"MaskEdit1KeyPress"}));
+  EXPECT_EQ(form->MaskEdit1->max_length, 7);  // the place count, whatever was stored
+  EXPECT_EQ(form->MaskEdit1->EditText(), "_-__-__");
+  // The bound key-press handler: Enter in the empty field fails to convert.
+  char key = '\r';
+  EXPECT_THROW(form->MaskEdit1->on_key_press(form->MaskEdit1, key), base::EConvertError);
   // "O..." shows the About window that the same owner holds.
   auto* about = new about::TfmAbout(&application);
   about->SetName("fmAbout");

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/forms/main_form.h"
-#include "search/edit_mask.h"
+#include "search/mask_engine.h"
 #include "tests/common/form_stream_file.h"
 #include "tests/common/recording_form_host.h"
 #include "tests/common/recording_peer.h"
@@ -140,18 +140,18 @@ TEST_F(HandMadeControlsTest, StoredTabOrderMovesAControlWithinTheListAsItStandsW
 }
 
 TEST(EditMaskTest, BlankTextShowsPlacesAsTheBlankAndLiteralsAsTheyStand) {
-  const search::EditMask number("0-00-00;0;_");
-  EXPECT_EQ(number.Mask(), "0-00-00");
-  EXPECT_FALSE(number.KeepsLiterals());
+  const search::MaskEngine number("0-00-00;0;_");
+  EXPECT_EQ(number.PlaceCount(), 7);
+  EXPECT_FALSE(number.SavesLiterals());
   EXPECT_EQ(number.Blank(), '_');
   EXPECT_EQ(number.BlankText(), "_-__-__");
-  EXPECT_EQ(search::EditMask("(999) 000;1;*").BlankText(), "(***) ***");
-  EXPECT_EQ(search::EditMask(">LL<ll\\0").BlankText(), "____0");
-  EXPECT_EQ(search::EditMask("00\\").BlankText(), "__");  // a trailing escape shows nothing
-  const search::EditMask defaults("00");
-  EXPECT_TRUE(defaults.KeepsLiterals());
+  EXPECT_EQ(search::MaskEngine("(999) 000;1;*").BlankText(), "(***) ***");
+  EXPECT_EQ(search::MaskEngine(">LL<ll\\0").BlankText(), "____0");
+  EXPECT_EQ(search::MaskEngine("00\\").BlankText(), "__");  // a trailing escape shows nothing
+  const search::MaskEngine defaults("00");
+  EXPECT_TRUE(defaults.SavesLiterals());
   EXPECT_EQ(defaults.Blank(), '_');
-  EXPECT_EQ(search::EditMask("").BlankText(), "");
+  EXPECT_EQ(search::MaskEngine("").BlankText(), "");
 }
 
 TEST_F(MainFormLayoutTest, ItemsAndHandlersActThroughTheFormsHosts) {

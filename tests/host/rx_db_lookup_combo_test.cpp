@@ -74,7 +74,7 @@ TEST_F(LookupComboTest, EveryClosingRaisesCloseUpOnceAndOnlyTheAcceptingOnesTake
   for (const Closing& c : closings) {
     SCOPED_TRACE(c.name);
     picker->Reset();
-    form->handled.clear();
+    close_ups.count = 0;
     Key(LookupKey::kDown, true);
     ASSERT_TRUE(picker->ListVisible());
     Key(LookupKey::kDown);  // the first name
