@@ -66,7 +66,7 @@ class TApplication final : public base::TComponent,
   // A cursor every control shows while set (crDefault: none), for a search
   // that makes the user wait.
   ui::TCursor ScreenCursor() const override { return screen_cursor_; }
-  void SetScreenCursor(ui::TCursor cursor);
+  void SetScreenCursor(ui::TCursor cursor) override;
 
   // Takes, translates and dispatches messages until the quit message; waits
   // while the queue is empty. A Tab key press moves the focus between the

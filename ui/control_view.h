@@ -92,6 +92,12 @@ class ControlView : public Window, public ControlPeer {
   // by the view itself).
   virtual void Entered() {}
   virtual void Exited() {}
+  // Told by the form window while this control holds the window's focus and
+  // the mouse is pressed on `pressed`, another view of the same window (its
+  // client or non-client area), before that view handles the press: the
+  // cancel-mode notice, on which a control ends what it had open (a
+  // drop-down list closes).
+  virtual void OtherControlPressed(ControlView& /*pressed*/) {}
 
   // The window `form` goes off the screen: the view of it that the pointer
   // was over hears that the pointer left.
@@ -108,9 +114,11 @@ class ControlView : public Window, public ControlPeer {
   // CreateControlWindow() from here with their class and styles.
   virtual void CreateWindowIn(HWND parent, bool top_level) = 0;
   // Creates the window with the control's bounds, visibility and enabled
-  // state; throws base::Exception when it cannot be created.
+  // state; throws base::Exception when it cannot be created. The window
+  // class takes CS_DBLCLKS and `class_style` (CS_SAVEBITS for a pop-up).
   void CreateControlWindow(HWND parent, bool top_level, const wchar_t* class_name, DWORD ex_style,
-                           DWORD style, const std::wstring& text, const wchar_t* base_class = nullptr);
+                           DWORD style, const std::wstring& text, const wchar_t* base_class = nullptr,
+                           UINT class_style = 0);
   // Gives FontHandle() to the window (for views built on a system class).
   void ApplyFont();
 

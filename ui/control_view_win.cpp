@@ -100,12 +100,13 @@ void ControlView::Create(ControlView* parent) {
 }
 
 void ControlView::CreateControlWindow(HWND parent, bool top_level, const wchar_t* class_name, DWORD ex_style,
-                                      DWORD style, const std::wstring& text, const wchar_t* base_class) {
+                                      DWORD style, const std::wstring& text, const wchar_t* base_class,
+                                      UINT class_style) {
   style |= (top_level ? WS_POPUP : WS_CHILD) | WS_CLIPSIBLINGS;
   if (control_.visible) style |= WS_VISIBLE;
   if (!control_.enabled) style |= WS_DISABLED;
   if (!CreateHandle(class_name, ex_style, style, text, control_.left, control_.top, control_.width,
-                    control_.height, parent, CS_DBLCLKS, base_class)) {
+                    control_.height, parent, CS_DBLCLKS | class_style, base_class)) {
     throw base::Exception("Cannot create the window of " + control_.Name());
   }
 }
@@ -381,6 +382,7 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NCRBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: {
+      form_.ControlPressed(*this);
       MouseInput input;
       input.button = message == WM_NCRBUTTONDOWN   ? TMouseButton::mbRight
                      : message == WM_NCMBUTTONDOWN ? TMouseButton::mbMiddle
@@ -433,6 +435,7 @@ LRESULT ControlView::AnswerText(UINT message, WPARAM wparam, LPARAM lparam) cons
 // --- 5. Mouse ---
 
 void ControlView::MouseButtonDown(UINT message, WPARAM wparam, LPARAM lparam) {
+  form_.ControlPressed(*this);
   const bool double_click =
       message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
   MouseInput input;

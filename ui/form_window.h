@@ -46,6 +46,8 @@ class FormOwner : public ErrorSink {
   // A cursor that every control shows while it is set (the hourglass of a
   // long search); crDefault when none.
   virtual TCursor ScreenCursor() const { return crDefault; }
+  // Sets it (crDefault: none again); an owner without one ignores it.
+  virtual void SetScreenCursor(TCursor /*cursor*/) {}
 };
 
 class FormWindow final : public ControlView, public FormHost {
@@ -96,6 +98,10 @@ class FormWindow final : public ControlView, public FormHost {
   // focus refused to let it go).
   void FocusEntered(ControlView& view);
   void ControlVisibilityChanged(ControlView& view);
+  // The mouse was pressed on `view`: the focused control, when it is another
+  // one, hears of it (ControlView::OtherControlPressed). An error it raises
+  // is shown and the press goes on.
+  void ControlPressed(ControlView& view);
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;

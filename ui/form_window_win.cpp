@@ -211,6 +211,15 @@ void FormWindow::FocusEntered(ControlView& view) {
   if (active_ == &view) view.Entered();
 }
 
+void FormWindow::ControlPressed(ControlView& view) {
+  if (!active_ || active_ == &view) return;
+  try {
+    active_->OtherControlPressed(view);
+  } catch (...) {
+    owner_.ShowError(std::current_exception());
+  }
+}
+
 void FormWindow::FocusFirstControl() {
   if (active_ && active_->Handle() && IsWindowVisible(active_->Handle()) &&
       IsWindowEnabled(active_->Handle())) {

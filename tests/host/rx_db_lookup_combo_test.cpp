@@ -219,6 +219,23 @@ TEST_F(LookupComboTest, AReleaseOverTheListWithoutAMoveEndsTheDragThere) {
   EXPECT_EQ(CloseUps(), 1);
 }
 
+TEST_F(LookupComboTest, CancelledTrackingEndsTheDragAndKeepsTheListOpen) {
+  Press(*picker, 130, 8);
+  ASSERT_TRUE(picker->Tracking());
+  picker->CancelTracking();
+  EXPECT_FALSE(picker->Tracking());
+  EXPECT_FALSE(picker->ButtonPressed());
+  EXPECT_FALSE(platform.capture.has_value());
+  EXPECT_TRUE(picker->ListVisible());
+  // The pointer passing over the rows no longer hands a drag to the list,
+  // and a late release changes nothing.
+  Drag(*picker, 10, 50);
+  EXPECT_FALSE(List().Tracking());
+  Release(*picker, 10, 50);
+  EXPECT_TRUE(picker->ListVisible());
+  EXPECT_EQ(CloseUps(), 0);
+}
+
 TEST_F(LookupComboTest, TheListGoesAboveThePickerNearTheScreensBottomAndTakesItsWidth) {
   platform.geometry.picker_window = {100, 700, 245, 721};
   platform.geometry.picker_client = {101, 701, 244, 720};
