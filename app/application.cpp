@@ -74,8 +74,14 @@ void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
     resources::ReadComponentStream(resources::FindWindowStream(form.ClassName(), module), form, classes_, {},
                                    profile_.On() ? &phases : nullptr);
     profile_.Mark(std::string(form.ClassName()) + ": other components loaded");
-    form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));
-    profile_.Mark(std::string(form.ClassName()) + ": window handles created");
+    if (!main_window_) {
+      form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));
+      profile_.Mark(std::string(form.ClassName()) + ": window handles created");
+    } else {
+      // Any later window starts hidden: its handles are made when it is
+      // first shown (or first asked for), which keeps them out of the start-up.
+      form.AttachHostWhenNeeded([&form, this] { return std::make_unique<ui::FormWindow>(form, views_, *this); });
+    }
   } catch (...) {
     base::TComponent::Destroy(&form);
     throw;

@@ -46,8 +46,9 @@ class TApplication final : public base::TComponent,
 
   // Reads `form` (a new window owned by this object) from the description
   // embedded in `module` (null: the running executable) under its class
-  // name, then creates its window and its controls' windows, hidden. The
-  // first window created becomes the main window. On failure the form is
+  // name. The first window created becomes the main window and gets its
+  // window and its controls' windows now, hidden; a later window gets them
+  // when it is first shown or its host is first asked for. On failure the form is
   // destroyed and the error (base::Exception or a read error) is thrown on.
   template <typename Form>
   Form& CreateForm(HMODULE module = nullptr) {
