@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,32 +86,7 @@ class ToolbarTest : public testing_support::ProgramWindowsTest {
     ShowAndSettle();
   }
 
-  // Moves the pointer to `screen` and lets the program take the move. Under
-  // Wine on a virtual X server the previous position comes back once, some
-  // 100 ms after an injected move, with a move message, and the new one then
-  // holds without one (a later press would be reported where the echo was).
-  // So this waits for the echo to pass and moves to `screen` once more.
-  void MoveMouse(POINT screen) {
-    const auto at_screen = [screen] {
-      POINT now{};
-      GetCursorPos(&now);
-      return now.x == screen.x && now.y == screen.y;
-    };
-    const auto pump_until = [this](const std::function<bool()>& done, DWORD ms) {
-      const DWORD start = GetTickCount();
-      while (!done() && GetTickCount() - start < ms) {
-        application_->ProcessMessages();
-        Sleep(5);
-      }
-    };
-    if (!at_screen()) {
-      testing_support::MoveMouse(screen);
-      pump_until([&] { return !at_screen(); }, 300);  // the echo
-      pump_until(at_screen, 300);
-    }
-    testing_support::MoveMouse(screen);
-    pump_until([] { return false; }, 60);
-  }
+  void MoveMouse(POINT screen) { MoveMouseAndSettle(screen); }
   void Click(POINT screen) {
     MoveMouse(screen);
     testing_support::PressButton(testing_support::Button::kLeft);
