@@ -3,6 +3,7 @@
 #include "app/core/application_title.h"
 #include "app/forms/component_classes.h"
 #include "app/forms/view_classes.h"
+#include "app/toolbar/toolbar_view.h"
 #include "base/compiler.h"
 #include "base/exception.h"
 #include "data/data_set.h"
@@ -114,6 +115,7 @@ void TApplication::MainWindowClosed() {
 
 void TApplication::Dispatch(MSG& message) {
   try {
+    RouteMenuKeys(message);
     if (ui::HandleDialogKey(message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);

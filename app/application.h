@@ -73,7 +73,8 @@ class TApplication final : public base::TComponent,
 
   // Takes, translates and dispatches messages until the quit message; waits
   // while the queue is empty. A Tab key press moves the focus between the
-  // controls of a window. An error escaping one dispatch is shown and the
+  // controls of a window; while a toolbar tracks its menus, the keys go to
+  // it (app::RouteMenuKeys). An error escaping one dispatch is shown and the
   // loop goes on. Returns the exit code: 0.
   int Run();
   // Handles the messages already queued, as Run() does, without waiting.

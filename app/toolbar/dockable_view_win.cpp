@@ -1,6 +1,6 @@
 #include "app/toolbar/dockable_view.h"
 
-#include "app/toolbar/tb_skin.h"
+#include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
 
@@ -27,8 +27,9 @@ TTBDockPosition DockableView::DockSide() const {
 }
 
 ui::TColor DockableView::SkinColor(std::string_view name) const {
-  const TTBSkin* skin = FindSkin(Form().Model());
-  return skin ? skin->colors.Get(name) : ui::clBtnFace;
+  // As worked out from the system colours (or a custom skin's own), not the
+  // colours stored with the skin.
+  return ToolbarUtilityWindow::Of(Form()).SkinColor(name);
 }
 
 bool DockableView::OnNcPaint() {
