@@ -369,6 +369,55 @@ TEST_F(NamePickerTest, TheFocusedClosedPickerIsDrawnInTheSelectionColours) {
   EXPECT_EQ(PixelOf(Picker(), POINT{2, 2}), window);
 }
 
+TEST_F(NamePickerTest, ADisabledPickerDrawsItsNameGreyAndTakesNoClick) {
+  ShowAndSettle();
+  Core().SetValue(Dir().Names()[0]);
+  Settle(30);
+  RECT client;
+  GetClientRect(Picker(), &client);
+  const int button = GetSystemMetrics(SM_CXVSCROLL);
+  // How many pixels of the text area and of the button have `color` on the
+  // screen (copied at once: a pixel at a time is slow under Wine).
+  const auto count = [&](COLORREF color, bool in_button) {
+    const int width = static_cast<int>(client.right), height = static_cast<int>(client.bottom);
+    const POINT origin = ScreenPoint(Picker(), POINT{0, 0});
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    int found = 0;
+    const int left = in_button ? width - 1 - button : 1;
+    const int right = in_button ? width - 1 : width - 1 - button;
+    for (int y = 1; y < height - 1; ++y) {
+      for (int x = left; x < right; ++x) found += GetPixel(memory, x, y) == color ? 1 : 0;
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return found;
+  };
+  const COLORREF gray = GetSysColor(COLOR_GRAYTEXT);
+  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+  EXPECT_GT(count(text, false), 10);
+  EXPECT_EQ(count(gray, false), 0);
+  EXPECT_GT(count(text, true), 3);  // the arrow
+
+  Core().SetEnabled(false);
+  Settle(30);
+  EXPECT_EQ(count(text, false), 0);
+  EXPECT_GT(count(gray, false), 10);
+  EXPECT_EQ(count(text, true), 0);  // the arrow greyed
+  EXPECT_EQ(PickerText(), Name(0));
+  Click(ClientCentre(Picker()));
+  Settle(60);
+  EXPECT_FALSE(ListOpen());
+  EXPECT_NE(GetFocus(), Picker());
+  ExpectConsistent();
+  Core().SetEnabled(true);
+}
+
 TEST_F(NamePickerTest, TheHourglassIsTheScreenCursorWhileTheCoreSearchesAndGoesAfter) {
   ShowAndSettle();
   MoveMouse(ClientCentre(Picker()));
