@@ -56,6 +56,20 @@ void PutOnClipboard(HWND owner, const std::wstring& text) {
   CloseClipboard();
 }
 
+// The clipboard's Unicode text ("" when it holds none).
+std::wstring ClipboardText(HWND owner) {
+  std::wstring text;
+  if (!OpenClipboard(owner)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 // A template of the field's mask: seven characters, the dashes at 1 and 4,
 // a digit or the blank everywhere else.
 ::testing::AssertionResult WellFormed(const std::wstring& text) {
@@ -335,6 +349,32 @@ TEST_F(NumberFieldTest, PastedTextOfAnyKindLeavesAWellFormedTemplate) {
   Press('V', testing_support::kCtrl);
   EXPECT_EQ(TextOf(Field()), L"_-5_-__");
   EXPECT_EQ(SelectionOf(Field()), (Selection{3, 4}));
+}
+
+TEST_F(NumberFieldTest, CutGoesThroughTheFieldAndTheEditControlsUndoIsOff) {
+  TabIntoField();
+  Type(L"12345");
+  Press(VK_HOME);
+  Press(VK_RIGHT, testing_support::kShift);
+  ASSERT_EQ(SelectionOf(Field()), (Selection{0, 2}));
+  Press(VK_DELETE, testing_support::kShift);
+  EXPECT_EQ(ClipboardText(Handle()), L"1-");
+  EXPECT_EQ(TextOf(Field()), L"_-23-45");
+  EXPECT_EQ(SelectionOf(Field()), (Selection{0, 1}));
+  // The simulated stroke leaves no key pressed behind it.
+  EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+  EXPECT_GE(GetKeyState(VK_LEFT), 0);
+  // Undo (Ctrl+Z, or the edit control's own message) brings back nothing.
+  Press('Z', testing_support::kCtrl);
+  SendMessageW(Field(), WM_UNDO, 0, 0);
+  EXPECT_EQ(TextOf(Field()), L"_-23-45");
+  // Copy leaves the text as it is.
+  Press(VK_END, testing_support::kShift);
+  Press('C', testing_support::kCtrl);
+  EXPECT_EQ(ClipboardText(Handle()), L"_-23-45");
+  EXPECT_EQ(TextOf(Field()), L"_-23-45");
+  Type(L"7");
+  EXPECT_EQ(TextOf(Field()), L"7-__-__");
 }
 
 }  // namespace
