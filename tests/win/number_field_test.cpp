@@ -232,6 +232,25 @@ TEST_F(NumberFieldTest, LeavingAnIncompleteNumberIsRefusedUntilEsc) {
   EXPECT_EQ(box_.shown.size(), 1u);
 }
 
+TEST_F(NumberFieldTest, AClickOnAnotherControlIsRefusedAsTabIs) {
+  TabIntoField();
+  Type(L"1234");
+  Click(ClientCentre(Memo()));
+  ASSERT_TRUE(SettleUntil([&] { return !box_.shown.empty(); }));
+  Settle();
+  EXPECT_EQ(box_.shown, std::vector<std::string>{kCheckFailed});
+  EXPECT_EQ(GetFocus(), Field());
+  EXPECT_EQ(SelectionOf(Field()), (Selection{6, 7}));
+  EXPECT_EQ(TextOf(Field()), L"1-23-4_");
+  // Completed, the field lets the focus go.
+  Type(L"5");
+  // Elsewhere in the memo: a second press at the same place would be a
+  // double click, which does not take the focus.
+  Click(ScreenPoint(Memo(), POINT{8, 8}));
+  ASSERT_TRUE(SettleUntil([&] { return GetFocus() == Memo(); }));
+  EXPECT_EQ(box_.shown.size(), 1u);
+}
+
 TEST_F(NumberFieldTest, ANumberTypedAndEmptiedAgainIsStillReportedOnLeaving) {
   TabIntoField();
   Type(L"1");
