@@ -157,6 +157,9 @@ class ControlView : public Window, public ControlPeer {
   // The keys the view wants from the dialog-key handling (WM_GETDLGCODE);
   // `standard` is what the default handling answers.
   virtual LRESULT OnGetDlgCode(LRESULT standard) { return standard; }
+  // The same with the key message asked about (WM_GETDLGCODE's MSG, null
+  // when the asker gave none); the default answers OnGetDlgCode(standard).
+  virtual LRESULT OnGetDlgCodeFor(LRESULT standard, const MSG* /*asked*/) { return OnGetDlgCode(standard); }
   // Non-client area: the client rectangle inside `area` (window coordinates
   // of the parent), its painting and its hit test.
   virtual bool OnNcCalcSize(RECT& /*area*/) { return false; }

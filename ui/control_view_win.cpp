@@ -366,7 +366,7 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (SetControlCursor(reinterpret_cast<HWND>(wparam), LOWORD(lparam))) return TRUE;
       break;
     case WM_GETDLGCODE:
-      return OnGetDlgCode(DefaultHandling(message, wparam, lparam));
+      return OnGetDlgCodeFor(DefaultHandling(message, wparam, lparam), reinterpret_cast<const MSG*>(lparam));
     case WM_NCCALCSIZE:
       if (OnNcCalcSize(*reinterpret_cast<RECT*>(lparam))) return 0;
       break;
