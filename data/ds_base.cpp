@@ -582,6 +582,7 @@ DsResult IDSBase::AppendData(std::span<const uint8_t> packet, bool last) {
       table_ = std::move(table);
       reader_ = std::move(reader);
       indexes_.clear();
+      temporary_in_use_ = nullptr;
       RebuildOrdersLocked();
       return kDsOk;
     }
@@ -926,20 +927,41 @@ DsResult IDSBase::CreateIndex(const IndexDescriptor& descriptor) {
 DsResult IDSBase::BuildTemporaryIndex(const IndexDescriptor& descriptor) {
   std::lock_guard lock(mutex_);
   if (!table_) return kDsBadCall;
-  Index* temporary = nullptr;
+  Index* same = nullptr;
+  Index* least_recent = nullptr;
+  size_t kept = 0;
   for (auto& index : indexes_) {
-    if (index->temporary) temporary = index.get();
+    if (!index->temporary) continue;
+    ++kept;
+    if (index->descriptor == descriptor) same = index.get();
+    if (!least_recent || index->last_chosen < least_recent->last_chosen) least_recent = index.get();
+  }
+  if (same) {
+    same->last_chosen = ++temporary_choices_;
+    temporary_in_use_ = same;
+    return kDsOk;
   }
   Index fresh;
   fresh.descriptor = descriptor;
   fresh.temporary = true;
   if (const DsResult r = BuildOrderLocked(fresh)) return r;
-  if (temporary) {
-    *temporary = std::move(fresh);
+  fresh.last_chosen = ++temporary_choices_;
+  // A cursor on a replaced order keeps pointing at the same slot, which now
+  // holds the new order (it repositions with MoveToRecord, as after any
+  // rebuild); orders are never destroyed while the store lives.
+  if (least_recent && kept >= kept_temporary_orders_) {
+    *least_recent = std::move(fresh);
+    temporary_in_use_ = least_recent;
   } else {
     indexes_.push_back(std::make_unique<Index>(std::move(fresh)));
+    temporary_in_use_ = indexes_.back().get();
   }
   return kDsOk;
+}
+
+void IDSBase::SetKeptTemporaryOrders(size_t orders) {
+  std::lock_guard lock(mutex_);
+  kept_temporary_orders_ = std::max<size_t>(orders, 1);
 }
 
 bool IDSBase::HasIndex(std::string_view name) const {

@@ -16,8 +16,12 @@
 //
 // Orders: "DEFAULT_ORDER" (record-number order, or the packet's own
 // definition) always exists; CreateIndex adds a named one; the temporary
-// sort index is the one slot rebuilt by each BuildTemporaryIndex. Orders are
-// built by the sort of data/order_sort.h with the key comparison below.
+// sort index is the one chosen by the last BuildTemporaryIndex. The store
+// keeps the last few temporary orders it built (four by default), so that
+// going back and forth between two field-name orders sorts each only once;
+// every kept order is rebuilt with the others when rows are appended, so a
+// kept order is always current. Orders are built by the sort of
+// data/order_sort.h with the key comparison below.
 //
 // Key comparison, per key field in order (the first unequal field decides):
 // null before any value; integers signed or unsigned by their type; floats as
@@ -123,8 +127,16 @@ class IDSBase {
   // Builds and adds the order `index` (a name not yet built; a name already
   // built keeps its order). kDsBadField for a key field that is not a column.
   DsResult CreateIndex(const IndexDescriptor& index);
-  // (Re)builds the temporary sort index over `index`.
+  // Makes the order of `index` the temporary sort index: a kept order with
+  // an equal descriptor is chosen as it is, otherwise the order is built
+  // (taking the place of the least recently chosen kept order when the
+  // store already keeps its limit).
   DsResult BuildTemporaryIndex(const IndexDescriptor& index);
+  // How many temporary orders the store keeps (at least 1, the one in use;
+  // default kKeptTemporaryOrders). Lowering it drops none already built
+  // until their places are needed.
+  void SetKeptTemporaryOrders(size_t orders);
+  static constexpr size_t kKeptTemporaryOrders = 4;
   // Whether an order of that name is built (names compared through the
   // collation, case-sensitive; "" is "DEFAULT_ORDER").
   bool HasIndex(std::string_view name) const;
@@ -142,6 +154,7 @@ class IDSBase {
     IndexDescriptor descriptor;
     std::vector<uint32_t> order;  // record numbers
     bool temporary = false;
+    uint64_t last_chosen = 0;  // temporary orders: when BuildTemporaryIndex last chose it
   };
   class Loader;
 
@@ -157,7 +170,10 @@ class IDSBase {
   mutable std::mutex mutex_;
   std::unique_ptr<Table> table_;
   std::vector<std::unique_ptr<Index>> indexes_;  // [0] is DEFAULT_ORDER once loaded
-  DsRef<DSEXTRACT> reader_;                      // kept after the first packet, for appending
+  const Index* temporary_in_use_ = nullptr;      // the last BuildTemporaryIndex's choice
+  uint64_t temporary_choices_ = 0;               // counts BuildTemporaryIndex's choices
+  size_t kept_temporary_orders_ = kKeptTemporaryOrders;
+  DsRef<DSEXTRACT> reader_;  // kept after the first packet, for appending
 };
 
 }  // namespace data

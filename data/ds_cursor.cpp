@@ -18,14 +18,10 @@ DsResult IDSCursor::UseIndex(std::string_view name) {
 
 DsResult IDSCursor::UseTemporaryIndex() {
   std::lock_guard lock(store_.mutex_);
-  for (const auto& index : store_.indexes_) {
-    if (index->temporary) {
-      index_ = index.get();
-      position_ = -1;
-      return kDsOk;
-    }
-  }
-  return kDsNoSuchIndex;
+  if (!store_.temporary_in_use_) return kDsNoSuchIndex;
+  index_ = store_.temporary_in_use_;
+  position_ = -1;
+  return kDsOk;
 }
 
 IndexDescriptor IDSCursor::CurrentIndex() const {

@@ -4,8 +4,8 @@
 // last (EOF). Each operation takes the row store's mutex for its own
 // duration. The cursor refers to its row store and to one of its orders;
 // both must outlive it (an order once built is never destroyed while the
-// store lives; the temporary sort index is rebuilt in place, after which the
-// caller repositions with MoveToRecord).
+// store lives; a temporary order is rebuilt in place when its slot is reused,
+// after which the caller repositions with MoveToRecord).
 #pragma once
 
 #include <cstdint>
@@ -25,7 +25,8 @@ class IDSCursor {
   // Switches to the built order of that name ("" is "DEFAULT_ORDER");
   // kDsNoSuchIndex when none. The position goes before the first row.
   DsResult UseIndex(std::string_view name);
-  // Switches to the temporary sort index (kDsNoSuchIndex when never built).
+  // Switches to the temporary sort index the store's last BuildTemporaryIndex
+  // chose (kDsNoSuchIndex when none was built).
   DsResult UseTemporaryIndex();
   // The descriptor of the order in use.
   IndexDescriptor CurrentIndex() const;

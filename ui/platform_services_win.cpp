@@ -9,6 +9,18 @@ namespace ui {
 
 namespace {
 
+// A function of a system library loaded on its first use. Sounds and the
+// shell are needed only after the user acts, and loading their libraries
+// with the program would add to every start (the shell's library is a big
+// one). The library comes from the system folder only. nullptr when the
+// library or the function is missing.
+template <typename Function>
+Function* SystemFunction(const wchar_t* library, const char* name) {
+  const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (!module) return nullptr;
+  return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 class SystemBeeper final : public Beeper {
  public:
   void MessageBeep(std::uint32_t type) override { ::MessageBeep(type); }
@@ -48,7 +60,8 @@ class SystemSounds final : public SoundPlayer {
   }
 
   bool PlayAlias(const std::string& sound, std::uint32_t flags) override {
-    return PlaySoundA(sound.c_str(), nullptr, flags) != FALSE;
+    static const auto play = SystemFunction<decltype(PlaySoundA)>(L"winmm.dll", "PlaySoundA");
+    return play && play(sound.c_str(), nullptr, flags) != FALSE;
   }
 };
 
@@ -58,8 +71,11 @@ class SystemShell final : public ShellOpener {
  public:
   std::intptr_t ShellExecute(void* owner, const char* verb, const char* file, const char* parameters,
                              const char* directory, int show) override {
+    static const auto execute = SystemFunction<decltype(ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
+    // Without the shell nothing opens: the error value "out of memory or resources".
+    if (!execute) return 0;
     return reinterpret_cast<std::intptr_t>(
-        ShellExecuteA(static_cast<HWND>(owner), verb, file, parameters, directory, show));
+        execute(static_cast<HWND>(owner), verb, file, parameters, directory, show));
   }
 };
 

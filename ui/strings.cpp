@@ -26,6 +26,20 @@ void TStrings::Assign(std::vector<std::string> new_lines) {
   Changed();
 }
 
+void TStrings::EndUpdate() {
+  if (updates_ == 0 || --updates_ > 0 || !changed_in_update_) return;
+  changed_in_update_ = false;
+  if (on_change_) on_change_();
+}
+
+void TStrings::Changed() {
+  if (updates_ > 0) {
+    changed_in_update_ = true;
+    return;
+  }
+  if (on_change_) on_change_();
+}
+
 const resources::ClassInfo& TStrings::Class() {
   static const resources::ExtraPropertyInfo kExtras[] = {
       resources::TextListProperty<&TStrings::lines>("Strings"),

@@ -20,10 +20,17 @@ class TStrings : public base::TPersistent {
   std::string Text() const;
   int Count() const { return static_cast<int>(lines.size()); }
 
-  // Each tells the change hook once.
+  // Each tells the change hook once (or, inside an update, marks the
+  // list changed for its end).
   void Clear();
   void Add(std::string line);
   void Assign(std::vector<std::string> new_lines);
+
+  // Changes made between BeginUpdate and the matching EndUpdate tell the
+  // hook once, at the outermost EndUpdate, and only if something changed:
+  // a memo then shows its new lines with one text change of its window.
+  void BeginUpdate() { ++updates_; }
+  void EndUpdate();
 
   void SetOnChange(std::function<void()> hook) { on_change_ = std::move(hook); }
 
@@ -31,11 +38,24 @@ class TStrings : public base::TPersistent {
   static const resources::ClassInfo& Class();
 
  private:
-  void Changed() const {
-    if (on_change_) on_change_();
-  }
+  void Changed();
 
   std::function<void()> on_change_;
+  int updates_ = 0;
+  bool changed_in_update_ = false;
+};
+
+// Holds a list in an update for a scope, so that an exception between the
+// changes still ends it (and the screen shows what the list holds).
+class StringsUpdate {
+ public:
+  explicit StringsUpdate(TStrings& strings) : strings_(strings) { strings_.BeginUpdate(); }
+  ~StringsUpdate() { strings_.EndUpdate(); }
+  StringsUpdate(const StringsUpdate&) = delete;
+  StringsUpdate& operator=(const StringsUpdate&) = delete;
+
+ private:
+  TStrings& strings_;
 };
 
 }  // namespace ui

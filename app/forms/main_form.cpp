@@ -6,6 +6,7 @@
 #include "base/exception.h"
 #include "base/str_to_int.h"
 #include "text/literal.h"
+#include "ui/strings.h"
 
 namespace app {
 
@@ -60,6 +61,8 @@ bool TMainForm::CanAnswer() const {
 }
 
 void TMainForm::WriteAnswer() {
+  // The memo's window gets the answer as one text, not four.
+  const ui::StringsUpdate update(*meResult->Lines());
   meResult->Lines()->Clear();
   meResult->SetAlignment(ui::TAlignment::taLeftJustify);
   meResult->Lines()->Add(kAnswerTitle.str());

@@ -4,6 +4,8 @@
 // moving a control to another parent, and the events a view raises.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <string>
 #include <vector>
 
@@ -109,6 +111,38 @@ TEST_F(ControlPropertiesTest, AMemosLinesAndAlignmentReachItsPeer) {
   memo.SetAlignment(ui::TAlignment::taLeftJustify);  // the default: no change
   memo.SetAlignment(ui::TAlignment::taCenter);
   EXPECT_EQ(peer.Count(ControlChange::kAlignment), 1);
+  memo.SetPeer(nullptr);
+}
+
+TEST_F(ControlPropertiesTest, ChangesInsideAnUpdateReachThePeerOnceAtItsOutermostEnd) {
+  ui::TMemo memo(nullptr);
+  RecordingPeer peer;
+  memo.SetPeer(&peer);
+  memo.lines.BeginUpdate();
+  memo.lines.Clear();
+  memo.lines.BeginUpdate();
+  memo.lines.Add("one");
+  memo.lines.EndUpdate();
+  EXPECT_EQ(peer.Count(ControlChange::kText), 0);  // still inside the outer update
+  memo.lines.Add("two");
+  memo.lines.EndUpdate();
+  EXPECT_EQ(peer.Count(ControlChange::kText), 1);
+  // An update without a change tells nothing; an unmatched end is ignored.
+  memo.lines.BeginUpdate();
+  memo.lines.EndUpdate();
+  memo.lines.EndUpdate();
+  EXPECT_EQ(peer.Count(ControlChange::kText), 1);
+  memo.lines.Add("three");  // outside any update: at once
+  EXPECT_EQ(peer.Count(ControlChange::kText), 2);
+  // An exception between the changes still ends the update.
+  try {
+    const ui::StringsUpdate update(memo.lines);
+    memo.lines.Clear();
+    throw std::runtime_error("between the changes");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(peer.Count(ControlChange::kText), 3);
+  EXPECT_EQ(memo.lines.Text(), "");
   memo.SetPeer(nullptr);
 }
 

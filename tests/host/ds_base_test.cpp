@@ -231,4 +231,74 @@ TEST_F(DsBaseTest, AppendingRowsThroughTheKeptReader) {
   EXPECT_EQ(store.RecordCount(), 3u);
 }
 
+// Field-name orders: the store keeps the last ones it built, so switching
+// back and forth sorts each once, and kept orders follow appended rows.
+data::IndexDescriptor OrderBy(uint32_t field, bool descending = false) {
+  data::IndexDescriptor index;
+  index.name = "BY" + std::to_string(field) + (descending ? "D" : "");
+  index.fields.push_back({field, descending, false});
+  return index;
+}
+
+std::vector<uint32_t> Records(data::IDSCursor& cursor) {
+  std::vector<uint32_t> records;
+  cursor.MoveToBOF();
+  for (uint32_t r = 0; cursor.GetNextRecord(r) == data::kDsOk;) records.push_back(r);
+  return records;
+}
+
+TEST_F(DsBaseTest, TemporaryOrdersAreKeptChosenAgainAndReplacedLeastRecentFirst) {
+  // TEL is field 1, FIO field 2; records 1..3.
+  ASSERT_EQ(Load(testing_support::PhonePacket({{30000, 1}, {10000, 2}, {20000, 3}})), data::kDsOk);
+  data::IDSCursor none(store);
+  EXPECT_EQ(none.UseTemporaryIndex(), data::kDsNoSuchIndex);
+
+  store.SetKeptTemporaryOrders(2);
+  data::IDSCursor by_fio(store), by_tel(store), again(store), latest(store);
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(2)), data::kDsOk);
+  ASSERT_EQ(by_fio.UseTemporaryIndex(), data::kDsOk);
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(1)), data::kDsOk);
+  ASSERT_EQ(by_tel.UseTemporaryIndex(), data::kDsOk);
+  // A second order leaves the first one where it was.
+  EXPECT_EQ(Records(by_fio), (std::vector<uint32_t>{1, 2, 3}));
+  EXPECT_EQ(Records(by_tel), (std::vector<uint32_t>{2, 3, 1}));
+  // The same descriptor again chooses the kept order...
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(2)), data::kDsOk);
+  ASSERT_EQ(again.UseTemporaryIndex(), data::kDsOk);
+  EXPECT_EQ(Records(again), (std::vector<uint32_t>{1, 2, 3}));
+  // ...which makes the TEL order the least recent one: a third order takes
+  // its place, and the FIO order stays.
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(1, true)), data::kDsOk);
+  ASSERT_EQ(latest.UseTemporaryIndex(), data::kDsOk);
+  EXPECT_EQ(Records(latest), (std::vector<uint32_t>{1, 3, 2}));
+  EXPECT_EQ(Records(by_tel), (std::vector<uint32_t>{1, 3, 2}));  // its slot was reused
+  EXPECT_EQ(Records(by_fio), (std::vector<uint32_t>{1, 2, 3}));
+
+  // Appended rows reach every kept order, so choosing one again is current.
+  ASSERT_EQ(store.AppendData(Bytes(testing_support::PhonePacket({{5000, 0}})), true), data::kDsOk);
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(2)), data::kDsOk);
+  ASSERT_EQ(again.UseTemporaryIndex(), data::kDsOk);
+  EXPECT_EQ(Records(again), (std::vector<uint32_t>{4, 1, 2, 3}));
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(1, true)), data::kDsOk);
+  ASSERT_EQ(latest.UseTemporaryIndex(), data::kDsOk);
+  EXPECT_EQ(Records(latest), (std::vector<uint32_t>{1, 3, 2, 4}));
+}
+
+TEST_F(DsBaseTest, KeepingOneTemporaryOrderRebuildsItsSlotEachTime) {
+  ASSERT_EQ(Load(testing_support::PhonePacket({{30000, 1}, {10000, 2}, {20000, 3}})), data::kDsOk);
+  store.SetKeptTemporaryOrders(0);  // raised to the one in use
+  data::IDSCursor first(store), second(store);
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(2)), data::kDsOk);
+  ASSERT_EQ(first.UseTemporaryIndex(), data::kDsOk);
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(1)), data::kDsOk);
+  ASSERT_EQ(second.UseTemporaryIndex(), data::kDsOk);
+  EXPECT_EQ(Records(first), (std::vector<uint32_t>{2, 3, 1}));
+  EXPECT_EQ(Records(second), (std::vector<uint32_t>{2, 3, 1}));
+  // A bad key field builds nothing and leaves the order in use.
+  EXPECT_EQ(store.BuildTemporaryIndex(OrderBy(9)), data::kDsBadField);
+  data::IDSCursor third(store);
+  ASSERT_EQ(third.UseTemporaryIndex(), data::kDsOk);
+  EXPECT_EQ(Records(third), (std::vector<uint32_t>{2, 3, 1}));
+}
+
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(MainFormSearchTest, TheFirstAnswerTurnsTheMemoLeftJustifiedAndLaterOnesRe
   EXPECT_EQ(f.meResult->lines.lines, Answer(LookupName(person.name), number));
   EXPECT_EQ(f.meResult->alignment, ui::TAlignment::taLeftJustify);
   EXPECT_EQ(memo.Count(ui::ControlChange::kAlignment), 1);
-  EXPECT_EQ(memo.Count(ui::ControlChange::kText), 4);  // cleared, then three lines
+  EXPECT_EQ(memo.Count(ui::ControlChange::kText), 1);  // the three lines as one text
   // The field is back to its empty template, cursor on place 0, not modified.
   EXPECT_EQ(f.MaskEdit1->EditText(), "_-__-__");
   EXPECT_EQ(f.MaskEdit1->State().sel_end, 1);
