@@ -1,6 +1,7 @@
 # cmake -DOBJDUMP=<objdump> -DFILE=<exe> -DLATE="a.dll;b.dll" -P check_imports.cmake
 # Prints the libraries FILE imports and fails when one of LATE is among them:
 # those are loaded on first use, so that the program's start does not pay for them.
+cmake_minimum_required(VERSION 3.20)
 execute_process(COMMAND "${OBJDUMP}" -p "${FILE}" OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} could not read ${FILE}")
