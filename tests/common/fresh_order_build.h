@@ -1,9 +1,11 @@
 // Builds one order anew on every call, for timing the sort itself: the row
 // store would otherwise choose the temporary order it keeps for an equal
-// descriptor. The store keeps one temporary order and the calls alternate
-// between two descriptors that differ only in their names.
+// descriptor. Each call's descriptor differs from every earlier one in its
+// name only, and the store keeps one temporary order, so no call finds a
+// kept order and the orders kept do not grow in number.
 #pragma once
 
+#include <string>
 #include <utility>
 
 #include "data/ds_base.h"
@@ -15,19 +17,18 @@ class FreshOrderBuild {
  public:
   FreshOrderBuild(data::IDSBase& store, data::IndexDescriptor index)
       : store_(store), index_(std::move(index)) {
-    other_ = index_;
-    other_.name += '\'';
     store_.SetKeptTemporaryOrders(1);
   }
   data::DsResult operator()() {
-    flip_ = !flip_;
-    return store_.BuildTemporaryIndex(flip_ ? index_ : other_);
+    data::IndexDescriptor fresh = index_;
+    fresh.name += '#' + std::to_string(++calls_);
+    return store_.BuildTemporaryIndex(fresh);
   }
 
  private:
   data::IDSBase& store_;
-  data::IndexDescriptor index_, other_;
-  bool flip_ = false;
+  data::IndexDescriptor index_;
+  unsigned calls_ = 0;
 };
 
 }  // namespace testing_support
