@@ -227,14 +227,14 @@ void FormWindow::SelectNext(bool forward, ControlView* from) {
 }
 
 void FormWindow::ControlVisibilityChanged(ControlView& view) {
-  // A hidden control gives the focus on when it holds it.
-  if (!active_ || (view.Control().visible && &view.RootView() == &active_->RootView())) return;
-  for (ControlView* v = active_; v; v = v->ParentView()) {
-    if (v == &view) {
-      SelectNext(true, this);
-      return;
-    }
-  }
+  // A control that holds the focus gives it on when it is hidden or moves
+  // out of this window (into a floating frame, say): the focus stays in the
+  // window the user works in.
+  if (!active_) return;
+  bool holds_focus = false;
+  for (ControlView* v = active_; v; v = v->ParentView()) holds_focus = holds_focus || v == &view;
+  if (!holds_focus) return;
+  if (!view.Control().visible || &active_->RootView() != this) SelectNext(true, this);
 }
 
 void FormWindow::OnSetFocus() {

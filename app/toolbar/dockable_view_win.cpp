@@ -1,5 +1,7 @@
 #include "app/toolbar/dockable_view.h"
 
+#include "app/toolbar/dock_drag.h"
+#include "app/toolbar/tb_floating_window_parent.h"
 #include "app/toolbar/tb_skin.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
@@ -26,12 +28,21 @@ TTBDockPosition DockableView::DockSide() const {
   return dock ? dock->position : TTBDockPosition::dpTop;
 }
 
-ui::TColor DockableView::SkinColor(std::string_view name) const {
-  const TTBSkin* skin = FindSkin(Form().Model());
+ui::TColor SkinColorOf(const ui::FormWindow& form, std::string_view name) {
+  const TTBSkin* skin = FindSkin(form.Model());
   return skin ? skin->colors.Get(name) : ui::clBtnFace;
 }
 
+ui::TColor DockableView::SkinColor(std::string_view name) const {
+  return SkinColorOf(Form(), name);
+}
+
+bool DockableView::Docked() const {
+  return dynamic_cast<const TTBDock*>(window_.Parent()) != nullptr;
+}
+
 bool DockableView::OnNcPaint() {
+  if (!Docked()) return false;
   ui::WindowDC window_dc(Handle());
   const HDC dc = window_dc.Get();
   const auto Fill = [this, dc](int left, int top, int right, int bottom, ui::TColor color) {
@@ -70,10 +81,45 @@ bool DockableView::OnNcPaint() {
 }
 
 bool DockableView::OnNcCalcSize(RECT& area) {
+  // Floating, the frame window draws the frame: the content has none.
+  if (!Docked()) return true;
   const Rect inner =
       DockedClientRect(Rect{area.left, area.top, area.right, area.bottom}, DockSide(), kDragHandle);
   area = RECT{inner.left, inner.top, std::max(inner.left, inner.right), std::max(inner.top, inner.bottom)};
   return true;
+}
+
+bool DockableView::OnNcHitTest(POINT screen, LRESULT& result) {
+  if (!Docked()) return false;
+  // The whole frame, drag handle included, is where a drag starts.
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  if (!PtInRect(&window, screen)) return false;
+  POINT client = screen;
+  ScreenToClient(Handle(), &client);
+  RECT inside{};
+  GetClientRect(Handle(), &inside);
+  result = PtInRect(&inside, client) ? HTCLIENT : HTCAPTION;
+  return true;
+}
+
+bool DockableView::OnNcMouseDown(const ui::MouseInput& input, LRESULT hit, POINT screen) {
+  if (!Docked() || hit != HTCAPTION) return false;
+  if (input.button == ui::TMouseButton::mbLeft) RunDockDrag(*this, screen);
+  return true;  // no system move of a child window
+}
+
+bool DockableView::OnNcDblClick(const ui::MouseInput&, LRESULT hit, POINT) {
+  if (!Docked() || hit != HTCAPTION) return false;
+  FloatWindow(*this);
+  return true;
+}
+
+void DockableView::OnChanged(ui::ControlChange what) {
+  // A floating window shows and hides with its frame.
+  if (what == ui::ControlChange::kVisible && window_.Floating()) {
+    if (TTBFloatingWindowParent* frame = FloatingFrameOf(window_)) frame->SetVisible(window_.visible);
+  }
 }
 
 }  // namespace app

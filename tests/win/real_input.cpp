@@ -97,14 +97,33 @@ void DoubleClick(POINT screen) {
         ButtonInput(Button::kLeft, true), ButtonInput(Button::kLeft, false)});
 }
 
-void Drag(POINT from, POINT to, int steps, Button button) {
+std::vector<INPUT> DragInputs(POINT from, POINT to, int steps, Button button) {
   std::vector<INPUT> inputs{MouseInputAt(from, 0), ButtonInput(button, true)};
   for (int i = 1; i <= steps; ++i) {
     inputs.push_back(
         MouseInputAt(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0));
   }
+  // The pointer rests at the end before the release, as a hand's does.
+  inputs.push_back(MouseInputAt(to, 0));
   inputs.push_back(ButtonInput(button, false));
-  Send(inputs);
+  return inputs;
+}
+
+void Drag(POINT from, POINT to, int steps, Button button) {
+  Send(DragInputs(from, to, steps, button));
+}
+
+InputSender::InputSender(std::vector<INPUT> inputs, int gap_ms)
+    : thread_([this, inputs = std::move(inputs), gap_ms]() mutable {
+        for (INPUT& input : inputs) {
+          SendInput(1, &input, sizeof(INPUT));
+          Sleep(static_cast<DWORD>(gap_ms));
+        }
+        done_ = true;
+      }) {}
+
+InputSender::~InputSender() {
+  if (thread_.joinable()) thread_.join();
 }
 
 void KeyDown(WORD key) {

@@ -6,7 +6,10 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace testing_support {
 
@@ -25,6 +28,27 @@ void Click(POINT screen, Button button = Button::kLeft);
 void DoubleClick(POINT screen);
 // Presses at `from`, moves to `to` in `steps` moves, releases there.
 void Drag(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
+
+// The inputs of a drag: a press at `from`, `steps` moves to `to`, a release.
+std::vector<INPUT> DragInputs(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
+
+// Sends inputs one at a time from a thread of its own, `gap_ms` apart, while
+// the test's thread takes them as the program does (a drag's capture loop
+// runs inside the handling of its first press, so the rest of the drag must
+// arrive while it runs). The destructor waits for the last input.
+class InputSender {
+ public:
+  InputSender(std::vector<INPUT> inputs, int gap_ms = 15);
+  ~InputSender();
+  InputSender(const InputSender&) = delete;
+  InputSender& operator=(const InputSender&) = delete;
+
+  bool Done() const { return done_; }
+
+ private:
+  std::atomic<bool> done_{false};
+  std::thread thread_;
+};
 
 // Modifier bits for PressKey.
 enum Modifiers : unsigned { kNoModifier = 0, kShift = 1, kCtrl = 2, kAlt = 4 };

@@ -1,0 +1,296 @@
+// Docking on the real main window with real mouse input: the result window
+// and the toolbar dragged out of their docks to float and back in, Ctrl
+// keeping a window afloat, double-clicks, the floating frame's close button,
+// resizing by every zone, the frame kept on the screen, activation staying
+// with the main window, and drags cut short.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/toolbar/floating_window_view.h"
+#include "app/toolbar/tb_floating_window_parent.h"
+#include "tests/common/embedded_streams.h"
+#include "tests/win/program_windows.h"
+#include "tests/win/real_input.h"
+#include "ui/wide_text.h"
+
+namespace {
+
+using testing_support::PlaceInParent;
+using testing_support::TextOf;
+using testing_support::W;
+
+RECT ScreenRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+int HeightOf(HWND window) {
+  const RECT r = ScreenRect(window);
+  return r.bottom - r.top;
+}
+
+class DockingTest : public testing_support::ProgramWindowsTest {
+ protected:
+  void SetUp() override {
+    ProgramWindowsTest::SetUp();
+    ShowAndSettle();
+  }
+
+  app::TTBFloatingWindowParent* FrameOf(app::TTBDockableWindow& window) const {
+    return app::FloatingFrameOf(window);
+  }
+  HWND FrameHandle(app::TTBDockableWindow& window) const {
+    app::TTBFloatingWindowParent* frame = FrameOf(window);
+    ui::ControlView* view = frame ? window_->ViewOf(*frame) : nullptr;
+    return view ? view->Handle() : nullptr;
+  }
+  app::FloatingWindowView* FrameView(app::TTBDockableWindow& window) const {
+    app::TTBFloatingWindowParent* frame = FrameOf(window);
+    return frame ? dynamic_cast<app::FloatingWindowView*>(window_->ViewOf(*frame)) : nullptr;
+  }
+  // A point on the drag handle of a docked window (its left strip).
+  POINT HandleOf(HWND docked) const {
+    const RECT r = ScreenRect(docked);
+    return POINT{r.left + 5, (r.top + r.bottom) / 2};
+  }
+  // A point on the floating frame's caption bar, left of the close button.
+  POINT CaptionOf(app::TTBDockableWindow& window) const {
+    const RECT r = ScreenRect(FrameHandle(window));
+    const app::FloatingFrame geometry = FrameView(window)->Geometry();
+    const app::Rect bar = geometry.CaptionBar(app::Size{r.right - r.left, r.bottom - r.top});
+    return POINT{r.left + bar.left + 10, r.top + (bar.top + bar.bottom) / 2};
+  }
+  // Drags, input by input, while the program takes every message of it.
+  void DragAndSettle(POINT from, POINT to, int steps = 10) {
+    testing_support::InputSender sender(testing_support::DragInputs(from, to, steps));
+    SettleUntil([&] { return sender.Done(); }, 5000);
+    Settle(100);
+  }
+  // Floats the result window by dragging its handle to `to`.
+  // Somewhere on the screen away from the main window and its docks.
+  static constexpr POINT kAfloat{860, 640};
+  void FloatResult(POINT to = kAfloat) {
+    DragAndSettle(HandleOf(Of("twResult")), to);
+    ASSERT_TRUE(form_->twResult->Floating()) << "the result window did not float";
+  }
+};
+
+TEST_F(DockingTest, TheResultWindowDraggedOutFloatsAtThePointerAndItsDockCollapses) {
+  ASSERT_EQ(HeightOf(Of("doBott")), 97);
+  const POINT grab = HandleOf(Of("twResult"));
+  const POINT to = kAfloat;
+  DragAndSettle(grab, to);
+  ASSERT_TRUE(form_->twResult->Floating());
+  const HWND frame = FrameHandle(*form_->twResult);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(IsWindowVisible(frame));
+  // A top-level tool window owned by the main window, captioned as the Part says.
+  EXPECT_EQ(GetAncestor(frame, GA_PARENT), GetDesktopWindow());
+  EXPECT_EQ(GetWindow(frame, GW_OWNER), Handle());
+  EXPECT_TRUE(GetWindowLongPtrW(frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(TextOf(frame), W(u8"Окно результата"));
+  const RECT place = ScreenRect(frame);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  EXPECT_TRUE(PtInRect(&place, to)) << "the frame is at the pointer: frame " << place.left << "," << place.top
+                                    << "-" << place.right << "," << place.bottom << " cursor " << cursor.x << ","
+                                    << cursor.y;
+  // The memo moved with it, its text kept.
+  EXPECT_EQ(GetAncestor(Of("meResult"), GA_ROOT), frame);
+  EXPECT_EQ(TextOf(Of("meResult")), W(u8"Пока ничего нет!"));
+  // The dock collapsed; the main window, the labels and the search controls stayed.
+  EXPECT_EQ(HeightOf(Of("doBott")), 0);
+  EXPECT_EQ(testing_support::ClientSize(Handle()).cy, 196);
+  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).left, 176);
+  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).top, 48);
+}
+
+TEST_F(DockingTest, DraggedBackOverItsDockTheResultWindowDocksAgain) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  // The collapsed dock lies just above the status bar.
+  const RECT dock = ScreenRect(Of("doBott"));
+  DragAndSettle(CaptionOf(*form_->twResult), POINT{dock.left + 60, dock.top});
+  EXPECT_FALSE(form_->twResult->Floating());
+  EXPECT_EQ(form_->twResult->CurrentDock(), form_->doBott);
+  EXPECT_EQ(HeightOf(Of("doBott")), 97);
+  EXPECT_FALSE(IsWindowVisible(FrameHandle(*form_->twResult)));
+  EXPECT_EQ(GetParent(Of("twResult")), Of("doBott"));
+  EXPECT_EQ(PlaceInParent(Of("meResult")).right, 289);
+}
+
+TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
+  const RECT bottom = ScreenRect(Of("doBott"));
+  const POINT over_bottom{bottom.left + 40, bottom.top + 20};
+  testing_support::KeyDown(VK_CONTROL);
+  DragAndSettle(HandleOf(Of("TBToolbar1")), over_bottom);
+  testing_support::KeyUp(VK_CONTROL);
+  Settle();
+  EXPECT_TRUE(form_->TBToolbar1->Floating());
+  EXPECT_EQ(HeightOf(Of("doTop")), 0);
+  // Without Ctrl it docks there.
+  DragAndSettle(CaptionOf(*form_->TBToolbar1), POINT{over_bottom.x, ScreenRect(Of("doBott")).top + 10});
+  EXPECT_EQ(form_->TBToolbar1->CurrentDock(), form_->doBott);
+  EXPECT_GT(HeightOf(Of("doBott")), 97) << "two rows now";
+  // The search controls never moved.
+  EXPECT_EQ(PlaceInParent(Of("RxDBLookupCombo1")).top, 48);
+}
+
+TEST_F(DockingTest, DoubleClicksFloatAndDockAgain) {
+  testing_support::DoubleClick(HandleOf(Of("twResult")));
+  ASSERT_TRUE(SettleUntil([&] { return form_->twResult->Floating(); }));
+  EXPECT_EQ(HeightOf(Of("doBott")), 0);
+  testing_support::DoubleClick(CaptionOf(*form_->twResult));
+  ASSERT_TRUE(SettleUntil([&] { return !form_->twResult->Floating(); }));
+  EXPECT_EQ(form_->twResult->CurrentDock(), form_->doBott);
+  EXPECT_EQ(HeightOf(Of("doBott")), 97);
+}
+
+TEST_F(DockingTest, TheCloseButtonHidesTheFloatingWindowAndTheToggleItemBringsItBack) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  const HWND frame = FrameHandle(*form_->twResult);
+  const RECT before = ScreenRect(frame);
+  const app::FloatingFrame geometry = FrameView(*form_->twResult)->Geometry();
+  const app::Rect square =
+      geometry.CloseButton(app::Size{before.right - before.left, before.bottom - before.top});
+  const POINT close{before.left + (square.left + square.right) / 2, before.top + (square.top + square.bottom) / 2};
+  // Released elsewhere: nothing happens.
+  DragAndSettle(close, POINT{close.x - 60, close.y + 60}, 3);
+  EXPECT_TRUE(IsWindowVisible(frame));
+  testing_support::Click(close);
+  ASSERT_TRUE(SettleUntil([&] { return !IsWindowVisible(frame); }));
+  EXPECT_FALSE(form_->twResult->visible);
+  EXPECT_FALSE(form_->TBVisibilityToggleItem1->Checked());
+  // Shown again floating at the same place.
+  form_->TBVisibilityToggleItem1->Click();
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(frame));
+  EXPECT_TRUE(form_->twResult->Floating());
+  const RECT after = ScreenRect(frame);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
+}
+
+TEST_F(DockingTest, EveryZoneResizesAndTheClientNeverGoesBelow32By32) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult(POINT{800, 560}));
+  const HWND frame = FrameHandle(*form_->twResult);
+  const app::FloatingFrame geometry = FrameView(*form_->twResult)->Geometry();
+  const app::Insets insets = geometry.NonClient();
+  struct Zone {
+    const char* name;
+    int x, y;  // -1: left/top edge, 0: middle, 1: right/bottom edge
+    int dx, dy;
+  };
+  for (const Zone& zone : {Zone{"right", 1, 0, 30, 0}, Zone{"bottom", 0, 1, 0, 25}, Zone{"left", -1, 0, -20, 0},
+                           Zone{"top", 0, -1, 0, -15}, Zone{"bottom-right", 1, 1, 10, 10},
+                           Zone{"top-left", -1, -1, -10, -10}, Zone{"top-right", 1, -1, 12, -12},
+                           Zone{"bottom-left", -1, 1, -12, 12}}) {
+    const RECT r = ScreenRect(frame);
+    const POINT at{zone.x < 0 ? r.left + 1 : zone.x > 0 ? r.right - 2 : (r.left + r.right) / 2,
+                   zone.y < 0 ? r.top + 1 : zone.y > 0 ? r.bottom - 2 : (r.top + r.bottom) / 2};
+    DragAndSettle(at, POINT{at.x + zone.dx, at.y + zone.dy}, 4);
+    const RECT now = ScreenRect(frame);
+    EXPECT_EQ(now.left, r.left + (zone.x < 0 ? zone.dx : 0)) << zone.name;
+    EXPECT_EQ(now.right, r.right + (zone.x > 0 ? zone.dx : 0)) << zone.name;
+    EXPECT_EQ(now.top, r.top + (zone.y < 0 ? zone.dy : 0)) << zone.name;
+    EXPECT_EQ(now.bottom, r.bottom + (zone.y > 0 ? zone.dy : 0)) << zone.name;
+  }
+  // Far too small: held at a 32 x 32 client area.
+  const RECT r = ScreenRect(frame);
+  DragAndSettle(POINT{r.right - 2, r.bottom - 2}, POINT{r.left - 50, r.top - 50}, 6);
+  EXPECT_EQ(testing_support::ClientSize(frame).cx, 32);
+  EXPECT_EQ(testing_support::ClientSize(frame).cy, 32);
+  const RECT small = ScreenRect(frame);
+  EXPECT_EQ(small.right - small.left, 32 + insets.left + insets.right);
+  // The memo fills the client area.
+  EXPECT_EQ(PlaceInParent(Of("meResult")).right, 32);
+}
+
+TEST_F(DockingTest, AFloatDraggedTowardsAScreenEdgeStaysFourPixelsInside) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult(POINT{800, 560}));
+  const HWND frame = FrameHandle(*form_->twResult);
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  DragAndSettle(CaptionOf(*form_->twResult), POINT{width - 1, height - 1}, 8);
+  RECT r = ScreenRect(frame);
+  EXPECT_EQ(r.left, width - 4);
+  EXPECT_EQ(r.top, height - 4);
+  // And towards the top-left corner, past it.
+  DragAndSettle(POINT{r.left + 2, r.top + 2}, POINT{0, 0}, 8);
+  r = ScreenRect(frame);
+  EXPECT_GE(r.right, 4);
+  EXPECT_GE(r.bottom, 4);
+}
+
+TEST_F(DockingTest, ClickingTheFloatingWindowLeavesTheMainWindowActiveAndAltF4EndsTheProgram) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  SetForegroundWindow(Handle());
+  Settle();
+  testing_support::Click(testing_support::ClientCentre(Of("meResult")));
+  Settle(200);
+  EXPECT_EQ(GetActiveWindow(), Handle());
+  testing_support::PressKey(VK_F4, testing_support::kAlt);
+  EXPECT_TRUE(LoopEndsWithZero());
+}
+
+TEST_F(DockingTest, ACloseRequestToTheFloatingFrameEndsTheProgram) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  PostMessageW(FrameHandle(*form_->twResult), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(LoopEndsWithZero());
+}
+
+TEST_F(DockingTest, WhileFloatingOrHiddenTheTabCycleHoldsOnlyTheSearchControls) {
+  SetFocus(Of("meResult"));
+  Settle();
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  // The focus left the memo when it went; Tab cycles the two search controls.
+  EXPECT_NE(GetFocus(), Of("meResult"));
+  SetFocus(Of("RxDBLookupCombo1"));
+  Settle();
+  testing_support::PressKey(VK_TAB);
+  ASSERT_TRUE(SettleUntil([&] { return GetFocus() == Of("MaskEdit1"); }));
+  testing_support::PressKey(VK_TAB);
+  ASSERT_TRUE(SettleUntil([&] { return GetFocus() == Of("RxDBLookupCombo1"); }));
+  // Docked again, the memo is back in the cycle.
+  testing_support::DoubleClick(CaptionOf(*form_->twResult));
+  ASSERT_TRUE(SettleUntil([&] { return !form_->twResult->Floating(); }));
+  SetFocus(Of("MaskEdit1"));
+  Settle();
+  testing_support::PressKey(VK_TAB);
+  EXPECT_TRUE(SettleUntil([&] { return GetFocus() == Of("meResult"); }));
+}
+
+TEST_F(DockingTest, DragsCutShortLeaveASoundStateAndNothingCaptured) {
+  // Esc ends a drag where the last move put the window.
+  testing_support::PressButton(testing_support::Button::kLeft);
+  testing_support::ReleaseButton(testing_support::Button::kLeft);
+  Settle();
+  const POINT grab = HandleOf(Of("twResult"));
+  testing_support::MoveMouse(grab);
+  testing_support::PressButton(testing_support::Button::kLeft);
+  testing_support::MoveMouse(POINT{500, 300});
+  testing_support::PressKey(VK_ESCAPE);
+  Settle(150);
+  testing_support::ReleaseButton(testing_support::Button::kLeft);
+  Settle();
+  EXPECT_TRUE(form_->twResult->Floating());
+  EXPECT_EQ(GetCapture(), nullptr);
+  // A drag that ends far outside every monitor leaves the frame on the screen.
+  DragAndSettle(CaptionOf(*form_->twResult), POINT{5000, 5000}, 6);
+  const RECT r = ScreenRect(FrameHandle(*form_->twResult));
+  EXPECT_LE(r.left, GetSystemMetrics(SM_CXSCREEN) - 4);
+  EXPECT_LE(r.top, GetSystemMetrics(SM_CYSCREEN) - 4);
+  EXPECT_EQ(GetCapture(), nullptr);
+  // The main window closing during a drag ends the drag and then the program.
+  testing_support::MoveMouse(CaptionOf(*form_->twResult));
+  PostMessageW(Handle(), WM_CLOSE, 0, 0);
+  testing_support::PressButton(testing_support::Button::kLeft);
+  testing_support::MoveMouse(POINT{300, 300});
+  EXPECT_TRUE(LoopEndsWithZero());
+  testing_support::ReleaseButton(testing_support::Button::kLeft);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+}  // namespace
