@@ -204,7 +204,10 @@ void FormWindow::FocusEntered(ControlView& view) {
 }
 
 void FormWindow::FocusFirstControl() {
-  if (active_ && active_->Handle() && IsWindowVisible(active_->Handle()) &&
+  // The control that had the focus gets it back while it is still in this
+  // window; one that moved to a window of its own (a floating frame) does
+  // not, since focusing it would activate that window instead of this one.
+  if (active_ && active_->Handle() && &active_->RootView() == this && IsWindowVisible(active_->Handle()) &&
       IsWindowEnabled(active_->Handle())) {
     SetFocus(active_->Handle());
     return;

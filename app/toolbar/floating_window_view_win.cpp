@@ -12,6 +12,9 @@
 #include "ui/mouse_capture.h"
 #include "ui/wide_text.h"
 
+#include <cstdio>
+#define DOCK_TRACE(...) (std::fprintf(stderr, __VA_ARGS__), std::fflush(stderr))
+
 namespace app {
 
 namespace {
@@ -113,7 +116,10 @@ void FloatingWindowView::CreateWindowIn(HWND parent, bool) {
   caption_font_.Reset(CreateSmallCaptionFont());
   close_glyph_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), L"CLOSE"));
   // Owned by the form's window: it stays above it and gets no task-bar button.
-  CreateControlWindow(parent, true, L"TTBFloatingWindowParent", WS_EX_TOOLWINDOW, WS_CLIPCHILDREN,
+  // It is never made the active window by a click or by the system handing
+  // it the keyboard focus; the main window keeps the activation.
+  CreateControlWindow(parent, true, L"TTBFloatingWindowParent", WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                      WS_CLIPCHILDREN,
                       ui::Wide(frame_.caption));
 }
 
@@ -225,6 +231,7 @@ bool FloatingWindowView::OnNcMouseDown(const ui::MouseInput& input, LRESULT, POI
   // Every press on the frame is ours: no system move, size or menu.
   if (input.button != ui::TMouseButton::mbLeft) return true;
   const FloatingHit hit = HitAt(screen);
+  DOCK_TRACE("ncdown hit %d at %ld,%ld\n", static_cast<int>(hit), screen.x, screen.y);
   if (hit == FloatingHit::kCaption) {
     if (DockableView* content = ContentView()) RunDockDrag(*content, screen);
   } else if (hit == FloatingHit::kCloseButton) {
@@ -235,10 +242,15 @@ bool FloatingWindowView::OnNcMouseDown(const ui::MouseInput& input, LRESULT, POI
   return true;
 }
 
-bool FloatingWindowView::OnNcDblClick(const ui::MouseInput&, LRESULT, POINT screen) {
-  if (HitAt(screen) == FloatingHit::kCaption) {
-    if (DockableView* content = ContentView()) DockWindowAgain(*content);
+bool FloatingWindowView::OnNcDblClick(const ui::MouseInput& input, LRESULT hit, POINT screen) {
+  DOCK_TRACE("ncdbl hit %d at %ld,%ld\n", static_cast<int>(HitAt(screen)), screen.x, screen.y);
+  if (HitAt(screen) != FloatingHit::kCaption) {
+    // The system reports a second press soon after a first anywhere on the
+    // frame as a double-click: on the close button or a sizing zone it is
+    // just another press.
+    return OnNcMouseDown(input, hit, screen);
   }
+  if (DockableView* content = ContentView()) DockWindowAgain(*content);
   return true;
 }
 
@@ -257,6 +269,7 @@ void FloatingWindowView::TrackCloseButton() {
       DispatchMessageW(&message);
       break;
     }
+    DOCK_TRACE("close loop msg %x pt %ld,%ld\n", message.message, message.pt.x, message.pt.y);
     if (message.message == WM_MOUSEMOVE) {
       SetCloseLook(HitAt(message.pt) == FloatingHit::kCloseButton ? CloseLook::kPushed : CloseLook::kNormal);
     } else if (message.message == WM_LBUTTONUP) {
@@ -346,9 +359,11 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_ACTIVATE:
+      DOCK_TRACE("activate %d\n", static_cast<int>(LOWORD(wparam)));
       if (LOWORD(wparam) != WA_INACTIVE) PostMessageW(Handle(), kGiveActivationBack, 0, 0);
       return 0;
     case kGiveActivationBack:
+      DOCK_TRACE("give back; active %p fg %p focus %p self %p\n", static_cast<void*>(GetActiveWindow()), static_cast<void*>(GetForegroundWindow()), static_cast<void*>(GetFocus()), static_cast<void*>(Handle()));
       if (const HWND main = Form().Owner().MainWindow(); main && IsWindowEnabled(main)) SetActiveWindow(main);
       return 0;
     case WM_NCACTIVATE:
@@ -359,6 +374,7 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
       if (const HWND main = Form().Owner().MainWindow()) SendMessageW(main, WM_CLOSE, 0, 0);
       return 0;
     case WM_ACTIVATEAPP:
+      DOCK_TRACE("activateapp %d fg %p\n", static_cast<int>(wparam), static_cast<void*>(GetForegroundWindow()));
       ShowForActivation(wparam != FALSE);
       return 0;
     case WM_NCMOUSEMOVE: {

@@ -4,8 +4,10 @@
 // is highlighted in the skin's colours. Clicking a submenu item opens the
 // menu of its child items under it; clicking a command item, or choosing one
 // from a menu, runs it once the mouse and menu tracking has ended: the
-// choice is posted to the bar and run when that message arrives. The bar
-// answers WM_GETTEXT with its items' captions separated by tabs.
+// choice is posted to the bar and run when that message arrives. A press on
+// free space between the items drags the bar as its handle does, and a
+// double-click there floats a docked bar. The bar answers WM_GETTEXT with its
+// items' captions separated by tabs.
 #pragma once
 
 #include <windows.h>
@@ -41,6 +43,7 @@ class ToolbarView final : public DockableView {
   void OnPaint(HDC dc) override;
   bool OnEraseBackground(HDC) override { return true; }  // OnPaint fills every pixel
   bool OnMouseDown(const ui::MouseInput& input) override;
+  bool OnDblClick(const ui::MouseInput& input) override;
   bool OnMouseUp(const ui::MouseInput& input) override;
   bool OnMouseMove(const ui::MouseInput& input) override;
   void OnMouseLeave() override;

@@ -1,5 +1,6 @@
 #include "app/toolbar/toolbar_view.h"
 
+#include "app/toolbar/dock_drag.h"
 #include "app/toolbar/tb_submenu_item.h"
 #include "app/toolbar/tb_visibility_toggle_item.h"
 #include "ui/form_window.h"
@@ -168,7 +169,13 @@ void ToolbarView::OnMouseLeave() {
 bool ToolbarView::OnMouseDown(const ui::MouseInput& input) {
   if (input.button != ui::TMouseButton::mbLeft) return true;
   const int index = ButtonAt(input.at);
-  if (index < 0) return true;
+  if (index < 0) {
+    // Free space between the items drags the bar, as its handle does.
+    POINT screen = input.at;
+    ClientToScreen(Handle(), &screen);
+    RunDockDrag(*this, screen);
+    return true;
+  }
   if (dynamic_cast<TTBSubmenuItem*>(buttons_[static_cast<std::size_t>(index)].item)) {
     OpenMenu(index);
   } else {
@@ -176,6 +183,15 @@ bool ToolbarView::OnMouseDown(const ui::MouseInput& input) {
     SetCapture(Handle());
     InvalidateRect(Handle(), nullptr, TRUE);
   }
+  return true;
+}
+
+bool ToolbarView::OnDblClick(const ui::MouseInput& input) {
+  if (input.button != ui::TMouseButton::mbLeft) return true;
+  // On free space of a docked bar a double-click floats it; on an item it is
+  // a second press.
+  if (ButtonAt(input.at) >= 0) return OnMouseDown(input);
+  if (Docked()) FloatWindow(*this);
   return true;
 }
 

@@ -71,8 +71,9 @@ class DockingTest : public testing_support::ProgramWindowsTest {
     Settle(100);
   }
   // Floats the result window by dragging its handle to `to`.
-  // Somewhere on the screen away from the main window and its docks.
-  static constexpr POINT kAfloat{860, 640};
+  // Somewhere on the 1024 x 768 test screen away from the main window and its
+  // docks, with the whole frame on the screen.
+  static constexpr POINT kAfloat{560, 620};
   void FloatResult(POINT to = kAfloat) {
     DragAndSettle(HandleOf(Of("twResult")), to);
     ASSERT_TRUE(form_->twResult->Floating()) << "the result window did not float";
@@ -123,17 +124,52 @@ TEST_F(DockingTest, DraggedBackOverItsDockTheResultWindowDocksAgain) {
 }
 
 TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
+  using testing_support::ButtonEvent;
+  using testing_support::KeyEvent;
+  using testing_support::MoveInputs;
   const RECT bottom = ScreenRect(Of("doBott"));
   const POINT over_bottom{bottom.left + 40, bottom.top + 20};
-  testing_support::KeyDown(VK_CONTROL);
-  DragAndSettle(HandleOf(Of("TBToolbar1")), over_bottom);
-  testing_support::KeyUp(VK_CONTROL);
-  Settle();
+  // Ctrl goes down once the bar floats away from the docks (a key pressed by
+  // a program rather than a hand is forgotten by the X server the moment the
+  // pointer enters another window, so it is pressed where the pointer stays
+  // in the moving frame), then the bar crosses the bottom dock.
+  const POINT grab = HandleOf(Of("TBToolbar1"));
+  const POINT away{over_bottom.x + 320, over_bottom.y + 150};
+  std::vector<INPUT> inputs = MoveInputs(grab, grab, 0);
+  inputs.push_back(ButtonEvent(testing_support::Button::kLeft, true));
+  for (const INPUT& move : MoveInputs(grab, away, 6)) inputs.push_back(move);
+  inputs.push_back(KeyEvent(VK_CONTROL, true));
+  for (const INPUT& move : MoveInputs(away, over_bottom, 8)) inputs.push_back(move);
+  inputs.push_back(ButtonEvent(testing_support::Button::kLeft, false));
+  inputs.push_back(KeyEvent(VK_CONTROL, false));
+  {
+    testing_support::InputSender sender(inputs);
+    ASSERT_TRUE(SettleUntil([&] { return sender.Done(); }, 5000));
+  }
+  Settle(100);
   EXPECT_TRUE(form_->TBToolbar1->Floating());
   EXPECT_EQ(HeightOf(Of("doTop")), 0);
-  // Without Ctrl it docks there.
-  DragAndSettle(CaptionOf(*form_->TBToolbar1), POINT{over_bottom.x, ScreenRect(Of("doBott")).top + 10});
+  EXPECT_EQ(HeightOf(Of("doBott")), 97);
+  // Over the bottom dock with Ctrl held it stays afloat; Ctrl let go there
+  // docks it at once: before the button is released, where the pointer rests.
+  // (The whole drag is sent from the sender's thread: while the button is
+  // down the program is in its drag loop and this thread cannot act.)
+  const POINT caption = CaptionOf(*form_->TBToolbar1);
+  const POINT over_again{over_bottom.x, ScreenRect(Of("doBott")).top + 10};
+  inputs = MoveInputs(caption, caption, 0);
+  inputs.push_back(ButtonEvent(testing_support::Button::kLeft, true));
+  inputs.push_back(KeyEvent(VK_CONTROL, true));
+  for (const INPUT& move : MoveInputs(caption, over_again, 8)) inputs.push_back(move);
+  inputs.push_back(KeyEvent(VK_CONTROL, false));
+  for (const INPUT& move : MoveInputs(over_again, over_again, 0)) inputs.push_back(move);
+  inputs.push_back(ButtonEvent(testing_support::Button::kLeft, false));
+  {
+    testing_support::InputSender sender(inputs);
+    ASSERT_TRUE(SettleUntil([&] { return sender.Done(); }, 5000));
+  }
+  Settle(100);
   EXPECT_EQ(form_->TBToolbar1->CurrentDock(), form_->doBott);
+  EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_GT(HeightOf(Of("doBott")), 97) << "two rows now";
   // The search controls never moved.
   EXPECT_EQ(PlaceInParent(Of("RxDBLookupCombo1")).top, 48);
@@ -175,7 +211,7 @@ TEST_F(DockingTest, TheCloseButtonHidesTheFloatingWindowAndTheToggleItemBringsIt
 }
 
 TEST_F(DockingTest, EveryZoneResizesAndTheClientNeverGoesBelow32By32) {
-  ASSERT_NO_FATAL_FAILURE(FloatResult(POINT{800, 560}));
+  ASSERT_NO_FATAL_FAILURE(FloatResult(POINT{520, 600}));
   const HWND frame = FrameHandle(*form_->twResult);
   const app::FloatingFrame geometry = FrameView(*form_->twResult)->Geometry();
   const app::Insets insets = geometry.NonClient();
@@ -210,7 +246,7 @@ TEST_F(DockingTest, EveryZoneResizesAndTheClientNeverGoesBelow32By32) {
 }
 
 TEST_F(DockingTest, AFloatDraggedTowardsAScreenEdgeStaysFourPixelsInside) {
-  ASSERT_NO_FATAL_FAILURE(FloatResult(POINT{800, 560}));
+  ASSERT_NO_FATAL_FAILURE(FloatResult(POINT{520, 600}));
   const HWND frame = FrameHandle(*form_->twResult);
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   DragAndSettle(CaptionOf(*form_->twResult), POINT{width - 1, height - 1}, 8);

@@ -97,14 +97,29 @@ void DoubleClick(POINT screen) {
         ButtonInput(Button::kLeft, true), ButtonInput(Button::kLeft, false)});
 }
 
-std::vector<INPUT> DragInputs(POINT from, POINT to, int steps, Button button) {
-  std::vector<INPUT> inputs{MouseInputAt(from, 0), ButtonInput(button, true)};
+std::vector<INPUT> MoveInputs(POINT from, POINT to, int steps) {
+  std::vector<INPUT> inputs;
   for (int i = 1; i <= steps; ++i) {
     inputs.push_back(
         MouseInputAt(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0));
   }
-  // The pointer rests at the end before the release, as a hand's does.
+  // The pointer rests at the end, as a hand's does.
   inputs.push_back(MouseInputAt(to, 0));
+  return inputs;
+}
+
+INPUT KeyEvent(WORD key, bool down) {
+  return KeyInput(key, down);
+}
+
+INPUT ButtonEvent(Button button, bool down) {
+  return ButtonInput(button, down);
+}
+
+std::vector<INPUT> DragInputs(POINT from, POINT to, int steps, Button button) {
+  std::vector<INPUT> inputs{MouseInputAt(from, 0), ButtonInput(button, true)};
+  const std::vector<INPUT> moves = MoveInputs(from, to, steps);
+  inputs.insert(inputs.end(), moves.begin(), moves.end());
   inputs.push_back(ButtonInput(button, false));
   return inputs;
 }

@@ -29,6 +29,13 @@ void DoubleClick(POINT screen);
 // Presses at `from`, moves to `to` in `steps` moves, releases there.
 void Drag(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
 
+// The inputs of moving the pointer from `from` to `to` in `steps` moves and
+// once more at `to`; no button changes.
+std::vector<INPUT> MoveInputs(POINT from, POINT to, int steps);
+// One key or button going down or up, as an input to put in a sequence.
+INPUT KeyEvent(WORD key, bool down);
+INPUT ButtonEvent(Button button, bool down);
+
 // The inputs of a drag: a press at `from`, `steps` moves to `to`, a release.
 std::vector<INPUT> DragInputs(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
 
