@@ -1,6 +1,16 @@
 #include "about/fm_about.h"
 
+#include "ui/platform_services.h"
+
 namespace about {
+
+namespace {
+
+ui::TControl* AsControl(base::TComponent* sender) {
+  return dynamic_cast<ui::TControl*>(sender);
+}
+
+}  // namespace
 
 void TfmAbout::Loaded() {
   TForm::Loaded();
@@ -11,29 +21,44 @@ void TfmAbout::Loaded() {
   FindMember("laLink2", laLink2);
 }
 
-void TfmAbout::laButtomCloseMouseEnter(base::TComponent*) {
-  handled.emplace_back("laButtomCloseMouseEnter");
+void TfmAbout::laButtomCloseMouseEnter(base::TComponent* sender) {
+  if (ui::TControl* mark = AsControl(sender)) mark->SetColor(ui::clSkyBlue);
 }
-void TfmAbout::laButtomCloseMouseLeave(base::TComponent*) {
-  handled.emplace_back("laButtomCloseMouseLeave");
+
+void TfmAbout::laButtomCloseMouseLeave(base::TComponent* sender) {
+  if (ui::TControl* mark = AsControl(sender)) mark->SetColor(ui::clInfoBk);
 }
+
 void TfmAbout::laButtomCloseClick(base::TComponent*) {
-  handled.emplace_back("laButtomCloseClick");
+  Close();
 }
-void TfmAbout::laLink1MouseEnter(base::TComponent*) {
-  handled.emplace_back("laLink1MouseEnter");
+
+void TfmAbout::laLink1MouseEnter(base::TComponent* sender) {
+  if (ui::TControl* link = AsControl(sender)) link->SetCursor(ui::crHandPoint);
 }
-void TfmAbout::laLink1MouseLeave(base::TComponent*) {
-  handled.emplace_back("laLink1MouseLeave");
+
+void TfmAbout::laLink1MouseLeave(base::TComponent* sender) {
+  if (ui::TControl* link = AsControl(sender)) link->SetCursor(ui::crDefault);
 }
-void TfmAbout::FormMouseDown(base::TComponent*, ui::TMouseButton, std::uint32_t, int, int) {
-  handled.emplace_back("FormMouseDown");
+
+void TfmAbout::FormMouseDown(base::TComponent*, ui::TMouseButton, ui::TShiftState, int, int) {
+  StartMoveByCaption();
 }
+
 void TfmAbout::laLink2Click(base::TComponent*) {
-  handled.emplace_back("laLink2Click");
+  OpenPage(kPortalDirectoryPage);
 }
+
 void TfmAbout::laLink1Click(base::TComponent*) {
-  handled.emplace_back("laLink1Click");
+  OpenPage(kMakerHomePage);
+}
+
+void TfmAbout::OpenPage(const char* address) const {
+  ui::ShellOpener* shell = ui::ServicesOf(*this).shell;
+  if (!shell) return;
+  // The answer (above 32 when the page opened) is deliberately ignored.
+  static_cast<void>(
+      shell->ShellExecute(nullptr, nullptr, address, nullptr, nullptr, ui::ShellOpener::kShowNormal));
 }
 
 const resources::ClassInfo& TfmAbout::Class() {

@@ -3,8 +3,10 @@
 #include "app/core/application_title.h"
 #include "app/forms/component_classes.h"
 #include "app/forms/view_classes.h"
+#include "app/toolbar/toolbar_view.h"
 #include "base/compiler.h"
 #include "base/exception.h"
+#include "data/data_set.h"
 #include "resources/component_reader.h"
 #include "resources/window_resource.h"
 #include "ui/wide_text.h"
@@ -43,12 +45,44 @@ TApplication::TApplication(std::string exe_path, MessageBoxSeam& box)
   TrimSystemMenu();
   RegisterComponentClasses(classes_);
   RegisterViewClasses(views_);
+  profile_.Mark("application object");
 }
+
+namespace {
+
+// Marks the phases of reading one window's description: the records, each
+// table opened (its rows and orders built), then the rest of the components.
+class ReadPhases final : public resources::ReadProgress {
+ public:
+  ReadPhases(StartupProfile& profile, std::string form) : profile_(profile), form_(std::move(form)) {}
+  void RecordsRead() override { profile_.Mark(form_ + ": description read"); }
+  void ComponentLoaded(const base::TComponent& component) override {
+    if (dynamic_cast<const data::TDataSet*>(&component)) {
+      profile_.Mark(form_ + ": table " + component.Name() + " opened (rows and orders)");
+    }
+  }
+
+ private:
+  StartupProfile& profile_;
+  std::string form_;
+};
+
+}  // namespace
 
 void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
   try {
-    resources::ReadComponentStream(resources::FindWindowStream(form.ClassName(), module), form, classes_);
-    form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));
+    ReadPhases phases(profile_, form.ClassName());
+    resources::ReadComponentStream(resources::FindWindowStream(form.ClassName(), module), form, classes_, {},
+                                   profile_.On() ? &phases : nullptr);
+    profile_.Mark(std::string(form.ClassName()) + ": other components loaded");
+    if (!main_window_) {
+      form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));
+      profile_.Mark(std::string(form.ClassName()) + ": window handles created");
+    } else {
+      // Any later window starts hidden: its handles are made when it is
+      // first shown (or first asked for), which keeps them out of the start-up.
+      form.AttachHostWhenNeeded([&form, this] { return std::make_unique<ui::FormWindow>(form, views_, *this); });
+    }
   } catch (...) {
     base::TComponent::Destroy(&form);
     throw;
@@ -81,6 +115,7 @@ void TApplication::MainWindowClosed() {
 
 void TApplication::Dispatch(MSG& message) {
   try {
+    RouteMenuKeys(message);
     if (ui::HandleDialogKey(message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -119,11 +154,29 @@ int TApplication::Run() {
   MSG message;
   for (;;) {
     // GetMessageW waits while the queue is empty: the loop's idle wait.
+    if (!profile_written_) FinishProfileWhenIdle();
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
     Dispatch(message);
   }
+  // A loop that never went idle still leaves its profile.
+  if (!profile_written_ && profile_.On()) {
+    profile_target_.Write(profile_.Text());
+    profile_written_ = true;
+  }
   return 0;
+}
+
+void TApplication::FinishProfileWhenIdle() {
+  if (!profile_.On()) {
+    profile_written_ = true;
+    return;
+  }
+  // Anything queued, painting included, is still start-up work.
+  if (HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) return;
+  profile_.Mark("loop idle: every window shown and painted");
+  profile_target_.Write(profile_.Text());
+  profile_written_ = true;
 }
 
 bool TApplication::ProcessMessages() {

@@ -16,7 +16,9 @@
 
 #include <string>
 
+#include "app/core/startup_profile.h"
 #include "app/error_display.h"
+#include "app/profile_target.h"
 #include "base/component.h"
 #include "resources/class_registry.h"
 #include "ui/form.h"
@@ -44,8 +46,9 @@ class TApplication final : public base::TComponent,
 
   // Reads `form` (a new window owned by this object) from the description
   // embedded in `module` (null: the running executable) under its class
-  // name, then creates its window and its controls' windows, hidden. The
-  // first window created becomes the main window. On failure the form is
+  // name. The first window created becomes the main window and gets its
+  // window and its controls' windows now, hidden; a later window gets them
+  // when it is first shown or its host is first asked for. On failure the form is
   // destroyed and the error (base::Exception or a read error) is thrown on.
   template <typename Form>
   Form& CreateForm(HMODULE module = nullptr) {
@@ -66,11 +69,12 @@ class TApplication final : public base::TComponent,
   // A cursor every control shows while set (crDefault: none), for a search
   // that makes the user wait.
   ui::TCursor ScreenCursor() const override { return screen_cursor_; }
-  void SetScreenCursor(ui::TCursor cursor);
+  void SetScreenCursor(ui::TCursor cursor) override;
 
   // Takes, translates and dispatches messages until the quit message; waits
   // while the queue is empty. A Tab key press moves the focus between the
-  // controls of a window. An error escaping one dispatch is shown and the
+  // controls of a window; while a toolbar tracks its menus, the keys go to
+  // it (app::RouteMenuKeys). An error escaping one dispatch is shown and the
   // loop goes on. Returns the exit code: 0.
   int Run();
   // Handles the messages already queued, as Run() does, without waiting.
@@ -89,6 +93,12 @@ class TApplication final : public base::TComponent,
   // main window; Run() shows it.
   void ShowTaskBarEntry(bool show);
 
+  // The start-up profile (off unless PHONEBOOK_PROFILE names a target). The
+  // application marks its own phases (itself, each window's description,
+  // tables and window handles, the first idle moment of the loop, when the
+  // profile is written); the entry point marks the showing of the main window.
+  StartupProfile& Profile() { return profile_; }
+
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   // Activation and the system menu of the task-bar button.
@@ -96,7 +106,14 @@ class TApplication final : public base::TComponent,
   void TrimSystemMenu();
   void CreateFormWindow(ui::TForm& form, HMODULE module);
   void Dispatch(MSG& message);
+  // Ends the profile when the loop first finds nothing to do (every window
+  // shown and painted) and writes it to its target, once.
+  void FinishProfileWhenIdle();
 
+  // First, so that the profile's clock runs before anything else is built.
+  ProfileTarget profile_target_ = ProfileTarget::FromEnvironment();
+  StartupProfile profile_ = profile_target_.StartProfile();
+  bool profile_written_ = false;
   std::string exe_path_;
   std::string title_;
   ErrorDisplay errors_;

@@ -21,7 +21,13 @@ class DisabledWindows {
   }
   ~DisabledWindows() {
     for (HWND window : disabled_) EnableWindow(window, TRUE);
-    if (active_ && IsWindow(active_)) SetActiveWindow(active_);
+    if (active_ && IsWindow(active_)) {
+      // The box's end hands the activation to none of our windows while they
+      // are still disabled (the box's owner is the hidden application
+      // window), so the window that was active takes the foreground back.
+      SetForegroundWindow(active_);
+      SetActiveWindow(active_);
+    }
     if (focus_ && IsWindow(focus_)) SetFocus(focus_);
   }
   DisabledWindows(const DisabledWindows&) = delete;

@@ -29,6 +29,11 @@ class Collation {
   // A byte string whose order under plain byte comparison (shorter first on a
   // common prefix) is exactly the order of Compare for the same mode.
   virtual std::string SortKey(std::string_view text, CaseMode mode) const = 0;
+  // Appends SortKey(text, mode) to `out`; a collation may write it there
+  // directly, so that the keys of a whole column share one buffer.
+  virtual void AppendSortKey(std::string_view text, CaseMode mode, std::string& out) const {
+    out += SortKey(text, mode);
+  }
 
   // Whether sorting many texts is faster through SortKey than through
   // Compare (true for the system's order, where every Compare converts both

@@ -771,7 +771,13 @@ struct KeyColumn {
   std::vector<uint8_t> null;  // by record number
   std::vector<int64_t> integers;
   std::vector<double> reals;
-  std::vector<std::string> keys;        // sort keys, when used
+  // Sort keys, when used: every record's key in one buffer, found by its
+  // start and length (one allocation for the column, keys read side by side).
+  std::string key_bytes;
+  std::vector<uint32_t> key_start, key_length;  // by record number
+  std::string_view KeyOf(uint32_t record) const {
+    return std::string_view(key_bytes).substr(key_start[record], key_length[record]);
+  }
   std::vector<std::string_view> texts;  // the stored bytes (views into the text area)
 };
 
@@ -793,7 +799,7 @@ int CompareColumns(const std::vector<KeyColumn>& columns, uint32_t a, uint32_t b
           c = Three(column.reals[a], column.reals[b]);
           break;
         case CompareKind::kCollated:
-          c = column.sort_keys ? CompareSortKeys(column.keys[a], column.keys[b])
+          c = column.sort_keys ? CompareSortKeys(column.KeyOf(a), column.KeyOf(b))
                                : column.collation->Compare(column.texts[a], column.texts[b], column.mode);
           break;
         case CompareKind::kBytes:
@@ -836,7 +842,11 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
       const bool text = column.kind == CompareKind::kCollated || column.kind == CompareKind::kBytes;
       if (text) {
         column.texts.resize(slots);
-        if (column.kind == CompareKind::kCollated && column.sort_keys) column.keys.resize(slots);
+        if (column.kind == CompareKind::kCollated && column.sort_keys) {
+          column.key_start.assign(slots, 0);
+          column.key_length.assign(slots, 0);
+          column.key_bytes.reserve(order.size() * 64);
+        }
       } else if (column.kind == CompareKind::kFloat) {
         column.reals.resize(slots);
       } else {
@@ -859,7 +869,10 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
             break;
           case CompareKind::kCollated:
             if (column.sort_keys) {
-              column.keys[record] = collation_.SortKey(AsTextExact(v), column.mode);
+              column.key_start[record] = static_cast<uint32_t>(column.key_bytes.size());
+              collation_.AppendSortKey(AsTextExact(v), column.mode, column.key_bytes);
+              column.key_length[record] =
+                  static_cast<uint32_t>(column.key_bytes.size()) - column.key_start[record];
             } else {
               column.texts[record] = AsTextExact(v);
             }

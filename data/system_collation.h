@@ -17,6 +17,7 @@ class SystemCollation final : public Collation {
 
   int Compare(std::string_view a, std::string_view b, CaseMode mode) const override;
   std::string SortKey(std::string_view text, CaseMode mode) const override;
+  void AppendSortKey(std::string_view text, CaseMode mode, std::string& out) const override;
   bool PrefersSortKeys() const override { return true; }
   // IsValidLocale(locale, LCID_INSTALLED).
   bool IsInstalledLocale(uint32_t locale) const override;

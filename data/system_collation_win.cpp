@@ -47,26 +47,31 @@ int SystemCollation::Compare(std::string_view a, std::string_view b, CaseMode mo
 }
 
 std::string SystemCollation::SortKey(std::string_view text, CaseMode mode) const {
+  std::string key;
+  AppendSortKey(text, mode, key);
+  return key;
+}
+
+void SystemCollation::AppendSortKey(std::string_view text, CaseMode mode, std::string& out) const {
   const WideText wide(text);
   const DWORD flags = LCMAP_SORTKEY | FlagsFor(mode);
+  const size_t start = out.size();
   // One call into a stack buffer covers every name; only a long text asks
   // for its size first.
   std::array<char, 512> stack;
   int size = LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(stack.data()),
                           static_cast<int>(stack.size()));
-  std::string key;
   if (size > 0) {
-    key.assign(stack.data(), static_cast<size_t>(size));
+    out.append(stack.data(), static_cast<size_t>(size));
   } else {
     size = LCMapStringW(locale_, flags, wide.data(), wide.length(), nullptr, 0);
-    if (size <= 0) return {};
-    key.assign(static_cast<size_t>(size), '\0');
-    LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(key.data()), size);
+    if (size <= 0) return;
+    out.resize(start + static_cast<size_t>(size));
+    LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(out.data() + start), size);
   }
   // The key ends with a zero byte; keep it out so that byte comparison with
   // "shorter first" sees the levels only.
-  while (!key.empty() && key.back() == '\0') key.pop_back();
-  return key;
+  while (out.size() > start && out.back() == '\0') out.pop_back();
 }
 
 bool SystemCollation::IsInstalledLocale(uint32_t locale) const {

@@ -42,17 +42,19 @@ std::string DisplayName(const base::TComponent& component) {
 class Reader {
  public:
   Reader(std::span<const std::uint8_t> stream, base::TComponent& window, const ClassRegistry& registry,
-         const StreamLimits& limits)
-      : in_(stream, limits), window_(window), registry_(registry) {}
+         const StreamLimits& limits, ReadProgress* progress)
+      : in_(stream, limits), window_(window), registry_(registry), progress_(progress) {}
 
   void Run() {
     try {
       in_.ReadSignature();
       ReadRoot();
       ResolveFixups();
+      if (progress_) progress_->RecordsRead();
       for (base::TComponent* component : loaded_) {
         component->SetLoading(false);
         component->Loaded();
+        if (progress_) progress_->ComponentLoaded(*component);
       }
     } catch (...) {
       fixups_.clear();
@@ -336,6 +338,7 @@ class Reader {
   ValueReader in_;
   base::TComponent& window_;
   const ClassRegistry& registry_;
+  ReadProgress* progress_;
   std::vector<base::TComponent*> loaded_;   // the window first, then in reading order
   std::vector<base::TComponent*> created_;  // destroyed again when the read fails
   std::vector<Fixup> fixups_;
@@ -346,8 +349,8 @@ class Reader {
 }  // namespace
 
 void ReadComponentStream(std::span<const std::uint8_t> stream, base::TComponent& window,
-                         const ClassRegistry& registry, const StreamLimits& limits) {
-  Reader(stream, window, registry, limits).Run();
+                         const ClassRegistry& registry, const StreamLimits& limits, ReadProgress* progress) {
+  Reader(stream, window, registry, limits, progress).Run();
 }
 
 }  // namespace resources

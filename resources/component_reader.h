@@ -45,7 +45,20 @@
 
 namespace resources {
 
+// Told how far a read has come, for the start-up profile: once when the
+// stream's records are read and the references resolved (before any
+// Loaded()), then after each component's Loaded().
+class ReadProgress {
+ public:
+  virtual void RecordsRead() {}
+  virtual void ComponentLoaded(const base::TComponent&) {}
+
+ protected:
+  ~ReadProgress() = default;
+};
+
 void ReadComponentStream(std::span<const std::uint8_t> stream, base::TComponent& window,
-                         const ClassRegistry& registry, const StreamLimits& limits = {});
+                         const ClassRegistry& registry, const StreamLimits& limits = {},
+                         ReadProgress* progress = nullptr);
 
 }  // namespace resources

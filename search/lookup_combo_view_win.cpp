@@ -1,11 +1,44 @@
+// The picker's view. Sections:
+//   1. creation and the list's window
+//   2. painting
+//   3. keys, focus, capture and notices
+//   4. the screen side of the core (LookupPlatform)
 #include "search/lookup_combo_view.h"
 
-#include <algorithm>
-#include <vector>
+#include <utility>
 
+#include "ui/form_window.h"
+#include "ui/gdi.h"
 #include "ui/wide_text.h"
 
 namespace search {
+
+namespace {
+
+RECT ToRect(const LookupRect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+LookupRect FromRect(const RECT& r) {
+  return LookupRect{static_cast<int32_t>(r.left), static_cast<int32_t>(r.top), static_cast<int32_t>(r.right),
+                    static_cast<int32_t>(r.bottom)};
+}
+
+constexpr ui::TColor kGrayText = ui::SystemColor(COLOR_GRAYTEXT);
+
+}  // namespace
+
+// --- 1. Creation and the list's window ---
+
+LookupComboView::LookupComboView(TRxDBLookupCombo& combo, ui::FormWindow& form)
+    : ControlView(combo, form), combo_(combo) {
+  combo_.SetPlatform(this);
+}
+
+LookupComboView::~LookupComboView() {
+  // The core must not reach this view (or the list's) once they go.
+  combo_.SetPlatform(nullptr);
+}
 
 void LookupComboView::CreateWindowIn(HWND parent, bool top_level) {
   DWORD style = 0;
@@ -13,26 +46,204 @@ void LookupComboView::CreateWindowIn(HWND parent, bool top_level) {
   const DWORD ex_style = combo_.ctl3d ? WS_EX_CLIENTEDGE : 0;
   if (!combo_.ctl3d) style |= WS_BORDER;
   CreateControlWindow(parent, top_level, L"TRxDBLookupCombo", ex_style, style, L"");
+  font_measured_ = false;
+  if (!list_view_) {
+    // Re-creating the picker's window keeps the list's.
+    auto list = std::make_unique<PopupDataListView>(combo_, Form());
+    list->SetErrorSink(&Form().Owner());
+    list->Create(nullptr);
+    list_view_ = std::move(list);
+  }
 }
+
+// --- 2. Painting ---
 
 void LookupComboView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
-  RECT button = client;
-  button.left = std::max(client.left, client.right - GetSystemMetrics(SM_CXVSCROLL));
-  DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_FLAT);
-  RECT text_area{client.left + 1, client.top + 1, button.left - 1, client.bottom - 1};
-  const int length = GetWindowTextLengthW(Handle());
-  std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
-  GetWindowTextW(Handle(), text.data(), length + 1);
-  DrawCaption(dc, ui::Narrow(std::wstring_view(text.data(), static_cast<std::size_t>(length))), text_area,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if (GetFocus() == Handle()) DrawFocusRect(dc, &text_area);
+  const PickerLayout layout =
+      LayoutPicker(static_cast<int32_t>(client.right), static_cast<int32_t>(client.bottom),
+                   GetSystemMetrics(SM_CXVSCROLL));
+  const bool enabled = IsWindowEnabled(Handle()) != FALSE;
+  const bool selected = combo_.Focused() && !combo_.ListVisible();
+  const ui::TColor color = combo_.EffectiveColor();
+
+  FrameRect(dc, &client, Brush(color));
+
+  MeasureFont();
+  const RECT text = ToRect(layout.text);
+  ui::SelectedObject font(dc, FontHandle());
+  SetBkMode(dc, OPAQUE);
+  SetBkColor(dc, ui::ColorRef(selected ? ui::clHighlight : color));
+  SetTextColor(dc, ui::ColorRef(!enabled   ? kGrayText
+                                : selected ? ui::clHighlightText
+                                           : combo_.EffectiveFont().color));
+  const std::wstring shown = ui::Wide(combo_.ShownText());
+  const int y = static_cast<int>(text.top) + (static_cast<int>(text.bottom - text.top) - font_height_) / 2;
+  ExtTextOutW(dc, static_cast<int>(text.left) + PickerLayout::kTextIndent, y, ETO_OPAQUE | ETO_CLIPPED, &text,
+              shown.c_str(), static_cast<UINT>(shown.size()), nullptr);
+  if (selected) DrawFocusRect(dc, &text);
+
+  RECT button = ToRect(layout.button);
+  UINT state = DFCS_SCROLLCOMBOBOX;
+  if (combo_.ButtonPressed()) state |= DFCS_PUSHED | DFCS_FLAT;
+  if (!enabled || !combo_.CanModify()) state |= DFCS_INACTIVE;
+  DrawFrameControl(dc, &button, DFC_SCROLL, state);
 }
 
-bool LookupComboView::OnMouseDown(const ui::MouseInput&) {
-  SetFocus(Handle());
+void LookupComboView::MeasureFont() {
+  if (font_measured_ || !Handle()) return;
+  ui::WindowDC dc(Handle());
+  if (!dc.Get()) return;
+  ui::SelectedObject font(dc.Get(), FontHandle());
+  TEXTMETRICW metrics{};
+  SIZE m{};
+  if (!GetTextMetricsW(dc.Get(), &metrics) || !GetTextExtentPoint32W(dc.Get(), L"M", 1, &m)) return;
+  font_height_ = static_cast<int32_t>(metrics.tmHeight);
+  char_width_ = static_cast<int32_t>(m.cx);
+  font_measured_ = true;
+}
+
+// --- 3. Keys, focus, capture and notices ---
+
+bool LookupComboView::OnKeyDown(WORD key, ui::TShiftState shift) {
+  return combo_.KeyDown(static_cast<LookupKey>(key), ui::HasShift(shift, ui::ssAlt));
+}
+
+bool LookupComboView::OnChar(char& key) {
+  if (key != kBackspaceChar && static_cast<unsigned char>(key) < 32) return false;
+  combo_.KeyPress(key);
   return true;
+}
+
+void LookupComboView::OnSetFocus() {
+  combo_.FocusChanged(true);
+}
+
+void LookupComboView::OnKillFocus(HWND) {
+  combo_.FocusChanged(false);
+}
+
+void LookupComboView::OnCaptureChanged(HWND new_capture) {
+  // Handing the drag to the list is no loss; nor is a release, which lets
+  // the button up before the core ends the drag itself.
+  if (new_capture == PartHandle(LookupPart::kList) || !combo_.Tracking()) return;
+  if (GetKeyState(VK_LBUTTON) < 0) combo_.CancelTracking();
+}
+
+void LookupComboView::OnCancelMode() {
+  combo_.CancelMode();
+}
+
+void LookupComboView::OtherControlPressed(ui::ControlView& pressed) {
+  if (&pressed != list_view_.get()) combo_.CancelMode();
+}
+
+std::string LookupComboView::ShownText() const {
+  return combo_.ShownText();
+}
+
+void LookupComboView::OnChanged(ui::ControlChange what) {
+  switch (what) {
+    case ui::ControlChange::kFont:
+      font_measured_ = false;
+      if (list_view_) list_view_->Changed(ui::ControlChange::kFont);
+      break;
+    case ui::ControlChange::kVisible:
+    case ui::ControlChange::kEnabled:
+    case ui::ControlChange::kParent:
+      // A list left where a hidden, disabled or moved picker was closes.
+      if (what == ui::ControlChange::kParent || !combo_.visible || !combo_.enabled) combo_.CancelMode();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    default:
+      break;
+  }
+}
+
+// --- 4. The screen side of the core ---
+
+HWND LookupComboView::PartHandle(LookupPart part) const {
+  if (part == LookupPart::kPicker) return Handle();
+  return list_view_ ? list_view_->Handle() : nullptr;
+}
+
+LookupGeometry LookupComboView::Geometry() {
+  LookupGeometry geometry;
+  if (!Handle()) return geometry;
+  RECT window;
+  GetWindowRect(Handle(), &window);
+  geometry.picker_window = FromRect(window);
+  RECT client;
+  GetClientRect(Handle(), &client);
+  MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+  geometry.picker_client = FromRect(client);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
+    geometry.screen = FromRect(monitor.rcMonitor);
+  } else {
+    geometry.screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  MeasureFont();
+  if (font_measured_) {
+    geometry.metrics.font_height = font_height_;
+    geometry.metrics.char_width = char_width_;
+  }
+  geometry.metrics.scroll_bar_width = GetSystemMetrics(SM_CXVSCROLL);
+  geometry.metrics.list_border = GetSystemMetrics(SM_CXBORDER);
+  return geometry;
+}
+
+void LookupComboView::ShowList(const LookupRect& screen_rect) {
+  if (list_view_) list_view_->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr);
+}
+
+void LookupComboView::HideList() {
+  if (list_view_) list_view_->HideWindow();
+}
+
+void LookupComboView::CaptureMouse(LookupPart part) {
+  if (HWND window = PartHandle(part)) SetCapture(window);
+}
+
+void LookupComboView::ReleaseMouse() {
+  const HWND holder = GetCapture();
+  if (holder && (holder == PartHandle(LookupPart::kPicker) || holder == PartHandle(LookupPart::kList))) {
+    ReleaseCapture();
+  }
+}
+
+bool LookupComboView::TakeFocus() {
+  const HWND self = Handle();
+  if (!self || !IsWindowVisible(self) || !IsWindowEnabled(self)) return false;
+  if (GetFocus() != self) SetFocus(self);
+  // The control that had the focus may have refused to let it go.
+  return GetFocus() == self;
+}
+
+void LookupComboView::Repaint(LookupPart part) {
+  if (part == LookupPart::kList) {
+    if (list_view_) list_view_->Refresh();
+  } else if (Handle()) {
+    InvalidateRect(Handle(), nullptr, FALSE);
+  }
+}
+
+void LookupComboView::SetBusyCursor(bool busy) {
+  ui::FormOwner& owner = Form().Owner();
+  if (busy) {
+    if (busy_depth_++ == 0) {
+      cursor_before_busy_ = owner.ScreenCursor();
+      owner.SetScreenCursor(ui::crHourGlass);
+    }
+  } else if (busy_depth_ > 0 && --busy_depth_ == 0) {
+    owner.SetScreenCursor(cursor_before_busy_);
+  }
+}
+
+void LookupComboView::SetAutoScrollTimer(int32_t interval_ms) {
+  if (list_view_) list_view_->SetAutoScroll(interval_ms);
 }
 
 }  // namespace search

@@ -64,6 +64,11 @@ class LookupPlatform {
   virtual void Repaint(LookupPart part) = 0;
   // The hourglass pointer on (true) or back off (false); calls pair up.
   virtual void SetBusyCursor(bool busy) = 0;
+  // The list's auto-scroll timer: a tick (TRxDBLookupList::AutoScrollTick)
+  // every `interval_ms` milliseconds from now on, or no timer when negative.
+  // Told only when the interval changes, so a pointer held still beyond the
+  // list's edge keeps its rhythm; a platform without timers may ignore it.
+  virtual void SetAutoScrollTimer(int32_t /*interval_ms*/) {}
 
  protected:
   ~LookupPlatform() = default;

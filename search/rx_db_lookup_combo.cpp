@@ -335,6 +335,10 @@ void TRxDBLookupCombo::CancelMode() {
   }
 }
 
+void TRxDBLookupCombo::CancelTracking() {
+  if (tracking_) StopTracking();
+}
+
 const resources::ClassInfo& TRxDBLookupCombo::Class() {
   static const resources::PropertyInfo kProperties[] = {
       resources::IntegerProperty<&TRxDBLookupCombo::drop_down_count>("DropDownCount"),

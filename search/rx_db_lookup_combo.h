@@ -50,6 +50,8 @@
 //   in the list                                           (search/rx_db_lookup_list.h)
 //   focus lost            -                               close                   close
 //   cancel mode           -                               close                   close
+//   capture lost          -                               -                       picker: drag ends, the
+//   (CancelTracking)                                                              list stays open
 //   Reset()               value empty, OnClick, OnChange  close, then as closed   close, then as closed
 #pragma once
 
@@ -146,6 +148,9 @@ class TRxDBLookupCombo : public TRxLookupControl {
   void FocusChanged(bool focused);
   // Another control of the window was pressed (cancel-mode notice).
   void CancelMode();
+  // Ends a drag that started on the picker without closing anything (the
+  // mouse capture went elsewhere while the button was held).
+  void CancelTracking();
 
   const char* ClassName() const override { return "TRxDBLookupCombo"; }
   static const resources::ClassInfo& Class();

@@ -182,6 +182,14 @@ void TRxDBLookupList::MouseMove(ui::TShiftState shift, int x, int y) {
     scroll_direction_ = 0;
   }
   scroll_interval_ = static_cast<int32_t>(std::max<int64_t>(0, 200 - 15 * std::min<int64_t>(beyond, 100)));
+  ReportAutoScroll();
+}
+
+void TRxDBLookupList::ReportAutoScroll() {
+  const int32_t interval = AutoScrollInterval();
+  if (interval == reported_interval_) return;
+  reported_interval_ = interval;
+  if (platform_) platform_->SetAutoScrollTimer(interval);
 }
 
 void TRxDBLookupList::AutoScrollTick() {
@@ -201,6 +209,7 @@ void TRxDBLookupList::MouseUp(ui::TMouseButton button, ui::TShiftState shift, in
 void TRxDBLookupList::StopTracking() {
   tracking_ = false;
   scroll_direction_ = 0;
+  ReportAutoScroll();
   if (platform_) platform_->ReleaseMouse();
 }
 

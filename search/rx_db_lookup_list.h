@@ -133,7 +133,8 @@ class TRxDBLookupList : public TRxLookupControl {
   // One tick of the auto-scroll timer.
   void AutoScrollTick();
   // The timer's interval in ms while the pointer is dragged beyond the
-  // rows, else -1 (no timer).
+  // rows, else -1 (no timer). The platform hears of each change
+  // (LookupPlatform::SetAutoScrollTimer).
   int32_t AutoScrollInterval() const { return scroll_direction_ != 0 ? scroll_interval_ : -1; }
   // Ends a drag without selecting anything (the list closes, capture lost).
   void CancelTracking();
@@ -164,6 +165,8 @@ class TRxDBLookupList : public TRxLookupControl {
   // Steps the table by `distance` from row `from` of the view.
   void StepFrom(int32_t from, int32_t distance);
   void StopTracking();
+  // Tells the platform the auto-scroll interval when it changed.
+  void ReportAutoScroll();
 
   bool popup_;
   int32_t row_count_ = 1;
@@ -171,6 +174,7 @@ class TRxDBLookupList : public TRxLookupControl {
   int32_t client_width_ = 0;
   int32_t scroll_direction_ = 0;  // -1 above the rows, 1 below, 0 inside
   int32_t scroll_interval_ = 0;
+  int32_t reported_interval_ = -1;  // what the platform was last told
   uint32_t last_key_ms_ = 0;
   bool had_key_ = false;
 };

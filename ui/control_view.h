@@ -17,7 +17,10 @@
 // the control's events: OnMouseDown / OnMouseUp / OnMouseMove with the
 // control's coordinates, OnClick when the left button is released inside
 // the control it was pressed on, OnDblClick, and OnMouseEnter / OnMouseLeave
-// as the pointer comes and goes.
+// as the pointer comes and goes: the pointer is over one view at a time, so
+// entering one view is leaving the one before; leaving all of them (to
+// another program or the desktop, or because the window hid) comes from the
+// system's tracking (TrackMouseEvent) or the window's hiding.
 //
 // A disabled window gets no mouse input: the system hands a press on it to
 // its parent, whose view raises the parent's events (the About window's
@@ -89,6 +92,16 @@ class ControlView : public Window, public ControlPeer {
   // by the view itself).
   virtual void Entered() {}
   virtual void Exited() {}
+  // Told by the form window while this control holds the window's focus and
+  // the mouse is pressed on `pressed`, another view of the same window (its
+  // client or non-client area), before that view handles the press: the
+  // cancel-mode notice, on which a control ends what it had open (a
+  // drop-down list closes).
+  virtual void OtherControlPressed(ControlView& /*pressed*/) {}
+
+  // The window `form` goes off the screen: the view of it that the pointer
+  // was over hears that the pointer left.
+  static void PointerGoneFrom(const FormWindow& form);
 
   // Destroys and creates again this view's window and its children's, at
   // the same place, keeping what the controls hold (a memo whose alignment
@@ -101,9 +114,11 @@ class ControlView : public Window, public ControlPeer {
   // CreateControlWindow() from here with their class and styles.
   virtual void CreateWindowIn(HWND parent, bool top_level) = 0;
   // Creates the window with the control's bounds, visibility and enabled
-  // state; throws base::Exception when it cannot be created.
+  // state; throws base::Exception when it cannot be created. The window
+  // class takes CS_DBLCLKS and `class_style` (CS_SAVEBITS for a pop-up).
   void CreateControlWindow(HWND parent, bool top_level, const wchar_t* class_name, DWORD ex_style,
-                           DWORD style, const std::wstring& text, const wchar_t* base_class = nullptr);
+                           DWORD style, const std::wstring& text, const wchar_t* base_class = nullptr,
+                           UINT class_style = 0);
   // Gives FontHandle() to the window (for views built on a system class).
   void ApplyFont();
 
@@ -112,8 +127,13 @@ class ControlView : public Window, public ControlPeer {
 
   // --- Members a view overrides; "true" means handled, no default handling ---
   // Own-drawn views paint here (built-on-system-class views are painted by
-  // their class). `dc` is the paint DC of BeginPaint.
+  // their class unless PaintsItself() says otherwise). `dc` is the paint DC
+  // of BeginPaint.
   virtual void OnPaint(HDC /*dc*/) {}
+  // Whether OnPaint() draws the window now: always for own-drawn views; a
+  // view built on a system class may take over while its class would draw
+  // what the control does not ask for (a disabled memo's grey text).
+  virtual bool PaintsItself() const { return !BuiltOnSystemClass(); }
   // Fills the background (own-drawn views: BackgroundColor()); an own-drawn
   // view that paints every pixel itself returns true without drawing.
   virtual bool OnEraseBackground(HDC dc);
@@ -137,6 +157,9 @@ class ControlView : public Window, public ControlPeer {
   // The keys the view wants from the dialog-key handling (WM_GETDLGCODE);
   // `standard` is what the default handling answers.
   virtual LRESULT OnGetDlgCode(LRESULT standard) { return standard; }
+  // The same with the key message asked about (WM_GETDLGCODE's MSG, null
+  // when the asker gave none); the default answers OnGetDlgCode(standard).
+  virtual LRESULT OnGetDlgCodeFor(LRESULT standard, const MSG* /*asked*/) { return OnGetDlgCode(standard); }
   // Non-client area: the client rectangle inside `area` (window coordinates
   // of the parent), its painting and its hit test.
   virtual bool OnNcCalcSize(RECT& /*area*/) { return false; }
@@ -168,6 +191,7 @@ class ControlView : public Window, public ControlPeer {
   void MouseButtonUp(UINT message, WPARAM wparam, LPARAM lparam);
   void MouseMoved(WPARAM wparam, LPARAM lparam);
   void TrackPointer(POINT client);
+  void PointerLeftWindow();
   void PointerLeft();
   bool SetControlCursor(HWND target, WORD hit);
   LRESULT AnswerText(UINT message, WPARAM wparam, LPARAM lparam) const;
@@ -179,8 +203,7 @@ class ControlView : public Window, public ControlPeer {
   GdiObject<HFONT> font_;
   SolidBrush background_;
   BrushCache brushes_;
-  bool pointer_inside_ = false;  // OnMouseEnter raised, OnMouseLeave not yet
-  bool clicked_ = false;         // the left button went down here and is still down
+  bool clicked_ = false;  // the left button went down here and is still down
   bool captured_for_click_ = false;
 };
 

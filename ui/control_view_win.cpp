@@ -17,6 +17,10 @@ namespace ui {
 
 namespace {
 
+// The view of this thread the pointer is over: OnMouseEnter raised,
+// OnMouseLeave not yet. At most one.
+thread_local ControlView* hovered = nullptr;
+
 POINT PointOf(LPARAM lparam) {
   return POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
 }
@@ -84,6 +88,7 @@ ControlView::ControlView(TControl& control, FormWindow& form) : control_(control
 }
 
 ControlView::~ControlView() {
+  if (hovered == this) hovered = nullptr;
   control_.SetPeer(nullptr);
   DestroyHandle();
 }
@@ -95,12 +100,13 @@ void ControlView::Create(ControlView* parent) {
 }
 
 void ControlView::CreateControlWindow(HWND parent, bool top_level, const wchar_t* class_name, DWORD ex_style,
-                                      DWORD style, const std::wstring& text, const wchar_t* base_class) {
+                                      DWORD style, const std::wstring& text, const wchar_t* base_class,
+                                      UINT class_style) {
   style |= (top_level ? WS_POPUP : WS_CHILD) | WS_CLIPSIBLINGS;
   if (control_.visible) style |= WS_VISIBLE;
   if (!control_.enabled) style |= WS_DISABLED;
   if (!CreateHandle(class_name, ex_style, style, text, control_.left, control_.top, control_.width,
-                    control_.height, parent, CS_DBLCLKS, base_class)) {
+                    control_.height, parent, CS_DBLCLKS | class_style, base_class)) {
     throw base::Exception("Cannot create the window of " + control_.Name());
   }
 }
@@ -284,7 +290,7 @@ void ControlView::Changed(ControlChange what) {
 LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT:
-      if (BuiltOnSystemClass()) break;
+      if (!PaintsItself()) break;
       {
         PaintDC paint(Handle());
         OnPaint(paint.Get());
@@ -315,7 +321,7 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       MouseMoved(wparam, lparam);
       return 0;
     case WM_MOUSELEAVE:
-      PointerLeft();
+      PointerLeftWindow();
       break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -360,7 +366,7 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (SetControlCursor(reinterpret_cast<HWND>(wparam), LOWORD(lparam))) return TRUE;
       break;
     case WM_GETDLGCODE:
-      return OnGetDlgCode(DefaultHandling(message, wparam, lparam));
+      return OnGetDlgCodeFor(DefaultHandling(message, wparam, lparam), reinterpret_cast<const MSG*>(lparam));
     case WM_NCCALCSIZE:
       if (OnNcCalcSize(*reinterpret_cast<RECT*>(lparam))) return 0;
       break;
@@ -376,6 +382,7 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NCRBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: {
+      form_.ControlPressed(*this);
       MouseInput input;
       input.button = message == WM_NCRBUTTONDOWN   ? TMouseButton::mbRight
                      : message == WM_NCMBUTTONDOWN ? TMouseButton::mbMiddle
@@ -428,6 +435,7 @@ LRESULT ControlView::AnswerText(UINT message, WPARAM wparam, LPARAM lparam) cons
 // --- 5. Mouse ---
 
 void ControlView::MouseButtonDown(UINT message, WPARAM wparam, LPARAM lparam) {
+  form_.ControlPressed(*this);
   const bool double_click =
       message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
   MouseInput input;
@@ -495,22 +503,44 @@ void ControlView::TrackPointer(POINT client) {
     const HWND under = WindowFromPoint(screen);
     inside = under == Handle() || IsChild(Handle(), under);
   }
-  if (inside && !pointer_inside_) {
-    pointer_inside_ = true;
+  if (inside && hovered != this) {
+    // The pointer is over one view at a time: the one it came from hears
+    // now that it left, whether or not the system tells it (the system's
+    // tracking of this window replaces that of the other one, which may
+    // then never hear of its leaving).
+    if (hovered) hovered->PointerLeft();
+    hovered = this;
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
     TrackMouseEvent(&track);
     OnMouseEnter();
     control_.MouseEnter();
-  } else if (!inside && pointer_inside_) {
+  } else if (!inside && hovered == this) {
     PointerLeft();
   }
 }
 
+void ControlView::PointerLeftWindow() {
+  // A leave the system posted before the pointer came back over this window
+  // (when the tracking of another window replaced this one's) is stale: the
+  // window is tracked again instead.
+  POINT at;
+  if (hovered == this && IsWindowVisible(Handle()) && GetCursorPos(&at) && WindowFromPoint(at) == Handle()) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+    TrackMouseEvent(&track);
+    return;
+  }
+  PointerLeft();
+}
+
 void ControlView::PointerLeft() {
-  if (!pointer_inside_) return;
-  pointer_inside_ = false;
+  if (hovered != this) return;
+  hovered = nullptr;
   OnMouseLeave();
   control_.MouseLeave();
+}
+
+void ControlView::PointerGoneFrom(const FormWindow& form) {
+  if (hovered && &hovered->form_ == &form) hovered->PointerLeft();
 }
 
 bool ControlView::SetControlCursor(HWND target, WORD hit) {

@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include <utility>
+
 namespace ui {
 
 TForm::TForm(base::TComponent* owner) : TWinControl(owner) {
@@ -13,9 +15,14 @@ TForm::~TForm() {
   host_.reset();
 }
 
+FormHost* TForm::Host() const {
+  if (!host_ && host_maker_) host_ = std::exchange(host_maker_, nullptr)();
+  return host_.get();
+}
+
 void TForm::Show() {
-  if (host_) {
-    host_->Show();
+  if (FormHost* host = Host()) {
+    host->Show();
   } else {
     visible = true;
   }
@@ -35,6 +42,10 @@ void TForm::Close() {
   } else {
     visible = false;
   }
+}
+
+void TForm::StartMoveByCaption() {
+  if (host_) host_->StartMoveByCaption();
 }
 
 const resources::ClassInfo& TControlScrollBar::Class() {

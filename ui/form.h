@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -66,12 +67,22 @@ class TForm : public TWinControl {
   // The platform side that shows this window; the form owns it, and it goes
   // before the controls it shows.
   void AttachHost(std::unique_ptr<FormHost> host) { host_ = std::move(host); }
-  FormHost* Host() const { return host_.get(); }
+  // Leaves the making of the platform side to the first time it is needed
+  // (Host(), Show()): a window hidden at start-up gets its handles when it is
+  // first shown, not while the program starts.
+  using HostMaker = std::function<std::unique_ptr<FormHost>()>;
+  void AttachHostWhenNeeded(HostMaker maker) { host_maker_ = std::move(maker); }
+  // The platform side, made now if it was left for later; null when none was
+  // attached. (Logically const: the window shown is the same either way.)
+  FormHost* Host() const;
 
   // Without a host these only change `visible`.
   void Show();
   void Hide();
   void Close();
+  // Starts a move of the window by the pointer, as a grab of its caption
+  // does (FormHost::StartMoveByCaption); without a host, nothing.
+  void StartMoveByCaption();
 
   // Sets `member` to the owned component of that name when it is a T, else null
   // (how a window class finds its members once its description has been read).
@@ -84,7 +95,8 @@ class TForm : public TWinControl {
   static const resources::ClassInfo& Class();
 
  private:
-  std::unique_ptr<FormHost> host_;
+  mutable std::unique_ptr<FormHost> host_;
+  mutable HostMaker host_maker_;
 };
 
 }  // namespace ui

@@ -46,6 +46,8 @@ class FormOwner : public ErrorSink {
   // A cursor that every control shows while it is set (the hourglass of a
   // long search); crDefault when none.
   virtual TCursor ScreenCursor() const { return crDefault; }
+  // Sets it (crDefault: none again); an owner without one ignores it.
+  virtual void SetScreenCursor(TCursor /*cursor*/) {}
 };
 
 class FormWindow final : public ControlView, public FormHost {
@@ -83,6 +85,9 @@ class FormWindow final : public ControlView, public FormHost {
   void Show() override;
   void Hide() override;
   void Close() override;
+  // The system's move loop, ended by the release of the button that began it
+  // (ui/caption_move.h); returns when the move has ended.
+  void StartMoveByCaption() override;
 
   // Moves the focus to the next control in tab order (previous: !forward)
   // among the controls of the top-level window that `from` is in (null: the
@@ -93,6 +98,10 @@ class FormWindow final : public ControlView, public FormHost {
   // focus refused to let it go).
   void FocusEntered(ControlView& view);
   void ControlVisibilityChanged(ControlView& view);
+  // The mouse was pressed on `view`: the focused control, when it is another
+  // one, hears of it (ControlView::OtherControlPressed). An error it raises
+  // is shown and the press goes on.
+  void ControlPressed(ControlView& view);
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/exception.h"
+#include "ui/caption_move.h"
 #include "ui/control_tree.h"
 #include "ui/view_factory.h"
 #include "ui/wide_text.h"
@@ -183,6 +184,9 @@ void FormWindow::Show() {
 void FormWindow::Hide() {
   form_.visible = false;
   ShowWindow(Handle(), SW_HIDE);
+  // A control under the pointer (the About window's close mark) hears it
+  // left: shown again, it is not still lit.
+  PointerGoneFrom(*this);
 }
 
 void FormWindow::Close() {
@@ -194,6 +198,10 @@ void FormWindow::Close() {
   }
 }
 
+void FormWindow::StartMoveByCaption() {
+  MoveByCaption(Handle());
+}
+
 void FormWindow::FocusEntered(ControlView& view) {
   if (&view == this || &view == active_) return;
   ControlView* left = active_;
@@ -201,6 +209,15 @@ void FormWindow::FocusEntered(ControlView& view) {
   if (left) left->Exited();
   // The control that lost the focus may have taken it back meanwhile.
   if (active_ == &view) view.Entered();
+}
+
+void FormWindow::ControlPressed(ControlView& view) {
+  if (!active_ || active_ == &view) return;
+  try {
+    active_->OtherControlPressed(view);
+  } catch (...) {
+    owner_.ShowError(std::current_exception());
+  }
 }
 
 void FormWindow::FocusFirstControl() {

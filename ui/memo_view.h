@@ -3,6 +3,11 @@
 // stored so (the text can still be selected and copied). Tab is not typed
 // into it: it moves the focus on. Lines changed by code show at once; a new
 // alignment re-creates the edit control with the text kept.
+//
+// A disabled memo takes no input (its presses reach its parent) but still
+// shows its text in its own font colour: the edit control would draw it grey,
+// so the view draws the lines itself then, at the places the edit control
+// laid them out (its margins, wrapping, alignment and scroll position).
 #pragma once
 
 #include "ui/control_view.h"
@@ -18,6 +23,8 @@ class MemoView final : public ControlView {
   void CreateWindowIn(HWND parent, bool top_level) override;
   LRESULT OnGetDlgCode(LRESULT standard) override;
   void OnChanged(ControlChange what) override;
+  bool PaintsItself() const override { return !memo_.enabled; }
+  void OnPaint(HDC dc) override;
 
  private:
   TMemo& memo_;

@@ -1,5 +1,6 @@
 #include "ui/memo_view.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/wide_text.h"
@@ -15,11 +16,17 @@ std::string EditText(const TStrings& lines) {
   return text;
 }
 
-// The edit control's text split into lines at CR LF.
-std::vector<std::string> LinesOf(HWND edit) {
+// The edit control's whole text, lines separated by CR LF.
+std::wstring TextOf(HWND edit) {
   const int length = GetWindowTextLengthW(edit);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), length + 1)));
+  return text;
+}
+
+// The edit control's text split into lines at CR LF.
+std::vector<std::string> LinesOf(HWND edit) {
+  const std::wstring text = TextOf(edit);
   std::vector<std::string> lines;
   std::size_t start = 0;
   for (;;) {
@@ -58,6 +65,39 @@ void MemoView::CreateWindowIn(HWND parent, bool top_level) {
   }
   CreateControlWindow(parent, top_level, L"TMemo", ex_style, style, Wide(EditText(memo_.lines)), L"EDIT");
   ApplyFont();
+}
+
+void MemoView::OnPaint(HDC dc) {
+  RECT client;
+  GetClientRect(Handle(), &client);
+  FillRect(dc, &client, ControlColors(dc));
+  // A flat border with no non-client area is the edit control's own drawing.
+  RECT outer;
+  GetWindowRect(Handle(), &outer);
+  if ((GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_BORDER) && outer.right - outer.left == client.right &&
+      outer.bottom - outer.top == client.bottom) {
+    FrameRect(dc, &client, GetSysColorBrush(COLOR_WINDOWFRAME));
+  }
+  // Only inside the edit control's formatting rectangle, as it draws.
+  RECT format = client;
+  SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  IntersectClipRect(dc, format.left, format.top, format.right, format.bottom);
+  SelectedObject font(dc, FontHandle());
+  SetBkMode(dc, TRANSPARENT);
+  const std::wstring text = TextOf(Handle());
+  const auto lines = static_cast<WPARAM>(SendMessageW(Handle(), EM_GETLINECOUNT, 0, 0));
+  for (WPARAM line = 0; line < lines; ++line) {
+    const LRESULT start = SendMessageW(Handle(), EM_LINEINDEX, line, 0);
+    if (start < 0 || static_cast<std::size_t>(start) >= text.size()) continue;
+    const LRESULT count = SendMessageW(Handle(), EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+    if (count <= 0) continue;
+    const LRESULT at = SendMessageW(Handle(), EM_POSFROMCHAR, static_cast<WPARAM>(start), 0);
+    if (at == -1) continue;
+    const int x = static_cast<short>(LOWORD(at)), y = static_cast<short>(HIWORD(at));
+    const std::size_t shown =
+        std::min(static_cast<std::size_t>(count), text.size() - static_cast<std::size_t>(start));
+    TabbedTextOutW(dc, x, y, text.data() + start, static_cast<int>(shown), 0, nullptr, x);
+  }
 }
 
 LRESULT MemoView::OnGetDlgCode(LRESULT standard) {

@@ -43,6 +43,9 @@ class SoundPlayer {
 // arguments; `owner` is the owner window's handle or null.
 class ShellOpener {
  public:
+  // The show mode of a window opened in its normal size and place (SW_SHOWNORMAL).
+  static constexpr int kShowNormal = 1;
+
   virtual ~ShellOpener() = default;
   // Returns what ShellExecuteA returned (above 32 on success).
   virtual std::intptr_t ShellExecute(void* owner, const char* verb, const char* file, const char* parameters,

@@ -52,6 +52,8 @@ class SystemSounds final : public SoundPlayer {
   }
 };
 
+static_assert(ShellOpener::kShowNormal == SW_SHOWNORMAL);
+
 class SystemShell final : public ShellOpener {
  public:
   std::intptr_t ShellExecute(void* owner, const char* verb, const char* file, const char* parameters,

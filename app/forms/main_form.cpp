@@ -1,5 +1,12 @@
 #include "app/forms/main_form.h"
 
+#include <cstdint>
+#include <string>
+
+#include "base/exception.h"
+#include "base/str_to_int.h"
+#include "text/literal.h"
+
 namespace app {
 
 void TMainForm::Loaded() {
@@ -40,17 +47,60 @@ void TMainForm::TBItem2Click(base::TComponent*) {
   if (auto* about = dynamic_cast<ui::TForm*>(Owner()->FindComponent("fmAbout"))) about->Show();
 }
 
+namespace {
+
+constexpr auto kAnswerTitle = text::Cp1251(u8" *** Результат. ***");
+constexpr auto kNameLabel = text::Cp1251(u8"Фамилия - ");
+constexpr auto kNumberLabel = text::Cp1251(u8"Телефон - ");
+
+}  // namespace
+
+bool TMainForm::CanAnswer() const {
+  return daTel && meResult && daTelloFIO && daTelTEL;
+}
+
+void TMainForm::WriteAnswer() {
+  meResult->Lines()->Clear();
+  meResult->SetAlignment(ui::TAlignment::taLeftJustify);
+  meResult->Lines()->Add(kAnswerTitle.str());
+  meResult->Lines()->Add(kNameLabel.str() + daTelloFIO->AsString());
+  meResult->Lines()->Add(kNumberLabel.str() + std::to_string(daTelTEL->AsInteger()));
+}
+
 void TMainForm::RxDBLookupCombo1CloseUp(base::TComponent*) {
-  handled.emplace_back("RxDBLookupCombo1CloseUp");
+  // The list also closes while the window goes (its table's link ends); the
+  // tables are then half gone and nobody reads the answer.
+  if (Destroying() || !CanAnswer() || !daFioKEY_F) return;
+  const std::string remembered = daTel->IndexFieldNames();
+  daTel->SetIndexFieldNames("FIO");
+  try {
+    const std::int32_t key = daFioKEY_F->AsInteger();
+    if (daTel->SeekKey({std::int64_t{key}})) WriteAnswer();
+  } catch (...) {
+    // The number search relies on the order being back; the first error is
+    // the one to show, so a failure to restore is not reported over it.
+    try {
+      daTel->SetIndexFieldNames(remembered);
+    } catch (const base::Exception&) {
+    }
+    throw;
+  }
+  daTel->SetIndexFieldNames(remembered);
 }
-void TMainForm::MaskEdit1KeyPress(base::TComponent*, char&) {
-  handled.emplace_back("MaskEdit1KeyPress");
+
+void TMainForm::MaskEdit1KeyPress(base::TComponent*, char& key) {
+  if (key != '\r' || !MaskEdit1) return;
+  const std::int32_t number = base::StrToInt(MaskEdit1->Text());
+  if (CanAnswer() && daTel->SeekKey({std::int64_t{number}})) WriteAnswer();
+  MaskEdit1->Clear();
 }
+
 void TMainForm::MaskEdit1Enter(base::TComponent*) {
-  handled.emplace_back("MaskEdit1Enter");
+  if (MaskEdit1) MaskEdit1->SelectAll();
 }
+
 void TMainForm::MaskEdit1Click(base::TComponent*) {
-  handled.emplace_back("MaskEdit1Click");
+  if (MaskEdit1) MaskEdit1->SelectAll();
 }
 
 const resources::ClassInfo& TMainForm::Class() {

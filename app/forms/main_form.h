@@ -1,12 +1,14 @@
 // TMainForm: the main window. Its description creates its members and binds
 // their events to the handler methods below. "Выход" closes the window (which
-// ends the program) and "O..." shows the About window; the name and number
-// search handlers are hooks that the search commands fill, and until then
-// each records that it ran.
+// ends the program) and "O..." shows the About window. The two searches look
+// up one phone record by key and write the same three-line answer into the
+// result memo:
+//   " *** Результат. ***"
+//   "Фамилия - " + the person's name (loFIO of the found phone record)
+//   "Телефон - " + the number in plain decimal
+// The number search runs on Enter in the number field; the name search each
+// time the name picker's list closes.
 #pragma once
-
-#include <string>
-#include <vector>
 
 #include "app/toolbar/tb_dock.h"
 #include "app/toolbar/tb_item.h"
@@ -59,16 +61,22 @@ class TMainForm : public ui::TForm {
   search::TMaskEdit* MaskEdit1 = nullptr;
   TTBItem* TBItem2 = nullptr;
 
-  // Calls of the search hooks in order, by method name.
-  std::vector<std::string> handled;
-
   // Closes this window.
   void TBItem1Click(base::TComponent* sender);
   // Shows the About window, a window named "fmAbout" owned by this window's
   // owner, without waiting for it.
   void TBItem2Click(base::TComponent* sender);
+  // The name search: daTel's order set to "FIO", SeekKey with KEY_F of
+  // daFio's current record, the answer when found (else the memo stays),
+  // then the remembered order restored, also when a step in between fails.
+  // Nothing while the window is being destroyed.
   void RxDBLookupCombo1CloseUp(base::TComponent* sender);
+  // The number search, on Enter only (`key` is never changed): MaskEdit1's
+  // Text converted to an integer (EConvertError when it does not convert;
+  // then nothing else happens), SeekKey on daTel in its "TEL" order, the
+  // answer when found, and the field cleared, found or not.
   void MaskEdit1KeyPress(base::TComponent* sender, char& key);
+  // Both select the whole text of the number field.
   void MaskEdit1Enter(base::TComponent* sender);
   void MaskEdit1Click(base::TComponent* sender);
 
@@ -77,6 +85,14 @@ class TMainForm : public ui::TForm {
 
   const char* ClassName() const override { return "TMainForm"; }
   static const resources::ClassInfo& Class();
+
+ private:
+  // Whether the members that the answer needs are there (a description
+  // without them gets no search).
+  bool CanAnswer() const;
+  // Replaces meResult's lines with the answer for daTel's current record,
+  // left-justified.
+  void WriteAnswer();
 };
 
 }  // namespace app

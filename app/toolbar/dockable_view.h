@@ -19,7 +19,7 @@ namespace app {
 
 // The skin colour of that name ("tcToolbar") for the toolbars and dockable
 // windows of `form`.
-ui::TColor SkinColorOf(const ui::FormWindow& form, std::string_view name);
+ui::TColor SkinColorOf(ui::FormWindow& form, std::string_view name);
 
 // Dragging and double-clicks (app/toolbar/dock_drag.h): a docked window is
 // dragged by its drag handle or any part of its frame, and floats on a

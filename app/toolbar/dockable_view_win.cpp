@@ -2,7 +2,7 @@
 
 #include "app/toolbar/dock_drag.h"
 #include "app/toolbar/tb_floating_window_parent.h"
-#include "app/toolbar/tb_skin.h"
+#include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
 
@@ -28,9 +28,10 @@ TTBDockPosition DockableView::DockSide() const {
   return dock ? dock->position : TTBDockPosition::dpTop;
 }
 
-ui::TColor SkinColorOf(const ui::FormWindow& form, std::string_view name) {
-  const TTBSkin* skin = FindSkin(form.Model());
-  return skin ? skin->colors.Get(name) : ui::clBtnFace;
+ui::TColor SkinColorOf(ui::FormWindow& form, std::string_view name) {
+  // As worked out from the system colours (or a custom skin's own), not the
+  // colours stored with the skin.
+  return ToolbarUtilityWindow::Of(form).SkinColor(name);
 }
 
 ui::TColor DockableView::SkinColor(std::string_view name) const {

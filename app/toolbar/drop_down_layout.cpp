@@ -13,6 +13,39 @@ int DropDownLayout::ItemAt(Point at) const {
   return -1;
 }
 
+int DropDownLayout::RowAt(Point at) const {
+  if (rows.empty() || !Rect::At(Point{}, size).Contains(at)) return -1;
+  // The frame above the first row and below the last belongs to them.
+  const int y = std::clamp(at.y, rows.front().row.top, rows.back().row.bottom - 1);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (y >= rows[i].row.top && y < rows[i].row.bottom) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+namespace {
+
+// The start of a span of `length` placed at `start` and moved into
+// [low, high); `low` wins when it is too long for it.
+int KeptInside(int start, int length, int low, int high) {
+  return std::max(low, std::min(start, high - length));
+}
+
+}  // namespace
+
+Rect PlaceDropDown(const Rect& button, Size size, const Rect& work, bool horizontal_bar) {
+  if (horizontal_bar) {
+    int top = button.bottom;
+    if (top + size.height > work.bottom && button.top - size.height >= work.top)
+      top = button.top - size.height;
+    return Rect::At(Point{KeptInside(button.left, size.width, work.left, work.right), top}, size);
+  }
+  int left = button.right;
+  if (left + size.width > work.right && button.left - size.width >= work.left)
+    left = button.left - size.width;
+  return Rect::At(Point{left, KeptInside(button.top, size.height, work.top, work.bottom)}, size);
+}
+
 DropDownLayout LayOutDropDown(std::span<const DropDownRow> rows, int text_height) {
   const int item_height = TextItemSize(0, text_height).height;
   const int image_width = item_height + 2;

@@ -62,10 +62,24 @@ struct DropDownLayout {
   // The row at `at` (window coordinates) that is an item, or -1 (a separator,
   // the frame, outside).
   int ItemAt(Point at) const;
+  // The row at `at`, a separator too, or -1 outside the window. A point on
+  // the frame counts as in the row beside it, so the whole window belongs to
+  // the menu. -1 as well when there are no rows.
+  int RowAt(Point at) const;
 };
 
 // Lays out `rows` for a menu font of `text_height` pixels (> 0).
 DropDownLayout LayOutDropDown(std::span<const DropDownRow> rows, int text_height);
+
+// Where a drop-down window of `size` goes for the button `button` that opens
+// it (both in screen coordinates): on a bar running left to right
+// (`horizontal_bar`) below the button, its left edges aligned; on a bar
+// running top to bottom to the right of the button, their tops aligned. When
+// it does not fit into the work area `work` that way but does on the other
+// side of the button (above it, to its left), it goes there. Along the
+// other axis it is moved into the work area, its start edge kept visible
+// when it is larger than the work area.
+Rect PlaceDropDown(const Rect& button, Size size, const Rect& work, bool horizontal_bar);
 
 // What an open drop-down of `items` answers to WM_GETTEXT: the captions
 // separated by tabs, a checked item's followed by " [x]" (null entries are

@@ -152,7 +152,7 @@ bool FloatingWindowView::OnNcPaint() {
 
 void FloatingWindowView::PaintFrame(HDC dc, Size outer) {
   const FloatingFrame geometry = Geometry();
-  const ui::FormWindow& form = Form();
+  ui::FormWindow& form = Form();
   // The client area is the carried window's: the frame never paints there.
   const Rect client = geometry.ClientRect(outer);
   ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
@@ -177,7 +177,7 @@ void FloatingWindowView::PaintFrame(HDC dc, Size outer) {
 void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
   const FloatingFrame geometry = Geometry();
   if (geometry.CloseButton(outer).Empty()) return;
-  const ui::FormWindow& form = Form();
+  ui::FormWindow& form = Form();
   const RECT highlight = ToRECT(geometry.CloseButtonHighlight(outer));
   if (close_look_ == CloseLook::kHot) {
     FillRect(dc, &highlight, Brush(SkinColorOf(form, "tcSelBar")));

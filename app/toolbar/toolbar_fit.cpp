@@ -1,5 +1,6 @@
 #include "app/toolbar/toolbar_fit.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 
@@ -37,6 +38,34 @@ ToolbarFit FitToolbar(std::span<const int> lengths, int available) {
   fit.chevron_offset = available > kChevronWidth ? available - kChevronWidth : 0;
   fit.shown = FittingRun(lengths, std::int64_t{available} - kChevronWidth);
   return fit;
+}
+
+ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, int available) {
+  std::vector<int> lengths;
+  lengths.reserve(sizes.size());
+  int thickness = 0;
+  for (const ItemSize& size : sizes) {
+    lengths.push_back(horizontal ? size.width : size.height);
+    thickness = std::max(thickness, horizontal ? size.height : size.width);
+  }
+  // A button from `start`, `length` long along the bar.
+  const auto along = [horizontal, thickness](int start, int length) {
+    return horizontal ? Rect{start, 0, start + length, thickness} : Rect{0, start, thickness, start + length};
+  };
+  ToolbarLayout layout;
+  layout.fit = FitToolbar(lengths, available);
+  int at = 0;
+  for (int i = 0; i < layout.fit.shown; ++i) {
+    layout.buttons.push_back(along(at, lengths[static_cast<std::size_t>(i)]));
+    at += lengths[static_cast<std::size_t>(i)];
+  }
+  int length = at;
+  if (layout.fit.chevron) {
+    layout.chevron = along(layout.fit.chevron_offset, kChevronWidth);
+    length = std::max(available, kChevronWidth);
+  }
+  layout.content = horizontal ? Size{length, thickness} : Size{thickness, length};
+  return layout;
 }
 
 }  // namespace app

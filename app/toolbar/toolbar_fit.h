@@ -11,9 +11,17 @@
 //
 // Lengths run along the bar: widths in a top or bottom dock, heights in a
 // left or right one.
+//
+// LayOutToolbar() then places the buttons in the bar's client area: the
+// items that stay, one after the other from its start, each as thick as the
+// thickest item, and the chevron button at the far end.
 #pragma once
 
+#include <limits>
 #include <span>
+#include <vector>
+
+#include "app/toolbar/rect.h"
 
 namespace app {
 
@@ -45,5 +53,21 @@ struct ToolbarFit {
 // Fits items of `lengths` (each >= 0) into a bar `available` pixels long (may
 // be 0 or negative: nothing fits). Sums are taken without overflow.
 ToolbarFit FitToolbar(std::span<const int> lengths, int available);
+
+// A bar with no limit to its length (a floating one, or one in no dock).
+inline constexpr int kUnlimitedLength = std::numeric_limits<int>::max();
+
+struct ToolbarLayout {
+  ToolbarFit fit;
+  std::vector<Rect> buttons;  // of items 0 .. fit.shown-1, in the client area
+  Rect chevron;               // empty when there is none
+  // The client size the bar asks for: all its items, or, with the chevron,
+  // `available` long (kChevronWidth at least).
+  Size content;
+};
+
+// Lays out items of `sizes` on a bar running left to right (`horizontal`) or
+// top to bottom, `available` pixels long (kUnlimitedLength: no limit).
+ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, int available);
 
 }  // namespace app

@@ -1,73 +1,168 @@
-// ToolbarView: a TTBToolbar on screen (Windows only): a docked bar of its
-// top-level items shown as text buttons in the system's menu font, each
-// (text width + 12) × (text height + 9) pixels. The item under the pointer
-// is highlighted in the skin's colours. Clicking a submenu item opens the
-// menu of its child items under it; clicking a command item, or choosing one
-// from a menu, runs it once the mouse and menu tracking has ended: the
-// choice is posted to the bar and run when that message arrives. A press on
-// free space between the items drags the bar as its handle does, and a
-// double-click there floats a docked bar. The bar answers WM_GETTEXT with its
-// items' captions separated by tabs.
+// ToolbarView: a TTBToolbar on screen (Windows only), the program's menu bar.
+//
+// Its top-level items are text buttons in the system's menu font, each
+// (text width + 12) x (text height + 9) pixels, one after the other along
+// the bar; when the bar is shorter than they need (the main window made
+// narrow: in a dock the bar is as long as the dock less its frame), the
+// items that do not fit leave it and a chevron button at its end opens a
+// drop-down holding them (toolbar_fit.h, toolbar_menu_bar.h). Drawing, every
+// colour by its skin name: the bar tcToolbar, captions tcMenuText; the
+// button under the pointer tcSelBar framed tcSelBarBorder, pressed
+// tcSelPushed framed tcSelBarBorder, the one whose menu is open tcImageList
+// framed tcBorder; the chevron is a button of the same looks with a double
+// arrow in tcMenuText.
+//
+// Menu tracking. The behaviour is MenuTracker's (its state table is in
+// menu_tracker.h); this view turns messages into its events and shows its
+// state, with one DropDownView, made on first use, for every drop-down:
+//   - Mouse: while the tracker is not idle the mouse is captured, by the
+//     drop-down while one is open, else by the bar, so every move, press and
+//     release reaches one of the two wherever it happens; either one hit-tests
+//     the screen point (an item or separator of the open drop-down, a button
+//     of the bar, or elsewhere) and feeds the tracker. Only the left button
+//     counts.
+//   - Keys: the window the user works in keeps the focus (taking it could
+//     make a field refuse to be left). Instead the message loop hands key
+//     messages to the bar while it tracks (RouteMenuKeys, called by the
+//     application's loop before translating), and the bar gives Up, Down,
+//     Left, Right, Enter and Esc to the tracker and swallows the rest; a key
+//     with Alt held ends the tracking and goes on to the default handling.
+//   - Ending: Esc, a click outside, the capture taken by another window,
+//     WM_CANCELMODE (sent before an error box shows) or another program
+//     becoming active end the tracking with nothing chosen.
+// When a drop-down opens, its items' check marks are refreshed (the
+// item-update pass) and "MenuPopup" is requested. A choice is never run
+// here: the drop-down closes, the capture is given back, and the item goes to
+// the form's ChosenItemRunner ("MenuCommand" when it came from an open
+// drop-down), which runs it once its posted message arrives.
+//
+// Docking: a press on the bar's free space (between or after the items)
+// drags the bar as its drag handle does, and a double-click there floats a
+// docked bar (dock_drag.h).
+//
+// The bar answers WM_GETTEXT with the captions of the items on it separated
+// by tabs.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "app/toolbar/dockable_view.h"
+#include "app/toolbar/drop_down_view.h"
+#include "app/toolbar/menu_tracker.h"
+#include "app/toolbar/tb_drop_down_window.h"
 #include "app/toolbar/tb_item.h"
 #include "app/toolbar/tb_toolbar.h"
+#include "app/toolbar/toolbar_fit.h"
+#include "app/toolbar/toolbar_menu_bar.h"
 
 namespace app {
 
-class ToolbarView final : public DockableView {
+class ToolbarView final : public DockableView, public DropDownOwner {
  public:
-  ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form) : DockableView(toolbar, form), toolbar_(toolbar) {}
+  ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form);
   ~ToolbarView() override;
 
   Size ContentSize(TTBDockPosition side) const override;
 
-  // The top-level items in order, with their places in the client area.
+  // The items on the bar in order, with their places in the client area.
   struct Button {
     TTBItem* item;
     RECT place;
   };
   const std::vector<Button>& Buttons() const { return buttons_; }
+  // The chevron's place in the client area; empty while every item fits.
+  RECT ChevronPlace() const;
+  // The items behind the chevron, in order.
+  std::vector<TTBItem*> ChevronItems() const;
 
-  // Runs `item` the way a click does: after the current message, from the
-  // bar's own queue.
-  void PostClick(TTBItem& item);
+  const MenuTracker& Tracker() const { return tracker_; }
+  // The drop-down's window (made when a menu first opens), or null.
+  HWND DropDownHandle() const;
+
+  // The toolbar view that tracks its menus while `capture` (the window
+  // holding the mouse capture) is its bar or its drop-down, or null.
+  static ToolbarView* TrackingBar(HWND capture);
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  // Fits the items into the bar's length whenever its size changes.
+  void AlignChildren() override;
   void OnPaint(HDC dc) override;
   bool OnEraseBackground(HDC) override { return true; }  // OnPaint fills every pixel
   bool OnMouseDown(const ui::MouseInput& input) override;
-  bool OnDblClick(const ui::MouseInput& input) override;
   bool OnMouseUp(const ui::MouseInput& input) override;
+  bool OnDblClick(const ui::MouseInput& input) override;
   bool OnMouseMove(const ui::MouseInput& input) override;
   void OnMouseLeave() override;
+  bool OnKeyDown(WORD key, ui::TShiftState shift) override;
+  bool OnKeyUp(WORD key, ui::TShiftState shift) override;
+  bool OnChar(char& key) override;
+  LRESULT OnGetDlgCode(LRESULT standard) override;
   void OnCaptureChanged(HWND new_capture) override;
   void OnCancelMode() override;
-  LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  bool ShowsOwnText() const override { return true; }
+  std::string ShownText() const override;
+
+ public:
+  // DropDownOwner: what reaches the drop-down while it holds the capture.
+  void DropDownPointer(MenuPointerAction action, POINT screen) override;
+  void DropDownLost(HWND new_capture) override;
 
  private:
-  void MeasureButtons();
-  int ButtonAt(POINT client) const;
-  void SetHot(int index);
-  void OpenMenu(int index);
-  void RunPostedClick();
+  // What the bar shows of the tracker's state, to repaint only on a change.
+  struct Look {
+    int hot = -1;
+    int pressed = -1;
+    int open = -1;
+    friend bool operator==(const Look&, const Look&) = default;
+  };
+  Look CurrentLook() const;
+
+  HFONT MenuFont() const;
+  void MeasureItems();
+  // The bar's orientation and the length it may take.
+  bool Horizontal() const;
+  int AvailableLength() const;
+  void FitItems(int length);
+  // Where `screen` is, for the tracker.
+  MenuPointer PointerAt(POINT screen) const;
+  MenuPointer PointerAtClient(POINT client) const;
+  // A move of the pointer to `screen`, from the bar's or the drop-down's messages.
+  void PointerMoved(POINT screen);
+  // Feeds one event's outcome to the screen: the drop-down, the capture, the
+  // look of the bar, the sounds and the chosen item.
+  void Apply(const MenuEvents& events);
+  void OpenDropDown(int button);
+  void SyncCapture();
+  void RunChoice(const MenuChoice& choice);
+  bool IsOurs(HWND window) const;
+  bool WindowEnabled() const;
+  DropDownView* DropDown() const;
+  RECT ButtonScreenRect(int button) const;
+  RECT ButtonPlace(int button) const;
+  void PaintChevron(HDC dc, const RECT& place);
 
   TTBToolbar& toolbar_;
+  ToolbarMenuBar bar_;
+  MenuTracker tracker_;
   ui::GdiObject<HFONT> menu_font_;
+  std::vector<ItemSize> sizes_;  // of every top-level item, in the menu font
   std::vector<Button> buttons_;
-  int hot_ = -1;
-  int pressed_ = -1;
-  int open_ = -1;
-  TTBItem* posted_ = nullptr;
+  Rect chevron_;
+  Look look_;                               // as last painted
+  bool holding_capture_ = false;            // the capture is held for the tracking
+  std::optional<POINT> last_move_;          // where the pointer last moved to (screen)
+  TTBDropDownWindow* drop_down_ = nullptr;  // owned by the form, made on first use
 };
 
-// The items whose record is nested in `parent`'s, in reading order.
-std::vector<TTBItem*> ChildItems(const base::TComponent& window, const base::TComponent* parent);
+// The message loop's part in menu tracking: while a toolbar tracks its menus
+// (it or its drop-down holds the mouse capture), a key message is handed to
+// the toolbar's window instead of the window with the focus. Call it before
+// TranslateMessage, so the characters follow the keys. Other messages, and
+// keys while no toolbar tracks, are left as they are.
+void RouteMenuKeys(MSG& message);
 
 }  // namespace app

@@ -1,21 +1,22 @@
+// The toolbar's view. Sections:
+//   1. creation, measuring and fitting the items
+//   2. painting
+//   3. menu tracking: hit test, the tracker's events, the drop-down, the
+//      capture and the chosen item
+//   4. mouse and keys of the bar and of its drop-down
 #include "app/toolbar/toolbar_view.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "app/toolbar/dock_drag.h"
-#include "app/toolbar/tb_submenu_item.h"
-#include "app/toolbar/tb_visibility_toggle_item.h"
+#include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
 
 namespace app {
 
 namespace {
-
-// The private message that runs the posted click.
-constexpr UINT kRunPostedClick = 0x500;
-
-// The items' space around their text.
-constexpr int kTextMarginWidth = 12;
-constexpr int kTextMarginHeight = 9;
 
 HFONT CreateMenuFont() {
   NONCLIENTMETRICSW metrics{};
@@ -24,16 +25,39 @@ HFONT CreateMenuFont() {
   return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
+RECT ToRECT(const Rect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+std::optional<MenuKey> MenuKeyOf(WORD key) {
+  switch (key) {
+    case VK_UP:
+      return MenuKey::kUp;
+    case VK_DOWN:
+      return MenuKey::kDown;
+    case VK_LEFT:
+      return MenuKey::kLeft;
+    case VK_RIGHT:
+      return MenuKey::kRight;
+    case VK_RETURN:
+      return MenuKey::kEnter;
+    case VK_ESCAPE:
+      return MenuKey::kEsc;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The chevron's double arrow: 5 x 5 pixels, two arrow heads 2 pixels apart
+// pointing along the bar.
+constexpr int kChevronGlyph = 5;
+
 }  // namespace
 
-std::vector<TTBItem*> ChildItems(const base::TComponent& window, const base::TComponent* parent) {
-  std::vector<TTBItem*> items;
-  for (base::TComponent* component : window.Components()) {
-    auto* item = dynamic_cast<TTBItem*>(component);
-    if (item && item->ParentComponent() == parent) items.push_back(item);
-  }
-  return items;
-}
+// --- 1. Creation, measuring and fitting the items ---
+
+ToolbarView::ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form)
+    : DockableView(toolbar, form), toolbar_(toolbar), bar_(form.Model(), toolbar), tracker_(bar_) {}
 
 ToolbarView::~ToolbarView() {
   DestroyHandle();
@@ -41,187 +65,375 @@ ToolbarView::~ToolbarView() {
 
 void ToolbarView::CreateWindowIn(HWND parent, bool top_level) {
   if (!menu_font_.Get()) menu_font_.Reset(CreateMenuFont());
-  MeasureButtons();
+  MeasureItems();
+  FitItems(kUnlimitedLength);
   DockableView::CreateWindowIn(parent, top_level);
-  std::wstring shown;
-  for (const Button& b : buttons_) {
-    if (!shown.empty()) shown += L'\t';
-    shown += ui::Wide(b.item->caption);
-  }
-  SetWindowTextW(Handle(), shown.c_str());
+  // The skin's colours are worked out from here on.
+  ToolbarUtilityWindow::Of(Form());
 }
 
-void ToolbarView::MeasureButtons() {
-  buttons_.clear();
-  HDC dc = GetDC(nullptr);
-  const HGDIOBJ old_font =
-      SelectObject(dc, menu_font_.Get() ? menu_font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
-  int left = 0;
-  for (TTBItem* item : ChildItems(Form().Model(), &toolbar_)) {
+HFONT ToolbarView::MenuFont() const {
+  return menu_font_.Get() ? menu_font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void ToolbarView::MeasureItems() {
+  sizes_.clear();
+  ui::WindowDC screen(nullptr);
+  ui::SelectedObject font(screen.Get(), MenuFont());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen.Get(), &metrics);
+  for (const TTBItem* item : bar_.Items()) {
     const std::wstring text = ui::Wide(item->caption);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const int width = extent.cx + kTextMarginWidth, height = metrics.tmHeight + kTextMarginHeight;
-    buttons_.push_back(Button{item, RECT{left, 0, left + width, height}});
-    left += width;
+    GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    sizes_.push_back(TextItemSize(extent.cx, metrics.tmHeight));
   }
-  SelectObject(dc, old_font);
-  ReleaseDC(nullptr, dc);
 }
 
-Size ToolbarView::ContentSize(TTBDockPosition) const {
-  int width = 0, height = 0;
+bool ToolbarView::Horizontal() const {
+  return IsHorizontal(DockSide());
+}
+
+int ToolbarView::AvailableLength() const {
+  const TTBDock* dock = toolbar_.CurrentDock();
+  const ui::ControlView* dock_view = ParentView();
+  if (!dock || !dock_view || !dock_view->Handle()) return kUnlimitedLength;
+  RECT client;
+  GetClientRect(dock_view->Handle(), &client);
+  const Size frame = DockedOuterSize(
+      Size{}, dock->position, DragHandleWidth(toolbar_.drag_handle_style, toolbar_.close_button_when_docked));
+  return IsHorizontal(dock->position) ? client.right - frame.width : client.bottom - frame.height;
+}
+
+Size ToolbarView::ContentSize(TTBDockPosition side) const {
+  // Limited by the dock only in the dock it sits in.
+  const TTBDock* dock = toolbar_.CurrentDock();
+  const int available = dock && dock->position == side ? AvailableLength() : kUnlimitedLength;
+  return LayOutToolbar(sizes_, IsHorizontal(side), available).content;
+}
+
+void ToolbarView::AlignChildren() {
+  DockableView::AlignChildren();
+  if (!Handle() || Form().Creating()) return;
+  RECT client;
+  GetClientRect(Handle(), &client);
+  FitItems(Horizontal() ? client.right : client.bottom);
+}
+
+void ToolbarView::FitItems(int length) {
+  const ToolbarLayout layout = LayOutToolbar(sizes_, Horizontal(), length);
+  if (layout.fit.shown != bar_.Shown() || layout.fit.chevron != (bar_.Chevron() >= 0)) {
+    // The buttons the tracker knows change: an open menu closes first.
+    if (tracker_.Tracking()) Apply(tracker_.Cancel());
+    bar_.SetShown(layout.fit.shown, layout.fit.chevron);
+  }
+  buttons_.clear();
+  for (std::size_t i = 0; i < layout.buttons.size(); ++i) {
+    buttons_.push_back(Button{bar_.Items()[i], ToRECT(layout.buttons[i])});
+  }
+  chevron_ = layout.chevron;
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+RECT ToolbarView::ChevronPlace() const {
+  return bar_.Chevron() >= 0 ? ToRECT(chevron_) : RECT{};
+}
+
+std::vector<TTBItem*> ToolbarView::ChevronItems() const {
+  return bar_.DropDownItems(bar_.Chevron());
+}
+
+RECT ToolbarView::ButtonPlace(int button) const {
+  if (button >= 0 && button < static_cast<int>(buttons_.size()))
+    return buttons_[static_cast<std::size_t>(button)].place;
+  return button >= 0 && button == bar_.Chevron() ? ToRECT(chevron_) : RECT{};
+}
+
+RECT ToolbarView::ButtonScreenRect(int button) const {
+  RECT place = ButtonPlace(button);
+  MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+std::string ToolbarView::ShownText() const {
+  std::string text;
   for (const Button& b : buttons_) {
-    width = b.place.right;
-    height = std::max(height, static_cast<int>(b.place.bottom));
+    if (!text.empty()) text += '\t';
+    text += b.item->caption;
   }
-  return Size{width, height};
+  return text;
 }
 
-int ToolbarView::ButtonAt(POINT client) const {
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    if (PtInRect(&buttons_[i].place, client)) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-void ToolbarView::SetHot(int index) {
-  if (hot_ == index) return;
-  hot_ = index;
-  InvalidateRect(Handle(), nullptr, TRUE);
-}
+// --- 2. Painting ---
 
 void ToolbarView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
   FillRect(dc, &client, Brush(SkinColor("tcToolbar")));
-  ui::SelectedObject font(dc, menu_font_.Get() ? menu_font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  ui::SelectedObject font(dc, MenuFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ui::ColorRef(SkinColor("tcMenuText")));
-  const auto fill_framed = [this, dc](const RECT& area, ui::TColor fill, ui::TColor frame) {
-    FillRect(dc, &area, Brush(fill));
-    FrameRect(dc, &area, Brush(frame));
+  const auto fill_framed = [this, dc](const RECT& area, std::string_view fill, std::string_view frame) {
+    FillRect(dc, &area, Brush(SkinColor(fill)));
+    FrameRect(dc, &area, Brush(SkinColor(frame)));
   };
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const int index = static_cast<int>(i);
-    RECT place = buttons_[i].place;
-    if (index == open_) {
-      fill_framed(place, SkinColor("tcImageList"), SkinColor("tcBorder"));
-    } else if (index == pressed_ && index == hot_) {
-      fill_framed(place, SkinColor("tcSelPushed"), SkinColor("tcSelBarBorder"));
-    } else if (index == hot_) {
-      fill_framed(place, SkinColor("tcSelBar"), SkinColor("tcSelBarBorder"));
+  for (int button = 0; button < bar_.ButtonCount(); ++button) {
+    RECT place = ButtonPlace(button);
+    if (button == tracker_.Open()) {
+      fill_framed(place, "tcImageList", "tcBorder");
+    } else if (button == tracker_.Pressed() && button == tracker_.Hot()) {
+      fill_framed(place, "tcSelPushed", "tcSelBarBorder");
+    } else if (button == tracker_.Hot()) {
+      fill_framed(place, "tcSelBar", "tcSelBarBorder");
     }
-    const std::wstring text = ui::Wide(buttons_[i].item->caption);
+    if (button == bar_.Chevron()) {
+      PaintChevron(dc, place);
+      continue;
+    }
+    const std::wstring text = ui::Wide(bar_.ButtonItem(button)->caption);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
+  look_ = CurrentLook();
 }
 
-void ToolbarView::OpenMenu(int index) {
-  const Button& button = buttons_[static_cast<std::size_t>(index)];
-  const std::vector<TTBItem*> items = ChildItems(Form().Model(), button.item);
-  HMENU menu = CreatePopupMenu();
-  if (!menu) return;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    UINT flags = MF_STRING;
-    if (auto* toggle = dynamic_cast<TTBVisibilityToggleItem*>(items[i]); toggle && toggle->Checked()) {
-      flags |= MF_CHECKED;
+void ToolbarView::PaintChevron(HDC dc, const RECT& place) {
+  const HBRUSH ink = Brush(SkinColor("tcMenuText"));
+  const int left = place.left + (place.right - place.left - kChevronGlyph) / 2;
+  const int top = place.top + (place.bottom - place.top - kChevronGlyph) / 2;
+  const bool horizontal = Horizontal();
+  for (int step = 0; step < kChevronGlyph; ++step) {
+    const int in = std::min(step, kChevronGlyph - 1 - step);  // 0 1 2 1 0: the arrow heads' points
+    for (const int offset : {in, in + 2}) {
+      // Along the bar the heads point to its end; across it they span the glyph.
+      const int x = left + (horizontal ? offset : step), y = top + (horizontal ? step : offset);
+      const RECT dot{x, y, x + 1, y + 1};
+      FillRect(dc, &dot, ink);
     }
-    AppendMenuW(menu, flags, i + 1, ui::Wide(items[i]->caption).c_str());
   }
-  POINT under{button.place.left, button.place.bottom};
-  ClientToScreen(Handle(), &under);
-  open_ = index;
-  InvalidateRect(Handle(), nullptr, TRUE);
-  const UINT chosen =
-      static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
-                                       under.x, under.y, 0, Handle(), nullptr));
-  DestroyMenu(menu);
-  open_ = -1;
-  SetHot(-1);
-  InvalidateRect(Handle(), nullptr, TRUE);
-  if (chosen >= 1 && chosen <= items.size()) PostClick(*items[chosen - 1]);
 }
 
-void ToolbarView::PostClick(TTBItem& item) {
-  posted_ = &item;
-  PostMessageW(Handle(), kRunPostedClick, 0, 0);
+ToolbarView::Look ToolbarView::CurrentLook() const {
+  return Look{tracker_.Hot(), tracker_.Pressed(), tracker_.Open()};
 }
 
-void ToolbarView::RunPostedClick() {
-  TTBItem* item = posted_;
-  posted_ = nullptr;
-  if (item) item->Click();
+// --- 3. Menu tracking ---
+
+MenuPointer ToolbarView::PointerAt(POINT screen) const {
+  if (const DropDownView* menu = DropDown(); menu && tracker_.Open() >= 0) {
+    const int row = menu->RowAt(screen);
+    if (row >= 0) return MenuPointer::Item(row);
+  }
+  // Only where the bar itself is under the pointer (not a window above it).
+  if (!Handle() || WindowFromPoint(screen) != Handle()) return MenuPointer::Elsewhere();
+  POINT client = screen;
+  ScreenToClient(Handle(), &client);
+  for (int button = 0; button < bar_.ButtonCount(); ++button) {
+    const RECT place = ButtonPlace(button);
+    if (PtInRect(&place, client)) return MenuPointer::Button(button);
+  }
+  return MenuPointer::Elsewhere();
 }
+
+MenuPointer ToolbarView::PointerAtClient(POINT client) const {
+  ClientToScreen(Handle(), &client);
+  return PointerAt(client);
+}
+
+DropDownView* ToolbarView::DropDown() const {
+  return drop_down_ ? dynamic_cast<DropDownView*>(Form().ViewOf(*drop_down_)) : nullptr;
+}
+
+HWND ToolbarView::DropDownHandle() const {
+  const DropDownView* menu = DropDown();
+  return menu ? menu->Handle() : nullptr;
+}
+
+bool ToolbarView::WindowEnabled() const {
+  // A window disabled while an error box is up opens no menu, even should a
+  // press reach it.
+  const HWND root = GetAncestor(Handle(), GA_ROOT);
+  return IsWindowEnabled(Handle()) && (!root || IsWindowEnabled(root));
+}
+
+bool ToolbarView::IsOurs(HWND window) const {
+  return window && (window == Handle() || window == DropDownHandle());
+}
+
+void ToolbarView::Apply(const MenuEvents& events) {
+  const int open = tracker_.Open();
+  if (events.opened && open >= 0) {
+    OpenDropDown(open);
+  } else if (DropDownView* menu = DropDown(); open < 0 && menu && menu->IsOpen()) {
+    menu->Close();
+  }
+  if (DropDownView* menu = DropDown(); menu && open >= 0) menu->SetHighlighted(tracker_.Highlighted());
+  SyncCapture();
+  if (Handle() && CurrentLook() != look_) InvalidateRect(Handle(), nullptr, FALSE);
+  if (events.chosen) RunChoice(*events.chosen);
+}
+
+void ToolbarView::OpenDropDown(int button) {
+  std::vector<TTBItem*> rows = bar_.DropDownItems(button);
+  // The check marks are those of the moment the menu opens.
+  UpdateItems(rows);
+  if (!drop_down_) {
+    drop_down_ = new TTBDropDownWindow(&Form().Model(), toolbar_);
+    Form().CreateViewFor(*drop_down_);
+  }
+  DropDownView* menu = DropDown();
+  if (!menu) return;
+  menu->Open(std::move(rows), MenuFont(), ButtonScreenRect(button), Horizontal());
+  ToolbarUtilityWindow::Of(Form()).Sounds().Play(MenuSound::kMenuPopup);
+}
+
+void ToolbarView::SyncCapture() {
+  if (!Handle()) return;
+  if (tracker_.Tracking()) {
+    // The drop-down while one is open, so presses on it reach it; else the bar.
+    const DropDownView* menu = DropDown();
+    const HWND holder = menu && menu->IsOpen() && menu->Handle() ? menu->Handle() : Handle();
+    holding_capture_ = true;
+    if (GetCapture() != holder) SetCapture(holder);
+  } else if (holding_capture_) {
+    holding_capture_ = false;
+    if (IsOurs(GetCapture())) ReleaseCapture();
+  }
+}
+
+void ToolbarView::RunChoice(const MenuChoice& choice) {
+  TTBItem* item = bar_.ButtonItem(choice.button);
+  if (choice.item >= 0) {
+    const std::vector<TTBItem*> no_rows;
+    const std::vector<TTBItem*>& rows = drop_down_ ? drop_down_->Rows() : no_rows;
+    item = static_cast<std::size_t>(choice.item) < rows.size() ? rows[static_cast<std::size_t>(choice.item)]
+                                                               : nullptr;
+  }
+  if (item) ToolbarUtilityWindow::Of(Form()).Runner().Choose(*item, choice.from_drop_down);
+}
+
+ToolbarView* ToolbarView::TrackingBar(HWND capture) {
+  ui::Window* window = ui::Window::FromHandle(capture);
+  auto* bar = dynamic_cast<ToolbarView*>(window);
+  if (!bar) {
+    if (auto* menu = dynamic_cast<DropDownView*>(window)) bar = dynamic_cast<ToolbarView*>(menu->Owner());
+  }
+  return bar && bar->tracker_.Tracking() ? bar : nullptr;
+}
+
+void RouteMenuKeys(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return;
+  if (ToolbarView* bar = ToolbarView::TrackingBar(GetCapture())) message.hwnd = bar->Handle();
+}
+
+// --- 4. Mouse and keys ---
 
 bool ToolbarView::OnMouseMove(const ui::MouseInput& input) {
-  SetHot(ButtonAt(input.at));
+  POINT screen = input.at;
+  ClientToScreen(Handle(), &screen);
+  PointerMoved(screen);
   return true;
 }
 
+void ToolbarView::PointerMoved(POINT screen) {
+  // The system also reports a "move" when a window appears under a resting
+  // pointer; only a real move may switch menus (not undo a key's switch).
+  if (last_move_ && last_move_->x == screen.x && last_move_->y == screen.y) return;
+  last_move_ = screen;
+  Apply(tracker_.PointerMove(PointerAt(screen)));
+}
+
 void ToolbarView::OnMouseLeave() {
-  SetHot(-1);
+  // In menu mode the pointer is followed through the capture.
+  if (tracker_.CurrentState() != MenuTracker::State::kIdle) return;
+  last_move_.reset();
+  Apply(tracker_.PointerMove(MenuPointer::Elsewhere()));
 }
 
 bool ToolbarView::OnMouseDown(const ui::MouseInput& input) {
   if (input.button != ui::TMouseButton::mbLeft) return true;
-  const int index = ButtonAt(input.at);
-  if (index < 0) {
-    // Free space between the items drags the bar, as its handle does.
+  if (!tracker_.Tracking() && !WindowEnabled()) return true;
+  const MenuPointer at = PointerAtClient(input.at);
+  // A press on the bar's free space is not the menus' business: it drags the
+  // bar, as its handle does.
+  if (!tracker_.Tracking() && at.over != MenuPointer::Over::kButton) {
     POINT screen = input.at;
     ClientToScreen(Handle(), &screen);
     RunDockDrag(*this, screen);
     return true;
   }
-  if (dynamic_cast<TTBSubmenuItem*>(buttons_[static_cast<std::size_t>(index)].item)) {
-    OpenMenu(index);
-  } else {
-    pressed_ = index;
-    SetCapture(Handle());
-    InvalidateRect(Handle(), nullptr, TRUE);
-  }
+  Apply(tracker_.PointerPress(at));
   return true;
 }
 
 bool ToolbarView::OnDblClick(const ui::MouseInput& input) {
-  if (input.button != ui::TMouseButton::mbLeft) return true;
-  // On free space of a docked bar a double-click floats it; on an item it is
-  // a second press.
-  if (ButtonAt(input.at) >= 0) return OnMouseDown(input);
-  if (Docked()) FloatWindow(*this);
+  // The second press of a quick pair on a button is a press like the first.
+  if (!tracker_.Tracking() && !WindowEnabled()) return true;
+  const MenuPointer at = PointerAtClient(input.at);
+  if (input.button != ui::TMouseButton::mbLeft) return DockableView::OnDblClick(input);
+  if (!tracker_.Tracking() && at.over != MenuPointer::Over::kButton) {
+    // On free space a double-click floats a docked bar.
+    if (Docked()) FloatWindow(*this);
+    return true;
+  }
+  Apply(tracker_.PointerPress(at));
   return true;
 }
 
 bool ToolbarView::OnMouseUp(const ui::MouseInput& input) {
-  if (input.button != ui::TMouseButton::mbLeft || pressed_ < 0) return true;
-  const int index = pressed_;
-  pressed_ = -1;
-  if (GetCapture() == Handle()) ReleaseCapture();
-  InvalidateRect(Handle(), nullptr, TRUE);
-  if (ButtonAt(input.at) == index) PostClick(*buttons_[static_cast<std::size_t>(index)].item);
+  if (input.button != ui::TMouseButton::mbLeft || !tracker_.Tracking()) return DockableView::OnMouseUp(input);
+  Apply(tracker_.PointerRelease(PointerAtClient(input.at)));
   return true;
 }
 
-void ToolbarView::OnCaptureChanged(HWND) {
-  pressed_ = -1;
-  InvalidateRect(Handle(), nullptr, TRUE);
+void ToolbarView::DropDownPointer(MenuPointerAction action, POINT screen) {
+  switch (action) {
+    case MenuPointerAction::kMove:
+      PointerMoved(screen);
+      break;
+    case MenuPointerAction::kPress:
+      Apply(tracker_.PointerPress(PointerAt(screen)));
+      break;
+    case MenuPointerAction::kRelease:
+      Apply(tracker_.PointerRelease(PointerAt(screen)));
+      break;
+  }
+}
+
+void ToolbarView::DropDownLost(HWND new_capture) {
+  if (!IsOurs(new_capture) && tracker_.Tracking()) Apply(tracker_.Cancel());
+}
+
+void ToolbarView::OnCaptureChanged(HWND new_capture) {
+  if (!IsOurs(new_capture) && tracker_.Tracking()) Apply(tracker_.Cancel());
 }
 
 void ToolbarView::OnCancelMode() {
-  if (pressed_ >= 0 && GetCapture() == Handle()) ReleaseCapture();
-  pressed_ = -1;
-  InvalidateRect(Handle(), nullptr, TRUE);
+  if (tracker_.Tracking()) Apply(tracker_.Cancel());
 }
 
-LRESULT ToolbarView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == kRunPostedClick) {
-    RunPostedClick();
-    return 0;
+bool ToolbarView::OnKeyDown(WORD key, ui::TShiftState shift) {
+  if (!tracker_.Tracking()) return false;
+  if (key == VK_MENU || ui::HasShift(shift, ui::ssAlt)) {
+    // Alt leaves the menus; the key itself is handled as usual.
+    Apply(tracker_.Cancel());
+    return false;
   }
-  return DockableView::OnOtherMessage(message, wparam, lparam);
+  if (const std::optional<MenuKey> menu_key = MenuKeyOf(key)) Apply(tracker_.Key(*menu_key));
+  return true;
+}
+
+bool ToolbarView::OnKeyUp(WORD, ui::TShiftState) {
+  return tracker_.Tracking();
+}
+
+bool ToolbarView::OnChar(char&) {
+  return tracker_.Tracking();
+}
+
+LRESULT ToolbarView::OnGetDlgCode(LRESULT standard) {
+  // While tracking, Tab and the arrows are the menus' keys, not the dialog's.
+  return tracker_.Tracking() ? standard | DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB : standard;
 }
 
 }  // namespace app

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/forms/main_form.h"
+#include "resources/event.h"
 #include "search/rx_db_lookup_combo.h"
 #include "tests/common/directory_tables.h"
 #include "tests/common/form_stream_file.h"
@@ -62,6 +63,19 @@ inline void Release(ui::TControl& control, int x, int y) {
   control.MouseUp(ui::TMouseButton::mbLeft, 0, x, y);
 }
 
+// Counts the closings of the picker's list on their way to the window's
+// handler (the name search), which still runs.
+class CloseUpCounter : public base::TComponent {
+ public:
+  using TComponent::TComponent;
+  void CloseUp(base::TComponent* sender) {
+    ++count;
+    if (form) form->RxDBLookupCombo1CloseUp(sender);
+  }
+  app::TMainForm* form = nullptr;
+  int count = 0;
+};
+
 class NamePickerTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -70,6 +84,9 @@ class NamePickerTest : public ::testing::Test {
     picker = form->RxDBLookupCombo1;
     ASSERT_NE(picker, nullptr);
     picker->SetPlatform(&platform);
+    close_ups.form = form;
+    picker->on_close_up.Bind(close_ups,
+                             resources::PublishedMethod<&CloseUpCounter::CloseUp>("RxDBLookupCombo1CloseUp"));
   }
   void TearDown() override {
     if (picker) picker->SetPlatform(nullptr);
@@ -80,16 +97,14 @@ class NamePickerTest : public ::testing::Test {
   std::string CurrentName() const { return form->daFioFIO->AsString(); }
   int CurrentKey() const { return form->daFioKEY_F->AsInteger(); }
   // How often the form's close-up handler ran.
-  int CloseUps() const {
-    return static_cast<int>(
-        std::count(form->handled.begin(), form->handled.end(), "RxDBLookupCombo1CloseUp"));
-  }
+  int CloseUps() const { return close_ups.count; }
   // Each character of `cp1251` to the picker, as typed.
   void Type(std::string_view cp1251) {
     for (char c : cp1251) picker->KeyPress(c);
   }
 
   RecordingLookupPlatform platform;
+  CloseUpCounter close_ups{nullptr};
   base::TComponent application{nullptr};
   app::TMainForm* form = nullptr;
   search::TRxDBLookupCombo* picker = nullptr;

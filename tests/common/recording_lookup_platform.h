@@ -3,6 +3,7 @@
 // (100, 200), 145 x 21 with a one-pixel border, on a 1024 x 768 screen.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ class RecordingLookupPlatform : public search::LookupPlatform {
   std::optional<search::LookupPart> capture;
   int picker_repaints = 0;
   int list_repaints = 0;
+  // Every interval the auto-scroll timer was set to (-1: stopped), in order.
+  std::vector<int32_t> timer;
 
   // How often `entry` occurs in the log.
   int Count(const std::string& entry) const {
@@ -60,6 +63,7 @@ class RecordingLookupPlatform : public search::LookupPlatform {
     ++(part == search::LookupPart::kPicker ? picker_repaints : list_repaints);
   }
   void SetBusyCursor(bool busy) override { log.push_back(busy ? "busy on" : "busy off"); }
+  void SetAutoScrollTimer(int32_t interval_ms) override { timer.push_back(interval_ms); }
 };
 
 }  // namespace testing_support

@@ -2,6 +2,7 @@
 // instead of showing it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,11 @@ class RecordingMessageBox final : public app::MessageBoxSeam {
  public:
   void Show(HWND, const std::string& text, const std::string& caption, UINT) override {
     shown.push_back(caption + "|" + text);
+    if (while_shown) while_shown();
   }
   std::vector<std::string> shown;
+  // Runs while a box is "up" (what the user does meanwhile), if set.
+  std::function<void()> while_shown;
 };
 
 }  // namespace testing_support

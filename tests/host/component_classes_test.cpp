@@ -5,13 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "about/fm_about.h"
 #include "app/forms/main_form.h"
 #include "resources/component_reader.h"
 #include "resources/component_stream_writer.h"
 #include "resources/read_error.h"
+#include "tests/common/recording_form_host.h"
 
 namespace {
 
@@ -110,11 +113,14 @@ TEST(ComponentClassesTest, AboutWindowControlsKeepTheirSettingsAndHandlers) {
   EXPECT_EQ(about->me->lines.Text(), "one\r\n\r\nthree\r\n");
   EXPECT_FALSE(about->me->enabled);
 
+  // The bound handlers reach the window's host: the close mark closes it, a
+  // press on the strip or the window starts a move.
+  std::vector<std::string> host_calls;
+  about->AttachHost(std::make_unique<testing_support::RecordingHost>(host_calls));
   about->laButtomClose->on_click(about->laButtomClose);
   about->Panel1->on_mouse_down(about->Panel1, ui::TMouseButton::mbLeft, 0, 3, 4);
   about->on_mouse_down(about, ui::TMouseButton::mbRight, 0, 0, 0);
-  EXPECT_EQ(about->handled,
-            (std::vector<std::string>{"laButtomCloseClick", "FormMouseDown", "FormMouseDown"}));
+  EXPECT_EQ(host_calls, (std::vector<std::string>{"Close", "StartMoveByCaption", "StartMoveByCaption"}));
 }
 
 TEST(ComponentClassesTest, MainWindowReferencesSkinAndPanelsResolve) {
@@ -148,7 +154,7 @@ TEST(ComponentClassesTest, MainWindowReferencesSkinAndPanelsResolve) {
   w.Property("Colors.tcFace").Ident("clBtnFace").Property("Options").Set({}).EndProperties().EndObject();
   w.BeginObject("TMaskEdit", "MaskEdit1").Property("EditMask").String("0-00-00;0;_");
   w.Property("MaxLength")
-      .Integer(7)
+      .Integer(12)
       .Property("OnKeyPress")
       .Ident("MaskEdit1KeyPress")
       .EndProperties()
@@ -182,10 +188,11 @@ TEST(ComponentClassesTest, MainWindowReferencesSkinAndPanelsResolve) {
   EXPECT_EQ(form->TBSkin1->options, 0u);
   ASSERT_NE(form->MaskEdit1, nullptr);
   EXPECT_EQ(form->MaskEdit1->edit_mask, "0-00-00;0;_");
-  EXPECT_EQ(form->MaskEdit1->max_length, 7);
-  char key = '5';
-  form->MaskEdit1->on_key_press(form->MaskEdit1, key);
-  EXPECT_EQ(form->handled, (std::vector<std::string>{"MaskEdit1KeyPress"}));
+  EXPECT_EQ(form->MaskEdit1->max_length, 7);  // the place count, whatever was stored
+  EXPECT_EQ(form->MaskEdit1->EditText(), "_-__-__");
+  // The bound key-press handler: Enter in the empty field fails to convert.
+  char key = '\r';
+  EXPECT_THROW(form->MaskEdit1->on_key_press(form->MaskEdit1, key), base::EConvertError);
   // "O..." shows the About window that the same owner holds.
   auto* about = new about::TfmAbout(&application);
   about->SetName("fmAbout");

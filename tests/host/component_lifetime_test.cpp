@@ -178,3 +178,52 @@ TEST(ComponentStates, FreeNotificationWorksBothWaysAndCanBeWithdrawn) {
 }
 
 }  // namespace
+
+namespace {
+
+// Counts the platform calls a form makes on its host.
+class CountingHost final : public ui::FormHost {
+ public:
+  explicit CountingHost(int& shows) : shows_(shows) {}
+  void Show() override { ++shows_; }
+  void Hide() override {}
+  void Close() override {}
+
+ private:
+  int& shows_;
+};
+
+}  // namespace
+
+TEST(ComponentLifetime, AHostLeftForLaterIsMadeOnceOnFirstShowAndNotForAHideOrAClose) {
+  int made = 0, shows = 0;
+  {
+    base::TComponent application(nullptr);
+    auto* about = new about::TfmAbout(&application);
+    LoadFormStream("tfmabout.stream", *about);
+    about->AttachHostWhenNeeded([&] {
+      ++made;
+      return std::make_unique<CountingHost>(shows);
+    });
+    about->Hide();
+    about->Close();
+    EXPECT_EQ(made, 0);
+    EXPECT_FALSE(about->visible);
+    about->Show();
+    about->Show();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(shows, 2);
+    EXPECT_NE(about->Host(), nullptr);
+    EXPECT_EQ(made, 1);
+  }
+  // A form never shown goes with its owner without making its host.
+  {
+    base::TComponent application(nullptr);
+    auto* about = new about::TfmAbout(&application);
+    about->AttachHostWhenNeeded([&] {
+      ++made;
+      return std::make_unique<CountingHost>(shows);
+    });
+  }
+  EXPECT_EQ(made, 1);
+}

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "app/forms/main_form.h"
-#include "search/edit_mask.h"
+#include "search/mask_engine.h"
 #include "tests/common/form_stream_file.h"
+#include "tests/common/recording_form_host.h"
 #include "tests/common/recording_peer.h"
 #include "ui/align_layout.h"
 #include "ui/control_tree.h"
@@ -139,37 +140,26 @@ TEST_F(HandMadeControlsTest, StoredTabOrderMovesAControlWithinTheListAsItStandsW
 }
 
 TEST(EditMaskTest, BlankTextShowsPlacesAsTheBlankAndLiteralsAsTheyStand) {
-  const search::EditMask number("0-00-00;0;_");
-  EXPECT_EQ(number.Mask(), "0-00-00");
-  EXPECT_FALSE(number.KeepsLiterals());
+  const search::MaskEngine number("0-00-00;0;_");
+  EXPECT_EQ(number.PlaceCount(), 7);
+  EXPECT_FALSE(number.SavesLiterals());
   EXPECT_EQ(number.Blank(), '_');
   EXPECT_EQ(number.BlankText(), "_-__-__");
-  EXPECT_EQ(search::EditMask("(999) 000;1;*").BlankText(), "(***) ***");
-  EXPECT_EQ(search::EditMask(">LL<ll\\0").BlankText(), "____0");
-  EXPECT_EQ(search::EditMask("00\\").BlankText(), "__");  // a trailing escape shows nothing
-  const search::EditMask defaults("00");
-  EXPECT_TRUE(defaults.KeepsLiterals());
+  EXPECT_EQ(search::MaskEngine("(999) 000;1;*").BlankText(), "(***) ***");
+  EXPECT_EQ(search::MaskEngine(">LL<ll\\0").BlankText(), "____0");
+  EXPECT_EQ(search::MaskEngine("00\\").BlankText(), "__");  // a trailing escape shows nothing
+  const search::MaskEngine defaults("00");
+  EXPECT_TRUE(defaults.SavesLiterals());
   EXPECT_EQ(defaults.Blank(), '_');
-  EXPECT_EQ(search::EditMask("").BlankText(), "");
+  EXPECT_EQ(search::MaskEngine("").BlankText(), "");
 }
-
-class RecordingHost final : public ui::FormHost {
- public:
-  explicit RecordingHost(std::vector<std::string>& calls) : calls_(calls) {}
-  void Show() override { calls_.push_back("Show"); }
-  void Hide() override { calls_.push_back("Hide"); }
-  void Close() override { calls_.push_back("Close"); }
-
- private:
-  std::vector<std::string>& calls_;
-};
 
 TEST_F(MainFormLayoutTest, ItemsAndHandlersActThroughTheFormsHosts) {
   std::vector<std::string> main_calls, about_calls;
   auto* about = new ui::TForm(application_);
   about->SetName("fmAbout");
-  form_->AttachHost(std::make_unique<RecordingHost>(main_calls));
-  about->AttachHost(std::make_unique<RecordingHost>(about_calls));
+  form_->AttachHost(std::make_unique<testing_support::RecordingHost>(main_calls));
+  about->AttachHost(std::make_unique<testing_support::RecordingHost>(about_calls));
   form_->TBItem2->Click();
   form_->TBItem1->Click();
   EXPECT_EQ(about_calls, (std::vector<std::string>{"Show"}));

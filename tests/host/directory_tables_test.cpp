@@ -179,4 +179,32 @@ TEST_F(DirectoryTablesTest, NameOrderIsTheCollationOrderAndDiffersFromStorageWhe
   EXPECT_EQ(fio.FieldByName("FIO")->AsString(), names[order.front()]);
 }
 
+// The word sort asked to sort through its sort keys, as the system's order
+// always is: the build then compares the keys kept in one buffer.
+class KeyedWordSort final : public data::Collation {
+ public:
+  int Compare(std::string_view a, std::string_view b, data::CaseMode mode) const override {
+    return words_.Compare(a, b, mode);
+  }
+  std::string SortKey(std::string_view text, data::CaseMode mode) const override {
+    return words_.SortKey(text, mode);
+  }
+  bool PrefersSortKeys() const override { return true; }
+
+ private:
+  data::WordSortCollation words_;
+};
+
+TEST_F(DirectoryTablesTest, NameOrderBuiltFromSortKeysIsTheOrderBuiltByComparison) {
+  KeyedWordSort keyed;
+  data::TClientDataSet by_keys(&owner, &keyed);
+  by_keys.SetName("daFioKeyed");
+  by_keys.SetData(*fio_packet_);
+  by_keys.SetIndexFieldNames("FIO");
+  by_keys.SetReadOnly(true);
+  by_keys.Open();
+  EXPECT_EQ(Order(by_keys), Order(fio));
+  EXPECT_EQ(by_keys.CurrentRecord(), fio.CurrentRecord());
+}
+
 }  // namespace

@@ -72,4 +72,45 @@ TEST(DropDownLayoutTest, TheTextIsTheCaptionsByTabsWithCheckedOnesMarked) {
   EXPECT_EQ(app::DropDownText({}), "");
 }
 
+TEST(DropDownLayoutTest, EveryPointOfTheWindowBelongsToARowSeparatorsToo) {
+  const DropDownRow rows[] = {{false, 40}, {true, 0}, {false, 90}};
+  const app::DropDownLayout layout = app::LayOutDropDown(rows, 13);  // 140 x 53
+  EXPECT_EQ(layout.RowAt(Point{50, 26}), 1);
+  EXPECT_EQ(layout.RowAt(Point{0, 10}), 0);     // the frame beside a row
+  EXPECT_EQ(layout.RowAt(Point{70, 0}), 0);     // the frame above the first
+  EXPECT_EQ(layout.RowAt(Point{70, 52}), 2);    // the frame below the last
+  EXPECT_EQ(layout.RowAt(Point{139, 30}), 2);   // the right frame
+  EXPECT_EQ(layout.RowAt(Point{140, 30}), -1);  // outside
+  EXPECT_EQ(layout.RowAt(Point{-1, 30}), -1);
+  EXPECT_EQ(layout.RowAt(Point{70, 53}), -1);
+  EXPECT_EQ(app::LayOutDropDown({}, 13).RowAt(Point{1, 1}), -1);
+}
+
+TEST(DropDownLayoutTest, ADropDownGoesUnderItsButtonAndStaysOnTheWorkArea) {
+  const Rect work{0, 0, 800, 600};
+  const app::Size size{150, 48};
+  // Under the button, left edges aligned.
+  EXPECT_EQ(app::PlaceDropDown(Rect{100, 30, 170, 52}, size, work, true), (Rect{100, 52, 250, 100}));
+  // No room below: above the button.
+  EXPECT_EQ(app::PlaceDropDown(Rect{100, 560, 170, 582}, size, work, true), (Rect{100, 512, 250, 560}));
+  // No room on either side: below, as it is.
+  EXPECT_EQ(app::PlaceDropDown(Rect{100, 30, 170, 52}, app::Size{150, 590}, work, true),
+            (Rect{100, 52, 250, 642}));
+  // Moved back from the right edge, and to the left edge when too wide.
+  EXPECT_EQ(app::PlaceDropDown(Rect{700, 30, 713, 52}, size, work, true), (Rect{650, 52, 800, 100}));
+  EXPECT_EQ(app::PlaceDropDown(Rect{700, 30, 713, 52}, app::Size{900, 48}, work, true),
+            (Rect{0, 52, 900, 100}));
+  // A work area that does not start at 0 (a second monitor).
+  EXPECT_EQ(app::PlaceDropDown(Rect{-50, 30, 20, 52}, size, Rect{-800, 0, 0, 600}, true),
+            (Rect{-150, 52, 0, 100}));
+}
+
+TEST(DropDownLayoutTest, OnAnUprightBarItGoesBesideTheButton) {
+  const Rect work{0, 0, 800, 600};
+  const app::Size size{150, 48};
+  EXPECT_EQ(app::PlaceDropDown(Rect{0, 100, 62, 122}, size, work, false), (Rect{62, 100, 212, 148}));
+  EXPECT_EQ(app::PlaceDropDown(Rect{738, 100, 800, 122}, size, work, false), (Rect{588, 100, 738, 148}));
+  EXPECT_EQ(app::PlaceDropDown(Rect{738, 580, 800, 600}, size, work, false), (Rect{588, 552, 738, 600}));
+}
+
 }  // namespace

@@ -74,7 +74,7 @@ TEST_F(LookupComboTest, EveryClosingRaisesCloseUpOnceAndOnlyTheAcceptingOnesTake
   for (const Closing& c : closings) {
     SCOPED_TRACE(c.name);
     picker->Reset();
-    form->handled.clear();
+    close_ups.count = 0;
     Key(LookupKey::kDown, true);
     ASSERT_TRUE(picker->ListVisible());
     Key(LookupKey::kDown);  // the first name
@@ -217,6 +217,23 @@ TEST_F(LookupComboTest, AReleaseOverTheListWithoutAMoveEndsTheDragThere) {
   EXPECT_FALSE(picker->ListVisible());
   EXPECT_EQ(picker->Value(), NameAt(3));
   EXPECT_EQ(CloseUps(), 1);
+}
+
+TEST_F(LookupComboTest, CancelledTrackingEndsTheDragAndKeepsTheListOpen) {
+  Press(*picker, 130, 8);
+  ASSERT_TRUE(picker->Tracking());
+  picker->CancelTracking();
+  EXPECT_FALSE(picker->Tracking());
+  EXPECT_FALSE(picker->ButtonPressed());
+  EXPECT_FALSE(platform.capture.has_value());
+  EXPECT_TRUE(picker->ListVisible());
+  // The pointer passing over the rows no longer hands a drag to the list,
+  // and a late release changes nothing.
+  Drag(*picker, 10, 50);
+  EXPECT_FALSE(List().Tracking());
+  Release(*picker, 10, 50);
+  EXPECT_TRUE(picker->ListVisible());
+  EXPECT_EQ(CloseUps(), 0);
 }
 
 TEST_F(LookupComboTest, TheListGoesAboveThePickerNearTheScreensBottomAndTakesItsWidth) {

@@ -191,7 +191,12 @@ TEST_F(LookupListTest, PressDragWithAutoScrollAndReleaseInsideAccepts) {
   Drag(List(), 10, 2 * kRow);
   EXPECT_EQ(List().AutoScrollInterval(), -1);
   EXPECT_EQ(CurrentKey(), KeyAt(102));
+  // The timer is told each change once: a move that keeps the interval
+  // (0 at 13 pixels and far beyond) leaves its rhythm alone.
+  EXPECT_EQ(platform.timer, (std::vector<int32_t>{185, 5, 0, 140, -1}));
+  Drag(List(), 10, 100000);
   Release(List(), 10, 2 * kRow);
+  EXPECT_EQ(platform.timer, (std::vector<int32_t>{185, 5, 0, 140, -1, 0, -1}));
   EXPECT_FALSE(picker->ListVisible());
   EXPECT_FALSE(platform.capture.has_value());
   EXPECT_EQ(picker->Value(), Persons()[102].name);

@@ -69,4 +69,36 @@ TEST(ToolbarFitTest, ATooShortBarKeepsOnlyTheChevronAndNoItemsNeedNone) {
   EXPECT_EQ(FitToolbar(huge, INT_MAX).chevron_offset, INT_MAX - kChevronWidth);
 }
 
+TEST(ToolbarFitTest, TheLayoutPlacesTheButtonsAlongTheBarAndTheChevronAtItsEnd) {
+  const app::ItemSize sizes[] = {{62, 22}, {62, 22}, {30, 21}};
+  app::ToolbarLayout layout = app::LayOutToolbar(sizes, true, app::kUnlimitedLength);
+  ASSERT_EQ(layout.buttons.size(), 3u);
+  EXPECT_EQ(layout.buttons[0], (app::Rect{0, 0, 62, 22}));
+  EXPECT_EQ(layout.buttons[2], (app::Rect{124, 0, 154, 22}));  // as thick as the thickest
+  EXPECT_TRUE(layout.chevron.Empty());
+  EXPECT_EQ(layout.content, (app::Size{154, 22}));
+
+  // One pixel short: "O..." leaves and the bar takes all it may have.
+  layout = app::LayOutToolbar(sizes, true, 153);
+  EXPECT_EQ(layout.buttons.size(), 2u);
+  EXPECT_EQ(layout.chevron, (app::Rect{153 - kChevronWidth, 0, 153, 22}));
+  EXPECT_EQ(layout.content, (app::Size{153, 22}));
+
+  // Top to bottom, the heights run along the bar and the widest item sets its width.
+  layout = app::LayOutToolbar(sizes, false, 22 + 22 + kChevronWidth);
+  ASSERT_EQ(layout.buttons.size(), 2u);
+  EXPECT_EQ(layout.buttons[1], (app::Rect{0, 22, 62, 44}));
+  EXPECT_EQ(layout.chevron, (app::Rect{0, 44, 62, 44 + kChevronWidth}));
+  EXPECT_EQ(layout.content, (app::Size{62, 44 + kChevronWidth}));
+}
+
+TEST(ToolbarFitTest, ABarShorterThanItsChevronStillAsksRoomForIt) {
+  const app::ItemSize sizes[] = {{62, 22}};
+  const app::ToolbarLayout layout = app::LayOutToolbar(sizes, true, 4);
+  EXPECT_TRUE(layout.buttons.empty());
+  EXPECT_EQ(layout.chevron, (app::Rect{0, 0, kChevronWidth, 22}));
+  EXPECT_EQ(layout.content, (app::Size{kChevronWidth, 22}));
+  EXPECT_EQ(app::LayOutToolbar({}, true, 100).content, (app::Size{0, 0}));
+}
+
 }  // namespace

@@ -212,11 +212,23 @@ TEST_F(ControlEventsTest, AControlMovedToAnotherWindowKeepsItsTextAndAnswersTabT
   EXPECT_TRUE(SettleUntil([&] { return GetFocus() == Of("meResult"); }));
 }
 
-// The index part of a GDI handle. The system's handle table hands out the
-// lowest free entries first, so a leak of objects shows as fresh handles
-// with ever higher indexes.
-unsigned HandleIndex(HGDIOBJ object) {
-  return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(object) & 0xFFFF);
+// How far up the system's GDI handle table reaches: the highest index among
+// many brushes made at once (then deleted again). Freed entries are handed
+// out again before the table grows, but not necessarily lowest first (Wine
+// reuses the last freed), so one probe handle's index says little; a batch
+// larger than the free entries takes them all and reaches past the table's
+// end by as much as objects have been kept since the last look.
+unsigned GdiHighWater() {
+  constexpr int kBatch = 1024;
+  std::vector<HBRUSH> batch;
+  unsigned highest = 0;
+  for (int i = 0; i < kBatch; ++i) {
+    batch.push_back(CreateSolidBrush(RGB(1, 2, 3)));
+    highest =
+        std::max(highest, static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(batch.back()) & 0xFFFF));
+  }
+  for (const HBRUSH brush : batch) DeleteObject(brush);
+  return highest;
 }
 
 TEST_F(ControlEventsTest, PaintingAThousandTimesMakesNoNewGdiObjects) {
@@ -227,14 +239,10 @@ TEST_F(ControlEventsTest, PaintingAThousandTimesMakesNoNewGdiObjects) {
   };
   paint_all();  // the first paint makes what the views keep
   const DWORD objects_before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
-  const unsigned index_before = HandleIndex(probe);
-  DeleteObject(probe);
+  const unsigned index_before = GdiHighWater();
   for (int i = 0; i < 1000; ++i) paint_all();
   const DWORD objects_after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  probe = CreateSolidBrush(RGB(1, 2, 3));
-  const unsigned index_after = HandleIndex(probe);
-  DeleteObject(probe);
+  const unsigned index_after = GdiHighWater();
   // Where the system counts GDI objects (Windows), the count stays; where it
   // does not (Wine answers 0), the handle table did not grow either.
   EXPECT_LE(objects_after, objects_before);

@@ -136,11 +136,11 @@ TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
   const POINT grab = HandleOf(Of("TBToolbar1"));
   const POINT away{over_bottom.x + 320, over_bottom.y + 150};
   std::vector<INPUT> inputs = MoveInputs(grab, grab, 0);
-  inputs.push_back(ButtonEvent(testing_support::Button::kLeft, true));
+  inputs.push_back(ButtonEvent(grab, testing_support::Button::kLeft, true));
   for (const INPUT& move : MoveInputs(grab, away, 6)) inputs.push_back(move);
   inputs.push_back(KeyEvent(VK_CONTROL, true));
   for (const INPUT& move : MoveInputs(away, over_bottom, 8)) inputs.push_back(move);
-  inputs.push_back(ButtonEvent(testing_support::Button::kLeft, false));
+  inputs.push_back(ButtonEvent(over_bottom, testing_support::Button::kLeft, false));
   inputs.push_back(KeyEvent(VK_CONTROL, false));
   {
     testing_support::InputSender sender(inputs);
@@ -157,12 +157,12 @@ TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
   const POINT caption = CaptionOf(*form_->TBToolbar1);
   const POINT over_again{over_bottom.x, ScreenRect(Of("doBott")).top + 10};
   inputs = MoveInputs(caption, caption, 0);
-  inputs.push_back(ButtonEvent(testing_support::Button::kLeft, true));
+  inputs.push_back(ButtonEvent(caption, testing_support::Button::kLeft, true));
   inputs.push_back(KeyEvent(VK_CONTROL, true));
   for (const INPUT& move : MoveInputs(caption, over_again, 8)) inputs.push_back(move);
   inputs.push_back(KeyEvent(VK_CONTROL, false));
   for (const INPUT& move : MoveInputs(over_again, over_again, 0)) inputs.push_back(move);
-  inputs.push_back(ButtonEvent(testing_support::Button::kLeft, false));
+  inputs.push_back(ButtonEvent(over_again, testing_support::Button::kLeft, false));
   {
     testing_support::InputSender sender(inputs);
     ASSERT_TRUE(SettleUntil([&] { return sender.Done(); }, 5000));

@@ -115,12 +115,22 @@ TEST_F(ErrorDisplayTest, TheRealBoxIsShownAndTheProgramGoesOn) {
       Sleep(25);
     }
   });
+  // The box's owner is the application's hidden window, as in the program.
+  const HWND application = CreateWindowExW(0, L"STATIC", L"application", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                           nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(application, nullptr);
+  SetForegroundWindow(window_);
+  ASSERT_EQ(GetForegroundWindow(), window_);
   app::SystemMessageBox box;
-  app::ErrorDisplay display("Viravoz", window_, "VIRAVOZ.EXE", box);
+  app::ErrorDisplay display("Viravoz", application, "VIRAVOZ.EXE", box);
   display.Show(std::make_exception_ptr(base::Exception("Shown for real")));
   dismisser.join();
   EXPECT_TRUE(dismissed);
   EXPECT_TRUE(IsWindowEnabled(window_));
+  // The window that was active has the keyboard again.
+  EXPECT_EQ(GetForegroundWindow(), window_);
+  EXPECT_EQ(GetActiveWindow(), window_);
+  DestroyWindow(application);
 }
 
 }  // namespace

@@ -98,7 +98,35 @@ bool ProgramWindowsTest::SettleUntil(const std::function<bool()>& done, int ms) 
 }
 
 void ProgramWindowsTest::ParkMouse() {
-  MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
+  MoveMouseAndSettle(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
+}
+
+void ProgramWindowsTest::MoveMouseAndSettle(POINT screen) {
+  const auto at_screen = [screen] {
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == screen.x && now.y == screen.y;
+  };
+  // The program's loop once it exists; before, the thread's own.
+  const auto pump_until = [this](const std::function<bool()>& done, DWORD ms) {
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < ms) {
+      if (application_) {
+        application_->ProcessMessages();
+      } else {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      }
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+  };
+  if (!at_screen()) {
+    MoveMouse(screen);
+    pump_until([&] { return !at_screen(); }, 300);  // the echo
+    pump_until(at_screen, 300);
+  }
+  MoveMouse(screen);
+  pump_until([] { return false; }, 60);
 }
 
 }  // namespace testing_support

@@ -57,6 +57,12 @@ class ProgramWindowsTest : public ::testing::Test {
   ::testing::AssertionResult LoopEndsWithZero(UINT ms = 5000);
   // Moves the pointer where it touches none of the program's windows.
   void ParkMouse();
+  // Moves the pointer to `screen` with real input and lets the program take
+  // the move. Under Wine on a virtual X server the previous position comes
+  // back once, some 100 ms after an injected move, and the new one then holds
+  // without a move message (a later press would be reported where the echo
+  // was); so this waits for the echo to pass and moves to `screen` once more.
+  void MoveMouseAndSettle(POINT screen);
 
   RecordingMessageBox box_;
   RecordingServices services_;

@@ -38,6 +38,13 @@ INPUT ButtonInput(Button button, bool down) {
   return input;
 }
 
+// A press or release that carries its place: the pointer's place when a
+// batch of input is taken is not always where the batch's last move put it
+// (under Wine, a late motion event of an earlier move can come between).
+INPUT ButtonInputAt(POINT screen, Button button, bool down) {
+  return MouseInputAt(screen, ButtonInput(button, down).mi.dwFlags);
+}
+
 INPUT KeyInput(WORD key, bool down) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
@@ -89,12 +96,13 @@ void ReleaseButton(Button button) {
 }
 
 void Click(POINT screen, Button button) {
-  Send({MouseInputAt(screen, 0), ButtonInput(button, true), ButtonInput(button, false)});
+  Send({MouseInputAt(screen, 0), ButtonInputAt(screen, button, true), ButtonInputAt(screen, button, false)});
 }
 
 void DoubleClick(POINT screen) {
-  Send({MouseInputAt(screen, 0), ButtonInput(Button::kLeft, true), ButtonInput(Button::kLeft, false),
-        ButtonInput(Button::kLeft, true), ButtonInput(Button::kLeft, false)});
+  Send({MouseInputAt(screen, 0), ButtonInputAt(screen, Button::kLeft, true),
+        ButtonInputAt(screen, Button::kLeft, false), ButtonInputAt(screen, Button::kLeft, true),
+        ButtonInputAt(screen, Button::kLeft, false)});
 }
 
 std::vector<INPUT> MoveInputs(POINT from, POINT to, int steps) {
@@ -112,15 +120,15 @@ INPUT KeyEvent(WORD key, bool down) {
   return KeyInput(key, down);
 }
 
-INPUT ButtonEvent(Button button, bool down) {
-  return ButtonInput(button, down);
+INPUT ButtonEvent(POINT screen, Button button, bool down) {
+  return ButtonInputAt(screen, button, down);
 }
 
 std::vector<INPUT> DragInputs(POINT from, POINT to, int steps, Button button) {
-  std::vector<INPUT> inputs{MouseInputAt(from, 0), ButtonInput(button, true)};
+  std::vector<INPUT> inputs{MouseInputAt(from, 0), ButtonInputAt(from, button, true)};
   const std::vector<INPUT> moves = MoveInputs(from, to, steps);
   inputs.insert(inputs.end(), moves.begin(), moves.end());
-  inputs.push_back(ButtonInput(button, false));
+  inputs.push_back(ButtonInputAt(to, button, false));
   return inputs;
 }
 
@@ -138,6 +146,40 @@ InputSender::InputSender(std::vector<INPUT> inputs, int gap_ms)
       }) {}
 
 InputSender::~InputSender() {
+  if (thread_.joinable()) thread_.join();
+}
+
+PacedDrag::PacedDrag(POINT from, POINT to, Button button, DWORD loop_thread, int steps, int pause_ms) {
+  thread_ = std::thread([=, this] {
+    const auto in_loop = [loop_thread] {
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      return GetGUIThreadInfo(loop_thread, &info) && (info.flags & GUI_INMOVESIZE);
+    };
+    // Waits up to `ms` for the loop to be running (`running`) or not.
+    const auto wait_for = [&in_loop](bool running, int ms) {
+      for (int waited = 0; waited < ms; waited += 5) {
+        if (in_loop() == running) return true;
+        Sleep(5);
+      }
+      return in_loop() == running;
+    };
+    Send({MouseInputAt(from, 0), ButtonInputAt(from, button, true)});
+    saw_loop_ = wait_for(true, 3000);
+    for (int i = 1; i <= steps; ++i) {
+      Sleep(static_cast<DWORD>(pause_ms));
+      Send({MouseInputAt(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps},
+                         0)});
+    }
+    Sleep(static_cast<DWORD>(pause_ms));
+    Send({ButtonInputAt(to, button, false)});
+    ended_on_release_ = wait_for(false, 2000);
+    if (!ended_on_release_) Send({KeyInput(VK_ESCAPE, true), KeyInput(VK_ESCAPE, false)});
+    done_ = true;
+  });
+}
+
+PacedDrag::~PacedDrag() {
   if (thread_.joinable()) thread_.join();
 }
 

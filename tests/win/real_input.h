@@ -34,7 +34,7 @@ void Drag(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
 std::vector<INPUT> MoveInputs(POINT from, POINT to, int steps);
 // One key or button going down or up, as an input to put in a sequence.
 INPUT KeyEvent(WORD key, bool down);
-INPUT ButtonEvent(Button button, bool down);
+INPUT ButtonEvent(POINT screen, Button button, bool down);
 
 // The inputs of a drag: a press at `from`, `steps` moves to `to`, a release.
 std::vector<INPUT> DragInputs(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
@@ -54,6 +54,35 @@ class InputSender {
 
  private:
   std::atomic<bool> done_{false};
+  std::thread thread_;
+};
+
+// A drag sent from a thread of its own, paced as a hand makes it, so that the
+// thread that owns the window stays free to take the messages meanwhile (a
+// system move loop runs on that thread and needs the input while it runs):
+// the press at `from`; then, once `loop_thread` is in a move or size loop
+// (at most 3 s), `steps` moves to `to` and the release, `pause_ms` apart.
+// A loop still running 2 s after the release is ended with Esc, so a loop
+// that does not end on the release fails a test instead of hanging it.
+// Done() tells when the last input was sent; the object waits for that when
+// it goes.
+class PacedDrag {
+ public:
+  PacedDrag(POINT from, POINT to, Button button, DWORD loop_thread, int steps = 8, int pause_ms = 10);
+  ~PacedDrag();
+  PacedDrag(const PacedDrag&) = delete;
+  PacedDrag& operator=(const PacedDrag&) = delete;
+
+  bool Done() const { return done_; }
+  // Whether the move loop was seen before the moves were sent, and whether
+  // it ended by itself after the release.
+  bool SawMoveLoop() const { return saw_loop_; }
+  bool LoopEndedOnRelease() const { return ended_on_release_; }
+
+ private:
+  std::atomic<bool> done_{false};
+  std::atomic<bool> saw_loop_{false};
+  std::atomic<bool> ended_on_release_{false};
   std::thread thread_;
 };
 

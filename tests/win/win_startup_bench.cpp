@@ -2,11 +2,17 @@
 // until the program shows its main window, taken as the first visible
 // top-level window of the process that is not the hidden application window
 // (any main window class counts). Each run then closes that window with
-// WM_CLOSE and requires the program to end with exit code 0. Prints every
-// run and the median in milliseconds; exit status 1 when a run fails, 2 for
-// bad arguments.
+// WM_CLOSE and requires the program to end with exit code 0.
 //
-//   win_startup_bench.exe [runs [program]]   (defaults: 15 runs, the build's phonebook.exe via Z:)
+// The runs alternate with runs of a bare window program (one class, one
+// empty window) built in the same tree, so that both meet the same machine
+// load; the program's runs are started with PHONEBOOK_PROFILE naming a
+// temporary file, whose phases are collected. Prints every run, the median
+// of each phase, both medians and their ratio; exit status 1 when a run
+// fails, 2 for bad arguments.
+//
+//   win_startup_bench.exe [runs [program [bare program]]]
+//   (defaults: 15 runs each, the build's phonebook.exe and bare_window.exe via Z:)
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/startup_profile.h"
 #include "tests/common/child_process.h"
 #include "tests/common/median_time.h"
 
@@ -27,13 +34,23 @@ bool IsShownMainWindow(HWND window) {
   return IsWindowVisible(window) && testing_support::WindowClassName(window) != L"PhonebookApplication";
 }
 
+// The size of the file at `path`, 0 when it is missing.
+ULONGLONG GetFileSizeOf(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to, const LARGE_INTEGER& frequency) {
   return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 // One start of `program`: its time to the first shown window in `ms`.
 // Prints the reason and returns false when the run fails.
-bool TimeOneStart(const std::wstring& program, int run, const LARGE_INTEGER& frequency, double& ms) {
+// With `profile` named, the program is let finish its profile (bounded wait)
+// before it is closed.
+bool TimeOneStart(const std::wstring& program, int run, const LARGE_INTEGER& frequency, double& ms,
+                  const std::wstring& profile = {}) {
   LARGE_INTEGER start, shown;
   QueryPerformanceCounter(&start);
   const testing_support::ChildProcess child(program);
@@ -58,6 +75,9 @@ bool TimeOneStart(const std::wstring& program, int run, const LARGE_INTEGER& fre
   std::printf("run %2d: %8.1f ms  (window class %ls)\n", run, ms, window_class.c_str());
   std::fflush(stdout);
 
+  if (!profile.empty()) {
+    for (int waited = 0; waited < 5000 && GetFileSizeOf(profile) == 0; waited += 10) Sleep(10);
+  }
   PostMessageW(window, WM_CLOSE, 0, 0);
   const auto code = child.WaitForExit(kExitTimeoutMs);
   if (!code) {
@@ -71,6 +91,52 @@ bool TimeOneStart(const std::wstring& program, int run, const LARGE_INTEGER& fre
   return true;
 }
 
+// The phases of every profiled start, in the order they first appeared.
+class PhaseTimes {
+ public:
+  void Add(const std::vector<app::ProfileLine>& lines) {
+    for (const app::ProfileLine& line : lines) {
+      size_t i = 0;
+      while (i < names_.size() && names_[i] != line.name) ++i;
+      if (i == names_.size()) {
+        names_.push_back(line.name);
+        times_.emplace_back();
+      }
+      times_[i].push_back(line.duration_ms);
+    }
+  }
+  void Print() const {
+    for (size_t i = 0; i < names_.size(); ++i) {
+      std::printf("  %8.1f ms  %s (%zu runs)\n", testing_support::Median(times_[i]), names_[i].c_str(),
+                  times_[i].size());
+    }
+  }
+
+ private:
+  std::vector<std::string> names_;
+  std::vector<std::vector<double>> times_;
+};
+
+// The whole content of `path` (empty when it cannot be read).
+std::string ReadWholeFile(const std::wstring& path) {
+  std::string text;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+  CloseHandle(file);
+  return text;
+}
+
+// A fresh temporary file name for one run's profile.
+std::wstring ProfilePath() {
+  wchar_t folder[MAX_PATH + 1] = {}, path[MAX_PATH + 1] = {};
+  if (!GetTempPathW(MAX_PATH + 1, folder) || !GetTempFileNameW(folder, L"pbp", 0, path)) return {};
+  return path;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -80,21 +146,39 @@ int wmain(int argc, wchar_t** argv) {
     runs = std::wcstol(argv[1], &end, 10);
     if (end == argv[1] || *end != L'\0' || runs < 1 || runs > kMaxRuns) runs = 0;
   }
-  if (argc > 3 || runs == 0) {
-    std::fprintf(stderr, "usage: win_startup_bench.exe [runs (1..%ld) [program]]\n", kMaxRuns);
+  if (argc > 4 || runs == 0) {
+    std::fprintf(stderr, "usage: win_startup_bench.exe [runs (1..%ld) [program [bare program]]]\n", kMaxRuns);
     return 2;
   }
   const std::wstring program = argc > 2 ? std::wstring(argv[2]) : std::wstring(L"" PHONEBOOK_EXE);
+  const std::wstring bare = argc > 3 ? std::wstring(argv[3]) : std::wstring(L"" BARE_WINDOW_EXE);
 
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
-  std::vector<double> times;
+  std::vector<double> times, bare_times;
+  PhaseTimes phases;
   for (int run = 1; run <= runs; ++run) {
+    const std::wstring profile = ProfilePath();
+    SetEnvironmentVariableW(L"PHONEBOOK_PROFILE", profile.empty() ? nullptr : profile.c_str());
     double ms = 0;
-    if (!TimeOneStart(program, run, frequency, ms)) return 1;
+    const bool started = TimeOneStart(program, run, frequency, ms, profile);
+    SetEnvironmentVariableW(L"PHONEBOOK_PROFILE", nullptr);
+    if (!profile.empty()) {
+      phases.Add(app::ParseStartupProfile(ReadWholeFile(profile)));
+      DeleteFileW(profile.c_str());
+    }
+    if (!started) return 1;
     times.push_back(ms);
+    if (!TimeOneStart(bare, run, frequency, ms)) return 1;
+    bare_times.push_back(ms);
   }
+  std::printf("phases of the program's start-up (medians, from its own profile):\n");
+  phases.Print();
+  const double median = testing_support::Median(times), bare_median = testing_support::Median(bare_times);
   std::printf("start of %ls to its first visible window, median of %ld runs: %.1f ms\n", program.c_str(),
-              runs, testing_support::Median(times));
+              runs, median);
+  std::printf("start of %ls to its first visible window, median of %ld runs: %.1f ms\n", bare.c_str(), runs,
+              bare_median);
+  std::printf("ratio program / bare window: %.2f\n", median / bare_median);
   return 0;
 }

@@ -1,0 +1,71 @@
+// The skin palette: what a skin draws with on the screen, derived and mapped
+// to the screen's colours, or a custom skin's own colours masked.
+#include "app/toolbar/skin_palette.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using app::Rgb;
+
+// A screen of 5-6-5 colours: each channel loses its low bits.
+Rgb Quantized(Rgb c) {
+  return Rgb{static_cast<std::uint8_t>(c.red & 0xF8), static_cast<std::uint8_t>(c.green & 0xFC),
+             static_cast<std::uint8_t>(c.blue & 0xF8)};
+}
+
+TEST(SkinPaletteTest, StartsWithTheClassicColoursAndAnswersByName) {
+  const app::SkinPalette palette;
+  EXPECT_EQ(palette.Color("tcToolbar"), app::ToColor({219, 216, 209}));
+  EXPECT_EQ(palette.Color(app::tcSelPushed), app::ToColor({157, 168, 196}));
+  EXPECT_EQ(palette.Color("tcChecked"), app::ToColor({216, 216, 218}));
+  // A name that is no skin colour draws as the face.
+  EXPECT_EQ(palette.Color("tcNoSuchColour"), palette.Color(app::tcFace));
+  EXPECT_EQ(app::SkinColorIndex("tcCaptionText"), app::tcCaptionText);
+  EXPECT_EQ(app::SkinColorIndex("tccaptiontext"), app::kSkinColorCount);
+}
+
+TEST(SkinPaletteTest, DerivedColoursFollowTheSchemeThroughTheScreensMapping) {
+  app::SystemColors scheme = app::ClassicSystemColors();
+  scheme.btn_face = Rgb{236, 233, 216};
+  scheme.highlight = Rgb{49, 106, 197};
+  app::TTBSkin skin(nullptr);
+  skin.colors.colors.fill(0x123456);  // stored colours do not count for this set
+
+  app::SkinPalette palette;
+  palette.Refresh(&skin, scheme, Quantized);
+  const app::SkinRgb derived = app::DeriveSkinColors(scheme);
+  for (std::size_t i = 0; i < app::kSkinColorCount; ++i) {
+    EXPECT_EQ(palette.Values()[i], app::ToColor(Quantized(derived[i]))) << app::kSkinColorNames[i];
+  }
+  EXPECT_EQ(palette.Color("tcSelBarBorder"), app::ToColor({48, 104, 192}));
+
+  // Without a mapping and without a skin: the rules' values themselves.
+  palette.Refresh(nullptr, scheme, {});
+  EXPECT_EQ(palette.Color(app::tcFace), app::ToColor({236, 233, 216}));
+  EXPECT_EQ(palette.Color(app::tcSelBar), app::ToColor(derived[app::tcSelBar]));
+}
+
+TEST(SkinPaletteTest, ACustomSkinDrawsItsStoredColoursMaskedAndUnmapped) {
+  app::TTBSkin skin(nullptr);
+  skin.color_set = app::TTBColorSet::tbcCustom;
+  skin.colors.colors.fill(0x0A0B0C);
+  skin.colors.colors[app::tcToolbar] = static_cast<ui::TColor>(0x7F12345B);  // a stray high byte
+  skin.colors.colors[app::tcSelBar] = static_cast<ui::TColor>(0x80001234u);  // no system colour
+  skin.colors.colors[app::tcMenuText] = ui::clMenuText;                      // looked up when drawn
+  skin.colors.colors[app::tcBorder] = static_cast<ui::TColor>(0xFFFFFFFFu);  // -1
+  app::SkinPalette palette;
+  palette.Refresh(&skin, app::ClassicSystemColors(), Quantized);
+  EXPECT_EQ(palette.Color(app::tcToolbar), 0x12345B);
+  EXPECT_EQ(palette.Color(app::tcSelBar), 0x001234);
+  EXPECT_EQ(palette.Color(app::tcMenuText), ui::clMenuText);
+  EXPECT_EQ(palette.Color(app::tcBorder), 0xFFFFFF);
+  EXPECT_EQ(palette.Color(app::tcFace), 0x0A0B0C);
+
+  // Back to the derived set: the stored colours are ignored again.
+  skin.color_set = app::TTBColorSet::tbcOfficeXP;
+  palette.Refresh(&skin, app::ClassicSystemColors(), {});
+  EXPECT_EQ(palette.Color(app::tcToolbar), app::ToColor({219, 216, 209}));
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// Timings of the two searches on the real main window under Windows (or
+// Wine), its windows created as the program creates them, so that each
+// answer is written into the result memo's edit control: a number search
+// (MaskEdit1KeyPress on Enter, the field cleared) and a name search
+// (RxDBLookupCombo1CloseUp), for a person early, in the middle and late in
+// the alphabet. Prints medians.
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "about/fm_about.h"
+#include "app/application.h"
+#include "app/forms/main_form.h"
+#include "tests/common/median_time.h"
+
+namespace {
+
+class SilentBox final : public app::MessageBoxSeam {
+ public:
+  void Show(HWND, const std::string& text, const std::string&, UINT) override {
+    std::fprintf(stderr, "error: %s\n", text.c_str());
+  }
+};
+
+// Makes the person at `percent` of the name order current and returns one
+// of its numbers, read from the answer of the name search.
+int PickPerson(app::TMainForm& f, int percent) {
+  const auto rows = static_cast<std::int32_t>(f.daFio->RecordCount());
+  f.daFio->GoFirst();
+  f.daFio->Step(static_cast<std::int32_t>(percent * (rows - 1) / 100));
+  f.RxDBLookupCombo1CloseUp(f.RxDBLookupCombo1);
+  const std::string& line = f.meResult->lines.lines.back();
+  return std::stoi(line.substr(line.rfind(' ') + 1));
+}
+
+}  // namespace
+
+int main() {
+  using testing_support::MedianMilliseconds;
+  constexpr int kRuns = 51;
+  SilentBox box;
+  app::TApplication application("phonebook.exe", box);
+  app::TMainForm& f = application.CreateForm<app::TMainForm>();
+  application.CreateForm<about::TfmAbout>();
+  std::printf("median of %d runs, memo written through its window\n", kRuns);
+  for (const int percent : {0, 50, 100}) {
+    const std::string number = std::to_string(PickPerson(f, percent));
+    const double by_number = MedianMilliseconds(kRuns, [&] {
+      f.MaskEdit1->SetText(number);
+      char key = '\r';
+      f.MaskEdit1KeyPress(f.MaskEdit1, key);
+    });
+    if (f.meResult->lines.lines.back().find(number) == std::string::npos) {
+      std::fprintf(stderr, "error: %s not found\n", number.c_str());
+      return 1;
+    }
+    const double by_name = MedianMilliseconds(kRuns, [&] { f.RxDBLookupCombo1CloseUp(f.RxDBLookupCombo1); });
+    // The shares of the key search (with the found record's name, a scan of
+    // the person table), of the name search's two changes of order, of the
+    // memo's window (four text changes: cleared, then three lines) and of
+    // the number field's window (the number set as if typed, then cleared).
+    const double seek =
+        MedianMilliseconds(kRuns, [&] { f.daTel->SeekKey({std::int64_t{std::stoi(number)}}); });
+    const double orders = MedianMilliseconds(kRuns, [&] {
+      f.daTel->SetIndexFieldNames("FIO");
+      f.daTel->SetIndexFieldNames("TEL");
+    });
+    const double memo = MedianMilliseconds(kRuns, [&] {
+      f.meResult->Lines()->Clear();
+      for (int line = 0; line < 3; ++line) f.meResult->Lines()->Add(number);
+    });
+    const double field = MedianMilliseconds(kRuns, [&] {
+      f.MaskEdit1->SetText(number);
+      f.MaskEdit1->Clear();
+    });
+    std::printf("  person at %3d%% of the names: number search %6.3f ms, name search %6.3f ms\n", percent,
+                by_number, by_name);
+    std::printf(
+        "    SeekKey %6.3f ms, \"TEL\" -> \"FIO\" -> \"TEL\" %6.3f ms, memo %6.3f ms, field %6.3f ms\n", seek,
+        orders, memo, field);
+  }
+  return 0;
+}
