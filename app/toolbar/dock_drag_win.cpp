@@ -19,9 +19,6 @@
 #include "ui/form_window.h"
 #include "ui/mouse_capture.h"
 
-#include <cstdio>
-#define DOCK_TRACE(...) (std::fprintf(stderr, __VA_ARGS__), std::fflush(stderr))
-
 namespace app {
 
 namespace {
@@ -52,7 +49,8 @@ class DockScene final : public DragHost {
   }
 
   // The dock's dockable windows other than the dragged one, with their items.
-  void ItemsOf(const TTBDock& dock, std::vector<TTBDockableWindow*>& windows, std::vector<DockItem>& items) const {
+  void ItemsOf(const TTBDock& dock, std::vector<TTBDockableWindow*>& windows,
+               std::vector<DockItem>& items) const {
     const ui::ControlView* view = form_.ViewOf(dock);
     for (ui::ControlView* child : view->Children()) {
       auto* docked = dynamic_cast<DockableView*>(child);
@@ -74,7 +72,8 @@ class DockScene final : public DragHost {
     const bool horizontal = IsHorizontal(dock.position);
     const int length = horizontal ? geometry.screen.Width() : geometry.screen.Height();
     const int across = horizontal ? geometry.screen.Height() : geometry.screen.Width();
-    geometry.rows = RowsOnScreen(LayoutDock(dock.position, length, dock.fix_align, items), dock.position, across);
+    geometry.rows =
+        RowsOnScreen(LayoutDock(dock.position, length, dock.fix_align, items), dock.position, across);
     return geometry;
   }
 
@@ -172,7 +171,6 @@ void RunDockDrag(DockableView& view, POINT screen) {
     start.docks.push_back(DragDock{*scene.IdOf(dock), dock->position, dock->allow_drag});
   }
   start.ctrl_down = GetKeyState(VK_CONTROL) < 0;
-  DOCK_TRACE("drag begin at %ld,%ld ctrl %d async %d floating %d\n", screen.x, screen.y, start.ctrl_down, GetAsyncKeyState(VK_CONTROL) < 0, window.Floating());
 
   // The capture goes to the form's window, which stays put, not to the window
   // that moves: the pointer's positions are then reported against a window
@@ -180,9 +178,7 @@ void RunDockDrag(DockableView& view, POINT screen) {
   ui::MouseCapture capture(view.Form().Handle());
   Point pointer = start.pointer;
   const auto apply = [&](const DragOutput& output) {
-    if (output.ended) DOCK_TRACE("drag end at %ld,%ld\n", pointer.x, pointer.y);
     if (!output.place) return;
-    DOCK_TRACE("place docked %d dock %d row %d new %d pos %d rect %d,%d ptr %d,%d\n", output.place->docked, output.place->dock, output.place->placement.row, output.place->placement.new_row, output.place->placement.pos, output.place->rect.left, output.place->rect.top, pointer.x, pointer.y);
     Apply(scene, view, *output.place);
     // The window moved under the pointer, which stays where it is; said
     // again, so that a system that reports the move as a pointer motion
@@ -203,7 +199,6 @@ void RunDockDrag(DockableView& view, POINT screen) {
       DispatchMessageW(&message);
       break;
     }
-    if (message.message != WM_MOUSEMOVE) DOCK_TRACE("drag msg %x w %llx\n", message.message, static_cast<unsigned long long>(message.wParam));
     switch (message.message) {
       case WM_MOUSEMOVE: {
         // Where the pointer is now: moving the window under it makes the

@@ -12,9 +12,6 @@
 #include "ui/mouse_capture.h"
 #include "ui/wide_text.h"
 
-#include <cstdio>
-#define DOCK_TRACE(...) (std::fprintf(stderr, __VA_ARGS__), std::fflush(stderr))
-
 namespace app {
 
 namespace {
@@ -92,8 +89,8 @@ FloatingFrame FloatingGeometryFor(const TTBDockableWindow& window) {
       Size{GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME)},
       GetSystemMetrics(SM_CYSMCAPTION),
   };
-  const FloatingContent content = dynamic_cast<const TTBToolbar*>(&window) ? FloatingContent::kToolbar
-                                                                          : FloatingContent::kToolWindow;
+  const FloatingContent content =
+      dynamic_cast<const TTBToolbar*>(&window) ? FloatingContent::kToolbar : FloatingContent::kToolWindow;
   return FloatingFrame(metrics, content, window.resizable, window.close_button);
 }
 
@@ -119,8 +116,7 @@ void FloatingWindowView::CreateWindowIn(HWND parent, bool) {
   // It is never made the active window by a click or by the system handing
   // it the keyboard focus; the main window keeps the activation.
   CreateControlWindow(parent, true, L"TTBFloatingWindowParent", WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                      WS_CLIPCHILDREN,
-                      ui::Wide(frame_.caption));
+                      WS_CLIPCHILDREN, ui::Wide(frame_.caption));
 }
 
 void FloatingWindowView::AlignChildren() {
@@ -201,7 +197,8 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
       const ui::TColor ink = close_look_ == CloseLook::kHot ? SkinColorOf(form, "tcMenuText")
                                                             : SkinColorOf(form, "tcCaptionText");
       ui::SelectedObject brush(dc, Brush(ink));
-      BitBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc, 0, 0, kPaintBrushThroughGlyph);
+      BitBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc, 0, 0,
+             kPaintBrushThroughGlyph);
     }
   }
   DeleteDC(glyph_dc);
@@ -231,7 +228,6 @@ bool FloatingWindowView::OnNcMouseDown(const ui::MouseInput& input, LRESULT, POI
   // Every press on the frame is ours: no system move, size or menu.
   if (input.button != ui::TMouseButton::mbLeft) return true;
   const FloatingHit hit = HitAt(screen);
-  DOCK_TRACE("ncdown hit %d at %ld,%ld\n", static_cast<int>(hit), screen.x, screen.y);
   if (hit == FloatingHit::kCaption) {
     if (DockableView* content = ContentView()) RunDockDrag(*content, screen);
   } else if (hit == FloatingHit::kCloseButton) {
@@ -243,7 +239,6 @@ bool FloatingWindowView::OnNcMouseDown(const ui::MouseInput& input, LRESULT, POI
 }
 
 bool FloatingWindowView::OnNcDblClick(const ui::MouseInput& input, LRESULT hit, POINT screen) {
-  DOCK_TRACE("ncdbl hit %d at %ld,%ld\n", static_cast<int>(HitAt(screen)), screen.x, screen.y);
   if (HitAt(screen) != FloatingHit::kCaption) {
     // The system reports a second press soon after a first anywhere on the
     // frame as a double-click: on the close button or a sizing zone it is
@@ -269,7 +264,6 @@ void FloatingWindowView::TrackCloseButton() {
       DispatchMessageW(&message);
       break;
     }
-    DOCK_TRACE("close loop msg %x pt %ld,%ld\n", message.message, message.pt.x, message.pt.y);
     if (message.message == WM_MOUSEMOVE) {
       SetCloseLook(HitAt(message.pt) == FloatingHit::kCloseButton ? CloseLook::kPushed : CloseLook::kNormal);
     } else if (message.message == WM_LBUTTONUP) {
@@ -359,11 +353,9 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_ACTIVATE:
-      DOCK_TRACE("activate %d\n", static_cast<int>(LOWORD(wparam)));
       if (LOWORD(wparam) != WA_INACTIVE) PostMessageW(Handle(), kGiveActivationBack, 0, 0);
       return 0;
     case kGiveActivationBack:
-      DOCK_TRACE("give back; active %p fg %p focus %p self %p\n", static_cast<void*>(GetActiveWindow()), static_cast<void*>(GetForegroundWindow()), static_cast<void*>(GetFocus()), static_cast<void*>(Handle()));
       if (const HWND main = Form().Owner().MainWindow(); main && IsWindowEnabled(main)) SetActiveWindow(main);
       return 0;
     case WM_NCACTIVATE:
@@ -374,7 +366,6 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
       if (const HWND main = Form().Owner().MainWindow()) SendMessageW(main, WM_CLOSE, 0, 0);
       return 0;
     case WM_ACTIVATEAPP:
-      DOCK_TRACE("activateapp %d fg %p\n", static_cast<int>(wparam), static_cast<void*>(GetForegroundWindow()));
       ShowForActivation(wparam != FALSE);
       return 0;
     case WM_NCMOUSEMOVE: {

@@ -206,7 +206,8 @@ TEST(DockLayout, RowsOnScreenSitAgainstTheEdgeADockKeepsFixed) {
 }
 
 TEST(DockLayout, RowNumbersStartAtZeroAndKeepTheirOrderAndTies) {
-  std::vector<DockItem> items{Toolbar(50, 7), ResultWindow(), Toolbar(50, 3), Toolbar(50, 7), Toolbar(50, -2)};
+  std::vector<DockItem> items{Toolbar(50, 7), ResultWindow(), Toolbar(50, 3), Toolbar(50, 7),
+                              Toolbar(50, -2)};
   app::NumberRowsFromZero(items);
   EXPECT_EQ(items[0].row, 3);
   EXPECT_EQ(items[1].row, 1);

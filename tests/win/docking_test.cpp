@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "app/toolbar/dock_drag.h"
+#include "app/toolbar/dockable_view.h"
 #include "app/toolbar/floating_window_view.h"
 #include "app/toolbar/tb_floating_window_parent.h"
 #include "tests/common/embedded_streams.h"
@@ -70,6 +73,23 @@ class DockingTest : public testing_support::ProgramWindowsTest {
     SettleUntil([&] { return sender.Done(); }, 5000);
     Settle(100);
   }
+  app::DockableView& ResultView() const {
+    return *dynamic_cast<app::DockableView*>(window_->ViewOf(*form_->twResult));
+  }
+  // Keys go to the foreground window's thread: the main window is made the
+  // foreground one before a test sends keys during a drag.
+  void MakeForeground() {
+    SetForegroundWindow(Handle());
+    Settle();
+    ASSERT_EQ(GetForegroundWindow(), Handle());
+  }
+  // Sends `inputs` from the sender's thread while this thread takes every
+  // message (a drag's loop runs inside the handling of its press).
+  void SendAndSettle(std::vector<INPUT> inputs) {
+    testing_support::InputSender sender(std::move(inputs));
+    ASSERT_TRUE(SettleUntil([&] { return sender.Done(); }, 8000));
+    Settle(100);
+  }
   // Floats the result window by dragging its handle to `to`.
   // Somewhere on the 1024 x 768 test screen away from the main window and its
   // docks, with the whole frame on the screen.
@@ -98,8 +118,8 @@ TEST_F(DockingTest, TheResultWindowDraggedOutFloatsAtThePointerAndItsDockCollaps
   POINT cursor{};
   GetCursorPos(&cursor);
   EXPECT_TRUE(PtInRect(&place, to)) << "the frame is at the pointer: frame " << place.left << "," << place.top
-                                    << "-" << place.right << "," << place.bottom << " cursor " << cursor.x << ","
-                                    << cursor.y;
+                                    << "-" << place.right << "," << place.bottom << " cursor " << cursor.x
+                                    << "," << cursor.y;
   // The memo moved with it, its text kept.
   EXPECT_EQ(GetAncestor(Of("meResult"), GA_ROOT), frame);
   EXPECT_EQ(TextOf(Of("meResult")), W(u8"Пока ничего нет!"));
@@ -192,7 +212,8 @@ TEST_F(DockingTest, TheCloseButtonHidesTheFloatingWindowAndTheToggleItemBringsIt
   const app::FloatingFrame geometry = FrameView(*form_->twResult)->Geometry();
   const app::Rect square =
       geometry.CloseButton(app::Size{before.right - before.left, before.bottom - before.top});
-  const POINT close{before.left + (square.left + square.right) / 2, before.top + (square.top + square.bottom) / 2};
+  const POINT close{before.left + (square.left + square.right) / 2,
+                    before.top + (square.top + square.bottom) / 2};
   // Released elsewhere: nothing happens.
   DragAndSettle(close, POINT{close.x - 60, close.y + 60}, 3);
   EXPECT_TRUE(IsWindowVisible(frame));
@@ -220,13 +241,17 @@ TEST_F(DockingTest, EveryZoneResizesAndTheClientNeverGoesBelow32By32) {
     int x, y;  // -1: left/top edge, 0: middle, 1: right/bottom edge
     int dx, dy;
   };
-  for (const Zone& zone : {Zone{"right", 1, 0, 30, 0}, Zone{"bottom", 0, 1, 0, 25}, Zone{"left", -1, 0, -20, 0},
-                           Zone{"top", 0, -1, 0, -15}, Zone{"bottom-right", 1, 1, 10, 10},
-                           Zone{"top-left", -1, -1, -10, -10}, Zone{"top-right", 1, -1, 12, -12},
-                           Zone{"bottom-left", -1, 1, -12, 12}}) {
+  for (const Zone& zone :
+       {Zone{"right", 1, 0, 30, 0}, Zone{"bottom", 0, 1, 0, 25}, Zone{"left", -1, 0, -20, 0},
+        Zone{"top", 0, -1, 0, -15}, Zone{"bottom-right", 1, 1, 10, 10}, Zone{"top-left", -1, -1, -10, -10},
+        Zone{"top-right", 1, -1, 12, -12}, Zone{"bottom-left", -1, 1, -12, 12}}) {
     const RECT r = ScreenRect(frame);
-    const POINT at{zone.x < 0 ? r.left + 1 : zone.x > 0 ? r.right - 2 : (r.left + r.right) / 2,
-                   zone.y < 0 ? r.top + 1 : zone.y > 0 ? r.bottom - 2 : (r.top + r.bottom) / 2};
+    const POINT at{zone.x < 0   ? r.left + 1
+                   : zone.x > 0 ? r.right - 2
+                                : (r.left + r.right) / 2,
+                   zone.y < 0   ? r.top + 1
+                   : zone.y > 0 ? r.bottom - 2
+                                : (r.top + r.bottom) / 2};
     DragAndSettle(at, POINT{at.x + zone.dx, at.y + zone.dy}, 4);
     const RECT now = ScreenRect(frame);
     EXPECT_EQ(now.left, r.left + (zone.x < 0 ? zone.dx : 0)) << zone.name;
@@ -246,17 +271,29 @@ TEST_F(DockingTest, EveryZoneResizesAndTheClientNeverGoesBelow32By32) {
 }
 
 TEST_F(DockingTest, AFloatDraggedTowardsAScreenEdgeStaysFourPixelsInside) {
-  ASSERT_NO_FATAL_FAILURE(FloatResult(POINT{520, 600}));
-  const HWND frame = FrameHandle(*form_->twResult);
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  DragAndSettle(CaptionOf(*form_->twResult), POINT{width - 1, height - 1}, 8);
+  // Grabbed by the docked frame's top-left pixel, the float's top-left corner
+  // would sit under the pointer, 1 pixel inside the screen's far corner: it is
+  // held back so that 4 pixels of it stay on the screen.
+  const RECT docked = ScreenRect(Of("twResult"));
+  DragAndSettle(POINT{docked.left, docked.top}, POINT{width - 1, height - 1}, 8);
+  ASSERT_TRUE(form_->twResult->Floating());
+  const HWND frame = FrameHandle(*form_->twResult);
   RECT r = ScreenRect(frame);
   EXPECT_EQ(r.left, width - 4);
   EXPECT_EQ(r.top, height - 4);
-  // And towards the top-left corner, past it.
-  DragAndSettle(POINT{r.left + 2, r.top + 2}, POINT{0, 0}, 8);
+  EXPECT_EQ(GetCapture(), nullptr);
+  // Docked again and grabbed by the bottom-right pixel (the grab point then
+  // lies at the float's right edge), dragged to the top-left corner: its
+  // right edge is held 4 pixels in.
+  app::DockWindowAgain(ResultView());
+  Settle();
+  ASSERT_FALSE(form_->twResult->Floating());
+  const RECT again = ScreenRect(Of("twResult"));
+  DragAndSettle(POINT{again.right - 1, again.bottom - 1}, POINT{0, 0}, 8);
+  ASSERT_TRUE(form_->twResult->Floating());
   r = ScreenRect(frame);
-  EXPECT_GE(r.right, 4);
+  EXPECT_EQ(r.right, 4);
   EXPECT_GE(r.bottom, 4);
 }
 
@@ -298,35 +335,147 @@ TEST_F(DockingTest, WhileFloatingOrHiddenTheTabCycleHoldsOnlyTheSearchControls) 
   EXPECT_TRUE(SettleUntil([&] { return GetFocus() == Of("meResult"); }));
 }
 
-TEST_F(DockingTest, DragsCutShortLeaveASoundStateAndNothingCaptured) {
-  // Esc ends a drag where the last move put the window.
-  testing_support::PressButton(testing_support::Button::kLeft);
-  testing_support::ReleaseButton(testing_support::Button::kLeft);
-  Settle();
+TEST_F(DockingTest, EscEndsADragWhereTheLastMovePutItAndOtherButtonsAreIgnored) {
+  using testing_support::Button;
+  using testing_support::ButtonEvent;
+  using testing_support::KeyEvent;
+  using testing_support::MoveInputs;
+  ASSERT_NO_FATAL_FAILURE(MakeForeground());
   const POINT grab = HandleOf(Of("twResult"));
-  testing_support::MoveMouse(grab);
-  testing_support::PressButton(testing_support::Button::kLeft);
-  testing_support::MoveMouse(POINT{500, 300});
-  testing_support::PressKey(VK_ESCAPE);
-  Settle(150);
-  testing_support::ReleaseButton(testing_support::Button::kLeft);
-  Settle();
-  EXPECT_TRUE(form_->twResult->Floating());
+  const POINT midway{kAfloat.x - 100, kAfloat.y};
+  const POINT later{kAfloat.x + 150, kAfloat.y - 150};
+  std::vector<INPUT> inputs = MoveInputs(grab, grab, 0);
+  inputs.push_back(ButtonEvent(grab, Button::kLeft, true));
+  for (const INPUT& move : MoveInputs(grab, midway, 6)) inputs.push_back(move);
+  // The right and middle buttons do not end the drag.
+  for (const Button other : {Button::kRight, Button::kMiddle}) {
+    inputs.push_back(ButtonEvent(midway, other, true));
+    inputs.push_back(ButtonEvent(midway, other, false));
+  }
+  for (const INPUT& move : MoveInputs(midway, kAfloat, 4)) inputs.push_back(move);
+  inputs.push_back(KeyEvent(VK_ESCAPE, true));
+  inputs.push_back(KeyEvent(VK_ESCAPE, false));
+  // After Esc the window no longer follows the pointer.
+  for (const INPUT& move : MoveInputs(kAfloat, later, 4)) inputs.push_back(move);
+  inputs.push_back(ButtonEvent(later, Button::kLeft, false));
+  ASSERT_NO_FATAL_FAILURE(SendAndSettle(inputs));
+  ASSERT_TRUE(form_->twResult->Floating());
+  const RECT r = ScreenRect(FrameHandle(*form_->twResult));
+  EXPECT_TRUE(PtInRect(&r, kAfloat));
+  EXPECT_FALSE(PtInRect(&r, later)) << "moved after the drag ended";
   EXPECT_EQ(GetCapture(), nullptr);
-  // A drag that ends far outside every monitor leaves the frame on the screen.
+  EXPECT_EQ(HeightOf(Of("doBott")), 0);
+}
+
+TEST_F(DockingTest, ADragEndingOutsideEveryMonitorLeavesTheFrameOnTheScreen) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
   DragAndSettle(CaptionOf(*form_->twResult), POINT{5000, 5000}, 6);
+  ASSERT_TRUE(form_->twResult->Floating());
   const RECT r = ScreenRect(FrameHandle(*form_->twResult));
   EXPECT_LE(r.left, GetSystemMetrics(SM_CXSCREEN) - 4);
   EXPECT_LE(r.top, GetSystemMetrics(SM_CYSCREEN) - 4);
+  EXPECT_GE(r.right, 4);
+  EXPECT_GE(r.bottom, 4);
   EXPECT_EQ(GetCapture(), nullptr);
-  // The main window closing during a drag ends the drag and then the program.
-  testing_support::MoveMouse(CaptionOf(*form_->twResult));
-  PostMessageW(Handle(), WM_CLOSE, 0, 0);
-  testing_support::PressButton(testing_support::Button::kLeft);
-  testing_support::MoveMouse(POINT{300, 300});
-  EXPECT_TRUE(LoopEndsWithZero());
-  testing_support::ReleaseButton(testing_support::Button::kLeft);
+}
+
+// What a thread timer does once while a drag runs and the result window
+// floats: another window takes the capture, or the main window is asked to
+// close. The timer's messages are dispatched by the drag's own loop.
+struct CutShort {
+  static inline HWND main = nullptr;
+  static inline HWND thief = nullptr;  // takes the capture when set
+  static inline app::TTBDockableWindow* window = nullptr;
+  static inline bool done = false;
+  static inline RECT frame_then{};
+  static inline HWND frame = nullptr;
+
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (done || GetCapture() != main || !window->Floating() || !frame) return;
+    done = true;
+    GetWindowRect(frame, &frame_then);
+    if (thief) {
+      SetCapture(thief);
+    } else {
+      PostMessageW(main, WM_CLOSE, 0, 0);
+    }
+  }
+};
+
+class DockingCutShortTest : public DockingTest {
+ protected:
+  void SetUp() override {
+    DockingTest::SetUp();
+    // The frame is made before the drag, so the timer can watch it (without
+    // a click, which would make the drag's press a double-click).
+    app::FloatWindow(ResultView());
+    Settle();
+    ASSERT_TRUE(form_->twResult->Floating());
+    app::DockWindowAgain(ResultView());
+    Settle();
+    CutShort::main = Handle();
+    CutShort::window = form_->twResult;
+    CutShort::frame = FrameHandle(*form_->twResult);
+    CutShort::done = false;
+    CutShort::thief = nullptr;
+    timer_ = SetTimer(nullptr, 0, 20, &CutShort::OnTimer);
+    ASSERT_NE(timer_, 0u);
+  }
+  void TearDown() override {
+    KillTimer(nullptr, timer_);
+    DockingTest::TearDown();
+  }
+  // A slow drag of the result window's handle out to kAfloat and on.
+  std::vector<INPUT> SlowDrag() const {
+    using testing_support::ButtonEvent;
+    using testing_support::MoveInputs;
+    const POINT grab = HandleOf(Of("twResult"));
+    const POINT further{kAfloat.x + 150, kAfloat.y - 150};
+    std::vector<INPUT> inputs = MoveInputs(grab, grab, 0);
+    inputs.push_back(ButtonEvent(grab, testing_support::Button::kLeft, true));
+    for (const INPUT& move : MoveInputs(grab, kAfloat, 8)) inputs.push_back(move);
+    for (const INPUT& move : MoveInputs(kAfloat, further, 12)) inputs.push_back(move);
+    inputs.push_back(ButtonEvent(further, testing_support::Button::kLeft, false));
+    return inputs;
+  }
+  UINT_PTR timer_ = 0;
+};
+
+TEST_F(DockingCutShortTest, ACaptureTakenAwayEndsTheDragWithTheWindowWhereItWas) {
+  const HWND thief = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(thief, nullptr);
+  CutShort::thief = thief;
+  ASSERT_NO_FATAL_FAILURE(SendAndSettle(SlowDrag()));
+  EXPECT_TRUE(CutShort::done) << "the capture was never taken away during the drag";
+  // The drag ended when the capture went: the frame stayed where it was then.
+  ASSERT_TRUE(form_->twResult->Floating());
+  const RECT r = ScreenRect(FrameHandle(*form_->twResult));
+  EXPECT_EQ(r.left, CutShort::frame_then.left);
+  EXPECT_EQ(r.top, CutShort::frame_then.top);
+  EXPECT_TRUE(IsWindowVisible(FrameHandle(*form_->twResult)));
+  EXPECT_EQ(GetCapture(), thief) << "the program took the capture back";
+  ReleaseCapture();
+  DestroyWindow(thief);
+  // The program goes on: the window can be docked again and dragged.
+  testing_support::DoubleClick(CaptionOf(*form_->twResult));
+  EXPECT_TRUE(SettleUntil([&] { return !form_->twResult->Floating(); }));
+}
+
+TEST_F(DockingCutShortTest, TheMainWindowClosingDuringADragEndsTheDragAndThenTheProgram) {
+  testing_support::InputSender sender(SlowDrag());
+  EXPECT_TRUE(LoopEndsWithZero(8000));
+  EXPECT_TRUE(CutShort::done) << "no close request during the drag";
   EXPECT_EQ(GetCapture(), nullptr);
+  // Left floating where the last move put it (input already queued behind
+  // the close request may still move it), on the screen.
+  EXPECT_TRUE(form_->twResult->Floating());
+  const RECT r = ScreenRect(FrameHandle(*form_->twResult));
+  EXPECT_TRUE(IsWindowVisible(FrameHandle(*form_->twResult)));
+  EXPECT_LE(r.left, GetSystemMetrics(SM_CXSCREEN) - 4);
+  EXPECT_GE(r.right, 4);
+  EXPECT_LE(r.top, GetSystemMetrics(SM_CYSCREEN) - 4);
+  EXPECT_GE(r.bottom, 4);
 }
 
 }  // namespace
