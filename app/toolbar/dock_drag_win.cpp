@@ -214,10 +214,11 @@ void RunDockDrag(DockableView& view, POINT screen) {
         apply(tracker.ButtonDown(MouseButton::kLeft));
         break;
       case WM_LBUTTONUP: {
-        // The release point counts as the last move.
-        POINT now = message.pt;
-        GetCursorPos(&now);
-        pointer = Point{now.x, now.y};
+        // The release point counts as the last move. It is the place the
+        // release carries, not the cursor's place when the message is taken:
+        // the system may by then report a position from before the last move
+        // (the echo of an earlier move), which would drop the window there.
+        pointer = Point{message.pt.x, message.pt.y};
         apply(tracker.Move(pointer));
         apply(tracker.ButtonUp(MouseButton::kLeft));
         break;

@@ -65,6 +65,7 @@ class FloatingWindowView final : public ui::ControlView {
   bool ShowsOwnText() const override { return true; }
   std::string ShownText() const override { return frame_.caption; }
   void OnChanged(ui::ControlChange what) override;
+  bool OnTimer(UINT_PTR id) override;
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:

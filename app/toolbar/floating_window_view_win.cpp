@@ -19,6 +19,10 @@ namespace {
 // Hands the activation back to the main window, after the message that
 // activated the frame.
 constexpr UINT kGiveActivationBack = WM_APP + 0x71;
+// While the close button shows its hot look, the pointer is checked on this
+// timer too: a leave notice can be missed when the pointer jumps far away.
+constexpr UINT_PTR kHotCheckTimer = 1;
+constexpr UINT kHotCheckMs = 50;
 
 // Raster operations with a monochrome source whose 0 bits are the glyph:
 // paint the selected brush where the glyph is, keep the rest (PSDPxax); and
@@ -207,6 +211,11 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
 void FloatingWindowView::SetCloseLook(CloseLook look) {
   if (close_look_ == look) return;
   close_look_ = look;
+  if (look == CloseLook::kHot) {
+    SetTimer(Handle(), kHotCheckTimer, kHotCheckMs, nullptr);
+  } else {
+    KillTimer(Handle(), kHotCheckTimer);
+  }
   RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
@@ -346,6 +355,15 @@ void FloatingWindowView::ShowForActivation(bool application_active) {
 void FloatingWindowView::OnChanged(ui::ControlChange what) {
   if (what == ui::ControlChange::kText) RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
   if (what == ui::ControlChange::kVisible) hidden_while_inactive_ = false;
+}
+
+bool FloatingWindowView::OnTimer(UINT_PTR id) {
+  if (id != kHotCheckTimer) return false;
+  POINT cursor{};
+  if (close_look_ == CloseLook::kHot && GetCursorPos(&cursor) && HitAt(cursor) != FloatingHit::kCloseButton) {
+    SetCloseLook(CloseLook::kNormal);
+  }
+  return true;
 }
 
 LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {

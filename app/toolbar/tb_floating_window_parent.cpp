@@ -18,8 +18,8 @@ void TTBFloatingWindowParent::Notification(base::TComponent* component, base::TO
 }
 
 const resources::ClassInfo& TTBFloatingWindowParent::Class() {
-  static const resources::ClassInfo info{"TTBFloatingWindowParent", &ui::TWinControl::Class(), {}, {}, {},
-                                         nullptr};
+  static const resources::ClassInfo info{
+      "TTBFloatingWindowParent", &ui::TWinControl::Class(), {}, {}, {}, nullptr};
   return info;
 }
 

@@ -14,14 +14,17 @@
 #include "app/toolbar/dockable_view.h"
 #include "app/toolbar/floating_window_view.h"
 #include "app/toolbar/tb_floating_window_parent.h"
+#include "app/toolbar/toolbar_utility_window.h"
 #include "tests/common/embedded_streams.h"
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
+#include "ui/gdi.h"
 #include "ui/wide_text.h"
 
 namespace {
 
 using testing_support::PlaceInParent;
+using testing_support::ScreenPixel;
 using testing_support::TextOf;
 using testing_support::W;
 
@@ -89,6 +92,14 @@ class DockingTest : public testing_support::ProgramWindowsTest {
     testing_support::InputSender sender(std::move(inputs));
     ASSERT_TRUE(SettleUntil([&] { return sender.Done(); }, 8000));
     Settle(100);
+  }
+  COLORREF Skin(const char* name) const {
+    return ui::ColorRef(app::ToolbarUtilityWindow::Of(*window_).SkinColor(name));
+  }
+  // Waits until the screen shows `want` at `screen`; the pixel then.
+  COLORREF PixelBecomes(POINT screen, COLORREF want) {
+    SettleUntil([&] { return ScreenPixel(screen) == want; }, 2000);
+    return ScreenPixel(screen);
   }
   // Floats the result window by dragging its handle to `to`.
   // Somewhere on the 1024 x 768 test screen away from the main window and its
@@ -231,6 +242,143 @@ TEST_F(DockingTest, TheCloseButtonHidesTheFloatingWindowAndTheToggleItemBringsIt
   EXPECT_EQ(after.top, before.top);
 }
 
+TEST_F(DockingTest, TheFloatingFrameAndCaptionBarAreDrawnInTheSkinsColours) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  const HWND frame = FrameHandle(*form_->twResult);
+  const RECT r = ScreenRect(frame);
+  const app::Size outer{r.right - r.left, r.bottom - r.top};
+  const app::FloatingFrame geometry = FrameView(*form_->twResult)->Geometry();
+  const app::Insets insets = geometry.NonClient();
+  const auto at = [&](int x, int y) { return POINT{r.left + x, r.top + y}; };
+  const int mid_x = outer.width / 2, mid_y = outer.height / 2;
+  // The two outer rings, on all four sides.
+  const COLORREF out = Skin("tcDockBorderOut"), in = Skin("tcDockBorderIn"), face = Skin("tcFace");
+  EXPECT_EQ(PixelBecomes(at(0, mid_y), out), out);
+  EXPECT_EQ(ScreenPixel(at(outer.width - 1, mid_y)), out);
+  EXPECT_EQ(ScreenPixel(at(mid_x, 0)), out);
+  EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 1)), out);
+  EXPECT_EQ(ScreenPixel(at(1, mid_y)), in);
+  EXPECT_EQ(ScreenPixel(at(outer.width - 2, mid_y)), in);
+  EXPECT_EQ(ScreenPixel(at(mid_x, 1)), in);
+  EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 2)), in);
+  // The rest of the frame in the face colour, where the frame is that wide.
+  if (insets.left >= 3) EXPECT_EQ(ScreenPixel(at(2, mid_y)), face);
+  if (insets.bottom >= 3) EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 3)), face);
+  // The caption bar, its text 2 pixels in, one line, centred.
+  const app::Rect bar = geometry.CaptionBar(outer);
+  const COLORREF title = Skin("tcDockBorderTitle"), ink = Skin("tcCaptionText");
+  ASSERT_NE(title, ink);
+  EXPECT_EQ(ScreenPixel(at(bar.left, bar.top + 1)), title);
+  EXPECT_EQ(ScreenPixel(at(bar.left + 1, (bar.top + bar.bottom) / 2)), title);
+  const app::Rect text = geometry.CaptionTextRect(outer);
+  EXPECT_EQ(text.left, bar.left + 2);
+  int first_x = outer.width, top_y = outer.height, bottom_y = -1;
+  for (int y = bar.top; y < bar.bottom; ++y) {
+    for (int x = bar.left; x < text.left + 40; ++x) {
+      if (ScreenPixel(at(x, y)) != ink) continue;
+      first_x = std::min(first_x, x);
+      top_y = std::min(top_y, y);
+      bottom_y = std::max(bottom_y, y);
+    }
+  }
+  ASSERT_GE(bottom_y, 0) << "no caption text drawn";
+  EXPECT_GE(first_x, text.left);
+  EXPECT_LE(first_x, text.left + 2) << "the text starts 2 pixels into the bar";
+  EXPECT_LE(std::abs((top_y - bar.top) - (bar.bottom - 1 - bottom_y)), 3) << "centred vertically";
+  // The close button's normal look: its X in the caption colour on the bar.
+  const app::Rect square = geometry.CloseButton(outer);
+  EXPECT_EQ(square.Width(), GetSystemMetrics(SM_CYSMCAPTION) - 1);
+  EXPECT_EQ(square.right, bar.right);
+  const app::Rect glyph = geometry.CloseGlyph(outer);
+  EXPECT_EQ(ScreenPixel(at(glyph.left, glyph.top)), ink);
+  EXPECT_EQ(ScreenPixel(at(glyph.left + 3, glyph.top + 3)), ink);
+  EXPECT_EQ(ScreenPixel(at(glyph.left + 3, glyph.top)), title);
+  EXPECT_EQ(ScreenPixel(at(square.left, (square.top + square.bottom) / 2)), title);
+}
+
+// Samples the close button while its press is tracked: the tracking loop
+// dispatches this thread timer's messages.
+struct CloseProbe {
+  static inline HWND frame = nullptr;
+  static inline POINT fill{}, glyph_ink{}, edge{};
+  static inline RECT square{};
+  struct Sample {
+    bool over;
+    COLORREF fill, glyph, edge;
+  };
+  static inline std::vector<Sample> samples;
+
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (GetCapture() != frame) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    samples.push_back(Sample{PtInRect(&square, cursor) != FALSE, ScreenPixel(fill), ScreenPixel(glyph_ink),
+                             ScreenPixel(edge)});
+  }
+};
+
+TEST_F(DockingTest, TheCloseButtonShowsItsHotAndPushedLooks) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  const HWND frame = FrameHandle(*form_->twResult);
+  const RECT r = ScreenRect(frame);
+  const app::Size outer{r.right - r.left, r.bottom - r.top};
+  const app::FloatingFrame geometry = FrameView(*form_->twResult)->Geometry();
+  const auto at = [&](int x, int y) { return POINT{r.left + x, r.top + y}; };
+  const app::Rect square = geometry.CloseButton(outer), glyph = geometry.CloseGlyph(outer);
+  const app::Rect highlight = geometry.CloseButtonHighlight(outer);
+  EXPECT_EQ(highlight, square.Grown(2, 4, 2, 2));
+  const POINT centre = at((square.left + square.right) / 2, (square.top + square.bottom) / 2);
+  // Inside the highlight, off the glyph; on the glyph's X; on the highlight's frame.
+  const POINT fill = at(square.left, square.bottom - 1), glyph_ink = at(glyph.left, glyph.top);
+  const POINT edge = at(highlight.left, (square.top + square.bottom) / 2);
+
+  // Hot: the pointer over it.
+  MoveMouseAndSettle(centre);
+  EXPECT_EQ(PixelBecomes(fill, Skin("tcSelBar")), Skin("tcSelBar"));
+  EXPECT_EQ(ScreenPixel(edge), Skin("tcSelBarBorder"));
+  EXPECT_EQ(ScreenPixel(glyph_ink), Skin("tcMenuText"));
+  // Away again: the normal look.
+  ParkMouse();
+  EXPECT_EQ(PixelBecomes(fill, Skin("tcDockBorderTitle")), Skin("tcDockBorderTitle"));
+
+  // Pushed while the pointer is over it, normal when it strays, and a
+  // release elsewhere does nothing.
+  CloseProbe::frame = frame;
+  CloseProbe::fill = fill;
+  CloseProbe::glyph_ink = glyph_ink;
+  CloseProbe::edge = edge;
+  CloseProbe::square =
+      RECT{r.left + square.left, r.top + square.top, r.left + square.right, r.top + square.bottom};
+  CloseProbe::samples.clear();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 25, &CloseProbe::OnTimer);
+  ASSERT_NE(timer, 0u);
+  const POINT away{centre.x - 80, centre.y + 60};
+  std::vector<INPUT> inputs = testing_support::MoveInputs(centre, centre, 0);
+  inputs.push_back(testing_support::ButtonEvent(centre, testing_support::Button::kLeft, true));
+  for (int i = 0; i < 12; ++i) inputs.push_back(testing_support::MoveInputs(centre, centre, 0).back());
+  for (const INPUT& move : testing_support::MoveInputs(centre, away, 3)) inputs.push_back(move);
+  for (int i = 0; i < 12; ++i) inputs.push_back(testing_support::MoveInputs(away, away, 0).back());
+  inputs.push_back(testing_support::ButtonEvent(away, testing_support::Button::kLeft, false));
+  ASSERT_NO_FATAL_FAILURE(SendAndSettle(inputs));
+  KillTimer(nullptr, timer);
+  const COLORREF pushed = Skin("tcSelPushed");
+  const COLORREF inverted = RGB(255 - GetRValue(pushed), 255 - GetGValue(pushed), 255 - GetBValue(pushed));
+  int pushed_seen = 0, normal_seen = 0;
+  for (const CloseProbe::Sample& sample : CloseProbe::samples) {
+    if (sample.over && sample.fill == pushed) {
+      ++pushed_seen;
+      EXPECT_EQ(sample.edge, Skin("tcSelItemBorder"));
+      EXPECT_EQ(sample.glyph, inverted) << "the glyph inverts what is under it";
+    }
+    if (!sample.over && sample.fill == Skin("tcDockBorderTitle")) ++normal_seen;
+  }
+  EXPECT_GT(pushed_seen, 0) << "never seen pushed while over it";
+  EXPECT_GT(normal_seen, 0) << "never seen normal while away";
+  EXPECT_TRUE(IsWindowVisible(frame));
+  EXPECT_TRUE(form_->twResult->visible);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(DockingTest, EveryZoneResizesAndTheClientNeverGoesBelow32By32) {
   ASSERT_NO_FATAL_FAILURE(FloatResult(POINT{520, 600}));
   const HWND frame = FrameHandle(*form_->twResult);
@@ -353,6 +501,9 @@ TEST_F(DockingTest, EscEndsADragWhereTheLastMovePutItAndOtherButtonsAreIgnored) 
     inputs.push_back(ButtonEvent(midway, other, false));
   }
   for (const INPUT& move : MoveInputs(midway, kAfloat, 4)) inputs.push_back(move);
+  // The hand rests before it presses Esc (and the pointer's echoes under a
+  // virtual X server die down).
+  for (int i = 0; i < 10; ++i) inputs.push_back(MoveInputs(kAfloat, kAfloat, 0).back());
   inputs.push_back(KeyEvent(VK_ESCAPE, true));
   inputs.push_back(KeyEvent(VK_ESCAPE, false));
   // After Esc the window no longer follows the pointer.
