@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/toolbar/dock_drag.h"
@@ -15,6 +17,7 @@
 #include "app/toolbar/floating_window_view.h"
 #include "app/toolbar/tb_floating_window_parent.h"
 #include "app/toolbar/toolbar_utility_window.h"
+#include "app/toolbar/toolbar_view.h"
 #include "tests/common/embedded_streams.h"
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
@@ -91,6 +94,34 @@ class DockingTest : public testing_support::ProgramWindowsTest {
   void SendAndSettle(std::vector<INPUT> inputs) {
     testing_support::InputSender sender(std::move(inputs));
     ASSERT_TRUE(SettleUntil([&] { return sender.Done(); }, 8000));
+    Settle(100);
+  }
+  // A floating window's frame on the screen with its geometry.
+  struct FloatShape {
+    HWND handle;
+    RECT screen;
+    app::Size outer;
+    app::FloatingFrame geometry;
+    POINT At(int x, int y) const { return POINT{screen.left + x, screen.top + y}; }
+  };
+  FloatShape ShapeOf(app::TTBDockableWindow& window) const {
+    const HWND handle = FrameHandle(window);
+    const RECT r = ScreenRect(handle);
+    return FloatShape{handle, r, app::Size{r.right - r.left, r.bottom - r.top},
+                      FrameView(window)->Geometry()};
+  }
+  // Chooses "Панель результата" from the "Показать" menu with real input:
+  // a click opens the menu, Down and Enter choose its first item.
+  void ChooseToggleItem() {
+    auto* bar = dynamic_cast<app::ToolbarView*>(window_->ViewOf(*form_->TBToolbar1));
+    ASSERT_NE(bar, nullptr);
+    const RECT place = bar->Buttons().at(1).place;
+    testing_support::Click(testing_support::ScreenPoint(
+        bar->Handle(), POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2}));
+    ASSERT_TRUE(SettleUntil([&] { return bar->Tracker().Open() == 1; }));
+    testing_support::PressKey(VK_DOWN);
+    testing_support::PressKey(VK_RETURN);
+    ASSERT_TRUE(SettleUntil([&] { return !bar->Tracker().Tracking(); }));
     Settle(100);
   }
   COLORREF Skin(const char* name) const {
@@ -232,10 +263,13 @@ TEST_F(DockingTest, TheCloseButtonHidesTheFloatingWindowAndTheToggleItemBringsIt
   ASSERT_TRUE(SettleUntil([&] { return !IsWindowVisible(frame); }));
   EXPECT_FALSE(form_->twResult->visible);
   EXPECT_FALSE(form_->TBVisibilityToggleItem1->Checked());
-  // Shown again floating at the same place.
-  form_->TBVisibilityToggleItem1->Click();
-  Settle();
-  EXPECT_TRUE(IsWindowVisible(frame));
+  // Chosen from the menu, the toggle item shows it again, floating at the
+  // same place.
+  ASSERT_NO_FATAL_FAILURE(MakeForeground());
+  ASSERT_NO_FATAL_FAILURE(ChooseToggleItem());
+  EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(frame) != FALSE; }));
+  EXPECT_TRUE(form_->TBVisibilityToggleItem1->Checked());
+  EXPECT_EQ(HeightOf(Of("doBott")), 0) << "it came back afloat, not into its dock";
   EXPECT_TRUE(form_->twResult->Floating());
   const RECT after = ScreenRect(frame);
   EXPECT_EQ(after.left, before.left);
@@ -244,12 +278,11 @@ TEST_F(DockingTest, TheCloseButtonHidesTheFloatingWindowAndTheToggleItemBringsIt
 
 TEST_F(DockingTest, TheFloatingFrameAndCaptionBarAreDrawnInTheSkinsColours) {
   ASSERT_NO_FATAL_FAILURE(FloatResult());
-  const HWND frame = FrameHandle(*form_->twResult);
-  const RECT r = ScreenRect(frame);
-  const app::Size outer{r.right - r.left, r.bottom - r.top};
-  const app::FloatingFrame geometry = FrameView(*form_->twResult)->Geometry();
+  const FloatShape shape = ShapeOf(*form_->twResult);
+  const app::Size outer = shape.outer;
+  const app::FloatingFrame& geometry = shape.geometry;
   const app::Insets insets = geometry.NonClient();
-  const auto at = [&](int x, int y) { return POINT{r.left + x, r.top + y}; };
+  const auto at = [&](int x, int y) { return shape.At(x, y); };
   const int mid_x = outer.width / 2, mid_y = outer.height / 2;
   // The two outer rings, on all four sides.
   const COLORREF out = Skin("tcDockBorderOut"), in = Skin("tcDockBorderIn"), face = Skin("tcFace");
@@ -262,8 +295,12 @@ TEST_F(DockingTest, TheFloatingFrameAndCaptionBarAreDrawnInTheSkinsColours) {
   EXPECT_EQ(ScreenPixel(at(mid_x, 1)), in);
   EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 2)), in);
   // The rest of the frame in the face colour, where the frame is that wide.
-  if (insets.left >= 3) EXPECT_EQ(ScreenPixel(at(2, mid_y)), face);
-  if (insets.bottom >= 3) EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 3)), face);
+  if (insets.left >= 3) {
+    EXPECT_EQ(ScreenPixel(at(2, mid_y)), face);
+  }
+  if (insets.bottom >= 3) {
+    EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 3)), face);
+  }
   // The caption bar, its text 2 pixels in, one line, centred.
   const app::Rect bar = geometry.CaptionBar(outer);
   const COLORREF title = Skin("tcDockBorderTitle"), ink = Skin("tcCaptionText");
@@ -319,11 +356,12 @@ struct CloseProbe {
 
 TEST_F(DockingTest, TheCloseButtonShowsItsHotAndPushedLooks) {
   ASSERT_NO_FATAL_FAILURE(FloatResult());
-  const HWND frame = FrameHandle(*form_->twResult);
-  const RECT r = ScreenRect(frame);
-  const app::Size outer{r.right - r.left, r.bottom - r.top};
-  const app::FloatingFrame geometry = FrameView(*form_->twResult)->Geometry();
-  const auto at = [&](int x, int y) { return POINT{r.left + x, r.top + y}; };
+  const FloatShape shape = ShapeOf(*form_->twResult);
+  const HWND frame = shape.handle;
+  const RECT r = shape.screen;
+  const app::Size outer = shape.outer;
+  const app::FloatingFrame& geometry = shape.geometry;
+  const auto at = [&](int x, int y) { return shape.At(x, y); };
   const app::Rect square = geometry.CloseButton(outer), glyph = geometry.CloseGlyph(outer);
   const app::Rect highlight = geometry.CloseButtonHighlight(outer);
   EXPECT_EQ(highlight, square.Grown(2, 4, 2, 2));
@@ -481,6 +519,78 @@ TEST_F(DockingTest, WhileFloatingOrHiddenTheTabCycleHoldsOnlyTheSearchControls) 
   Settle();
   testing_support::PressKey(VK_TAB);
   EXPECT_TRUE(SettleUntil([&] { return GetFocus() == Of("meResult"); }));
+  // Hidden while docked: the dock collapses and the memo leaves the cycle.
+  ASSERT_NO_FATAL_FAILURE(ChooseToggleItem());
+  ASSERT_TRUE(SettleUntil([&] { return !form_->twResult->visible; }));
+  EXPECT_EQ(HeightOf(Of("doBott")), 0);
+  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).top, 48);
+  SetFocus(Of("RxDBLookupCombo1"));
+  Settle();
+  testing_support::PressKey(VK_TAB);
+  ASSERT_TRUE(SettleUntil([&] { return GetFocus() == Of("MaskEdit1"); }));
+  testing_support::PressKey(VK_TAB);
+  EXPECT_TRUE(SettleUntil([&] { return GetFocus() == Of("RxDBLookupCombo1"); }));
+  // Shown again, docked as it was.
+  ASSERT_NO_FATAL_FAILURE(ChooseToggleItem());
+  EXPECT_TRUE(SettleUntil([&] { return HeightOf(Of("doBott")) == 97; }));
+}
+
+// A top-level window of another thread, which counts as another application
+// for activation: activating it makes the program inactive.
+class OtherApplication {
+ public:
+  OtherApplication() {
+    thread_ = std::thread([this] {
+      window_ = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 200, 120,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+      thread_id_ = GetCurrentThreadId();
+      ready_ = true;
+      MSG message;
+      while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+      DestroyWindow(window_);
+    });
+    while (!ready_) Sleep(5);
+  }
+  ~OtherApplication() {
+    PostThreadMessageW(thread_id_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  HWND Handle() const { return window_; }
+
+ private:
+  std::atomic<bool> ready_{false};
+  HWND window_ = nullptr;
+  DWORD thread_id_ = 0;
+  std::thread thread_;
+};
+
+TEST_F(DockingTest, FloatingWindowsHideWhileAnotherApplicationIsActiveAndComeBackOnReturn) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  ASSERT_NO_FATAL_FAILURE(MakeForeground());
+  const HWND frame = FrameHandle(*form_->twResult);
+  const RECT before = ScreenRect(frame);
+  ASSERT_TRUE(IsWindowVisible(frame));
+  {
+    OtherApplication other;
+    SetForegroundWindow(other.Handle());
+    EXPECT_TRUE(SettleUntil([&] { return !IsWindowVisible(frame); })) << "still shown while inactive";
+    EXPECT_TRUE(form_->twResult->visible) << "only out of sight, not closed";
+    SetForegroundWindow(Handle());
+    EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "not back on return";
+    const RECT after = ScreenRect(frame);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    // Closed while away stays closed on return.
+    form_->twResult->SetVisible(false);
+    Settle();
+    SetForegroundWindow(other.Handle());
+    Settle(200);
+    SetForegroundWindow(Handle());
+    Settle(200);
+    EXPECT_FALSE(IsWindowVisible(frame));
+  }
+  // The main window still active: the float never took the activation.
+  EXPECT_EQ(GetActiveWindow(), Handle());
 }
 
 TEST_F(DockingTest, EscEndsADragWhereTheLastMovePutItAndOtherButtonsAreIgnored) {
