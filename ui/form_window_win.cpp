@@ -52,6 +52,20 @@ WindowStyles StylesOf(const TForm& form) {
   return s;
 }
 
+// Sends OwnerStateMessage() to the top-level windows of this thread that
+// `owner` owns.
+void TellOwnedWindows(HWND owner) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM owner_value) -> BOOL {
+        if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner_value)) {
+          SendMessageW(window, OwnerStateMessage(), 0, 0);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(owner));
+}
+
 }  // namespace
 
 FormWindow::FormWindow(TForm& form, const ViewFactory& views, FormOwner& owner)
@@ -267,6 +281,15 @@ LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       Close();
       return 0;
+    case WM_WINDOWPOSCHANGED: {
+      // Told before the default handling turns the change into WM_SIZE and
+      // WM_MOVE, which it must still do.
+      const auto* place = reinterpret_cast<const WINDOWPOS*>(lparam);
+      if ((place->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 || (place->flags & SWP_NOSIZE) == 0) {
+        TellOwnedWindows(Handle());
+      }
+      break;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
         FocusFirstControl();
@@ -277,6 +300,11 @@ LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return ControlView::OnOtherMessage(message, wparam, lparam);
+}
+
+UINT OwnerStateMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Phonebook.OwnerStateChanged");
+  return message;
 }
 
 bool HandleDialogKey(const MSG& message) {

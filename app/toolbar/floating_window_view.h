@@ -80,14 +80,18 @@ class FloatingWindowView final : public ui::ControlView {
   // (posted again).
   void TrackCloseButton();
   void TrackResize(FloatingHit zone, POINT start);
-  void ShowForActivation(bool application_active);
+  // Shows or hides the window on the screen by the rule: shown while the
+  // frame is visible, its owner (the main window) is visible and not
+  // minimized, and, for content with HideWhenInactive, the program is the
+  // active application. The frame's Visible is left as it is.
+  void UpdateShown();
 
   TTBFloatingWindowParent& frame_;
   ui::GdiObject<HFONT> caption_font_;
   ui::GdiObject<HBITMAP> close_glyph_;
   CloseLook close_look_ = CloseLook::kNormal;
   bool tracking_leave_ = false;
-  bool hidden_while_inactive_ = false;
+  bool application_active_ = true;  // as the last WM_ACTIVATEAPP said
 };
 
 }  // namespace app

@@ -338,23 +338,21 @@ void FloatingWindowView::TrackResize(FloatingHit zone, POINT start) {
 
 // --- 4. Activation, closing, hiding while inactive ---
 
-void FloatingWindowView::ShowForActivation(bool application_active) {
+void FloatingWindowView::UpdateShown() {
+  const HWND owner = GetWindow(Handle(), GW_OWNER);
   const TTBDockableWindow* content = frame_.Content();
-  if (!content || !content->hide_when_inactive) return;
-  if (!application_active) {
-    if (IsWindowVisible(Handle())) {
-      ShowWindow(Handle(), SW_HIDE);
-      hidden_while_inactive_ = true;
-    }
-  } else if (hidden_while_inactive_) {
-    hidden_while_inactive_ = false;
-    if (frame_.visible) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-  }
+  const bool owner_shown = !owner || (IsWindowVisible(owner) && !IsIconic(owner));
+  const bool hidden_while_inactive = content && content->hide_when_inactive && !application_active_;
+  const bool show = frame_.visible && owner_shown && !hidden_while_inactive;
+  if (show == (IsWindowVisible(Handle()) != FALSE)) return;
+  ShowWindow(Handle(), show ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void FloatingWindowView::OnChanged(ui::ControlChange what) {
   if (what == ui::ControlChange::kText) RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-  if (what == ui::ControlChange::kVisible) hidden_while_inactive_ = false;
+  // Made visible while the main window is minimized or the program
+  // inactive, it still waits to be shown.
+  if (what == ui::ControlChange::kVisible) UpdateShown();
 }
 
 bool FloatingWindowView::OnTimer(UINT_PTR id) {
@@ -367,6 +365,10 @@ bool FloatingWindowView::OnTimer(UINT_PTR id) {
 }
 
 LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == ui::OwnerStateMessage()) {
+    UpdateShown();
+    return 0;
+  }
   switch (message) {
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
@@ -384,7 +386,8 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
       if (const HWND main = Form().Owner().MainWindow()) SendMessageW(main, WM_CLOSE, 0, 0);
       return 0;
     case WM_ACTIVATEAPP:
-      ShowForActivation(wparam != FALSE);
+      application_active_ = wparam != FALSE;
+      UpdateShown();
       return 0;
     case WM_NCMOUSEMOVE: {
       const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};

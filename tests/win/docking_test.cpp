@@ -124,6 +124,16 @@ class DockingTest : public testing_support::ProgramWindowsTest {
     ASSERT_TRUE(SettleUntil([&] { return !bar->Tracker().Tracking(); }));
     Settle(100);
   }
+  // From the picker, Tab goes to the number field and from there back to
+  // the picker.
+  void ExpectTabCyclesTheSearchControlsOnly() {
+    SetFocus(Of("RxDBLookupCombo1"));
+    Settle();
+    testing_support::PressKey(VK_TAB);
+    ASSERT_TRUE(SettleUntil([&] { return GetFocus() == Of("MaskEdit1"); }));
+    testing_support::PressKey(VK_TAB);
+    EXPECT_TRUE(SettleUntil([&] { return GetFocus() == Of("RxDBLookupCombo1"); }));
+  }
   COLORREF Skin(const char* name) const {
     return ui::ColorRef(app::ToolbarUtilityWindow::Of(*window_).SkinColor(name));
   }
@@ -506,12 +516,7 @@ TEST_F(DockingTest, WhileFloatingOrHiddenTheTabCycleHoldsOnlyTheSearchControls) 
   ASSERT_NO_FATAL_FAILURE(FloatResult());
   // The focus left the memo when it went; Tab cycles the two search controls.
   EXPECT_NE(GetFocus(), Of("meResult"));
-  SetFocus(Of("RxDBLookupCombo1"));
-  Settle();
-  testing_support::PressKey(VK_TAB);
-  ASSERT_TRUE(SettleUntil([&] { return GetFocus() == Of("MaskEdit1"); }));
-  testing_support::PressKey(VK_TAB);
-  ASSERT_TRUE(SettleUntil([&] { return GetFocus() == Of("RxDBLookupCombo1"); }));
+  ASSERT_NO_FATAL_FAILURE(ExpectTabCyclesTheSearchControlsOnly());
   // Docked again, the memo is back in the cycle.
   testing_support::DoubleClick(CaptionOf(*form_->twResult));
   ASSERT_TRUE(SettleUntil([&] { return !form_->twResult->Floating(); }));
@@ -524,12 +529,7 @@ TEST_F(DockingTest, WhileFloatingOrHiddenTheTabCycleHoldsOnlyTheSearchControls) 
   ASSERT_TRUE(SettleUntil([&] { return !form_->twResult->visible; }));
   EXPECT_EQ(HeightOf(Of("doBott")), 0);
   EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).top, 48);
-  SetFocus(Of("RxDBLookupCombo1"));
-  Settle();
-  testing_support::PressKey(VK_TAB);
-  ASSERT_TRUE(SettleUntil([&] { return GetFocus() == Of("MaskEdit1"); }));
-  testing_support::PressKey(VK_TAB);
-  EXPECT_TRUE(SettleUntil([&] { return GetFocus() == Of("RxDBLookupCombo1"); }));
+  ExpectTabCyclesTheSearchControlsOnly();
   // Shown again, docked as it was.
   ASSERT_NO_FATAL_FAILURE(ChooseToggleItem());
   EXPECT_TRUE(SettleUntil([&] { return HeightOf(Of("doBott")) == 97; }));
@@ -591,6 +591,20 @@ TEST_F(DockingTest, FloatingWindowsHideWhileAnotherApplicationIsActiveAndComeBac
   }
   // The main window still active: the float never took the activation.
   EXPECT_EQ(GetActiveWindow(), Handle());
+}
+
+TEST_F(DockingTest, FloatingWindowsHideWhileTheMainWindowIsMinimizedOrHidden) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  const HWND frame = FrameHandle(*form_->twResult);
+  ShowWindow(Handle(), SW_MINIMIZE);
+  EXPECT_TRUE(SettleUntil([&] { return !IsWindowVisible(frame); })) << "shown beside a minimized main window";
+  ShowWindow(Handle(), SW_RESTORE);
+  EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "not back after restoring";
+  ShowWindow(Handle(), SW_HIDE);
+  EXPECT_TRUE(SettleUntil([&] { return !IsWindowVisible(frame); })) << "shown beside a hidden main window";
+  ShowWindow(Handle(), SW_SHOW);
+  EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "not back with the main window";
+  EXPECT_TRUE(form_->twResult->visible);
 }
 
 TEST_F(DockingTest, EscEndsADragWhereTheLastMovePutItAndOtherButtonsAreIgnored) {
