@@ -32,11 +32,14 @@ POINT HandleOf(HWND docked) {
   return POINT{r.left + 5, (r.top + r.bottom) / 2};
 }
 
-// Drags from `from` to `to` while the program takes the messages; the
-// floating frame of `window` afterwards, or null.
-HWND DragOut(app::TApplication& application, ui::FormWindow& form, app::TTBDockableWindow& window, POINT from,
-             POINT to) {
+// Drags `window` by its handle to `to` while the program takes the
+// messages, moves the pointer out of the way and saves the main window with
+// the floating frame at `path`; false (said on the error stream) when the
+// window did not float or the file was not written.
+bool FloatAndSave(app::TApplication& application, ui::FormWindow& form, app::TTBDockableWindow& window,
+                  POINT to, const std::wstring& path) {
   {
+    const POINT from = HandleOf(form.ViewOf(window)->Handle());
     testing_support::InputSender sender(testing_support::DragInputs(from, to, 10));
     PumpUntil(
         application, [&] { return sender.Done(); }, 5000);
@@ -44,12 +47,15 @@ HWND DragOut(app::TApplication& application, ui::FormWindow& form, app::TTBDocka
   PumpUntil(
       application, [] { return false; }, 400);
   app::TTBFloatingWindowParent* frame = app::FloatingFrameOf(window);
-  ui::ControlView* view = frame && window.Floating() ? form.ViewOf(*frame) : nullptr;
-  return view ? view->Handle() : nullptr;
-}
-
-bool SaveBoth(HWND main, HWND frame, const std::wstring& path) {
-  const RECT main_rect = WindowRect(main), frame_rect = WindowRect(frame);
+  ui::ControlView* frame_view = frame && window.Floating() ? form.ViewOf(*frame) : nullptr;
+  if (!frame_view) {
+    std::fprintf(stderr, "%s did not float\n", window.Name().c_str());
+    return false;
+  }
+  testing_support::MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
+  PumpUntil(
+      application, [] { return false; }, 400);
+  const RECT main_rect = WindowRect(form.Handle()), frame_rect = WindowRect(frame_view->Handle());
   RECT shot;
   UnionRect(&shot, &main_rect, &frame_rect);
   InflateRect(&shot, 8, 8);
@@ -73,33 +79,15 @@ int wmain(int argc, wchar_t** argv) {
   if (!window) return 1;
   PumpUntil(
       application, [] { return false; }, 500);
-  const HWND main = window->Handle();
-  const RECT main_rect = WindowRect(main);
-
-  const HWND result = window->ViewNamed("twResult")->Handle();
-  const HWND result_frame = DragOut(application, *window, *form.twResult, HandleOf(result),
-                                    POINT{main_rect.left + 120, main_rect.bottom + 40});
-  if (!result_frame) {
-    std::fprintf(stderr, "the result window did not float\n");
+  const RECT main_rect = WindowRect(window->Handle());
+  if (!FloatAndSave(application, *window, *form.twResult, POINT{main_rect.left + 120, main_rect.bottom + 40},
+                    folder + L"\\float-result.bmp"))
     return 1;
-  }
-  testing_support::MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
-  PumpUntil(
-      application, [] { return false; }, 400);
-  if (!SaveBoth(main, result_frame, folder + L"\\float-result.bmp")) return 1;
-
   app::DockWindowAgain(*dynamic_cast<app::DockableView*>(window->ViewOf(*form.twResult)));
   PumpUntil(
       application, [] { return false; }, 600);
-  const HWND toolbar = window->ViewNamed("TBToolbar1")->Handle();
-  const HWND toolbar_frame = DragOut(application, *window, *form.TBToolbar1, HandleOf(toolbar),
-                                     POINT{main_rect.left + 60, main_rect.bottom + 30});
-  if (!toolbar_frame) {
-    std::fprintf(stderr, "the toolbar did not float\n");
-    return 1;
-  }
-  testing_support::MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
-  PumpUntil(
-      application, [] { return false; }, 400);
-  return SaveBoth(main, toolbar_frame, folder + L"\\float-toolbar.bmp") ? 0 : 1;
+  return FloatAndSave(application, *window, *form.TBToolbar1,
+                      POINT{main_rect.left + 60, main_rect.bottom + 30}, folder + L"\\float-toolbar.bmp")
+             ? 0
+             : 1;
 }
