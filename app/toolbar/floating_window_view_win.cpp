@@ -8,6 +8,7 @@
 #include "app/toolbar/dock_drag.h"
 #include "app/toolbar/dockable_view.h"
 #include "app/toolbar/tb_toolbar.h"
+#include "app/toolbar/toolbar_view.h"
 #include "ui/form_window.h"
 #include "ui/mouse_capture.h"
 #include "ui/wide_text.h"
@@ -294,6 +295,18 @@ void FloatingWindowView::TrackCloseButton() {
   }
 }
 
+Rect FloatingWindowView::FitToToolbar(const ToolbarView& bar, const Rect& asked, FloatingHit zone) const {
+  const FloatingFrame geometry = Geometry();
+  const Insets in = geometry.NonClient();
+  const Size wanted{asked.Width() - in.left - in.right, asked.Height() - in.top - in.bottom};
+  const bool by_width = zone == FloatingHit::kLeft || zone == FloatingHit::kRight;
+  const Size outer = geometry.OuterSize(bar.FloatingSize(wanted, by_width));
+  // The edges across from the dragged one stay where they are.
+  const int left = zone == FloatingHit::kLeft ? asked.right - outer.width : asked.left;
+  const int top = zone == FloatingHit::kTop ? asked.bottom - outer.height : asked.top;
+  return Rect::At(Point{left, top}, outer);
+}
+
 void FloatingWindowView::TrackResize(FloatingHit zone, POINT start) {
   TTBDockableWindow* content = frame_.Content();
   if (!content || !content->resizable) return;
@@ -317,7 +330,8 @@ void FloatingWindowView::TrackResize(FloatingHit zone, POINT start) {
     if (message.message == WM_MOUSEMOVE) {
       POINT now = message.pt;
       GetCursorPos(&now);
-      const Rect r = geometry.Resize(start_rect, zone, Point{now.x - start.x, now.y - start.y}, min_client);
+      Rect r = geometry.Resize(start_rect, zone, Point{now.x - start.x, now.y - start.y}, min_client);
+      if (const auto* bar = dynamic_cast<const ToolbarView*>(ContentView())) r = FitToToolbar(*bar, r, zone);
       frame_.SetBounds(r.left, r.top, r.Width(), r.Height());
       content->floating_rect = r;
       // The pointer stays where it is while the frame moves under it (see

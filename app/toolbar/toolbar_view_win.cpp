@@ -120,8 +120,14 @@ void ToolbarView::AlignChildren() {
   FitItems(Horizontal() ? client.right : client.bottom);
 }
 
+Size ToolbarView::FloatingSize(Size wanted, bool by_width) const {
+  return FloatingToolbarSize(sizes_, wanted, by_width);
+}
+
 void ToolbarView::FitItems(int length) {
-  const ToolbarLayout layout = LayOutToolbar(sizes_, Horizontal(), length);
+  // Floating, the items flow into rows as wide as the client area.
+  const ToolbarLayout layout =
+      toolbar_.Floating() ? FlowToolbar(sizes_, length) : LayOutToolbar(sizes_, Horizontal(), length);
   if (layout.fit.shown != bar_.Shown() || layout.fit.chevron != (bar_.Chevron() >= 0)) {
     // The buttons the tracker knows change: an open menu closes first.
     if (tracker_.Tracking()) Apply(tracker_.Cancel());

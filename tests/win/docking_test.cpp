@@ -466,6 +466,50 @@ TEST_F(DockingTest, EveryZoneResizesAndTheClientNeverGoesBelow32By32) {
   EXPECT_EQ(PlaceInParent(Of("meResult")).right, 32);
 }
 
+TEST_F(DockingTest, AFloatingToolbarResizedFlowsItsItemsIntoRows) {
+  DragAndSettle(HandleOf(Of("TBToolbar1")), kAfloat);
+  ASSERT_TRUE(form_->TBToolbar1->Floating());
+  auto* bar = dynamic_cast<app::ToolbarView*>(window_->ViewOf(*form_->TBToolbar1));
+  ASSERT_NE(bar, nullptr);
+  const HWND frame = FrameHandle(*form_->TBToolbar1);
+  const app::Insets insets = FrameView(*form_->TBToolbar1)->Geometry().NonClient();
+  ASSERT_EQ(bar->Buttons().size(), 3u);
+  const int row = bar->Buttons()[0].place.bottom;
+  EXPECT_EQ(testing_support::ClientSize(frame).cy, row) << "one row at first";
+  // The right edge dragged in past the last item: it starts a second row,
+  // and the frame's height follows.
+  RECT r = ScreenRect(frame);
+  const int last = bar->Buttons()[2].place.right - bar->Buttons()[2].place.left;
+  DragAndSettle(POINT{r.right - 2, (r.top + r.bottom) / 2},
+                POINT{r.right - 2 - last / 2, (r.top + r.bottom) / 2}, 4);
+  EXPECT_EQ(testing_support::ClientSize(frame).cy, 2 * row);
+  EXPECT_EQ(bar->Buttons()[2].place.left, 0);
+  EXPECT_EQ(bar->Buttons()[2].place.top, row);
+  EXPECT_EQ(ScreenRect(frame).left, r.left) << "the left edge stays";
+  // The bottom edge dragged down by a row: one item a row.
+  r = ScreenRect(frame);
+  DragAndSettle(POINT{(r.left + r.right) / 2, r.bottom - 2},
+                POINT{(r.left + r.right) / 2, r.bottom - 2 + row}, 4);
+  EXPECT_EQ(testing_support::ClientSize(frame).cy, 3 * row);
+  EXPECT_EQ(bar->Buttons()[1].place.top, row);
+  EXPECT_EQ(bar->Buttons()[2].place.top, 2 * row);
+  EXPECT_EQ(ScreenRect(frame).top, r.top) << "the top edge stays";
+  // Every item stays on the bar: no chevron.
+  EXPECT_EQ(bar->ChevronPlace().right, 0);
+  EXPECT_EQ(TextOf(Of("TBToolbar1")), W(u8"Работаем\tПоказать\tO..."));
+  EXPECT_EQ(ScreenRect(frame).right - ScreenRect(frame).left,
+            insets.left + insets.right + testing_support::ClientSize(frame).cx);
+  // Docked again (into the dock it last passed through), the items stand in
+  // one row along the dock.
+  app::TTBDock* const last_dock = form_->TBToolbar1->LastDock();
+  testing_support::DoubleClick(CaptionOf(*form_->TBToolbar1));
+  ASSERT_TRUE(SettleUntil([&] { return !form_->TBToolbar1->Floating(); }));
+  EXPECT_EQ(form_->TBToolbar1->CurrentDock(), last_dock);
+  EXPECT_EQ(bar->Buttons()[2].place.top, 0);
+  EXPECT_EQ(bar->Buttons()[2].place.left, bar->Buttons()[1].place.right);
+  EXPECT_EQ(HeightOf(Of("TBToolbar1")), row + 4);
+}
+
 TEST_F(DockingTest, AFloatDraggedTowardsAScreenEdgeStaysFourPixelsInside) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   // Grabbed by the docked frame's top-left pixel, the float's top-left corner
@@ -603,7 +647,8 @@ TEST_F(DockingTest, FloatingWindowsHideWhileTheMainWindowIsMinimizedOrHidden) {
   ShowWindow(Handle(), SW_HIDE);
   EXPECT_TRUE(SettleUntil([&] { return !IsWindowVisible(frame); })) << "shown beside a hidden main window";
   ShowWindow(Handle(), SW_SHOW);
-  EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "not back with the main window";
+  EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(frame) != FALSE; }))
+      << "not back with the main window";
   EXPECT_TRUE(form_->twResult->visible);
 }
 
