@@ -124,6 +124,12 @@ class FormWindow final : public ControlView, public FormHost {
   bool creating_ = true;
 };
 
+// The message a form's window sends, synchronously, to every top-level
+// window it owns when it is shown, hidden, minimized, restored or resized,
+// so that windows that go with it (floating frames) can follow. wParam and
+// lParam are 0.
+UINT OwnerStateMessage();
+
 // The Tab key handling of the message loop: when `message` is a Tab press for
 // a window of ours whose control does not take Tab itself, moves the focus
 // and returns true (the message is then not dispatched).

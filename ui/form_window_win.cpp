@@ -52,6 +52,20 @@ WindowStyles StylesOf(const TForm& form) {
   return s;
 }
 
+// Sends OwnerStateMessage() to the top-level windows of this thread that
+// `owner` owns.
+void TellOwnedWindows(HWND owner) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM owner_value) -> BOOL {
+        if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner_value)) {
+          SendMessageW(window, OwnerStateMessage(), 0, 0);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(owner));
+}
+
 }  // namespace
 
 FormWindow::FormWindow(TForm& form, const ViewFactory& views, FormOwner& owner)
@@ -221,7 +235,10 @@ void FormWindow::ControlPressed(ControlView& view) {
 }
 
 void FormWindow::FocusFirstControl() {
-  if (active_ && active_->Handle() && IsWindowVisible(active_->Handle()) &&
+  // The control that had the focus gets it back while it is still in this
+  // window; one that moved to a window of its own (a floating frame) does
+  // not, since focusing it would activate that window instead of this one.
+  if (active_ && active_->Handle() && &active_->RootView() == this && IsWindowVisible(active_->Handle()) &&
       IsWindowEnabled(active_->Handle())) {
     SetFocus(active_->Handle());
     return;
@@ -244,14 +261,14 @@ void FormWindow::SelectNext(bool forward, ControlView* from) {
 }
 
 void FormWindow::ControlVisibilityChanged(ControlView& view) {
-  // A hidden control gives the focus on when it holds it.
-  if (!active_ || (view.Control().visible && &view.RootView() == &active_->RootView())) return;
-  for (ControlView* v = active_; v; v = v->ParentView()) {
-    if (v == &view) {
-      SelectNext(true, this);
-      return;
-    }
-  }
+  // A control that holds the focus gives it on when it is hidden or moves
+  // out of this window (into a floating frame, say): the focus stays in the
+  // window the user works in.
+  if (!active_) return;
+  bool holds_focus = false;
+  for (ControlView* v = active_; v; v = v->ParentView()) holds_focus = holds_focus || v == &view;
+  if (!holds_focus) return;
+  if (!view.Control().visible || &active_->RootView() != this) SelectNext(true, this);
 }
 
 void FormWindow::OnSetFocus() {
@@ -264,6 +281,15 @@ LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       Close();
       return 0;
+    case WM_WINDOWPOSCHANGED: {
+      // Told before the default handling turns the change into WM_SIZE and
+      // WM_MOVE, which it must still do.
+      const auto* place = reinterpret_cast<const WINDOWPOS*>(lparam);
+      if ((place->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 || (place->flags & SWP_NOSIZE) == 0) {
+        TellOwnedWindows(Handle());
+      }
+      break;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
         FocusFirstControl();
@@ -274,6 +300,11 @@ LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return ControlView::OnOtherMessage(message, wparam, lparam);
+}
+
+UINT OwnerStateMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Phonebook.OwnerStateChanged");
+  return message;
 }
 
 bool HandleDialogKey(const MSG& message) {

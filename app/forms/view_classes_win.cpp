@@ -2,6 +2,7 @@
 
 #include "app/toolbar/dock_view.h"
 #include "app/toolbar/drop_down_view.h"
+#include "app/toolbar/floating_window_view.h"
 #include "app/toolbar/tool_window_view.h"
 #include "app/toolbar/toolbar_view.h"
 #include "search/lookup_combo_view.h"
@@ -21,6 +22,7 @@ void RegisterViewClasses(ui::ViewFactory& views) {
   views.Register<TTBDock, DockView>();
   views.Register<TTBToolbar, ToolbarView>();
   views.Register<TTBToolWindow, ToolWindowView>();
+  views.Register<TTBFloatingWindowParent, FloatingWindowView>();
   views.Register<TTBDropDownWindow, DropDownView>();
   views.Register<search::TMaskEdit, search::MaskEditView>();
   views.Register<search::TRxDBLookupCombo, search::LookupComboView>();

@@ -136,6 +136,17 @@ DockLayout LayoutDock(TTBDockPosition side, int length, bool fix_align, std::spa
   return layout;
 }
 
+std::vector<DockRowBand> RowsOnScreen(const DockLayout& layout, TTBDockPosition side, int across) {
+  std::vector<DockRowBand> rows = layout.rows;
+  if (side == TTBDockPosition::dpTop || side == TTBDockPosition::dpLeft) return rows;
+  const int shift = across - layout.thickness;
+  for (DockRowBand& band : rows) {
+    band.start += shift;
+    band.end += shift;
+  }
+  return rows;
+}
+
 void PlaceInDock(std::span<DockItem> items, std::size_t index, const DockPlacement& placement) {
   assert(index < items.size());
   if (placement.new_row) {
@@ -144,6 +155,14 @@ void PlaceInDock(std::span<DockItem> items, std::size_t index, const DockPlaceme
   }
   items[index].row = placement.row;
   items[index].pos = placement.pos;
+}
+
+void NumberRowsFromZero(std::span<DockItem> items) {
+  std::map<int, int> numbers;  // old value -> new, in ascending order
+  for (const DockItem& item : items) numbers.emplace(item.row, 0);
+  int next = 0;
+  for (auto& [old_value, number] : numbers) number = next++;
+  for (DockItem& item : items) item.row = numbers[item.row];
 }
 
 }  // namespace app

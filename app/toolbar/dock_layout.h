@@ -102,6 +102,15 @@ struct DockLayout {
 // bottom dock, height otherwise) is `length`.
 DockLayout LayoutDock(TTBDockPosition side, int length, bool fix_align, std::span<const DockItem> items);
 
+// The rows of `layout` measured from the dock's top (or left) edge when the
+// dock is `across` thick on screen and keeps its far edge fixed, as a bottom
+// or right dock does: its rows then sit against that edge. A top or left
+// dock's rows are returned as they are. While a window is dragged, the rows
+// of its dock without it are placed so, which keeps them where they are
+// whether or not the dragged window sits in the dock at the moment (the dock
+// grows and shrinks around it).
+std::vector<DockRowBand> RowsOnScreen(const DockLayout& layout, TTBDockPosition side, int across);
+
 // A place in a dock: a DockRow value and a DockPos. With `new_row` the window
 // gets a row of its own, inserted at that value: the rows of that value and
 // above move one further.
@@ -115,5 +124,10 @@ struct DockPlacement {
 // Puts `items[index]` at `placement`, renumbering the other items' rows
 // when it opens a new row. Precondition: index < items.size().
 void PlaceInDock(std::span<DockItem> items, std::size_t index, const DockPlacement& placement);
+
+// Renumbers the items' DockRow values 0, 1, 2... in their order, equal
+// values staying equal, so that the same arrangement always has the same
+// numbers (opening rows would otherwise push the values up without end).
+void NumberRowsFromZero(std::span<DockItem> items);
 
 }  // namespace app

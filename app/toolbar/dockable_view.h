@@ -17,6 +17,13 @@
 
 namespace app {
 
+// The skin colour of that name ("tcToolbar") for the toolbars and dockable
+// windows of `form`.
+ui::TColor SkinColorOf(ui::FormWindow& form, std::string_view name);
+
+// Dragging and double-clicks (app/toolbar/dock_drag.h): a docked window is
+// dragged by its drag handle or any part of its frame, and floats on a
+// double-click there; its floating frame shows and hides with it.
 class DockableView : public ui::ControlView {
  public:
   // The drag-handle strip of the default style (single grip, no close
@@ -40,6 +47,12 @@ class DockableView : public ui::ControlView {
   TTBDockPosition DockSide() const;
   bool OnNcCalcSize(RECT& area) override;
   bool OnNcPaint() override;
+  bool OnNcHitTest(POINT screen, LRESULT& result) override;
+  bool OnNcMouseDown(const ui::MouseInput& input, LRESULT hit, POINT screen) override;
+  bool OnNcDblClick(const ui::MouseInput& input, LRESULT hit, POINT screen) override;
+  void OnChanged(ui::ControlChange what) override;
+  // Whether it sits in a dock now (not floating).
+  bool Docked() const;
 
  private:
   TTBDockableWindow& window_;

@@ -1,5 +1,7 @@
 #include "app/toolbar/dockable_view.h"
 
+#include "app/toolbar/dock_drag.h"
+#include "app/toolbar/tb_floating_window_parent.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
@@ -26,13 +28,22 @@ TTBDockPosition DockableView::DockSide() const {
   return dock ? dock->position : TTBDockPosition::dpTop;
 }
 
-ui::TColor DockableView::SkinColor(std::string_view name) const {
+ui::TColor SkinColorOf(ui::FormWindow& form, std::string_view name) {
   // As worked out from the system colours (or a custom skin's own), not the
   // colours stored with the skin.
-  return ToolbarUtilityWindow::Of(Form()).SkinColor(name);
+  return ToolbarUtilityWindow::Of(form).SkinColor(name);
+}
+
+ui::TColor DockableView::SkinColor(std::string_view name) const {
+  return SkinColorOf(Form(), name);
+}
+
+bool DockableView::Docked() const {
+  return dynamic_cast<const TTBDock*>(window_.Parent()) != nullptr;
 }
 
 bool DockableView::OnNcPaint() {
+  if (!Docked()) return false;
   ui::WindowDC window_dc(Handle());
   const HDC dc = window_dc.Get();
   const auto Fill = [this, dc](int left, int top, int right, int bottom, ui::TColor color) {
@@ -71,10 +82,45 @@ bool DockableView::OnNcPaint() {
 }
 
 bool DockableView::OnNcCalcSize(RECT& area) {
+  // Floating, the frame window draws the frame: the content has none.
+  if (!Docked()) return true;
   const Rect inner =
       DockedClientRect(Rect{area.left, area.top, area.right, area.bottom}, DockSide(), kDragHandle);
   area = RECT{inner.left, inner.top, std::max(inner.left, inner.right), std::max(inner.top, inner.bottom)};
   return true;
+}
+
+bool DockableView::OnNcHitTest(POINT screen, LRESULT& result) {
+  if (!Docked()) return false;
+  // The whole frame, drag handle included, is where a drag starts.
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  if (!PtInRect(&window, screen)) return false;
+  POINT client = screen;
+  ScreenToClient(Handle(), &client);
+  RECT inside{};
+  GetClientRect(Handle(), &inside);
+  result = PtInRect(&inside, client) ? HTCLIENT : HTCAPTION;
+  return true;
+}
+
+bool DockableView::OnNcMouseDown(const ui::MouseInput& input, LRESULT hit, POINT screen) {
+  if (!Docked() || hit != HTCAPTION) return false;
+  if (input.button == ui::TMouseButton::mbLeft) RunDockDrag(*this, screen);
+  return true;  // no system move of a child window
+}
+
+bool DockableView::OnNcDblClick(const ui::MouseInput&, LRESULT hit, POINT) {
+  if (!Docked() || hit != HTCAPTION) return false;
+  FloatWindow(*this);
+  return true;
+}
+
+void DockableView::OnChanged(ui::ControlChange what) {
+  // A floating window shows and hides with its frame.
+  if (what == ui::ControlChange::kVisible && window_.Floating()) {
+    if (TTBFloatingWindowParent* frame = FloatingFrameOf(window_)) frame->SetVisible(window_.visible);
+  }
 }
 
 }  // namespace app

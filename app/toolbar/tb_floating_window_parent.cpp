@@ -17,6 +17,12 @@ void TTBFloatingWindowParent::Notification(base::TComponent* component, base::TO
   TWinControl::Notification(component, operation);
 }
 
+const resources::ClassInfo& TTBFloatingWindowParent::Class() {
+  static const resources::ClassInfo info{
+      "TTBFloatingWindowParent", &ui::TWinControl::Class(), {}, {}, {}, nullptr};
+  return info;
+}
+
 TTBFloatingWindowParent* FloatingFrameOf(const TTBDockableWindow& window) {
   if (!window.Owner()) return nullptr;
   for (base::TComponent* c : window.Owner()->Components()) {

@@ -22,6 +22,8 @@ class TTBFloatingWindowParent : public ui::TWinControl {
   void Notification(base::TComponent* component, base::TOperation operation) override;
 
   const char* ClassName() const override { return "TTBFloatingWindowParent"; }
+  // Made by the program only, never read from a description.
+  static const resources::ClassInfo& Class();
 
  private:
   TTBDockableWindow* content_;

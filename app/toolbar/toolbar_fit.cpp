@@ -68,4 +68,42 @@ ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, in
   return layout;
 }
 
+ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width) {
+  ToolbarLayout layout;
+  layout.fit.shown = static_cast<int>(sizes.size());
+  int row_height = 0;
+  for (const ItemSize& size : sizes) row_height = std::max(row_height, size.height);
+  int x = 0, y = 0, widest = 0;
+  for (const ItemSize& size : sizes) {
+    // A full row moves the item to the next one; an item alone stays.
+    if (x > 0 && size.width > width - x) {
+      x = 0;
+      y += row_height;
+    }
+    layout.buttons.push_back(Rect{x, y, x + size.width, y + row_height});
+    x += size.width;
+    widest = std::max(widest, x);
+  }
+  if (!sizes.empty()) layout.content = Size{widest, y + row_height};
+  return layout;
+}
+
+Size FloatingToolbarSize(std::span<const ItemSize> sizes, Size wanted, bool by_width) {
+  if (by_width || sizes.empty()) return FlowToolbar(sizes, wanted.width).content;
+  int row_height = 0, total = 0, widest = 0;
+  for (const ItemSize& size : sizes) {
+    row_height = std::max(row_height, size.height);
+    total += size.width;
+    widest = std::max(widest, size.width);
+  }
+  const int rows = row_height > 0 ? std::max(1, wanted.height / row_height) : 1;
+  // Narrower flows have more rows: the first width from the widest item up
+  // whose flow needs no more rows than that (all in one row at the latest).
+  for (int width = widest; width < total; ++width) {
+    const Size content = FlowToolbar(sizes, width).content;
+    if (content.height <= rows * row_height) return content;
+  }
+  return FlowToolbar(sizes, total).content;
+}
+
 }  // namespace app

@@ -70,4 +70,19 @@ struct ToolbarLayout {
 // top to bottom, `available` pixels long (kUnlimitedLength: no limit).
 ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, int available);
 
+// A floating bar's items re-flowed into rows at most `width` pixels wide
+// (wider only where one item alone is wider): each row takes the next items
+// while they fit, at least one; the rows lie one under the other, each as
+// high as the highest item. Every item is shown and there is no chevron.
+// `content` is the widest row's width by the rows' total height (0 x 0 with
+// no items).
+ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width);
+
+// The client size a floating bar takes when its frame is resized so that its
+// client area would be `wanted`. Resized by a left or right edge
+// (`by_width`), the items flow at wanted.width and the height follows the
+// rows. Resized by the top or bottom edge, the bar takes as many rows as fit
+// into wanted.height (1 at least) and the narrowest flow that needs no more.
+Size FloatingToolbarSize(std::span<const ItemSize> sizes, Size wanted, bool by_width);
+
 }  // namespace app

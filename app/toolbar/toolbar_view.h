@@ -36,6 +36,11 @@
 // the form's ChosenItemRunner ("MenuCommand" when it came from an open
 // drop-down), which runs it once its posted message arrives.
 //
+// Docking: a press on the bar's free space (between or after the items)
+// drags the bar as its drag handle does, and a double-click there floats a
+// docked bar (dock_drag.h). Floating, the bar shows every item, flowed into
+// rows as wide as its client area, with no chevron.
+//
 // The bar answers WM_GETTEXT with the captions of the items on it separated
 // by tabs.
 #pragma once
@@ -62,6 +67,10 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   ~ToolbarView() override;
 
   Size ContentSize(TTBDockPosition side) const override;
+  // The client size the bar takes floating when its frame is resized to a
+  // client area of `wanted`, by a left or right edge (`by_width`) or by the
+  // top or bottom one (FloatingToolbarSize in toolbar_fit.h).
+  Size FloatingSize(Size wanted, bool by_width) const;
 
   // The items on the bar in order, with their places in the client area.
   struct Button {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/toolbar/dock_drag.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
@@ -119,8 +120,14 @@ void ToolbarView::AlignChildren() {
   FitItems(Horizontal() ? client.right : client.bottom);
 }
 
+Size ToolbarView::FloatingSize(Size wanted, bool by_width) const {
+  return FloatingToolbarSize(sizes_, wanted, by_width);
+}
+
 void ToolbarView::FitItems(int length) {
-  const ToolbarLayout layout = LayOutToolbar(sizes_, Horizontal(), length);
+  // Floating, the items flow into rows as wide as the client area.
+  const ToolbarLayout layout =
+      toolbar_.Floating() ? FlowToolbar(sizes_, length) : LayOutToolbar(sizes_, Horizontal(), length);
   if (layout.fit.shown != bar_.Shown() || layout.fit.chevron != (bar_.Chevron() >= 0)) {
     // The buttons the tracker knows change: an open menu closes first.
     if (tracker_.Tracking()) Apply(tracker_.Cancel());
@@ -353,8 +360,14 @@ bool ToolbarView::OnMouseDown(const ui::MouseInput& input) {
   if (input.button != ui::TMouseButton::mbLeft) return true;
   if (!tracker_.Tracking() && !WindowEnabled()) return true;
   const MenuPointer at = PointerAtClient(input.at);
-  // A press on the bar's free space is not the menus' business.
-  if (!tracker_.Tracking() && at.over != MenuPointer::Over::kButton) return DockableView::OnMouseDown(input);
+  // A press on the bar's free space is not the menus' business: it drags the
+  // bar, as its handle does.
+  if (!tracker_.Tracking() && at.over != MenuPointer::Over::kButton) {
+    POINT screen = input.at;
+    ClientToScreen(Handle(), &screen);
+    RunDockDrag(*this, screen);
+    return true;
+  }
   Apply(tracker_.PointerPress(at));
   return true;
 }
@@ -363,9 +376,12 @@ bool ToolbarView::OnDblClick(const ui::MouseInput& input) {
   // The second press of a quick pair on a button is a press like the first.
   if (!tracker_.Tracking() && !WindowEnabled()) return true;
   const MenuPointer at = PointerAtClient(input.at);
-  if (input.button != ui::TMouseButton::mbLeft ||
-      (!tracker_.Tracking() && at.over != MenuPointer::Over::kButton))
-    return DockableView::OnDblClick(input);
+  if (input.button != ui::TMouseButton::mbLeft) return DockableView::OnDblClick(input);
+  if (!tracker_.Tracking() && at.over != MenuPointer::Over::kButton) {
+    // On free space a double-click floats a docked bar.
+    if (Docked()) FloatWindow(*this);
+    return true;
+  }
   Apply(tracker_.PointerPress(at));
   return true;
 }

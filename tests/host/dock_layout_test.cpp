@@ -185,4 +185,44 @@ TEST(DockLayout, PlacingInANewRowMovesTheRowsFromThereOn) {
   EXPECT_EQ(layout.windows[2], (Rect{93, 0, 153, 26}));
 }
 
+TEST(DockLayout, RowsOnScreenSitAgainstTheEdgeADockKeepsFixed) {
+  // The bottom dock without the dragged window holds the result window
+  // (97 thick) while it is 123 thick on screen with a toolbar row in it.
+  const std::vector<DockItem> items{ResultWindow()};
+  const app::DockLayout layout = app::LayoutDock(TTBDockPosition::dpBottom, 299, false, items);
+  using app::DockRowBand;
+  for (const auto side : {TTBDockPosition::dpBottom, TTBDockPosition::dpRight}) {
+    EXPECT_EQ(app::RowsOnScreen(layout, side, 123), (std::vector<DockRowBand>{{1, 26, 123, true}}));
+    // Collapsed to the layout's own thickness nothing moves.
+    EXPECT_EQ(app::RowsOnScreen(layout, side, 97), layout.rows);
+  }
+  for (const auto side : {TTBDockPosition::dpTop, TTBDockPosition::dpLeft}) {
+    EXPECT_EQ(app::RowsOnScreen(layout, side, 123), layout.rows);
+  }
+  // An empty dock has no rows wherever its edges are.
+  EXPECT_TRUE(app::RowsOnScreen(app::LayoutDock(TTBDockPosition::dpBottom, 299, false, {}),
+                                TTBDockPosition::dpBottom, 40)
+                  .empty());
+}
+
+TEST(DockLayout, RowNumbersStartAtZeroAndKeepTheirOrderAndTies) {
+  std::vector<DockItem> items{Toolbar(50, 7), ResultWindow(), Toolbar(50, 3), Toolbar(50, 7),
+                              Toolbar(50, -2)};
+  app::NumberRowsFromZero(items);
+  EXPECT_EQ(items[0].row, 3);
+  EXPECT_EQ(items[1].row, 1);
+  EXPECT_EQ(items[2].row, 2);
+  EXPECT_EQ(items[3].row, 3);
+  EXPECT_EQ(items[4].row, 0);
+  // Placing a window before a row and numbering again gives the same numbers
+  // each time: the arrangement, not the history, decides them.
+  std::vector<DockItem> dock{ResultWindow(), Toolbar(50, 0)};
+  for (int round = 0; round < 3; ++round) {
+    app::PlaceInDock(dock, 1, app::DockPlacement{dock[0].row, true, 0});
+    app::NumberRowsFromZero(dock);
+    EXPECT_EQ(dock[1].row, 0) << round;
+    EXPECT_EQ(dock[0].row, 1) << round;
+  }
+}
+
 }  // namespace

@@ -101,4 +101,39 @@ TEST(ToolbarFitTest, ABarShorterThanItsChevronStillAsksRoomForIt) {
   EXPECT_EQ(app::LayOutToolbar({}, true, 100).content, (app::Size{0, 0}));
 }
 
+TEST(ToolbarFitTest, AFloatingBarFlowsItsItemsIntoRowsOfTheGivenWidth) {
+  // "Работаем", "Показать", "O..." at 22 pixels high.
+  const std::vector<app::ItemSize> items{{64, 22}, {62, 22}, {30, 21}};
+  // Wide enough for all: one row, no chevron.
+  app::ToolbarLayout layout = app::FlowToolbar(items, 156);
+  EXPECT_EQ(layout.fit.shown, 3);
+  EXPECT_FALSE(layout.fit.chevron);
+  EXPECT_EQ(layout.content, (app::Size{156, 22}));
+  EXPECT_EQ(layout.buttons[2], (app::Rect{126, 0, 156, 22}));
+  // One pixel less: the last item starts the second row, as high as the first.
+  layout = app::FlowToolbar(items, 155);
+  EXPECT_EQ(layout.content, (app::Size{126, 44}));
+  EXPECT_EQ(layout.buttons[2], (app::Rect{0, 22, 30, 44}));
+  // Narrower than every item: one item a row, each wider than the width.
+  layout = app::FlowToolbar(items, 10);
+  EXPECT_EQ(layout.content, (app::Size{64, 66}));
+  EXPECT_EQ(layout.buttons[1], (app::Rect{0, 22, 62, 44}));
+  EXPECT_EQ(app::FlowToolbar({}, 100).content, (app::Size{0, 0}));
+}
+
+TEST(ToolbarFitTest, AFloatingBarResizedTakesTheSizeOfItsFlow) {
+  const std::vector<app::ItemSize> items{{64, 22}, {62, 22}, {30, 22}};
+  // By the width: the height follows the rows.
+  EXPECT_EQ(app::FloatingToolbarSize(items, app::Size{140, 5}, true), (app::Size{126, 44}));
+  EXPECT_EQ(app::FloatingToolbarSize(items, app::Size{100, 500}, true), (app::Size{92, 44}));
+  EXPECT_EQ(app::FloatingToolbarSize(items, app::Size{91, 5}, true), (app::Size{64, 66}));
+  // By the height: as many rows as fit, the narrowest flow with no more.
+  EXPECT_EQ(app::FloatingToolbarSize(items, app::Size{10, 66}, false), (app::Size{64, 66}));
+  EXPECT_EQ(app::FloatingToolbarSize(items, app::Size{10, 65}, false), (app::Size{92, 44}));
+  EXPECT_EQ(app::FloatingToolbarSize(items, app::Size{10, 44}, false), (app::Size{92, 44}));
+  EXPECT_EQ(app::FloatingToolbarSize(items, app::Size{10, 43}, false), (app::Size{156, 22}));
+  // Less than a row still keeps one.
+  EXPECT_EQ(app::FloatingToolbarSize(items, app::Size{10, 3}, false), (app::Size{156, 22}));
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 // The program itself, started as a user starts it: it shows its main window
 // and ends with exit code 0 when that window is closed, with the About window
-// shown or not.
+// shown or not, and after a click on the floating result window.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 
 #include "tests/common/child_process.h"
 #include "tests/common/embedded_streams.h"
+#include "tests/win/real_input.h"
 
 namespace {
 
@@ -69,6 +70,39 @@ TEST(ProgramTest, ClosingTheMainWindowWhileAboutShowsEndsTheProgramWithZero) {
   PostMessageW(toolbar, WM_LBUTTONUP, 0, at);
   ASSERT_NE(WaitForVisible(program, L"TfmAbout"), nullptr) << "the About window did not show";
   PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(0));
+}
+
+TEST(ProgramTest, AltF4AfterAClickOnTheFloatingResultWindowEndsTheProgramWithZero) {
+  ChildProcess program(L"" PHONEBOOK_EXE);
+  ASSERT_TRUE(program.Started()) << "error " << program.StartError();
+  HWND main = WaitForVisible(program, L"TMainForm");
+  ASSERT_NE(main, nullptr) << "no main window";
+  SetForegroundWindow(main);
+  Sleep(200);
+  // The result window dragged out by its handle with real input.
+  HWND result = ChildOfClass(main, L"TTBToolWindow");
+  ASSERT_NE(result, nullptr);
+  RECT r;
+  GetWindowRect(result, &r);
+  const POINT handle{r.left + 5, (r.top + r.bottom) / 2};
+  {
+    testing_support::InputSender drag(
+        testing_support::DragInputs(handle, POINT{handle.x + 40, handle.y + 160}));
+  }
+  HWND frame = WaitForVisible(program, L"TTBFloatingWindowParent");
+  ASSERT_NE(frame, nullptr) << "the result window did not float";
+  Sleep(300);
+  // A click on the memo in the floating window leaves the main window active.
+  HWND memo = ChildOfClass(frame, L"TMemo");
+  ASSERT_NE(memo, nullptr);
+  RECT memo_rect;
+  GetWindowRect(memo, &memo_rect);
+  testing_support::Click(
+      POINT{(memo_rect.left + memo_rect.right) / 2, (memo_rect.top + memo_rect.bottom) / 2});
+  Sleep(300);
+  EXPECT_EQ(GetForegroundWindow(), main);
+  testing_support::PressKey(VK_F4, testing_support::kAlt);
   EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(0));
 }
 

@@ -105,14 +105,48 @@ void DoubleClick(POINT screen) {
         ButtonInputAt(screen, Button::kLeft, false)});
 }
 
-void Drag(POINT from, POINT to, int steps, Button button) {
-  std::vector<INPUT> inputs{MouseInputAt(from, 0), ButtonInputAt(from, button, true)};
+std::vector<INPUT> MoveInputs(POINT from, POINT to, int steps) {
+  std::vector<INPUT> inputs;
   for (int i = 1; i <= steps; ++i) {
     inputs.push_back(
         MouseInputAt(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0));
   }
+  // The pointer rests at the end, as a hand's does.
+  inputs.push_back(MouseInputAt(to, 0));
+  return inputs;
+}
+
+INPUT KeyEvent(WORD key, bool down) {
+  return KeyInput(key, down);
+}
+
+INPUT ButtonEvent(POINT screen, Button button, bool down) {
+  return ButtonInputAt(screen, button, down);
+}
+
+std::vector<INPUT> DragInputs(POINT from, POINT to, int steps, Button button) {
+  std::vector<INPUT> inputs{MouseInputAt(from, 0), ButtonInputAt(from, button, true)};
+  const std::vector<INPUT> moves = MoveInputs(from, to, steps);
+  inputs.insert(inputs.end(), moves.begin(), moves.end());
   inputs.push_back(ButtonInputAt(to, button, false));
-  Send(inputs);
+  return inputs;
+}
+
+void Drag(POINT from, POINT to, int steps, Button button) {
+  Send(DragInputs(from, to, steps, button));
+}
+
+InputSender::InputSender(std::vector<INPUT> inputs, int gap_ms)
+    : thread_([this, inputs = std::move(inputs), gap_ms]() mutable {
+        for (INPUT& input : inputs) {
+          SendInput(1, &input, sizeof(INPUT));
+          Sleep(static_cast<DWORD>(gap_ms));
+        }
+        done_ = true;
+      }) {}
+
+InputSender::~InputSender() {
+  if (thread_.joinable()) thread_.join();
 }
 
 PacedDrag::PacedDrag(POINT from, POINT to, Button button, DWORD loop_thread, int steps, int pause_ms) {

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace testing_support {
 
@@ -27,6 +28,34 @@ void Click(POINT screen, Button button = Button::kLeft);
 void DoubleClick(POINT screen);
 // Presses at `from`, moves to `to` in `steps` moves, releases there.
 void Drag(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
+
+// The inputs of moving the pointer from `from` to `to` in `steps` moves and
+// once more at `to`; no button changes.
+std::vector<INPUT> MoveInputs(POINT from, POINT to, int steps);
+// One key or button going down or up, as an input to put in a sequence.
+INPUT KeyEvent(WORD key, bool down);
+INPUT ButtonEvent(POINT screen, Button button, bool down);
+
+// The inputs of a drag: a press at `from`, `steps` moves to `to`, a release.
+std::vector<INPUT> DragInputs(POINT from, POINT to, int steps = 8, Button button = Button::kLeft);
+
+// Sends inputs one at a time from a thread of its own, `gap_ms` apart, while
+// the test's thread takes them as the program does (a drag's capture loop
+// runs inside the handling of its first press, so the rest of the drag must
+// arrive while it runs). The destructor waits for the last input.
+class InputSender {
+ public:
+  InputSender(std::vector<INPUT> inputs, int gap_ms = 15);
+  ~InputSender();
+  InputSender(const InputSender&) = delete;
+  InputSender& operator=(const InputSender&) = delete;
+
+  bool Done() const { return done_; }
+
+ private:
+  std::atomic<bool> done_{false};
+  std::thread thread_;
+};
 
 // A drag sent from a thread of its own, paced as a hand makes it, so that the
 // thread that owns the window stays free to take the messages meanwhile (a
