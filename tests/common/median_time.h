@@ -28,4 +28,18 @@ double MedianMilliseconds(int runs, Work work) {
   return Median(std::move(times));
 }
 
+// The same, with `prepare` run before each timed run and left out of its time.
+template <typename Prepare, typename Work>
+double MedianMilliseconds(int runs, Prepare prepare, Work work) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    prepare();
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  return Median(std::move(times));
+}
+
 }  // namespace testing_support

@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/forms/main_form.h"
 #include "tests/common/median_time.h"
+#include "ui/strings.h"
 
 namespace {
 
@@ -47,11 +48,14 @@ int main() {
   std::printf("median of %d runs, memo written through its window\n", kRuns);
   for (const int percent : {0, 50, 100}) {
     const std::string number = std::to_string(PickPerson(f, percent));
-    const double by_number = MedianMilliseconds(kRuns, [&] {
-      f.MaskEdit1->SetText(number);
-      char key = '\r';
-      f.MaskEdit1KeyPress(f.MaskEdit1, key);
-    });
+    // The number as the user left it in the field, then Enter: only the
+    // handler is timed (the search, the answer, the field cleared).
+    const double by_number = MedianMilliseconds(
+        kRuns, [&] { f.MaskEdit1->SetText(number); },
+        [&] {
+          char key = '\r';
+          f.MaskEdit1KeyPress(f.MaskEdit1, key);
+        });
     if (f.meResult->lines.lines.back().find(number) == std::string::npos) {
       std::fprintf(stderr, "error: %s not found\n", number.c_str());
       return 1;
@@ -68,13 +72,12 @@ int main() {
       f.daTel->SetIndexFieldNames("TEL");
     });
     const double memo = MedianMilliseconds(kRuns, [&] {
+      const ui::StringsUpdate update(*f.meResult->Lines());
       f.meResult->Lines()->Clear();
       for (int line = 0; line < 3; ++line) f.meResult->Lines()->Add(number);
     });
-    const double field = MedianMilliseconds(kRuns, [&] {
-      f.MaskEdit1->SetText(number);
-      f.MaskEdit1->Clear();
-    });
+    const double field = MedianMilliseconds(
+        kRuns, [&] { f.MaskEdit1->SetText(number); }, [&] { f.MaskEdit1->Clear(); });
     std::printf("  person at %3d%% of the names: number search %6.3f ms, name search %6.3f ms\n", percent,
                 by_number, by_name);
     std::printf(
