@@ -259,11 +259,12 @@ void FormWindow::OnSetFocus() {
   FocusFirstControl();
 }
 
+void FormWindow::OnCloseRequest() {
+  Close();
+}
+
 LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CLOSE:
-      Close();
-      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
         FocusFirstControl();
