@@ -64,6 +64,9 @@ int main(int argc, char** argv) {
     driver::MonkeyOptions options;
     options.count = std::strtoull(argv[4], nullptr, 10);
     options.seed = std::strtoull(argv[5], nullptr, 10);
+    // PHONEBOOK_MONKEY_CHECK_EVERY=1 checks after every event when replaying.
+    if (const char* every = std::getenv("PHONEBOOK_MONKEY_CHECK_EVERY"))
+      options.check_every = std::strtoull(every, nullptr, 10);
     std::FILE* log = argc > 6 ? std::fopen(WindowsPath(argv[6]).c_str(), "wb") : nullptr;
     options.log = log;
     const int failures = driver::RunMonkey(setup, options, report);

@@ -13,7 +13,6 @@ namespace {
 using testing_support::Button;
 using testing_support::WindowClassName;
 
-constexpr std::uint64_t kCheckEvery = 100;
 constexpr std::size_t kHistory = 50;
 
 bool SetClipboardText(const std::wstring& text) {
@@ -86,6 +85,33 @@ int Monkey::Violation(const std::string& reason) {
                      .Text("violation", reason)
                      .Number("seed", static_cast<std::int64_t>(options_.seed))
                      .Number("restarts", static_cast<std::int64_t>(restarts_)));
+  // What the screen held, for the one who replays the run.
+  if (program_ && program_->Alive()) {
+    for (HWND window : program_->AllTopWindows()) {
+      RECT r;
+      GetWindowRect(window, &r);
+      summary_.Write(JsonLine()
+                         .Text("window", Utf8(WindowClassName(window)))
+                         .Flag("visible", IsWindowVisible(window) != 0)
+                         .Number("left", r.left)
+                         .Number("top", r.top)
+                         .Number("right", r.right)
+                         .Number("bottom", r.bottom)
+                         .Text("text", Utf8(AskText(window).value_or(L""))));
+    }
+  }
+  if (program_ && program_->Alive()) {
+    std::string children;
+    EnumChildWindows(
+        program_->Main(),
+        [](HWND child, LPARAM param) -> BOOL {
+          auto& list = *reinterpret_cast<std::string*>(param);
+          list += Utf8(WindowClassName(child)) + (IsWindowVisible(child) ? " " : "(hidden) ");
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    summary_.Write(JsonLine().Text("main-window-children", children));
+  }
   summary_.Write(JsonLine().Text("last-events", std::to_string(history_.Lines().size())));
   for (const auto& line : history_.Lines()) summary_.Write(line);
   summary_.Check(false, "the monkey run holds every invariant", reason);
@@ -266,8 +292,9 @@ std::string Monkey::CheckInvariants() {
   if (!program_->Alive()) return "the program has ended";
   if (!program_->Answers(2000)) return "the program does not answer within 2 s";
   HWND field = program_->Control(L"TMaskEdit");
-  HWND memo = program_->Control(L"TMemo");
-  if (!field || !memo) return "the number field or the memo is gone";
+  HWND memo = program_->ResultMemo();
+  if (!field) return "the number field is gone";
+  if (!memo) return "the result memo is gone";
   const auto field_text = AskText(field);
   const auto memo_text = AskText(memo);
   if (!field_text || !memo_text) return "a control does not answer WM_GETTEXT";
@@ -327,7 +354,7 @@ int Monkey::Run() {
       if (!StartProgram()) return Violation("the program did not start again");
       continue;
     }
-    if (n % kCheckEvery == 0) {
+    if (options_.check_every != 0 && n % options_.check_every == 0) {
       wrong = CheckInvariants();
       if (!wrong.empty()) return Violation(wrong);
     }

@@ -18,6 +18,9 @@ namespace driver {
 struct MonkeyOptions {
   std::uint64_t count = 5000;
   std::uint64_t seed = 1;
+  // Invariants after every this many events (100; 1 to find the event that
+  // broke one when replaying a seed).
+  std::uint64_t check_every = 100;
   std::FILE* log = nullptr;  // every event and check as JSON lines
 };
 

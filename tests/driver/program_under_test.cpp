@@ -97,6 +97,20 @@ bool ProgramUnderTest::WaitForMainWindow(DWORD ms) {
 HWND ProgramUnderTest::Control(const wchar_t* name) const {
   DescendantSearch search{name, nullptr, nullptr};
   EnumChildWindows(main_, MatchDescendant, reinterpret_cast<LPARAM>(&search));
+  if (search.found) return search.found;
+  // A tool window that floats lives in a top-level frame of its own.
+  for (HWND top : TopWindows(false)) {
+    if (top == main_ || WindowClassName(top) == L"TfmAbout") continue;
+    EnumChildWindows(top, MatchDescendant, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+  }
+  return nullptr;
+}
+
+HWND ProgramUnderTest::ResultMemo() const {
+  HWND tool_window = Control(L"TTBToolWindow");
+  DescendantSearch search{L"TMemo", nullptr, nullptr};
+  if (tool_window) EnumChildWindows(tool_window, MatchDescendant, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -106,21 +120,26 @@ HWND ProgramUnderTest::ControlWithText(HWND parent, const wchar_t* name, const s
   return search.found;
 }
 
-std::vector<HWND> ProgramUnderTest::VisibleTopWindows() const {
+std::vector<HWND> ProgramUnderTest::TopWindows(bool visible_only) const {
   struct Search {
     DWORD process;
+    bool visible_only;
     std::vector<HWND> found;
-  } search{process_.Id(), {}};
+  } search{process_.Id(), visible_only, {}};
   EnumWindows(
       [](HWND window, LPARAM param) -> BOOL {
         auto& s = *reinterpret_cast<Search*>(param);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == s.process && IsWindowVisible(window)) s.found.push_back(window);
+        if (owner == s.process && (!s.visible_only || IsWindowVisible(window))) s.found.push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+std::vector<HWND> ProgramUnderTest::VisibleTopWindows() const {
+  return TopWindows(true);
 }
 
 HWND ProgramUnderTest::VisibleTop(const wchar_t* name) const {

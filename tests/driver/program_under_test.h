@@ -38,12 +38,17 @@ class ProgramUnderTest {
   bool WaitForMainWindow(DWORD ms = 15000);
   HWND Main() const { return main_; }
 
-  // The first descendant of the main window of class `name`.
+  // The first window of class `name` inside the main window, or else inside
+  // another of the program's top-level windows (the About window left out).
   HWND Control(const wchar_t* name) const;
+  // The result memo, inside the result window wherever that is.
+  HWND ResultMemo() const;
   // A descendant of `parent` whose class is `name` and text is `text`.
   HWND ControlWithText(HWND parent, const wchar_t* name, const std::wstring& text) const;
   // The program's visible top-level windows, in z-order; of one class.
   std::vector<HWND> VisibleTopWindows() const;
+  // Every top-level window of the program, shown or not.
+  std::vector<HWND> AllTopWindows() const { return TopWindows(false); }
   HWND VisibleTop(const wchar_t* name) const;
   // The error boxes (dialog class) the program shows now.
   std::vector<HWND> ErrorBoxes() const;
@@ -62,6 +67,8 @@ class ProgramUnderTest {
   bool InFront() const;
 
  private:
+  std::vector<HWND> TopWindows(bool visible_only) const;
+
   testing_support::ChildProcess process_;
   HANDLE job_ = nullptr;
   HWND main_ = nullptr;

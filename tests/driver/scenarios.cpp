@@ -105,7 +105,7 @@ int NumberSearch(const Setup& setup, Report& report) {
   const std::int64_t number = std::stoll(rows[row].second);
   const std::string owner = setup.directory.NameOf(number).value_or("");
   HWND field = program.Control(L"TMaskEdit");
-  HWND memo = program.Control(L"TMemo");
+  HWND memo = program.ResultMemo();
   report.Check(field && memo, "the number field and the memo are there");
   report.Check(TextNow(memo) == Utf8(kNothingYet), "the memo starts with its first text", TextNow(memo));
   Click(CentreOf(field));
@@ -120,7 +120,7 @@ int NumberSearch(const Setup& setup, Report& report) {
   // The memo's window is made again when its alignment changes.
   const std::wstring expected = Wide(AnswerText(owner, number));
   WaitUntil(program, [&] {
-    memo = program.Control(L"TMemo");
+    memo = program.ResultMemo();
     return memo && AskText(memo) == expected;
   });
   report.Check(memo && AskText(memo) == expected, "the memo holds the owner's answer",
@@ -167,7 +167,7 @@ int NameSearch(const Setup& setup, Report& report) {
   HWND memo = nullptr;
   std::string answer;
   WaitUntil(program, [&] {
-    memo = program.Control(L"TMemo");
+    memo = program.ResultMemo();
     answer = memo ? TextNow(memo) : "";
     return SplitLines(answer).size() == 3;
   });
@@ -183,7 +183,7 @@ int ConversionError(const Setup& setup, Report& report) {
   ProgramUnderTest program(setup.exe);
   if (!Start(program, report)) return report.Failures();
   HWND field = program.Control(L"TMaskEdit");
-  HWND memo = program.Control(L"TMemo");
+  HWND memo = program.ResultMemo();
   Click(CentreOf(field));
   WaitUntil(program, [&] { return FocusOf(program) == field; });
   PressKey(VK_RETURN);

@@ -60,7 +60,7 @@ int TakeScreenshots(const Setup& setup, const std::wstring& folder, Report& repo
   const auto& rows = setup.directory.Rows();
   testing_support::TypeText(Wide(rows[rows.size() / 2].second) + L"\r");
   WaitUntil(program,
-            [&] { return SplitLines(Utf8(AskText(program.Control(L"TMemo")).value_or(L""))).size() == 3; });
+            [&] { return SplitLines(Utf8(AskText(program.ResultMemo()).value_or(L""))).size() == 3; });
   testing_support::MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
   Shoot(program, folder, "number-answer", {main}, report);
 
