@@ -198,8 +198,13 @@ bool Monkey::Send(const MonkeyEvent& event, std::string* why) {
     case EventKind::kClick:
     case EventKind::kDrag: {
       std::vector<HWND> windows;
-      for (HWND w : program_->VisibleTopWindows())
-        if (WindowClassName(w) != L"#32770") windows.push_back(w);
+      // The program's shown windows that have an area (its application
+      // window has none); an error box is answered apart.
+      for (HWND w : program_->VisibleTopWindows()) {
+        RECT area;
+        GetWindowRect(w, &area);
+        if (WindowClassName(w) != L"#32770" && !IsRectEmpty(&area)) windows.push_back(w);
+      }
       if (windows.empty()) return *why = "no window", false;
       RECT r;
       GetWindowRect(windows[event.window % windows.size()], &r);
@@ -339,7 +344,9 @@ int Monkey::Run() {
               .Text("why", why)
               .Str());
     }
-    program_->Settle(event.kind == EventKind::kDrag ? 60 : 15);
+    const bool answered = program_->Settle(event.kind == EventKind::kDrag ? 60 : 15);
+    // A program that is ending (its "Выход" chosen) answers no more.
+    if (!answered && !program_->WaitForExit(2000)) return Violation("the program does not answer within 2 s");
     std::string wrong = HandleErrorBoxes();
     if (!wrong.empty()) return Violation(wrong);
     if (!program_->Alive()) {

@@ -160,9 +160,9 @@ bool ProgramUnderTest::Answers(DWORD ms) const {
   return main_ && SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, ms, &result) != 0;
 }
 
-void ProgramUnderTest::Settle(DWORD pause_ms) const {
+bool ProgramUnderTest::Settle(DWORD pause_ms) const {
   Sleep(pause_ms);
-  Answers();
+  return Answers();
 }
 
 bool ProgramUnderTest::InFront() const {

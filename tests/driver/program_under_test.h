@@ -58,7 +58,8 @@ class ProgramUnderTest {
   bool Answers(DWORD ms = 2000) const;
   // Lets the program take the input sent so far: a short pause, then a
   // message that it can only answer once it has handled what came before.
-  void Settle(DWORD pause_ms = 20) const;
+  // Whether it answered within 2 s.
+  bool Settle(DWORD pause_ms = 20) const;
   std::optional<DWORD> WaitForExit(DWORD ms) const { return process_.WaitForExit(ms); }
   // Ends a program that still runs (the end of a failed scenario).
   void Kill();
