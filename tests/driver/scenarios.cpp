@@ -226,6 +226,14 @@ int ResultWindow(const Setup& setup, Report& report) {
   if (!StartWithToolbar(program, report, &places)) return report.Failures();
   HWND result = program.Control(L"TTBToolWindow");
   report.Check(result && IsWindowVisible(result), "the result window shows at start");
+  // Esc in the memo (a multi-line edit control) closes nothing.
+  HWND memo = program.ResultMemo();
+  Click(CentreOf(memo));
+  WaitUntil(program, [&] { return FocusOf(program) == memo; });
+  PressKey(VK_ESCAPE);
+  program.Settle(200);
+  report.Check(IsWindow(result) && IsWindowVisible(result) && program.ResultMemo() == memo,
+               "Esc in the memo leaves the result window and its memo");
   for (const bool shown : {true, false}) {
     std::wstring text;
     HWND menu = OpenMenu(program, places.show, &text);
