@@ -1,7 +1,9 @@
 // Windows only: the monkey. It sends `count` random events (MonkeyPlan with
 // `seed`) to the program's windows, and after every 100 checks that the
 // program is alive and answers, that the number field and the memo hold
-// sound texts, and that no window of the program is off every screen. An
+// sound texts, that no window of the program is off every screen, and that a
+// number search typed into the field finds the number's owner (the phone
+// table is back in its "TEL" order between commands). An
 // error box is read, logged and dismissed after the event that raised it;
 // two at once, or one with a text the program has no reason to show, is a
 // violation. The first violation stops the run and prints the seed and the
