@@ -60,7 +60,7 @@ class Monkey {
   // Sends one event; false (with `why`) when it was left out as unsafe.
   bool Send(const MonkeyEvent& event, std::string* why);
   // A point where a press touches only the program and closes nothing.
-  bool SafeToPress(POINT p, std::string* why) const;
+  bool SafeToPress(POINT p, std::string* why, Button button = Button::kLeft) const;
   bool EnsureInFront();
   // Reads, logs and dismisses an error box; an empty text when all is well.
   std::string HandleErrorBoxes();
@@ -123,7 +123,7 @@ int Monkey::Violation(const std::string& reason) {
   return 1;
 }
 
-bool Monkey::SafeToPress(POINT p, std::string* why) const {
+bool Monkey::SafeToPress(POINT p, std::string* why, Button button) const {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   if (p.x < 0 || p.y < 0 || p.x >= width || p.y >= height) return *why = "off the screen", false;
   HWND under = WindowFromPoint(p);
@@ -136,6 +136,9 @@ bool Monkey::SafeToPress(POINT p, std::string* why) const {
   // The close button and the system menu end the program: the close tests
   // check those, and a restart per closing would cost the run its state.
   if (hit == HTCLOSE || hit == HTSYSMENU) return *why = "a closing control", false;
+  // A right click on a caption opens the system menu, which closes the
+  // program too, and under Wine also holds an item for Wine's own About box.
+  if (hit == HTCAPTION && button == Button::kRight) return *why = "the system menu", false;
   // The About window's links start the desktop's browser, outside the program.
   if (WindowClassName(top) == L"TfmAbout" && WindowClassName(under) == L"TLabel") {
     const std::wstring text = AskText(under).value_or(L"");
@@ -214,10 +217,11 @@ bool Monkey::Send(const MonkeyEvent& event, std::string* why) {
       RECT r;
       GetWindowRect(windows[event.window % windows.size()], &r);
       const POINT from = Within(r, event.x, event.y);
-      if (!SafeToPress(from, why)) return false;
+      static constexpr Button kButtons[] = {Button::kLeft, Button::kRight, Button::kMiddle};
+      const Button button = event.kind == EventKind::kClick ? kButtons[event.variant % 3] : Button::kLeft;
+      if (!SafeToPress(from, why, button)) return false;
       if (event.kind == EventKind::kClick) {
-        static constexpr Button kButtons[] = {Button::kLeft, Button::kRight, Button::kMiddle};
-        testing_support::Click(from, kButtons[event.variant % 3]);
+        testing_support::Click(from, button);
         return true;
       }
       // A drag ends near the main window, so that what it moves stays in reach.
