@@ -70,6 +70,10 @@ class Monkey {
   // "TEL" order between commands. Left out (and logged) when the field
   // cannot be reached, as in a window made too small to show it.
   std::string CheckPhoneOrder(std::uint64_t round);
+  // Drags the main window back to the screen's centre by its caption when
+  // part of it is off the screen: the drags' random walk would otherwise
+  // leave it at an edge, where most points of it are out of reach.
+  void BringIntoReach();
 
   const Setup& setup_;
   const MonkeyOptions& options_;
@@ -331,6 +335,34 @@ std::string Monkey::CheckInvariants() {
   return {};
 }
 
+void Monkey::BringIntoReach() {
+  RECT r;
+  GetWindowRect(program_->Main(), &r);
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  if (r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height) return;
+  const int caption_y = GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  // A point of the caption on the screen, clear of its buttons.
+  const POINT grip{
+      std::max(r.left + 8, std::min(r.left + (r.right - r.left) / 3, static_cast<LONG>(width) - 8)),
+      r.top + caption_y};
+  std::string why;
+  if (!SafeToPress(grip, &why)) {
+    Log(JsonLine().Text("event", "bring-into-reach").Text("skipped", why).Str());
+    return;
+  }
+  const POINT to{grip.x + (width - (r.right - r.left)) / 2 - r.left,
+                 grip.y + std::max(0L, (height - (r.bottom - r.top)) / 2) - r.top};
+  Log(JsonLine()
+          .Text("event", "bring-into-reach")
+          .Number("x", grip.x)
+          .Number("y", grip.y)
+          .Number("to_x", to.x)
+          .Number("to_y", to.y)
+          .Str());
+  testing_support::Drag(grip, to, 6);
+  program_->Settle(100);
+}
+
 std::string Monkey::CheckPhoneOrder(std::uint64_t round) {
   const auto& rows = setup_.directory.Rows();
   const auto& row = rows[static_cast<size_t>((round * 7919u) % rows.size())];
@@ -344,6 +376,7 @@ std::string Monkey::CheckPhoneOrder(std::uint64_t round) {
   // the field and selects its text.
   testing_support::PressKey(VK_ESCAPE);
   program_->Settle();
+  BringIntoReach();
   if (!HandleErrorBoxes().empty() || !program_->ErrorBoxes().empty()) return skip("an error box");
   HWND field = program_->Control(L"TMaskEdit");
   RECT r;
