@@ -153,6 +153,13 @@ class ControlView : public Window, public ControlPeer {
   virtual void OnKillFocus(HWND /*next*/) {}
   virtual void OnCaptureChanged(HWND /*new_capture*/) {}
   virtual void OnCancelMode() {}
+  // A close request (WM_CLOSE). A control's window goes only with its view,
+  // so a control ignores it: the system's default answer would destroy the
+  // window under its component, and such requests come without the user
+  // closing anything (a multi-line edit control posts one to its parent on
+  // Esc once the dialog key handling has asked it for its keys). A form
+  // closes.
+  virtual void OnCloseRequest() {}
   virtual bool OnTimer(UINT_PTR /*id*/) { return false; }
   // The keys the view wants from the dialog-key handling (WM_GETDLGCODE);
   // `standard` is what the default handling answers.

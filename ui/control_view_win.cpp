@@ -411,6 +411,9 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     }
+    case WM_CLOSE:
+      OnCloseRequest();
+      return 0;
     default:
       return OnOtherMessage(message, wparam, lparam);
   }

@@ -106,6 +106,7 @@ class FormWindow final : public ControlView, public FormHost {
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
   void OnSetFocus() override;
+  void OnCloseRequest() override;
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:

@@ -276,11 +276,12 @@ void FormWindow::OnSetFocus() {
   FocusFirstControl();
 }
 
+void FormWindow::OnCloseRequest() {
+  Close();
+}
+
 LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CLOSE:
-      Close();
-      return 0;
     case WM_WINDOWPOSCHANGED: {
       // Told before the default handling turns the change into WM_SIZE and
       // WM_MOVE, which it must still do.

@@ -67,6 +67,7 @@ class FloatingWindowView final : public ui::ControlView {
   std::string ShownText() const override { return frame_.caption; }
   void OnChanged(ui::ControlChange what) override;
   bool OnTimer(UINT_PTR id) override;
+  void OnCloseRequest() override;
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:

@@ -378,6 +378,11 @@ bool FloatingWindowView::OnTimer(UINT_PTR id) {
   return true;
 }
 
+void FloatingWindowView::OnCloseRequest() {
+  // Alt+F4 on the frame: the program's close request.
+  if (const HWND main = Form().Owner().MainWindow()) SendMessageW(main, WM_CLOSE, 0, 0);
+}
+
 LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == ui::OwnerStateMessage()) {
     UpdateShown();
@@ -395,10 +400,6 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
     case WM_NCACTIVATE:
       // The frame looks the same active or not; nothing of the system's.
       return TRUE;
-    case WM_CLOSE:
-      // Alt+F4 on the frame: the program's close request.
-      if (const HWND main = Form().Owner().MainWindow()) SendMessageW(main, WM_CLOSE, 0, 0);
-      return 0;
     case WM_ACTIVATEAPP:
       application_active_ = wparam != FALSE;
       UpdateShown();

@@ -16,6 +16,7 @@
 #include "app/toolbar/toolbar_view.h"
 #include "tests/common/embedded_streams.h"
 #include "tests/win/program_windows.h"
+#include "tests/win/real_input.h"
 #include "text/literal.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
@@ -206,6 +207,32 @@ TEST_F(MainWindowTest, HidingTheResultWindowCollapsesItsDockAndLeavesTheSearchCo
   EXPECT_TRUE(IsWindowVisible(Of("twResult")));
   EXPECT_TRUE(form_->TBVisibilityToggleItem1->Checked());
   EXPECT_TRUE(PlacedAt(Of("doBott"), 0, 80, 299, 97));
+}
+
+// A multi-line edit control asks its parent to close on Esc once the dialog
+// key handling has asked it for its keys; no control's window may go by that.
+TEST_F(MainWindowTest, EscInTheResultMemoLeavesTheResultWindowAndItsMemo) {
+  ShowAndSettle();
+  ASSERT_EQ(GetFocus(), Of("meResult"));
+  HWND tool_window = Of("twResult");
+  HWND memo = Of("meResult");
+  testing_support::PressKey(VK_ESCAPE);
+  Settle(200);
+  EXPECT_TRUE(IsWindow(tool_window));
+  EXPECT_TRUE(IsWindow(memo));
+  EXPECT_TRUE(IsWindowVisible(tool_window));
+  EXPECT_EQ(TextOf(memo), W(u8"Пока ничего нет!"));
+  EXPECT_EQ(GetFocus(), memo);
+  // The same for a close request sent to any control's window.
+  SendMessageW(Of("MaskEdit1"), WM_CLOSE, 0, 0);
+  SendMessageW(tool_window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(Of("MaskEdit1")));
+  EXPECT_TRUE(IsWindow(tool_window));
+  // The toggle item still hides and shows the same window.
+  form_->TBVisibilityToggleItem1->Click();
+  EXPECT_FALSE(IsWindowVisible(tool_window));
+  form_->TBVisibilityToggleItem1->Click();
+  EXPECT_TRUE(IsWindowVisible(tool_window));
 }
 
 TEST_F(MainWindowTest, ResizingStretchesDocksAndStatusBarOnly) {

@@ -61,7 +61,7 @@ int wmain(int argc, wchar_t** argv) {
   const RECT list_rect = WindowRect(list);
   RECT shot;
   UnionRect(&shot, &main_rect, &list_rect);
-  if (!SaveScreen(shot, folder + L"\\name-list.bmp")) return 1;
+  if (!testing_support::SaveScreen(shot, folder + L"\\name-list.bmp")) return 1;
 
   testing_support::PressKey(VK_RETURN);
   if (!PumpUntil(
@@ -69,6 +69,6 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   PumpUntil(
       application, [] { return false; }, 300);
-  if (!SaveScreen(WindowRect(window->Handle()), folder + L"\\name-answer.bmp")) return 1;
+  if (!testing_support::SaveScreen(WindowRect(window->Handle()), folder + L"\\name-answer.bmp")) return 1;
   return 0;
 }

@@ -1,8 +1,5 @@
 #include "tests/win/screen_shots.h"
 
-#include <fstream>
-#include <vector>
-
 namespace testing_support {
 
 // Handles the program's messages until `done` holds or `ms` passed.
@@ -14,43 +11,6 @@ bool PumpUntil(app::TApplication& application, const std::function<bool()>& done
     if (static_cast<LONG>(until - GetTickCount()) <= 0) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
-}
-
-// Saves the screen's pixels in `area` as a 24-bit BMP file.
-bool SaveScreen(const RECT& area, const std::wstring& path) {
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return false;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  SelectObject(memory, previous);
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = height;  // bottom-up, as the file keeps it
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  std::vector<char> pixels(static_cast<size_t>(stride) * static_cast<size_t>(height));
-  const int rows = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-                             reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  if (rows != height) return false;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;  // "BM"
-  file.bfOffBits = sizeof file + sizeof header;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  header.biSizeImage = static_cast<DWORD>(pixels.size());
-  std::ofstream out(path.c_str(), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  return static_cast<bool>(out);
 }
 
 RECT WindowRect(HWND window) {

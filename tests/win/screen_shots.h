@@ -1,6 +1,7 @@
 // Windows only: what the README's screenshot programs share (run under
 // Wine's virtual desktop, see the README): taking the program's messages
-// while waiting, and saving a part of the screen as a BMP file.
+// while waiting, and saving a part of the screen as a BMP file (SaveScreen,
+// from screen_capture.h).
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "tests/win/screen_capture.h"
 
 namespace testing_support {
 
@@ -24,10 +26,6 @@ class SilentBox final : public app::MessageBoxSeam {
 // Handles the program's messages until `done` holds or `ms` passed; whether
 // `done` held.
 bool PumpUntil(app::TApplication& application, const std::function<bool()>& done, DWORD ms);
-
-// Saves the screen's pixels in `area` as a 24-bit BMP file; false when the
-// area is empty or the file could not be written.
-bool SaveScreen(const RECT& area, const std::wstring& path);
 
 RECT WindowRect(HWND window);
 
