@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 
 #include "tests/driver/program_under_test.h"
 #include "tests/driver/toolbar_places.h"
@@ -350,17 +351,68 @@ int CloseBySystemMenu(const Setup& setup, Report& report) {
   return report.Failures();
 }
 
+// Drags the result window out by its handle (the left strip of its docked
+// frame) into the screen's lower right, where it floats in a frame of its
+// own; then drags it back by that frame's caption over the bottom dock, just
+// above the status bar, where it docks again.
+int FloatAndDock(const Setup& setup, Report& report) {
+  ProgramUnderTest program(setup.exe);
+  if (!Start(program, report)) return report.Failures();
+  const HWND result = program.Control(L"TTBToolWindow");
+  const HWND memo = program.ResultMemo();
+  if (!report.Check(result && memo && GetAncestor(memo, GA_ROOT) == program.Main(),
+                    "the result window starts docked in the main window"))
+    return report.Failures();
+  RECT docked;
+  GetWindowRect(result, &docked);
+  const int docked_height = docked.bottom - docked.top;
+  {
+    testing_support::InputSender drag(testing_support::DragInputs(
+        POINT{docked.left + 5, (docked.top + docked.bottom) / 2}, POINT{620, 600}, 10));
+    WaitUntil(
+        program, [&] { return drag.Done(); }, 5000);
+  }
+  HWND frame = nullptr;
+  WaitUntil(program, [&] { return (frame = program.VisibleTop(L"TTBFloatingWindowParent")) != nullptr; });
+  if (!report.Check(frame != nullptr, "dragged out by its handle, the result window floats"))
+    return report.Failures();
+  report.Check(AskText(frame) == std::wstring(L"Окно результата"), "the floating frame's caption",
+               TextNow(frame));
+  report.Check(GetAncestor(memo, GA_ROOT) == frame && AskText(memo) == std::wstring(kNothingYet),
+               "the memo moved into the frame with its text", TextNow(memo));
+  report.Check(GetWindow(frame, GW_OWNER) == program.Main(), "the frame belongs to the main window");
+  RECT place;
+  GetWindowRect(frame, &place);
+  report.Check(PtInRect(&place, POINT{620, 600}) != FALSE, "the frame stands at the pointer");
+  // Back over the collapsed bottom dock, which lies just above the status bar.
+  const HWND status = program.Control(L"TStatusBar");
+  RECT status_rect{};
+  if (status) GetWindowRect(status, &status_rect);
+  if (!report.Check(status != nullptr, "the status bar is found")) return report.Failures();
+  const POINT caption{place.left + 20,
+                      place.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYSMCAPTION) / 2};
+  {
+    testing_support::InputSender drag(
+        testing_support::DragInputs(caption, POINT{status_rect.left + 60, status_rect.top - 1}, 10));
+    WaitUntil(
+        program, [&] { return drag.Done(); }, 5000);
+  }
+  WaitUntil(program, [&] { return GetAncestor(memo, GA_ROOT) == program.Main(); });
+  report.Check(GetAncestor(memo, GA_ROOT) == program.Main(), "dragged back over its dock, it docks again");
+  report.Check(!IsWindowVisible(frame), "the floating frame is gone from the screen");
+  GetWindowRect(result, &docked);
+  report.Check(docked.bottom - docked.top == docked_height, "docked again at its height",
+               std::to_string(docked.bottom - docked.top));
+  return EndByAltF4(program, report);
+}
+
 const std::map<std::string, int (*)(const Setup&, Report&)>& Scenarios() {
   static const std::map<std::string, int (*)(const Setup&, Report&)> scenarios = {
-      {"number-search", NumberSearch},
-      {"name-search", NameSearch},
-      {"conversion-error", ConversionError},
-      {"result-window", ResultWindow},
-      {"about", About},
-      {"close-exit-item", CloseByExitItem},
-      {"close-button", CloseByButton},
-      {"close-alt-f4", CloseByAltF4},
-      {"close-system-menu", CloseBySystemMenu},
+      {"number-search", NumberSearch},       {"name-search", NameSearch},
+      {"conversion-error", ConversionError}, {"result-window", ResultWindow},
+      {"float-and-dock", FloatAndDock},      {"about", About},
+      {"close-exit-item", CloseByExitItem},  {"close-button", CloseByButton},
+      {"close-alt-f4", CloseByAltF4},        {"close-system-menu", CloseBySystemMenu},
   };
   return scenarios;
 }
@@ -375,7 +427,8 @@ bool RunScenario(const std::string& name, const Setup& setup, Report& report) {
 }
 
 const char* ScenarioNames() {
-  return "number-search name-search conversion-error result-window about close-exit-item close-button "
+  return "number-search name-search conversion-error result-window float-and-dock about close-exit-item "
+         "close-button "
          "close-alt-f4 close-system-menu";
 }
 
