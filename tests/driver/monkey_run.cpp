@@ -392,6 +392,14 @@ std::string Monkey::CheckPhoneOrder(std::uint64_t round) {
   if (!WaitUntil(
           *program_, [&] { return GetGUIThreadInfo(thread, &info) && info.hwndFocus == field; }, 1000))
     return skip("the field did not take the focus");
+  // Home puts the cursor on the first place, whatever the click selected:
+  // input is taken in order, so it comes after the click's own handling,
+  // and the five digits then fill the field from its start. (A field that
+  // already had the focus and kept a cursor inside its text, as after a
+  // click the program took while it was still moving its window, turned
+  // "2-__-__" and the typed 75111 into the search for 27511.)
+  testing_support::PressKey(VK_HOME);
+  program_->Settle();
   testing_support::TypeText(Wide(row.second) + L"\r");
   HWND memo = nullptr;
   const bool answered = WaitUntil(
