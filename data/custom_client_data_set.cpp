@@ -501,6 +501,10 @@ std::vector<RowMatcher::Key> TCustomClientDataSet::MatchKeys(std::string_view na
 uint32_t TCustomClientDataSet::Scan(RowMatcher& matcher) {
   window_.MarkStale();
   uint32_t record = 0;
+  if (const auto key = matcher.SingleIntegerKey()) {
+    return cursor_->FindFirstInteger(key->column, key->unsigned_values, key->value, record) == kDsOk ? record
+                                                                                                     : 0;
+  }
   const auto match = [&matcher](uint32_t r, const IDSCursor::RowReader& read) {
     return matcher.Matches(r, read);
   };

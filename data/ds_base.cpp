@@ -910,7 +910,56 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
     }
   }
   index.order = std::move(order);
+  index.value_maps.clear();
   return kDsOk;
+}
+
+size_t IDSBase::FindIntegerLocked(const Index& index, uint32_t column, bool unsigned_values,
+                                  int64_t value) const {
+  const std::vector<uint32_t>& order = index.order;
+  if (!table_ || column == 0 || column > table_->fields.size()) return order.size();
+  const FieldDescriptor& field = table_->fields[column - 1];
+  const auto value_of = [&](uint32_t record, int64_t& out) {
+    std::span<const uint8_t> bytes;
+    int32_t length = 0;
+    if (record == 0 || record > table_->RowCount() ||
+        table_->View(record, field, bytes, length) != FieldData::State::kValue)
+      return false;
+    out = unsigned_values ? static_cast<int64_t>(UnsignedValue(bytes)) : SignedValue(bytes);
+    return true;
+  };
+  const auto scan = [&] {
+    int64_t v = 0;
+    for (size_t position = 0; position < order.size(); ++position) {
+      if (value_of(order[position], v) && v == value) return position;
+    }
+    return order.size();
+  };
+  auto map = std::find_if(index.value_maps.begin(), index.value_maps.end(), [&](const Index::ValueMap& m) {
+    return m.column == column && m.unsigned_values == unsigned_values;
+  });
+  if (map == index.value_maps.end()) {
+    // A column searched once may never be searched again (a lookup made
+    // while a table opens): scan, and remember that it was searched.
+    index.value_maps.push_back({column, unsigned_values, false, {}});
+    return scan();
+  }
+  if (!map->built) {
+    try {
+      map->entries.reserve(order.size());
+    } catch (const std::bad_alloc&) {
+      return scan();  // no room for the map: the search still answers
+    }
+    int64_t v = 0;
+    for (size_t position = 0; position < order.size(); ++position) {
+      if (value_of(order[position], v)) map->entries.emplace_back(v, static_cast<uint32_t>(position));
+    }
+    std::sort(map->entries.begin(), map->entries.end());
+    map->built = true;
+  }
+  const auto found =
+      std::lower_bound(map->entries.begin(), map->entries.end(), std::pair{value, uint32_t{0}});
+  return found != map->entries.end() && found->first == value ? found->second : order.size();
 }
 
 DsResult IDSBase::CreateIndex(const IndexDescriptor& descriptor) {

@@ -44,6 +44,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "data/collation.h"
@@ -155,6 +156,17 @@ class IDSBase {
     std::vector<uint32_t> order;  // record numbers
     bool temporary = false;
     uint64_t last_chosen = 0;  // temporary orders: when BuildTemporaryIndex last chose it
+    // The values of one integer column with their positions in `order`,
+    // sorted, for exact searches by value (FindIntegerLocked). A column's
+    // first search scans; the second builds its map. Rebuilding the order
+    // drops the maps.
+    struct ValueMap {
+      uint32_t column = 0;
+      bool unsigned_values = false;
+      bool built = false;
+      std::vector<std::pair<int64_t, uint32_t>> entries;  // (value, position)
+    };
+    mutable std::vector<ValueMap> value_maps;
   };
   class Loader;
 
@@ -164,6 +176,10 @@ class IDSBase {
   DsResult BuildOrderLocked(Index& index) const;
   int CompareKeyLocked(const Index& index, const std::vector<KeyValue>& key, size_t fields,
                        uint32_t record) const;
+  // The first position in `index`'s order whose `column` holds the integer
+  // `value` (read as unsigned when `unsigned_values`; null values match
+  // nothing), or the order's size when there is none.
+  size_t FindIntegerLocked(const Index& index, uint32_t column, bool unsigned_values, int64_t value) const;
   void RebuildOrdersLocked();
 
   const Collation& collation_;

@@ -102,6 +102,19 @@ DsResult IDSCursor::ScanFromFirst(const std::function<bool(uint32_t record, cons
   return kDsEnd;
 }
 
+DsResult IDSCursor::FindFirstInteger(uint32_t column, bool unsigned_values, int64_t value, uint32_t& record) {
+  std::lock_guard lock(store_.mutex_);
+  if (!index_) {
+    position_ = 0;
+    return kDsEnd;
+  }
+  const size_t found = store_.FindIntegerLocked(*index_, column, unsigned_values, value);
+  position_ = static_cast<int64_t>(found);
+  if (found >= index_->order.size()) return kDsEnd;
+  record = index_->order[found];
+  return kDsOk;
+}
+
 DsResult IDSCursor::SeekKey(const std::vector<KeyValue>& key, size_t fields, uint32_t& record) {
   std::lock_guard lock(store_.mutex_);
   if (!index_ || fields == 0 || index_->descriptor.fields.empty()) return kDsKeyNotFound;

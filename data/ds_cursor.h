@@ -70,6 +70,13 @@ class IDSCursor {
   // record, kDsOk. None: the cursor is past the last entry, kDsEnd.
   DsResult ScanFromFirst(const std::function<bool(uint32_t record, const RowReader& read)>& match,
                          uint32_t& record);
+  // ScanFromFirst for one integer column and one value, with the same
+  // outcome: found, the cursor is on the first entry of the current order
+  // whose `column` (1-based) holds `value` (read as unsigned when
+  // `unsigned_values`), `record` is its record, kDsOk; none, the cursor is
+  // past the last entry, kDsEnd. Repeated searches of a column go through
+  // a map of its values that the row store keeps with the order.
+  DsResult FindFirstInteger(uint32_t column, bool unsigned_values, int64_t value, uint32_t& record);
 
  private:
   IDSBase& store_;

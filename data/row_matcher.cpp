@@ -128,6 +128,13 @@ bool RowMatcher::TextEquals(const std::string& row, const Wanted& wanted) const 
   return true;
 }
 
+std::optional<RowMatcher::IntegerKey> RowMatcher::SingleIntegerKey() const {
+  if (wanted_.size() != 1) return std::nullopt;
+  const Wanted& w = wanted_.front();
+  if (w.kind != KeyClass::kInteger || w.null || w.impossible) return std::nullopt;
+  return IntegerKey{w.key.column, IsUnsigned(w.key.type), w.integer};
+}
+
 bool RowMatcher::Matches(uint32_t record, const IDSCursor::RowReader& read) {
   for (const Wanted& w : wanted_) {
     if (w.impossible) return false;

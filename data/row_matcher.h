@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,15 @@ class RowMatcher {
   // Whether every key field of `record` equals its key value (values read
   // through `read`, inside IDSCursor::ScanFromFirst).
   bool Matches(uint32_t record, const IDSCursor::RowReader& read);
+
+  // The search of one integer field for one non-null value that can occur
+  // (the case IDSCursor::FindFirstInteger answers); nullopt otherwise.
+  struct IntegerKey {
+    uint32_t column = 0;
+    bool unsigned_values = false;
+    int64_t value = 0;
+  };
+  std::optional<IntegerKey> SingleIntegerKey() const;
 
  private:
   struct Wanted {

@@ -5,6 +5,7 @@
 #include "data/datapacket_writer.h"
 #include "data/ds_base.h"
 #include "data/ds_cursor.h"
+#include "data/field_bytes.h"
 #include "data/field_type.h"
 #include "data/word_sort_collation.h"
 #include "tests/common/table_packets.h"
@@ -299,6 +300,100 @@ TEST_F(DsBaseTest, KeepingOneTemporaryOrderRebuildsItsSlotEachTime) {
   data::IDSCursor third(store);
   ASSERT_EQ(third.UseTemporaryIndex(), data::kDsOk);
   EXPECT_EQ(Records(third), (std::vector<uint32_t>{2, 3, 1}));
+}
+
+// Searching one integer column for one value: the map the store builds on
+// the second search of a column must answer exactly as the linear scan does
+// (first equal entry of the current order, cursor after it as after a
+// scan), with duplicates, nulls, negative values, other orders, and after
+// rows are appended or a kept order's slot is rebuilt.
+class IntegerSearchTest : public DsBaseTest {
+ protected:
+  // The scan's answer: the record and the record that follows it (0 when
+  // none), or {0, 0} when no entry holds `value`.
+  static std::pair<uint32_t, uint32_t> Scanned(data::IDSCursor& cursor, uint32_t column, int64_t value) {
+    uint32_t record = 0, next = 0;
+    const auto match = [&](uint32_t r, const data::IDSCursor::RowReader& read) {
+      data::FieldData v;
+      return read.GetField(r, column, v) == data::kDsOk && v.state == data::FieldData::State::kValue &&
+             data::SignedFieldValue(v.bytes) == value;
+    };
+    if (cursor.ScanFromFirst(match, record) != data::kDsOk) {
+      EXPECT_EQ(cursor.GetCurrentRecord(next), data::kDsEnd);
+      return {0, 0};
+    }
+    if (cursor.GetNextRecord(next) != data::kDsOk) next = 0;
+    return {record, next};
+  }
+  static std::pair<uint32_t, uint32_t> Found(data::IDSCursor& cursor, uint32_t column, int64_t value) {
+    uint32_t record = 0, next = 0;
+    if (cursor.FindFirstInteger(column, false, value, record) != data::kDsOk) {
+      EXPECT_EQ(cursor.GetCurrentRecord(next), data::kDsEnd);
+      return {0, 0};
+    }
+    if (cursor.GetNextRecord(next) != data::kDsOk) next = 0;
+    return {record, next};
+  }
+  // Three rounds over every value from -3 to 12: the first search of a
+  // column scans, the second builds its map, the third uses it.
+  void ExpectSameAnswers(data::IDSCursor& cursor, data::IDSCursor& reference, uint32_t column) {
+    for (int round = 0; round < 3; ++round) {
+      for (int64_t value = -3; value <= 12; ++value) {
+        EXPECT_EQ(Found(cursor, column, value), Scanned(reference, column, value))
+            << "column " << column << ", value " << value << ", round " << round;
+      }
+    }
+  }
+};
+
+TEST_F(IntegerSearchTest, MapAnswersAsTheScanInEveryOrderAndAfterChanges) {
+  // FIO (column 2) repeats values and holds negative ones; TEL is unique.
+  ASSERT_EQ(Load(testing_support::PhonePacket(
+                {{7, 3}, {2, -2}, {9, 3}, {4, 0}, {1, -2}, {8, 5}, {3, 3}, {11, 0}, {6, 10}, {5, -2}})),
+            data::kDsOk);
+  data::IDSCursor cursor(store), reference(store);
+  ExpectSameAnswers(cursor, reference, 1);
+  ExpectSameAnswers(cursor, reference, 2);
+
+  // Another order: the first equal entry is now another record.
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(1, true)), data::kDsOk);
+  ASSERT_EQ(cursor.UseTemporaryIndex(), data::kDsOk);
+  ASSERT_EQ(reference.UseTemporaryIndex(), data::kDsOk);
+  ExpectSameAnswers(cursor, reference, 2);
+
+  // Appended rows rebuild the orders; the maps must not answer from before.
+  ASSERT_EQ(store.AppendData(Bytes(testing_support::PhonePacket({{12, -3}, {10, 12}, {0, 3}})), true),
+            data::kDsOk);
+  ExpectSameAnswers(cursor, reference, 1);
+  ExpectSameAnswers(cursor, reference, 2);
+
+  // A single kept order: its slot is rebuilt in place for another order.
+  store.SetKeptTemporaryOrders(1);
+  ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(2)), data::kDsOk);
+  ASSERT_EQ(cursor.MoveToRecord(1), data::kDsOk);
+  ExpectSameAnswers(cursor, reference, 2);
+
+  // A column that does not exist matches nothing.
+  uint32_t record = 0;
+  EXPECT_EQ(cursor.FindFirstInteger(9, false, 3, record), data::kDsEnd);
+  EXPECT_EQ(cursor.FindFirstInteger(9, false, 3, record), data::kDsEnd);
+}
+
+TEST_F(IntegerSearchTest, NullsMatchNoValueAndUnsignedReadingIsKept) {
+  W w;
+  w.Column("N", TypeWord(kClassSigned, 2), 0).TableProperties();
+  w.Row({W::Slot::Null()}).Row({W::Slot::Value(W::Int(-1, 2))}).Row({W::Slot::Null()});
+  w.Row({W::Slot::Value(W::Int(0, 2))});
+  ASSERT_EQ(Load(w.Finish()), data::kDsOk);
+  data::IDSCursor cursor(store), reference(store);
+  ExpectSameAnswers(cursor, reference, 1);
+  // The same bytes read as unsigned: -1 is 65535, and -1 is in no row.
+  for (int round = 0; round < 3; ++round) {
+    uint32_t record = 0;
+    EXPECT_EQ(cursor.FindFirstInteger(1, true, -1, record), data::kDsEnd);
+    ASSERT_EQ(cursor.FindFirstInteger(1, true, 65535, record), data::kDsOk);
+    EXPECT_EQ(record, 2u);
+  }
 }
 
 }  // namespace
