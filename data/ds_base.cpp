@@ -894,7 +894,30 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
       // The common case (both orders of the phone table): one signed key without nulls.
       const int64_t* values = first.integers.data();
       const int sign = first.descending ? -1 : 1;
-      SortOrder(order, [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
+      if (!SortDistinctKeys(order, values, first.descending))
+        SortOrder(order,
+                  [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
+    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && first.sort_keys &&
+               std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
+      // The person table's name order through system sort keys. Most pairs
+      // differ in their keys' first eight bytes, compared as one number
+      // (big-endian, short keys padded with zero bytes); only pairs equal
+      // there are compared in full. A difference in the head orders as the
+      // full comparison does: up to it both keys agree, and a key that ends
+      // before it is the shorter one on a common prefix.
+      std::vector<uint64_t> heads(slots, 0);
+      for (uint32_t record : order) {
+        const std::string_view key = first.KeyOf(record);
+        uint64_t head = 0;
+        for (size_t i = 0; i < 8; ++i)
+          head = (head << 8) | (i < key.size() ? static_cast<uint8_t>(key[i]) : 0u);
+        heads[record] = head;
+      }
+      const int sign = first.descending ? -1 : 1;
+      SortOrder(order, [&heads, &first, sign](uint32_t a, uint32_t b) {
+        if (heads[a] != heads[b]) return heads[a] < heads[b] ? -sign : sign;
+        return sign * CompareSortKeys(first.KeyOf(a), first.KeyOf(b));
+      });
     } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && !first.sort_keys &&
                std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
       // The person table's name order: one text key through Compare.

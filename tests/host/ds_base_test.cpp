@@ -2,6 +2,7 @@
 // kept, rows, live rows, appending, and the result codes of bad packets.
 #include <gtest/gtest.h>
 
+#include "data/collation.h"
 #include "data/datapacket_writer.h"
 #include "data/ds_base.h"
 #include "data/ds_cursor.h"
@@ -393,6 +394,62 @@ TEST_F(IntegerSearchTest, NullsMatchNoValueAndUnsignedReadingIsKept) {
     EXPECT_EQ(cursor.FindFirstInteger(1, true, -1, record), data::kDsEnd);
     ASSERT_EQ(cursor.FindFirstInteger(1, true, 65535, record), data::kDsOk);
     EXPECT_EQ(record, 2u);
+  }
+}
+
+// Texts whose own bytes are their sort keys: the order built through the
+// keys (heads of eight bytes, then the rest) must equal the order built by
+// comparing, with keys that hold zero bytes, end inside the head, or agree
+// in it and differ after it.
+class BytesAsKeys final : public data::Collation {
+ public:
+  explicit BytesAsKeys(bool keys) : keys_(keys) {}
+  int Compare(std::string_view a, std::string_view b, data::CaseMode) const override {
+    return data::CompareSortKeys(a, b);
+  }
+  std::string SortKey(std::string_view text, data::CaseMode) const override { return std::string(text); }
+  bool PrefersSortKeys() const override { return keys_; }
+
+ private:
+  bool keys_;
+};
+
+TEST(SortKeyOrderTest, HeadsOrderAsFullKeysDo) {
+  const std::vector<std::string> texts = {std::string("AB\0", 3),
+                                          "AB",
+                                          "",
+                                          std::string("\0", 1),
+                                          "ABCDEFGH",
+                                          "ABCDEFGHA",
+                                          "ABCDEFGH\x01",
+                                          "ABCDEFG",
+                                          "\xff\xff",
+                                          std::string("A\0\0\0\0\0\0\0\x01", 9),
+                                          std::string("A\0\0\0\0\0\0\0", 8),
+                                          "A",
+                                          "ABCDEFGHB",
+                                          "\x80",
+                                          "ABCDEFGIA"};
+  std::vector<std::pair<int16_t, std::string>> rows;
+  for (size_t i = 0; i < texts.size(); ++i) rows.emplace_back(static_cast<int16_t>(i + 1), texts[i]);
+  const std::string packet = testing_support::PersonPacket(rows);
+  for (const bool descending : {false, true}) {
+    BytesAsKeys by_keys(true), by_compare(false);
+    data::IDSBase keyed(by_keys), compared(by_compare);
+    ASSERT_EQ(keyed.AppendData(Bytes(packet), true), data::kDsOk);
+    ASSERT_EQ(compared.AppendData(Bytes(packet), true), data::kDsOk);
+    ASSERT_EQ(keyed.BuildTemporaryIndex(OrderBy(2, descending)), data::kDsOk);
+    ASSERT_EQ(compared.BuildTemporaryIndex(OrderBy(2, descending)), data::kDsOk);
+    data::IDSCursor a(keyed), b(compared);
+    ASSERT_EQ(a.UseTemporaryIndex(), data::kDsOk);
+    ASSERT_EQ(b.UseTemporaryIndex(), data::kDsOk);
+    const std::vector<uint32_t> order = Records(a);
+    EXPECT_EQ(order, Records(b)) << (descending ? "descending" : "ascending");
+    // And the order is the keys' byte order.
+    for (size_t i = 1; i < order.size(); ++i) {
+      const int c = data::CompareSortKeys(texts[order[i - 1] - 1], texts[order[i] - 1]);
+      EXPECT_LE(descending ? -c : c, 0) << i;
+    }
   }
 }
 

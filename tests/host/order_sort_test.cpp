@@ -96,4 +96,32 @@ TEST(OrderSortTest, LargeInputsEndSortedAndKeepEveryRecord) {
   EXPECT_EQ(reversed.back(), 1u);
 }
 
+// The faster sort for distinct keys gives exactly SortOrder's result in both
+// directions, and with a single tie it declines and leaves the records as
+// they were (record 0 is unused, as in the row store's key arrays).
+TEST(OrderSortTest, DistinctKeysSortAsSortOrderAndATieDeclines) {
+  std::mt19937 random(20261208);
+  for (const size_t n : {size_t{0}, size_t{1}, size_t{11}, size_t{5000}}) {
+    std::vector<int64_t> keys(n + 1);
+    std::iota(keys.begin(), keys.end(), -static_cast<int64_t>(n / 2));
+    std::shuffle(keys.begin() + 1, keys.end(), random);
+    for (const bool descending : {false, true}) {
+      std::vector<uint32_t> fast(n), slow(n);
+      std::iota(fast.begin(), fast.end(), 1u);
+      std::shuffle(fast.begin(), fast.end(), random);
+      slow = fast;
+      ASSERT_TRUE(data::SortDistinctKeys(fast, keys.data(), descending));
+      data::SortOrder(slow, [&](uint32_t a, uint32_t b) {
+        const int c = keys[a] < keys[b] ? -1 : (keys[a] > keys[b] ? 1 : 0);
+        return descending ? -c : c;
+      });
+      EXPECT_EQ(fast, slow) << n << (descending ? " descending" : " ascending");
+    }
+  }
+  std::vector<int64_t> tied = {0, 5, 3, 9, 3, 1};
+  std::vector<uint32_t> records = {5, 4, 3, 2, 1};
+  EXPECT_FALSE(data::SortDistinctKeys(records, tied.data(), false));
+  EXPECT_EQ(records, (std::vector<uint32_t>{5, 4, 3, 2, 1}));
+}
+
 }  // namespace
