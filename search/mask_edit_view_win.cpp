@@ -118,8 +118,10 @@ void MaskEditView::SelectPlace(int place) {
   stroke[VK_SHIFT] |= 0x80;
   stroke[arrow] |= 0x80;
   SetKeyboardState(stroke.data());
+  // Straight to the edit control's own procedure: the stroke is not the
+  // user's, so no key-down handler may see it (nor read the shift keys for it).
   setting_cursor_ = true;
-  SendMessageW(Handle(), WM_KEYDOWN, arrow, 1);
+  DefaultHandling(WM_KEYDOWN, arrow, 1);
   setting_cursor_ = false;
   SetKeyboardState(saved.data());
 }
