@@ -1,6 +1,7 @@
 #include "tests/driver/monkey_run.h"
 
 #include <memory>
+#include <optional>
 
 #include "tests/driver/monkey_plan.h"
 #include "tests/driver/program_under_test.h"
@@ -12,6 +13,39 @@ namespace {
 
 using testing_support::Button;
 using testing_support::WindowClassName;
+
+// The one key stroke of an event that is nothing else; nullopt for the rest.
+struct Stroke {
+  WORD key;
+  unsigned modifiers;
+};
+std::optional<Stroke> StrokeOf(const MonkeyEvent& event) {
+  using testing_support::kAlt;
+  using testing_support::kNoModifier;
+  using testing_support::kShift;
+  static constexpr WORD kArrows[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
+  static constexpr WORD kPageKeys[] = {VK_PRIOR, VK_NEXT, VK_HOME, VK_END};
+  switch (event.kind) {
+    case EventKind::kEnter:
+      return Stroke{VK_RETURN, kNoModifier};
+    case EventKind::kEscape:
+      return Stroke{VK_ESCAPE, kNoModifier};
+    case EventKind::kTab:
+      return Stroke{VK_TAB, event.variant ? kShift : kNoModifier};
+    case EventKind::kArrow:
+      return Stroke{kArrows[event.variant & 3], kNoModifier};
+    case EventKind::kPageKey:
+      return Stroke{kPageKeys[event.variant & 3], kNoModifier};
+    case EventKind::kBackspace:
+      return Stroke{VK_BACK, kNoModifier};
+    case EventKind::kDelete:
+      return Stroke{VK_DELETE, kNoModifier};
+    case EventKind::kAltDown:
+      return Stroke{VK_DOWN, kAlt};
+    default:
+      return std::nullopt;
+  }
+}
 
 constexpr std::size_t kHistory = 50;
 
@@ -167,45 +201,22 @@ bool Monkey::EnsureInFront() {
 }
 
 bool Monkey::Send(const MonkeyEvent& event, std::string* why) {
-  using testing_support::PressKey;
   const bool key = event.kind != EventKind::kClick && event.kind != EventKind::kDrag &&
                    event.kind != EventKind::kDoubleClickHandle && event.kind != EventKind::kMenu;
   // Keys go to the window in front: only when that is the program's.
   if (key && !EnsureInFront()) return *why = "the program is not in front", false;
-  static constexpr WORD kArrows[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
-  static constexpr WORD kPageKeys[] = {VK_PRIOR, VK_NEXT, VK_HOME, VK_END};
+  if (const std::optional<Stroke> stroke = StrokeOf(event)) {
+    testing_support::PressKey(stroke->key, stroke->modifiers);
+    return true;
+  }
   switch (event.kind) {
     case EventKind::kDigit:
     case EventKind::kLetter:
       testing_support::TypeText(Wide(event.text));
       return true;
-    case EventKind::kEnter:
-      PressKey(VK_RETURN);
-      return true;
-    case EventKind::kEscape:
-      PressKey(VK_ESCAPE);
-      return true;
-    case EventKind::kTab:
-      PressKey(VK_TAB, event.variant ? testing_support::kShift : testing_support::kNoModifier);
-      return true;
-    case EventKind::kArrow:
-      PressKey(kArrows[event.variant & 3]);
-      return true;
-    case EventKind::kPageKey:
-      PressKey(kPageKeys[event.variant & 3]);
-      return true;
-    case EventKind::kBackspace:
-      PressKey(VK_BACK);
-      return true;
-    case EventKind::kDelete:
-      PressKey(VK_DELETE);
-      return true;
-    case EventKind::kAltDown:
-      PressKey(VK_DOWN, testing_support::kAlt);
-      return true;
     case EventKind::kPaste:
       if (!SetClipboardText(Wide(event.text))) return *why = "the clipboard is busy", false;
-      PressKey('V', testing_support::kCtrl);
+      testing_support::PressKey('V', testing_support::kCtrl);
       return true;
     case EventKind::kClick:
     case EventKind::kDrag: {
