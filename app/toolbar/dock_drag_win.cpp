@@ -16,6 +16,7 @@
 #include "app/toolbar/tb_dock.h"
 #include "app/toolbar/tb_floating_window_parent.h"
 #include "app/toolbar/tb_tool_window.h"
+#include "ui/capture_loop.h"
 #include "ui/form_window.h"
 #include "ui/mouse_capture.h"
 
@@ -186,67 +187,35 @@ void RunDockDrag(DockableView& view, POINT screen) {
     SetCursorPos(pointer.x, pointer.y);
   };
   apply(tracker.Begin(start));
-  while (tracker.State() == DragState::kDragging) {
-    MSG message;
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
-      tracker.CaptureLost();
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    if (!capture.Held()) {
-      tracker.CaptureLost();
-      DispatchMessageW(&message);
-      break;
-    }
-    switch (message.message) {
-      case WM_MOUSEMOVE: {
-        // Where the pointer is now: moving the window under it makes the
-        // system send moves of its own, some with an older position.
-        POINT now = message.pt;
-        GetCursorPos(&now);
-        pointer = Point{now.x, now.y};
-        apply(tracker.Move(pointer));
-        break;
-      }
-      case WM_LBUTTONDOWN:
-      case WM_LBUTTONDBLCLK:
-        apply(tracker.ButtonDown(MouseButton::kLeft));
-        break;
-      case WM_LBUTTONUP: {
-        // The release point counts as the last move. It is the place the
-        // release carries, not the cursor's place when the message is taken:
-        // the system may by then report a position from before the last move
-        // (the echo of an earlier move), which would drop the window there.
-        pointer = Point{message.pt.x, message.pt.y};
-        apply(tracker.Move(pointer));
-        apply(tracker.ButtonUp(MouseButton::kLeft));
-        break;
-      }
-      case WM_RBUTTONDOWN:
-      case WM_RBUTTONUP:
-      case WM_RBUTTONDBLCLK:
-      case WM_MBUTTONDOWN:
-      case WM_MBUTTONUP:
-      case WM_MBUTTONDBLCLK:
-        break;  // ignored during the drag
-      case WM_KEYDOWN:
-      case WM_KEYUP:
-      case WM_SYSKEYDOWN:
-      case WM_SYSKEYUP: {
-        const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-        const DragKey key = message.wParam == VK_CONTROL  ? DragKey::kControl
-                            : message.wParam == VK_ESCAPE ? DragKey::kEscape
-                                                          : DragKey::kOther;
-        apply(tracker.Key(key, down));
-        break;
-      }
-      default:
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-        break;
-    }
-  }
+  ui::CaptureLoop loop;
+  loop.running = [&] { return tracker.State() == DragState::kDragging; };
+  loop.move = [&](POINT now) {
+    pointer = Point{now.x, now.y};
+    apply(tracker.Move(pointer));
+  };
+  loop.left_down = [&] { apply(tracker.ButtonDown(MouseButton::kLeft)); };
+  // The release point counts as the last move. It is the place the release
+  // carries, not the cursor's place when the message is taken: the system
+  // may by then report a position from before the last move (the echo of an
+  // earlier move), which would drop the window there.
+  loop.left_up = [&](POINT at) {
+    pointer = Point{at.x, at.y};
+    apply(tracker.Move(pointer));
+    apply(tracker.ButtonUp(MouseButton::kLeft));
+  };
+  loop.key = [&](const ui::KeyStroke& stroke) {
+    const DragKey key = stroke.key == VK_CONTROL  ? DragKey::kControl
+                        : stroke.key == VK_ESCAPE ? DragKey::kEscape
+                                                  : DragKey::kOther;
+    apply(tracker.Key(key, stroke.down));
+  };
+  // The right and middle buttons are ignored during the drag; wheels and
+  // characters reach their windows.
+  loop.input = ui::CaptureInput::kStrokes;
+  // Where the pointer is now: moving the window under it makes the system
+  // send moves of its own, some with an older position.
+  loop.move_point = ui::MovePoint::kCursor;
+  if (ui::RunCaptureLoop(capture, loop) != ui::CaptureEnd::kDone) tracker.CaptureLost();
 }
 
 // --- 4. Double-clicks ---

@@ -15,6 +15,7 @@
 //                      a double-click docks it again
 //   close button       pushed while the pointer is over it; released over it,
 //                      the carried window is hidden
+//                      (app/toolbar/close_button_tracker.h)
 //   sizing zones       resize (a tool window's client never below 32 x 32, a
 //                      toolbar re-flows its items)
 //
@@ -27,6 +28,7 @@
 
 #include <windows.h>
 
+#include "app/toolbar/close_button_tracker.h"
 #include "app/toolbar/floating_frame.h"
 #include "app/toolbar/tb_floating_window_parent.h"
 #include "ui/control_view.h"
@@ -71,15 +73,15 @@ class FloatingWindowView final : public ui::ControlView {
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  enum class CloseLook { kNormal, kHot, kPushed };
-
   FloatingHit HitAt(POINT screen) const;
   void PaintFrame(HDC dc, Size outer);
   void PaintCloseButton(HDC dc, Size outer);
-  void SetCloseLook(CloseLook look);
-  // The capture loops of the close button and of resizing; each ends on the
-  // button's release, Esc (resizing), a lost capture or a quit message
-  // (posted again).
+  // Paints the close button in the tracker's look if it changed, and checks
+  // the pointer on a timer while the look is hot.
+  void ShowCloseLook();
+  // The capture loops (ui/capture_loop.h) of the close button and of
+  // resizing; each ends on the button's release, Esc (resizing), a lost
+  // capture or a quit message (posted again).
   void TrackCloseButton();
   void TrackResize(FloatingHit zone, POINT start);
   // A floating toolbar's frame, asked to become `asked` by dragging `zone`,
@@ -94,7 +96,8 @@ class FloatingWindowView final : public ui::ControlView {
   TTBFloatingWindowParent& frame_;
   ui::GdiObject<HFONT> caption_font_;
   ui::GdiObject<HBITMAP> close_glyph_;
-  CloseLook close_look_ = CloseLook::kNormal;
+  CloseButtonTracker close_button_;
+  CloseLook close_look_ = CloseLook::kNormal;  // the look last painted
   bool tracking_leave_ = false;
   bool application_active_ = true;  // as the last WM_ACTIVATEAPP said
 };

@@ -9,6 +9,7 @@
 #include "app/toolbar/dockable_view.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "app/toolbar/toolbar_view.h"
+#include "ui/capture_loop.h"
 #include "ui/form_window.h"
 #include "ui/mouse_capture.h"
 #include "ui/wide_text.h"
@@ -209,7 +210,8 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
   DeleteDC(glyph_dc);
 }
 
-void FloatingWindowView::SetCloseLook(CloseLook look) {
+void FloatingWindowView::ShowCloseLook() {
+  const CloseLook look = close_button_.Look();
   if (close_look_ == look) return;
   close_look_ = look;
   if (look == CloseLook::kHot) {
@@ -261,36 +263,24 @@ bool FloatingWindowView::OnNcDblClick(const ui::MouseInput& input, LRESULT hit, 
 
 void FloatingWindowView::TrackCloseButton() {
   ui::MouseCapture capture(Handle());
-  SetCloseLook(CloseLook::kPushed);
-  bool released_over = false;
-  for (;;) {
-    MSG message;
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    if (!capture.Held()) {
-      DispatchMessageW(&message);
-      break;
-    }
-    if (message.message == WM_MOUSEMOVE) {
-      SetCloseLook(HitAt(message.pt) == FloatingHit::kCloseButton ? CloseLook::kPushed : CloseLook::kNormal);
-    } else if (message.message == WM_LBUTTONUP) {
-      released_over = HitAt(message.pt) == FloatingHit::kCloseButton;
-      break;
-    } else if ((message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) ||
-               (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)) {
-      // Taken by the press.
-    } else {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
+  close_button_.Press(true);
+  ShowCloseLook();
+  bool hide = false;
+  ui::CaptureLoop loop;
+  loop.running = [&] { return close_button_.Pressed(); };
+  loop.move = [&](POINT at) {
+    close_button_.Move(HitAt(at) == FloatingHit::kCloseButton);
+    ShowCloseLook();
+  };
+  // The look is shown again once the capture is given back.
+  loop.left_up = [&](POINT at) { hide = close_button_.Release(HitAt(at) == FloatingHit::kCloseButton); };
+  loop.input = ui::CaptureInput::kAll;  // the rest of the input is taken by the press
+  loop.move_point = ui::MovePoint::kMessage;
+  if (ui::RunCaptureLoop(capture, loop) != ui::CaptureEnd::kDone) close_button_.CaptureLost();
   capture.Release();
-  SetCloseLook(CloseLook::kNormal);
+  ShowCloseLook();
   // Closing hides the carried window; only its toggle item shows it again.
-  if (released_over) {
+  if (hide) {
     if (TTBDockableWindow* content = frame_.Content()) content->SetVisible(false);
   }
 }
@@ -316,38 +306,25 @@ void FloatingWindowView::TrackResize(FloatingHit zone, POINT start) {
   const Rect start_rect{window.left, window.top, window.right, window.bottom};
   const Size min_client = dynamic_cast<TTBToolbar*>(content) ? Size{1, 1} : kToolWindowMinClient;
   ui::MouseCapture capture(Handle());
-  for (;;) {
-    MSG message;
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    if (!capture.Held()) {
-      DispatchMessageW(&message);
-      break;
-    }
-    if (message.message == WM_MOUSEMOVE) {
-      POINT now = message.pt;
-      GetCursorPos(&now);
-      Rect r = geometry.Resize(start_rect, zone, Point{now.x - start.x, now.y - start.y}, min_client);
-      if (const auto* bar = dynamic_cast<const ToolbarView*>(ContentView())) r = FitToToolbar(*bar, r, zone);
-      frame_.SetBounds(r.left, r.top, r.Width(), r.Height());
-      content->floating_rect = r;
-      // The pointer stays where it is while the frame moves under it (see
-      // the drag loop in dock_drag_win.cpp).
-      SetCursorPos(now.x, now.y);
-    } else if (message.message == WM_LBUTTONUP ||
-               (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE)) {
-      break;
-    } else if ((message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) ||
-               (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)) {
-      // Taken by the resize.
-    } else {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
+  bool done = false;
+  ui::CaptureLoop loop;
+  loop.running = [&] { return !done; };
+  loop.move = [&](POINT now) {
+    Rect r = geometry.Resize(start_rect, zone, Point{now.x - start.x, now.y - start.y}, min_client);
+    if (const auto* bar = dynamic_cast<const ToolbarView*>(ContentView())) r = FitToToolbar(*bar, r, zone);
+    frame_.SetBounds(r.left, r.top, r.Width(), r.Height());
+    content->floating_rect = r;
+    // The pointer stays where it is while the frame moves under it (see
+    // the drag loop in dock_drag_win.cpp).
+    SetCursorPos(now.x, now.y);
+  };
+  loop.left_up = [&](POINT) { done = true; };
+  loop.key = [&](const ui::KeyStroke& stroke) {
+    if (stroke.down && !stroke.system && stroke.key == VK_ESCAPE) done = true;
+  };
+  loop.input = ui::CaptureInput::kAll;  // the rest of the input is taken by the resize
+  loop.move_point = ui::MovePoint::kCursor;
+  ui::RunCaptureLoop(capture, loop);
 }
 
 // --- 4. Activation, closing, hiding while inactive ---
@@ -372,8 +349,10 @@ void FloatingWindowView::OnChanged(ui::ControlChange what) {
 bool FloatingWindowView::OnTimer(UINT_PTR id) {
   if (id != kHotCheckTimer) return false;
   POINT cursor{};
-  if (close_look_ == CloseLook::kHot && GetCursorPos(&cursor) && HitAt(cursor) != FloatingHit::kCloseButton) {
-    SetCloseLook(CloseLook::kNormal);
+  if (close_button_.Current() == CloseButtonTracker::State::kHot && GetCursorPos(&cursor) &&
+      HitAt(cursor) != FloatingHit::kCloseButton) {
+    close_button_.Leave();
+    ShowCloseLook();
   }
   return true;
 }
@@ -407,7 +386,8 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
     case WM_NCMOUSEMOVE: {
       const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
       const bool over = HitAt(at) == FloatingHit::kCloseButton;
-      SetCloseLook(over ? CloseLook::kHot : CloseLook::kNormal);
+      close_button_.Move(over);
+      ShowCloseLook();
       if (over && !tracking_leave_) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, Handle(), 0};
         tracking_leave_ = TrackMouseEvent(&track) != FALSE;
@@ -416,7 +396,8 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
     }
     case WM_NCMOUSELEAVE:
       tracking_leave_ = false;
-      SetCloseLook(CloseLook::kNormal);
+      close_button_.Leave();
+      ShowCloseLook();
       return 0;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
