@@ -14,7 +14,9 @@
 #include "app/application.h"
 #include "app/forms/main_form.h"
 #include "tests/common/median_time.h"
+#include "ui/form_window.h"
 #include "ui/strings.h"
+#include "ui/wide_text.h"
 
 namespace {
 
@@ -34,6 +36,42 @@ int PickPerson(app::TMainForm& f, int percent) {
   f.RxDBLookupCombo1CloseUp(f.RxDBLookupCombo1);
   const std::string& line = f.meResult->lines.lines.back();
   return std::stoi(line.substr(line.rfind(' ') + 1));
+}
+
+// The system's edit controls alone, as a floor for the two windows a number
+// search changes: plain edit controls (no window procedure of ours) with the
+// field's and the memo's fonts, given the texts the search gives them (the
+// answer, then the cleared field). Prints both medians.
+void TimePlainEditControls(app::TMainForm& f, const std::string& number) {
+  using testing_support::MedianMilliseconds;
+  auto* form = dynamic_cast<ui::FormWindow*>(f.Host());
+  if (!form) return;
+  HWND holder =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+  HWND field = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 100, 20, holder,
+                               nullptr, nullptr, nullptr);
+  HWND memo =
+      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0,
+                      30, 289, 93, holder, nullptr, nullptr, nullptr);
+  SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(form->ViewNamed("MaskEdit1")->FontHandle()),
+               FALSE);
+  SendMessageW(memo, WM_SETFONT, reinterpret_cast<WPARAM>(form->ViewNamed("meResult")->FontHandle()), FALSE);
+  // The answer on the screen, and the same with its last digit dropped, so
+  // that every text set is a new one.
+  std::wstring answer(static_cast<size_t>(GetWindowTextLengthW(form->ViewNamed("meResult")->Handle())) + 1,
+                      L'\0');
+  answer.resize(static_cast<size_t>(
+      GetWindowTextW(form->ViewNamed("meResult")->Handle(), answer.data(), static_cast<int>(answer.size()))));
+  const std::wstring answers[2] = {answer, answer.substr(0, answer.size() - 1)};
+  const std::wstring typed =
+      ui::Wide(number.substr(0, 1) + "-" + number.substr(1, 2) + "-" + number.substr(3));
+  int flip = 0;
+  const double memo_ms = MedianMilliseconds(51, [&] { SetWindowTextW(memo, answers[++flip & 1].c_str()); });
+  const double field_ms = MedianMilliseconds(
+      51, [&] { SetWindowTextW(field, typed.c_str()); }, [&] { SetWindowTextW(field, L"_-__-__"); });
+  std::printf("  plain edit controls, the same fonts and texts: memo %6.3f ms, field cleared %6.3f ms\n",
+              memo_ms, field_ms);
+  DestroyWindow(holder);
 }
 
 }  // namespace
@@ -84,5 +122,7 @@ int main() {
         "    SeekKey %6.3f ms, \"TEL\" -> \"FIO\" -> \"TEL\" %6.3f ms, memo %6.3f ms, field %6.3f ms\n", seek,
         orders, memo, field);
   }
+  const std::string last = f.meResult->lines.lines.back();
+  TimePlainEditControls(f, last.substr(last.rfind(' ') + 1));
   return 0;
 }
