@@ -86,6 +86,9 @@ class ControlView : public Window, public ControlPeer {
 
   // ControlPeer: the control changed; the screen follows.
   void Changed(ControlChange what) override;
+  // The system's colours changed: the form's window heard WM_SYSCOLORCHANGE
+  // (sent only to top-level windows) and tells each of its views.
+  virtual void OnSystemColorsChanged() {}
 
   // Told by the form window when this control becomes (stops being) its
   // focused control. Exited may throw to refuse (the focus is then put back

@@ -291,6 +291,9 @@ LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     }
+    case WM_SYSCOLORCHANGE:
+      for (const auto& view : views_) view->OnSystemColorsChanged();
+      break;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
         FocusFirstControl();

@@ -8,16 +8,16 @@
 //   and an error that escapes goes to the error display.
 // - The skin's colours. It keeps the SkinPalette of the form's skin, worked
 //   out from the system colours when it is made (the first time a window of
-//   the form draws in the skin) and again on WM_SYSCOLORCHANGE, which the
-//   system sends to every top-level window (hidden ones too); after a change
-//   it repaints every window of the form, frames included, so everything
-//   drawn in the skin takes the new colours.
+//   the form draws in the skin) and again when the form's window hears
+//   WM_SYSCOLORCHANGE (its toolbars' views pass it on); after a change it
+//   repaints every window of the form, frames included, so everything drawn
+//   in the skin takes the new colours.
 // - Menu sounds: the MenuSounds rule over the application's sound seam.
 //
 // It is a component owned by the form, so it lives as long as the form's
 // components and goes with them; a stored item that goes first is forgotten.
-// The window is a top-level pop-up that is never shown (not a message-only
-// window, which would not hear the colour change).
+// The window is a message-only window: it only receives posted messages,
+// and costs the program's start far less than a hidden top-level window.
 #pragma once
 
 #include <windows.h>

@@ -43,7 +43,7 @@ ToolbarUtilityWindow::ToolbarUtilityWindow(ui::FormWindow& form)
       sounds_(*ui::ServicesOf(form.Model()).sounds),
       runner_(*this, form.Owner(), &sounds_) {
   // A throw leaves the form's list again through the base's destructor.
-  if (!CreateHandle(L"PhonebookToolbarUtility", WS_EX_TOOLWINDOW, WS_POPUP, L"", 0, 0, 0, 0, nullptr)) {
+  if (!CreateHandle(L"PhonebookToolbarUtility", 0, 0, L"", 0, 0, 0, 0, HWND_MESSAGE)) {
     throw base::Exception("Cannot create the toolbar's utility window");
   }
   SetErrorSink(&form.Owner());
@@ -90,10 +90,6 @@ bool ToolbarUtilityWindow::PostRunMessage() {
 LRESULT ToolbarUtilityWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == kRunChosenItemMessage) {
     runner_.RunChosen();
-    return 0;
-  }
-  if (message == WM_SYSCOLORCHANGE) {
-    RefreshColors();
     return 0;
   }
   return DefaultHandling(message, wparam, lparam);

@@ -91,6 +91,9 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   // holding the mouse capture) is its bar or its drop-down, or null.
   static ToolbarView* TrackingBar(HWND capture);
 
+  // The skin's colours worked out again (the form heard of new system colours).
+  void OnSystemColorsChanged() override;
+
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
   // Fits the items into the bar's length whenever its size changes.

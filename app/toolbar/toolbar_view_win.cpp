@@ -72,6 +72,12 @@ void ToolbarView::CreateWindowIn(HWND parent, bool top_level) {
   ToolbarUtilityWindow::Of(Form());
 }
 
+void ToolbarView::OnSystemColorsChanged() {
+  // The skin's colours derive from the system's: worked out again, and
+  // every window of the form repainted in them.
+  ToolbarUtilityWindow::Of(Form()).RefreshColors();
+}
+
 HFONT ToolbarView::MenuFont() const {
   return menu_font_.Get() ? menu_font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
