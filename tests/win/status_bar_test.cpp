@@ -134,6 +134,18 @@ TEST_F(StatusBarTest, GripHitTestAndADragOnItSizesTheWindow) {
   EXPECT_EQ(ClientSize(Bar()).cx, ClientSize(Handle()).cx);
 }
 
+TEST_F(StatusBarTest, ColourAndSettingChangesReachTheBarThroughItsWindow) {
+  ShowAndSettle();
+  // Only top-level windows are told; the bar must repaint in the new
+  // colours and font.
+  for (const UINT message : {WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}) {
+    Settle(50);
+    ValidateRect(Bar(), nullptr);
+    SendMessageW(Handle(), message, 0, 0);
+    EXPECT_TRUE(GetUpdateRect(Bar(), nullptr, FALSE)) << message;
+  }
+}
+
 TEST_F(StatusBarTest, AnswersItsTextAndParts) {
   ShowAndSettle();
   const std::wstring text = W(u8"Cobbletree Soft 2003. База от 01.10.2003");
