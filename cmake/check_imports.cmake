@@ -1,6 +1,7 @@
-# cmake -DOBJDUMP=<objdump> -DFILE=<exe> -DLATE="a.dll;b.dll" -P check_imports.cmake
-# Prints the libraries FILE imports and fails when one of LATE is among them:
-# those are loaded on first use, so that the program's start does not pay for them.
+# cmake -DOBJDUMP=<objdump> -DFILE=<exe> -DLATE="a.dll;b.dll" [-DUNUSED="c.dll"] -P check_imports.cmake
+# Prints the libraries FILE imports and fails when one of LATE or UNUSED is
+# among them: LATE ones are loaded on first use, so that the program's start
+# does not pay for them; UNUSED ones the program does without.
 cmake_minimum_required(VERSION 3.20)
 execute_process(COMMAND "${OBJDUMP}" -p "${FILE}" OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -22,5 +23,11 @@ foreach(late IN LISTS LATE)
   string(TOLOWER "${late}" late)
   if(late IN_LIST imports)
     message(FATAL_ERROR "${FILE} imports ${late}, which it should load on first use")
+  endif()
+endforeach()
+foreach(unused IN LISTS UNUSED)
+  string(TOLOWER "${unused}" unused)
+  if(unused IN_LIST imports)
+    message(FATAL_ERROR "${FILE} imports ${unused}, which it should not use")
   endif()
 endforeach()

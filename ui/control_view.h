@@ -12,7 +12,7 @@
 // OnMouseDown, OnKeyDown, ...); a view overrides only what it uses. What a
 // member leaves unhandled (returns false) goes to the default handling of
 // the window class (ui::Window::DefaultHandling: DefWindowProc, or the
-// system class's procedure for views built on EDIT or the status bar), so
+// system class's procedure for views built on EDIT), so
 // that happens in one place. Around the view's own members the base raises
 // the control's events: OnMouseDown / OnMouseUp / OnMouseMove with the
 // control's coordinates, OnClick when the left button is released inside

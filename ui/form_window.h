@@ -115,6 +115,8 @@ class FormWindow final : public ControlView, public FormHost {
   static void AlignTree(ControlView& view);
   void PlaceForFirstShowing();
   void FocusFirstControl();
+  // Sends `message` to every window inside this one.
+  void TellChildWindows(UINT message, WPARAM wparam, LPARAM lparam) const;
 
   TForm& form_;
   const ViewFactory& views_factory_;

@@ -280,6 +280,24 @@ void FormWindow::OnCloseRequest() {
   Close();
 }
 
+void FormWindow::TellChildWindows(UINT message, WPARAM wparam, LPARAM lparam) const {
+  // Only top-level windows hear of colour and setting changes; the controls
+  // that draw in system colours and fonts (the status bar) hear it from here.
+  struct Notice {
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+  } notice{message, wparam, lparam};
+  EnumChildWindows(
+      Handle(),
+      [](HWND child, LPARAM data) -> BOOL {
+        const auto* n = reinterpret_cast<const Notice*>(data);
+        SendMessageW(child, n->message, n->wparam, n->lparam);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&notice));
+}
+
 LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_WINDOWPOSCHANGED: {
@@ -299,6 +317,10 @@ LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         FocusFirstControl();
         return 0;
       }
+      break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      TellChildWindows(message, wparam, lparam);
       break;
     default:
       break;

@@ -1,13 +1,19 @@
-// StatusBarView: a TStatusBar on screen (Windows only): the system's status
-// bar control, drawn in the system's status-bar font, with one part per
-// stored panel (the last one reaching the right edge) showing the panel's
-// text, alignment and bevel. It shows a size grip when its window has a
-// sizing frame and the bar's bottom-right corner is the window's client
-// bottom-right corner.
+// StatusBarView: a TStatusBar on screen (Windows only), drawn by itself the
+// way the system's status bar control draws: the background and one pane per
+// panel in the visual style (without one: the face colour and each panel's
+// bevel), the panels' texts by their alignment (placed by StatusBarLayout)
+// in the system's status-bar font, and a size grip at the
+// right end while its window has a sizing frame and the bar's bottom-right
+// corner is the window's client bottom-right corner. Pressing the grip sizes
+// the window. It answers the status bar's queries of its parts and texts
+// (SB_GETPARTS, SB_GETTEXTW, SB_GETTEXTLENGTHW) and WM_GETTEXT with the
+// panels' texts separated by tabs.
 #pragma once
 
 #include "ui/control_view.h"
 #include "ui/status_bar.h"
+#include "ui/status_bar_layout.h"
+#include "ui/visual_theme.h"
 
 namespace ui {
 
@@ -17,12 +23,32 @@ class StatusBarView final : public ControlView {
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  void OnPaint(HDC dc) override;
+  // OnPaint covers every pixel.
+  bool OnEraseBackground(HDC /*dc*/) override { return true; }
+  bool OnNcHitTest(POINT screen, LRESULT& result) override;
+  bool OnNcMouseDown(const MouseInput& input, LRESULT hit, POINT screen) override;
+  bool ShowsOwnText() const override { return true; }
+  std::string ShownText() const override;
+  void OnChanged(ControlChange what) override;
+  LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
   bool ShowsSizeGrip(HWND parent) const;
-  void SetPanels();
+  // Sets or clears the SBARS_SIZEGRIP style bit by ShowsSizeGrip(); repaints
+  // when it changed.
+  void UpdateGripStyle();
+  // The layout now; `dc` (may be null) to ask the visual style's grip size.
+  StatusBarLayout Layout(HDC dc) const;
+  // The visual style's status bar, opened on first use; empty without one.
+  const VisualTheme& Theme() const;
+  HFONT StatusFont();
+  LRESULT AnswerPartText(UINT message, WPARAM wparam, LPARAM lparam) const;
 
   TStatusBar& bar_;
+  GdiObject<HFONT> status_font_;
+  mutable VisualTheme theme_;
+  mutable bool theme_opened_ = false;
 };
 
 }  // namespace ui

@@ -1,13 +1,34 @@
 #include "ui/status_bar_view.h"
 
 #include <commctrl.h>
+#include <vsstyle.h>
 
-#include <vector>
+#include <algorithm>
 
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
 
 namespace ui {
+
+namespace {
+
+RECT ToRect(const BarRect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+UINT AlignmentFormat(TAlignment alignment) {
+  switch (alignment) {
+    case TAlignment::taCenter:
+      return DT_CENTER;
+    case TAlignment::taRightJustify:
+      return DT_RIGHT;
+    case TAlignment::taLeftJustify:
+      break;
+  }
+  return DT_LEFT;
+}
+
+}  // namespace
 
 bool StatusBarView::ShowsSizeGrip(HWND parent) const {
   const auto* form = dynamic_cast<const FormWindow*>(Window::FromHandle(parent));
@@ -20,40 +41,179 @@ bool StatusBarView::ShowsSizeGrip(HWND parent) const {
 }
 
 void StatusBarView::CreateWindowIn(HWND parent, bool top_level) {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
-  InitCommonControlsEx(&classes);
-  // The bar is placed by its alignment like every control, not by itself.
-  DWORD style = CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+  DWORD style = 0;
   if (ShowsSizeGrip(parent)) style |= SBARS_SIZEGRIP;
-  CreateControlWindow(parent, top_level, L"TStatusBar", 0, style, L"", STATUSCLASSNAMEW);
-  SetPanels();
+  // Every pixel depends on the width (the last panel and the grip).
+  CreateControlWindow(parent, top_level, L"TStatusBar", 0, style, L"", nullptr, CS_HREDRAW | CS_VREDRAW);
 }
 
-void StatusBarView::SetPanels() {
-  const std::size_t count = bar_.panels.Count();
-  if (bar_.simple_panel || count == 0) {
-    SendMessageW(Handle(), SB_SIMPLE, TRUE, 0);
-    return;
+void StatusBarView::UpdateGripStyle() {
+  const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  const LONG_PTR wanted =
+      ShowsSizeGrip(GetParent(Handle())) ? style | SBARS_SIZEGRIP : style & ~SBARS_SIZEGRIP;
+  if (wanted == style) return;
+  SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+const VisualTheme& StatusBarView::Theme() const {
+  if (!theme_opened_) {
+    theme_ = VisualTheme::Open(Handle(), L"Status");
+    theme_opened_ = true;
   }
-  std::vector<int> rights(count);
-  int right = 0;
+  return theme_;
+}
+
+StatusBarLayout StatusBarView::Layout(HDC dc) const {
+  RECT client;
+  GetClientRect(Handle(), &client);
+  StatusBarMetrics metrics{client.right,
+                           client.bottom,
+                           GetSystemMetrics(SM_CXVSCROLL) + 1,
+                           GetSystemMetrics(SM_CYHSCROLL) + 1,
+                           GetSystemMetrics(SM_CXVSCROLL),
+                           true};
+  if (const VisualTheme& theme = Theme()) {
+    metrics.bevels = false;
+    if (const auto size = dc ? theme.PartSize(dc, SP_GRIPPER, 0, client) : std::nullopt) {
+      metrics.grip_width = size->cx;
+      metrics.grip_height = size->cy;
+    }
+  }
+  const bool grip = (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
+  return StatusBarLayout(bar_, metrics, grip);
+}
+
+HFONT StatusBarView::StatusFont() {
+  if (!status_font_.Get()) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+      status_font_.Reset(CreateFontIndirectW(&metrics.lfStatusFont));
+    }
+  }
+  return status_font_.Get();
+}
+
+void StatusBarView::OnPaint(HDC dc) {
+  // The system's status bar draws this way: the bar's background, each
+  // panel's frame (a pane of the visual style, or its bevel), its text, and
+  // the grip last.
+  const StatusBarLayout layout = Layout(dc);
+  const VisualTheme& theme = Theme();
+  RECT client;
+  GetClientRect(Handle(), &client);
+  if (!theme.DrawBackground(dc, 0, 0, client)) FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
+  const SelectedObject font(dc, StatusFont());
+  const int old_mode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF old_color = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  const std::size_t count = layout.Parts().size();
   for (std::size_t i = 0; i < count; ++i) {
-    right += bar_.panels[i].width;
-    rights[i] = i + 1 == count ? -1 : right;
+    const StatusBarPart& part = layout.Parts()[i];
+    RECT frame = ToRect(part.frame);
+    if (theme) {
+      theme.DrawBackground(dc, layout.HasGrip() && i + 1 == count ? SP_GRIPPERPANE : SP_PANE, 0, frame);
+    } else if (part.bevel == TStatusPanelBevel::pbLowered) {
+      DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
+    } else if (part.bevel == TStatusPanelBevel::pbRaised) {
+      DrawEdge(dc, &frame, BDR_RAISEDOUTER, BF_RECT);
+    }
+    if (part.caption.empty()) continue;
+    RECT text = ToRect(part.text);
+    const std::wstring wide = Wide(part.caption);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
+              AlignmentFormat(part.alignment) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
-  SendMessageW(Handle(), SB_SETPARTS, count, reinterpret_cast<LPARAM>(rights.data()));
-  for (std::size_t i = 0; i < count; ++i) {
-    const TStatusPanel& panel = bar_.panels[i];
-    WPARAM part = i;
-    if (panel.bevel == TStatusPanelBevel::pbNone) part |= SBT_NOBORDERS;
-    if (panel.bevel == TStatusPanelBevel::pbRaised) part |= SBT_POPOUT;
-    // A tab before the text centres it, two put it at the right.
-    std::string text = panel.text;
-    if (panel.alignment == TAlignment::taCenter) text = "\t" + text;
-    if (panel.alignment == TAlignment::taRightJustify) text = "\t\t" + text;
-    const std::wstring wide = Wide(text);
-    SendMessageW(Handle(), SB_SETTEXTW, part, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (layout.HasGrip()) {
+    RECT grip = ToRect(layout.GripBox());
+    if (!theme.DrawBackground(dc, SP_GRIPPER, 0, grip))
+      DrawFrameControl(dc, &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
   }
+  SetTextColor(dc, old_color);
+  SetBkMode(dc, old_mode);
+}
+
+bool StatusBarView::OnNcHitTest(POINT screen, LRESULT& result) {
+  // A maximized window has no size to change.
+  if (IsZoomed(GetAncestor(Handle(), GA_ROOT))) return false;
+  POINT at = screen;
+  ScreenToClient(Handle(), &at);
+  if (!Layout(nullptr).OnGrip(at.x, at.y)) return false;
+  result = HTBOTTOMRIGHT;
+  return true;
+}
+
+bool StatusBarView::OnNcMouseDown(const MouseInput& input, LRESULT hit, POINT screen) {
+  if (hit != HTBOTTOMRIGHT || input.button != TMouseButton::mbLeft) return false;
+  // The window sizes, not the bar: its own frame's corner takes the press.
+  SendMessageW(GetAncestor(Handle(), GA_ROOT), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT,
+               MAKELPARAM(screen.x, screen.y));
+  return true;
+}
+
+std::string StatusBarView::ShownText() const {
+  return Layout(nullptr).Text();
+}
+
+void StatusBarView::OnChanged(ControlChange /*what*/) {
+  if (!Handle()) return;
+  UpdateGripStyle();
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+LRESULT StatusBarView::AnswerPartText(UINT message, WPARAM wparam, LPARAM lparam) const {
+  const StatusBarLayout layout = Layout(nullptr);
+  const std::size_t index = LOWORD(wparam);
+  if (index >= layout.Parts().size()) return 0;
+  const StatusBarPart& part = layout.Parts()[index];
+  const std::wstring text = Wide(part.caption);
+  WORD type = 0;
+  if (part.bevel == TStatusPanelBevel::pbNone) type = HIWORD(SBT_NOBORDERS);
+  if (part.bevel == TStatusPanelBevel::pbRaised) type = HIWORD(SBT_POPOUT);
+  const LRESULT answer = MAKELRESULT(static_cast<WORD>(text.size()), type);
+  if (message == SB_GETTEXTW && lparam) {
+    auto* buffer = reinterpret_cast<wchar_t*>(lparam);
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = L'\0';
+  }
+  return answer;
+}
+
+LRESULT StatusBarView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case SB_GETPARTS: {
+      const StatusBarLayout layout = Layout(nullptr);
+      const auto count = static_cast<int>(layout.Parts().size());
+      if (auto* rights = reinterpret_cast<int*>(lparam)) {
+        const int asked = std::min(static_cast<int>(wparam), count);
+        for (int i = 0; i < asked; ++i) rights[i] = i + 1 == count ? -1 : layout.Parts()[i].frame.right;
+      }
+      return count;
+    }
+    case SB_GETTEXTW:
+    case SB_GETTEXTLENGTHW:
+      return AnswerPartText(message, wparam, lparam);
+    case SB_ISSIMPLE:
+      return bar_.simple_panel || bar_.panels.Count() == 0;
+    case WM_WINDOWPOSCHANGED:
+      UpdateGripStyle();
+      break;
+    case WM_SETTINGCHANGE:
+      status_font_.Reset();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_THEMECHANGED:
+      theme_ = VisualTheme();
+      theme_opened_ = false;
+      InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_SYSCOLORCHANGE:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    default:
+      break;
+  }
+  return ControlView::OnOtherMessage(message, wparam, lparam);
 }
 
 }  // namespace ui

@@ -11,7 +11,7 @@
 //     the message then counts as handled and the program goes on;
 //   * the object outlives its HWND by design: after WM_NCDESTROY the handle
 //     is null and no message reaches the object again;
-//   * a class may be built on a system control class (EDIT, the status bar):
+//   * a class may be built on a system control class (EDIT):
 //     it takes that class's settings and its procedure becomes what
 //     DefaultHandling() calls, so the derived class sees every message first.
 #pragma once

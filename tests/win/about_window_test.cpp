@@ -28,6 +28,7 @@ using testing_support::ClientCentre;
 using testing_support::Drag;
 using testing_support::MoveMouse;
 using testing_support::ScreenPixel;
+using testing_support::ScreenPixels;
 using testing_support::ScreenPoint;
 
 RECT WindowRect(HWND window) {
@@ -175,20 +176,6 @@ TEST_F(AboutWindowTest, ItHasNoFrameTitleBarOrSystemMenuAndIsOpaque) {
   EXPECT_EQ(mark.top, 0);
   EXPECT_EQ(mark.right, 17);   // width
   EXPECT_EQ(mark.bottom, 17);  // height
-}
-
-// The colours of the screen's pixels in `area` (screen coordinates), row by
-// row, copied off the screen in one go.
-std::vector<COLORREF> ScreenPixels(const RECT& area) {
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  ui::WindowDC screen(nullptr);
-  ui::MemoryDC copy(screen.Get(), width, height);
-  BitBlt(copy.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(copy.Get(), x, y));
-  }
-  return pixels;
 }
 
 TEST_F(AboutWindowTest, TheDisabledTextIsDrawnInBlackNotGrey) {

@@ -231,4 +231,24 @@ COLORREF ScreenPixel(POINT screen) {
   return color;
 }
 
+std::vector<COLORREF> ScreenPixels(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC copy = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  std::vector<COLORREF> pixels;
+  pixels.reserve(static_cast<std::size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(copy, x, y));
+  }
+  SelectObject(copy, previous);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 }  // namespace testing_support

@@ -99,5 +99,8 @@ void TypeText(const std::wstring& text);
 HCURSOR CurrentCursor();
 // The colour of the screen pixel at `screen`.
 COLORREF ScreenPixel(POINT screen);
+// The colours of the screen's pixels in `area` (screen coordinates), row by
+// row, copied off the screen in one go.
+std::vector<COLORREF> ScreenPixels(const RECT& area);
 
 }  // namespace testing_support

@@ -1,0 +1,70 @@
+#include "ui/visual_theme.h"
+
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+// The theme library's entry points, looked up once.
+struct ThemeLibrary {
+  using OpenFn = HTHEME(WINAPI*)(HWND, LPCWSTR);
+  using CloseFn = HRESULT(WINAPI*)(HTHEME);
+  using DrawFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
+  using SizeFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, THEMESIZE, SIZE*);
+
+  OpenFn open = nullptr;
+  CloseFn close = nullptr;
+  DrawFn draw = nullptr;
+  SizeFn size = nullptr;
+
+  ThemeLibrary() {
+    HMODULE module = GetModuleHandleW(L"uxtheme.dll");
+    if (!module) module = LoadLibraryW(L"uxtheme.dll");
+    if (!module) return;
+    open = reinterpret_cast<OpenFn>(reinterpret_cast<void*>(GetProcAddress(module, "OpenThemeData")));
+    close = reinterpret_cast<CloseFn>(reinterpret_cast<void*>(GetProcAddress(module, "CloseThemeData")));
+    draw = reinterpret_cast<DrawFn>(reinterpret_cast<void*>(GetProcAddress(module, "DrawThemeBackground")));
+    size = reinterpret_cast<SizeFn>(reinterpret_cast<void*>(GetProcAddress(module, "GetThemePartSize")));
+    if (!open || !close || !draw || !size) open = nullptr;
+  }
+};
+
+const ThemeLibrary& Library() {
+  static const ThemeLibrary library;
+  return library;
+}
+
+}  // namespace
+
+VisualTheme VisualTheme::Open(HWND window, const wchar_t* classes) {
+  const ThemeLibrary& library = Library();
+  if (!library.open) return VisualTheme();
+  return VisualTheme(library.open(window, classes));
+}
+
+VisualTheme::~VisualTheme() {
+  if (theme_) Library().close(theme_);
+}
+
+VisualTheme::VisualTheme(VisualTheme&& other) noexcept : theme_(std::exchange(other.theme_, nullptr)) {}
+
+VisualTheme& VisualTheme::operator=(VisualTheme&& other) noexcept {
+  if (this != &other) {
+    if (theme_) Library().close(theme_);
+    theme_ = std::exchange(other.theme_, nullptr);
+  }
+  return *this;
+}
+
+bool VisualTheme::DrawBackground(HDC dc, int part, int state, const RECT& area) const {
+  return theme_ && SUCCEEDED(Library().draw(theme_, dc, part, state, &area, nullptr));
+}
+
+std::optional<SIZE> VisualTheme::PartSize(HDC dc, int part, int state, const RECT& area) const {
+  SIZE size{};
+  if (!theme_ || FAILED(Library().size(theme_, dc, part, state, &area, TS_DRAW, &size))) return std::nullopt;
+  return size;
+}
+
+}  // namespace ui
