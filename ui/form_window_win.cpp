@@ -309,9 +309,6 @@ LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     }
-    case WM_SYSCOLORCHANGE:
-      for (const auto& view : views_) view->OnSystemColorsChanged();
-      break;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
         FocusFirstControl();
@@ -319,6 +316,11 @@ LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_SYSCOLORCHANGE:
+      // The views hear it wherever their windows are (a floating toolbar's
+      // is inside a frame of its own); the child windows hear it as well.
+      for (const auto& view : views_) view->OnSystemColorsChanged();
+      TellChildWindows(message, wparam, lparam);
+      break;
     case WM_SETTINGCHANGE:
       TellChildWindows(message, wparam, lparam);
       break;

@@ -289,6 +289,15 @@ bool Monkey::Send(const MonkeyEvent& event, std::string* why) {
       testing_support::Click(p);
       return true;
     }
+    case EventKind::kEnter:
+    case EventKind::kEscape:
+    case EventKind::kTab:
+    case EventKind::kArrow:
+    case EventKind::kPageKey:
+    case EventKind::kBackspace:
+    case EventKind::kDelete:
+    case EventKind::kAltDown:
+      break;  // one stroke each: pressed above
   }
   return *why = "unknown event", false;
 }
