@@ -309,16 +309,24 @@ void FloatingWindowView::TrackResize(FloatingHit zone, POINT start) {
   bool done = false;
   ui::CaptureLoop loop;
   loop.running = [&] { return !done; };
-  loop.move = [&](POINT now) {
+  const auto resize_to = [&](POINT now) {
     Rect r = geometry.Resize(start_rect, zone, Point{now.x - start.x, now.y - start.y}, min_client);
     if (const auto* bar = dynamic_cast<const ToolbarView*>(ContentView())) r = FitToToolbar(*bar, r, zone);
     frame_.SetBounds(r.left, r.top, r.Width(), r.Height());
     content->floating_rect = r;
+  };
+  loop.move = [&](POINT now) {
+    resize_to(now);
     // The pointer stays where it is while the frame moves under it (see
     // the drag loop in dock_drag_win.cpp).
     SetCursorPos(now.x, now.y);
   };
-  loop.left_up = [&](POINT) { done = true; };
+  // The frame ends where the button comes up: as in the drag, the cursor
+  // read on the last move can still be an older place under Wine.
+  loop.left_up = [&](POINT at) {
+    resize_to(at);
+    done = true;
+  };
   loop.key = [&](const ui::KeyStroke& stroke) {
     if (stroke.down && !stroke.system && stroke.key == VK_ESCAPE) done = true;
   };
