@@ -4,22 +4,11 @@
 #include <shellapi.h>
 
 #include "ui/platform_services.h"
+#include "ui/system_function.h"
 
 namespace ui {
 
 namespace {
-
-// A function of a system library loaded on its first use. Sounds and the
-// shell are needed only after the user acts, and loading their libraries
-// with the program would add to every start (the shell's library is a big
-// one). The library comes from the system folder only. nullptr when the
-// library or the function is missing.
-template <typename Function>
-Function* SystemFunction(const wchar_t* library, const char* name) {
-  const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (!module) return nullptr;
-  return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 class SystemBeeper final : public Beeper {
  public:

@@ -1,6 +1,9 @@
 #include "ui/visual_theme.h"
 
+#include <type_traits>
 #include <utility>
+
+#include "ui/system_function.h"
 
 namespace ui {
 
@@ -19,13 +22,10 @@ struct ThemeLibrary {
   SizeFn size = nullptr;
 
   ThemeLibrary() {
-    HMODULE module = GetModuleHandleW(L"uxtheme.dll");
-    if (!module) module = LoadLibraryW(L"uxtheme.dll");
-    if (!module) return;
-    open = reinterpret_cast<OpenFn>(reinterpret_cast<void*>(GetProcAddress(module, "OpenThemeData")));
-    close = reinterpret_cast<CloseFn>(reinterpret_cast<void*>(GetProcAddress(module, "CloseThemeData")));
-    draw = reinterpret_cast<DrawFn>(reinterpret_cast<void*>(GetProcAddress(module, "DrawThemeBackground")));
-    size = reinterpret_cast<SizeFn>(reinterpret_cast<void*>(GetProcAddress(module, "GetThemePartSize")));
+    open = SystemFunction<std::remove_pointer_t<OpenFn>>(L"uxtheme.dll", "OpenThemeData");
+    close = SystemFunction<std::remove_pointer_t<CloseFn>>(L"uxtheme.dll", "CloseThemeData");
+    draw = SystemFunction<std::remove_pointer_t<DrawFn>>(L"uxtheme.dll", "DrawThemeBackground");
+    size = SystemFunction<std::remove_pointer_t<SizeFn>>(L"uxtheme.dll", "GetThemePartSize");
     if (!open || !close || !draw || !size) open = nullptr;
   }
 };
