@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/rect.h"
 #include "ui/colors.h"
 #include "ui/font.h"
 
@@ -21,6 +22,14 @@ COLORREF ColorRef(TColor color);
 // for 96 pixels per inch, the density the program runs at), name, style and
 // character set.
 HFONT CreateFontHandle(const TFont& font);
+
+// One of the desktop's own fonts (menu, status bar, small caption: a member
+// of NONCLIENTMETRICSW); nullptr when the desktop does not say.
+HFONT CreateSystemFont(LOGFONTW NONCLIENTMETRICSW::*which);
+
+inline RECT ToRECT(const base::Rect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 // Owns one GDI object and deletes it when it goes.
 template <typename Handle>

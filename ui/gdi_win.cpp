@@ -14,6 +14,13 @@ COLORREF ColorRef(TColor color) {
   return static_cast<COLORREF>(value & 0x00FFFFFFu);
 }
 
+HFONT CreateSystemFont(LOGFONTW NONCLIENTMETRICSW::*which) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+  return CreateFontIndirectW(&(metrics.*which));
+}
+
 HFONT CreateFontHandle(const TFont& font) {
   LOGFONTW log{};
   log.lfHeight = font.height;

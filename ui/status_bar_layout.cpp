@@ -10,11 +10,11 @@ constexpr int kTopStrip = 2;
 constexpr int kPanelGap = 2;
 constexpr int kTextInset = 3;
 
-StatusBarPart MakePart(BarRect frame, TStatusPanelBevel bevel, TAlignment alignment, std::string caption,
+StatusBarPart MakePart(base::Rect frame, TStatusPanelBevel bevel, TAlignment alignment, std::string caption,
                        bool bevels) {
   StatusBarPart part{frame, frame, bevel, alignment, std::move(caption)};
   if (bevels && bevel != TStatusPanelBevel::pbNone) {
-    part.text = BarRect{frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1};
+    part.text = base::Rect{frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1};
   }
   part.text.left += kTextInset;
   return part;
@@ -27,7 +27,7 @@ StatusBarLayout::StatusBarLayout(const TStatusBar& bar, const StatusBarMetrics& 
   const int top = std::min(kTopStrip, metrics.height);
   const std::size_t count = bar.panels.Count();
   if (bar.simple_panel || count == 0) {
-    parts_.push_back(MakePart(BarRect{0, top, metrics.width, metrics.height}, TStatusPanelBevel::pbLowered,
+    parts_.push_back(MakePart(base::Rect{0, top, metrics.width, metrics.height}, TStatusPanelBevel::pbLowered,
                               TAlignment::taLeftJustify, {}, metrics.bevels));
   } else {
     int left = 0;
@@ -36,23 +36,23 @@ StatusBarLayout::StatusBarLayout(const TStatusBar& bar, const StatusBarMetrics& 
       const TStatusPanel& panel = bar.panels[i];
       right += panel.width;
       const int end = i + 1 == count ? metrics.width : right;
-      parts_.push_back(MakePart(BarRect{left, top, end, metrics.height}, panel.bevel, panel.alignment,
+      parts_.push_back(MakePart(base::Rect{left, top, end, metrics.height}, panel.bevel, panel.alignment,
                                 panel.text, metrics.bevels));
       left = end + kPanelGap;
     }
   }
-  grip_box_ = BarRect{std::max(0, metrics.width - metrics.grip_width),
-                      std::max(0, metrics.height - metrics.grip_height), metrics.width, metrics.height};
+  grip_box_ = base::Rect{std::max(0, metrics.width - metrics.grip_width),
+                         std::max(0, metrics.height - metrics.grip_height), metrics.width, metrics.height};
   grip_column_ = metrics.width - metrics.scroll_width;
 }
 
 bool StatusBarLayout::OnGrip(int x, int y) const {
-  return grip_ && client_.Contains(x, y) && x >= grip_column_;
+  return grip_ && client_.Contains({x, y}) && x >= grip_column_;
 }
 
 int StatusBarLayout::PartAt(int x, int y) const {
   for (std::size_t i = 0; i < parts_.size(); ++i) {
-    if (parts_[i].frame.Contains(x, y)) return static_cast<int>(i);
+    if (parts_[i].frame.Contains({x, y})) return static_cast<int>(i);
   }
   return -1;
 }

@@ -16,24 +16,14 @@
 #include <string>
 #include <vector>
 
+#include "base/rect.h"
 #include "ui/status_bar.h"
 
 namespace ui {
 
-// A rectangle in the bar's client pixels, half-open like window rectangles.
-struct BarRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-
-  bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-  friend bool operator==(const BarRect&, const BarRect&) = default;
-};
-
 struct StatusBarPart {
-  BarRect frame;  // the panel with its bevel
-  BarRect text;   // where its text is drawn
+  base::Rect frame;  // the panel with its bevel
+  base::Rect text;   // where its text is drawn
   TStatusPanelBevel bevel = TStatusPanelBevel::pbLowered;
   TAlignment alignment = TAlignment::taLeftJustify;
   std::string caption;  // 1251
@@ -59,7 +49,7 @@ class StatusBarLayout {
   const std::vector<StatusBarPart>& Parts() const { return parts_; }
   bool HasGrip() const { return grip_; }
   // Where the grip is drawn (meaningful while HasGrip()).
-  const BarRect& GripBox() const { return grip_box_; }
+  const base::Rect& GripBox() const { return grip_box_; }
   // Whether the pointer at (x, y) is on the grip (sizes the window).
   bool OnGrip(int x, int y) const;
   // The panel at (x, y), or -1 (the gaps, the top strip, outside).
@@ -69,9 +59,9 @@ class StatusBarLayout {
 
  private:
   std::vector<StatusBarPart> parts_;
-  BarRect client_;
+  base::Rect client_;
   bool grip_ = false;
-  BarRect grip_box_;
+  base::Rect grip_box_;
   int grip_column_ = 0;
 };
 

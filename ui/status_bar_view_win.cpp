@@ -6,15 +6,12 @@
 #include <algorithm>
 
 #include "ui/form_window.h"
+#include "ui/gdi.h"
 #include "ui/wide_text.h"
 
 namespace ui {
 
 namespace {
-
-RECT ToRect(const BarRect& r) {
-  return RECT{r.left, r.top, r.right, r.bottom};
-}
 
 UINT AlignmentFormat(TAlignment alignment) {
   switch (alignment) {
@@ -85,13 +82,7 @@ StatusBarLayout StatusBarView::Layout(HDC dc) const {
 }
 
 HFONT StatusBarView::StatusFont() {
-  if (!status_font_.Get()) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-      status_font_.Reset(CreateFontIndirectW(&metrics.lfStatusFont));
-    }
-  }
+  if (!status_font_.Get()) status_font_.Reset(CreateSystemFont(&NONCLIENTMETRICSW::lfStatusFont));
   return status_font_.Get();
 }
 
@@ -110,7 +101,7 @@ void StatusBarView::OnPaint(HDC dc) {
   const std::size_t count = layout.Parts().size();
   for (std::size_t i = 0; i < count; ++i) {
     const StatusBarPart& part = layout.Parts()[i];
-    RECT frame = ToRect(part.frame);
+    RECT frame = ToRECT(part.frame);
     if (theme) {
       theme.DrawBackground(dc, layout.HasGrip() && i + 1 == count ? SP_GRIPPERPANE : SP_PANE, 0, frame);
     } else if (part.bevel == TStatusPanelBevel::pbLowered) {
@@ -119,13 +110,13 @@ void StatusBarView::OnPaint(HDC dc) {
       DrawEdge(dc, &frame, BDR_RAISEDOUTER, BF_RECT);
     }
     if (part.caption.empty()) continue;
-    RECT text = ToRect(part.text);
+    RECT text = ToRECT(part.text);
     const std::wstring wide = Wide(part.caption);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
               AlignmentFormat(part.alignment) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (layout.HasGrip()) {
-    RECT grip = ToRect(layout.GripBox());
+    RECT grip = ToRECT(layout.GripBox());
     if (!theme.DrawBackground(dc, SP_GRIPPER, 0, grip))
       DrawFrameControl(dc, &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
   }

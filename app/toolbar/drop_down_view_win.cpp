@@ -4,15 +4,12 @@
 
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
+#include "ui/gdi.h"
 #include "ui/wide_text.h"
 
 namespace app {
 
 namespace {
-
-RECT ToRECT(const Rect& r) {
-  return RECT{r.left, r.top, r.right, r.bottom};
-}
 
 // The check mark: 7 columns, each a 3-pixel stroke starting this far down.
 constexpr int kCheckMarkTops[] = {2, 3, 4, 3, 2, 1, 0};
@@ -82,7 +79,7 @@ void DropDownView::SetHighlighted(int row) {
   if (row == menu_.highlighted) return;
   for (const int changed : {menu_.highlighted, row}) {
     if (changed < 0 || static_cast<std::size_t>(changed) >= layout_.rows.size()) continue;
-    const RECT area = ToRECT(layout_.rows[static_cast<std::size_t>(changed)].row);
+    const RECT area = ui::ToRECT(layout_.rows[static_cast<std::size_t>(changed)].row);
     InvalidateRect(Handle(), &area, FALSE);
   }
   menu_.highlighted = row;
@@ -112,11 +109,11 @@ void DropDownView::OnPaint(HDC dc) {
 void DropDownView::PaintRow(HDC dc, std::size_t row) {
   const DropDownRowPlace& place = layout_.rows[row];
   const auto fill = [this, dc](const Rect& area, TTBColorIndex color) {
-    const RECT r = ToRECT(area);
+    const RECT r = ui::ToRECT(area);
     FillRect(dc, &r, Brush(SkinColor(color)));
   };
   const auto frame = [this, dc](const Rect& area, TTBColorIndex color) {
-    const RECT r = ToRECT(area);
+    const RECT r = ui::ToRECT(area);
     FrameRect(dc, &r, Brush(SkinColor(color)));
   };
   fill(place.image, tcImageList);
@@ -141,7 +138,7 @@ void DropDownView::PaintRow(HDC dc, std::size_t row) {
       fill(Rect{left + column, y, left + column + 1, y + kCheckMarkStroke}, tcMenuText);
     }
   }
-  RECT text_area = ToRECT(place.text);
+  RECT text_area = ui::ToRECT(place.text);
   const std::wstring text = ui::Wide(item->caption);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_area,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

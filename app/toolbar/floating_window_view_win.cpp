@@ -11,6 +11,7 @@
 #include "app/toolbar/toolbar_view.h"
 #include "ui/capture_loop.h"
 #include "ui/form_window.h"
+#include "ui/gdi.h"
 #include "ui/mouse_capture.h"
 #include "ui/wide_text.h"
 
@@ -32,21 +33,10 @@ constexpr UINT kHotCheckMs = 50;
 constexpr DWORD kPaintBrushThroughGlyph = 0x00B8074A;
 constexpr DWORD kInvertUnderGlyph = 0x00990066;
 
-RECT ToRECT(const Rect& r) {
-  return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 Size OuterSizeOf(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return Size{r.right - r.left, r.bottom - r.top};
-}
-
-HFONT CreateSmallCaptionFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfSmCaptionFont);
 }
 
 LRESULT HitCode(FloatingHit hit) {
@@ -116,7 +106,7 @@ DockableView* FloatingWindowView::ContentView() const {
 }
 
 void FloatingWindowView::CreateWindowIn(HWND parent, bool) {
-  caption_font_.Reset(CreateSmallCaptionFont());
+  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont));
   close_glyph_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), L"CLOSE"));
   // Owned by the form's window: it stays above it and gets no task-bar button.
   // It is never made the active window by a click or by the system handing
@@ -164,9 +154,9 @@ void FloatingWindowView::PaintFrame(HDC dc, Size outer) {
   InflateRect(&area, -1, -1);
   FrameRect(dc, &area, Brush(SkinColorOf(form, "tcDockBorderIn")));
 
-  const RECT bar = ToRECT(geometry.CaptionBar(outer));
+  const RECT bar = ui::ToRECT(geometry.CaptionBar(outer));
   FillRect(dc, &bar, Brush(SkinColorOf(form, "tcDockBorderTitle")));
-  RECT text = ToRECT(geometry.CaptionTextRect(outer));
+  RECT text = ui::ToRECT(geometry.CaptionTextRect(outer));
   const std::wstring caption = ui::Wide(frame_.caption);
   ui::SelectedObject font(dc, caption_font_.Get() ? caption_font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
@@ -180,7 +170,7 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
   const FloatingFrame geometry = Geometry();
   if (geometry.CloseButton(outer).Empty()) return;
   ui::FormWindow& form = Form();
-  const RECT highlight = ToRECT(geometry.CloseButtonHighlight(outer));
+  const RECT highlight = ui::ToRECT(geometry.CloseButtonHighlight(outer));
   if (close_look_ == CloseLook::kHot) {
     FillRect(dc, &highlight, Brush(SkinColorOf(form, "tcSelBar")));
     FrameRect(dc, &highlight, Brush(SkinColorOf(form, "tcSelBarBorder")));
@@ -409,7 +399,7 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
       return 0;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
-      caption_font_.Reset(CreateSmallCaptionFont());
+      caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont));
       RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
       break;
     default:

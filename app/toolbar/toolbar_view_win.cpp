@@ -12,22 +12,12 @@
 #include "app/toolbar/dock_drag.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
+#include "ui/gdi.h"
 #include "ui/wide_text.h"
 
 namespace app {
 
 namespace {
-
-HFONT CreateMenuFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfMenuFont);
-}
-
-RECT ToRECT(const Rect& r) {
-  return RECT{r.left, r.top, r.right, r.bottom};
-}
 
 std::optional<MenuKey> MenuKeyOf(WORD key) {
   switch (key) {
@@ -64,7 +54,7 @@ ToolbarView::~ToolbarView() {
 }
 
 void ToolbarView::CreateWindowIn(HWND parent, bool top_level) {
-  if (!menu_font_.Get()) menu_font_.Reset(CreateMenuFont());
+  if (!menu_font_.Get()) menu_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfMenuFont));
   MeasureItems();
   FitItems(kUnlimitedLength);
   DockableView::CreateWindowIn(parent, top_level);
@@ -141,14 +131,14 @@ void ToolbarView::FitItems(int length) {
   }
   buttons_.clear();
   for (std::size_t i = 0; i < layout.buttons.size(); ++i) {
-    buttons_.push_back(Button{bar_.Items()[i], ToRECT(layout.buttons[i])});
+    buttons_.push_back(Button{bar_.Items()[i], ui::ToRECT(layout.buttons[i])});
   }
   chevron_ = layout.chevron;
   if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 RECT ToolbarView::ChevronPlace() const {
-  return bar_.Chevron() >= 0 ? ToRECT(chevron_) : RECT{};
+  return bar_.Chevron() >= 0 ? ui::ToRECT(chevron_) : RECT{};
 }
 
 std::vector<TTBItem*> ToolbarView::ChevronItems() const {
@@ -158,7 +148,7 @@ std::vector<TTBItem*> ToolbarView::ChevronItems() const {
 RECT ToolbarView::ButtonPlace(int button) const {
   if (button >= 0 && button < static_cast<int>(buttons_.size()))
     return buttons_[static_cast<std::size_t>(button)].place;
-  return button >= 0 && button == bar_.Chevron() ? ToRECT(chevron_) : RECT{};
+  return button >= 0 && button == bar_.Chevron() ? ui::ToRECT(chevron_) : RECT{};
 }
 
 RECT ToolbarView::ButtonScreenRect(int button) const {

@@ -7,7 +7,7 @@
 
 namespace {
 
-using ui::BarRect;
+using BarRect = base::Rect;
 using ui::StatusBarLayout;
 using ui::StatusBarMetrics;
 using ui::TAlignment;
