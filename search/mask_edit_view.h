@@ -55,6 +55,7 @@ class MaskEditView final : public ui::ControlView, public MaskEditScreen {
   bool OnMouseDown(const ui::MouseInput& input) override;
   bool OnMouseUp(const ui::MouseInput& input) override;
   LRESULT OnGetDlgCodeFor(LRESULT standard, const MSG* asked) override;
+  bool OnEditCommand(ui::EditCommand command) override;
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:

@@ -221,28 +221,33 @@ void MaskEditView::Beep() {
 
 // --- Clipboard ---
 
-LRESULT MaskEditView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (!edit_.Masked()) return DefaultHandling(message, wparam, lparam);
-  switch (message) {
-    case WM_PASTE:
+bool MaskEditView::OnEditCommand(ui::EditCommand command) {
+  if (!edit_.Masked()) return false;
+  switch (command) {
+    case ui::EditCommand::kPaste:
       ReadScreen();
       if (const std::optional<std::string> text = ClipboardText()) edit_.Paste(*text);
-      return 0;
-    case WM_CUT:
+      return true;
+    case ui::EditCommand::kCut:
       ReadScreen();
       edit_.Cut();
-      return 0;
-    case WM_CLEAR:
+      return true;
+    case ui::EditCommand::kClear:
       ReadScreen();
       edit_.ClearSelection();
-      return 0;
-    case WM_UNDO:
-    case EM_UNDO:
-    case EM_CANUNDO:
-      return FALSE;  // the edit control's undo would bypass the mask
-    default:
-      return DefaultHandling(message, wparam, lparam);
+      return true;
+    case ui::EditCommand::kUndo:
+      return true;  // refused: the edit control's undo would bypass the mask
+    case ui::EditCommand::kCopy:
+      break;  // the edit control copies the selected text as it is shown
   }
+  return false;
+}
+
+LRESULT MaskEditView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  // The edit control's undo would bypass the mask.
+  if (edit_.Masked() && (message == EM_UNDO || message == EM_CANUNDO)) return FALSE;
+  return DefaultHandling(message, wparam, lparam);
 }
 
 std::optional<std::string> MaskEditView::ClipboardText() {

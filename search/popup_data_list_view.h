@@ -58,13 +58,16 @@ class PopupDataListView final : public ui::ControlView {
   void OnCancelMode() override;
   bool ShowsOwnText() const override { return true; }
   std::string ShownText() const override;
+  // The picker's window stays active and keeps the focus.
+  bool ActivatesOnClick() const override { return false; }
+  // The vertical scroll bar moves the record (not the highlight).
+  bool OnScroll(int bar, WORD code, WORD thumb) override;
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
   static constexpr UINT_PTR kAutoScrollTimer = 1;
 
   void UpdateScrollBar();
-  void OnScroll(WORD code, WORD thumb);
   // Draws `text` (the row's display fields) into `row` in the given colours.
   void DrawRow(HDC dc, const RECT& row, std::string_view text, COLORREF back, COLORREF fore, int text_height);
 

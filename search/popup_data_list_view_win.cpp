@@ -96,20 +96,12 @@ std::string PopupDataListView::ShownText() const {
 }
 
 LRESULT PopupDataListView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;  // the picker's window stays active and keeps the focus
-    case WM_VSCROLL:
-      OnScroll(LOWORD(wparam), HIWORD(wparam));
-      return 0;
-    case LB_GETCURSEL:
-      return static_cast<LRESULT>(ListCurrentSelection(list_));
-    default:
-      return ControlView::OnOtherMessage(message, wparam, lparam);
-  }
+  if (message == LB_GETCURSEL) return static_cast<LRESULT>(ListCurrentSelection(list_));
+  return ControlView::OnOtherMessage(message, wparam, lparam);
 }
 
-void PopupDataListView::OnScroll(WORD code, WORD thumb) {
+bool PopupDataListView::OnScroll(int bar, WORD code, WORD thumb) {
+  if (bar != SB_VERT) return false;
   LookupScroll command = LookupScroll::kThumb;
   switch (code) {
     case SB_LINEUP:
@@ -133,9 +125,10 @@ void PopupDataListView::OnScroll(WORD code, WORD thumb) {
     case SB_THUMBPOSITION:
       break;
     default:
-      return;  // thumb tracking and the end of a scroll move nothing
+      return true;  // thumb tracking and the end of a scroll move nothing
   }
   list_.Scroll(command, thumb);
+  return true;
 }
 
 void PopupDataListView::OnPaint(HDC dc) {

@@ -8,19 +8,23 @@
 // the screen through Changed().
 //
 // Messages: HandleMessage() below is the one flat switch of every view. Each
-// case unpacks the message once and calls a named member (OnPaint,
-// OnMouseDown, OnKeyDown, ...); a view overrides only what it uses. What a
-// member leaves unhandled (returns false) goes to the default handling of
-// the window class (ui::Window::DefaultHandling: DefWindowProc, or the
-// system class's procedure for views built on EDIT), so
-// that happens in one place. Around the view's own members the base raises
-// the control's events: OnMouseDown / OnMouseUp / OnMouseMove with the
-// control's coordinates, OnClick when the left button is released inside
-// the control it was pressed on, OnDblClick, and OnMouseEnter / OnMouseLeave
-// as the pointer comes and goes: the pointer is over one view at a time, so
-// entering one view is leaving the one before; leaving all of them (to
-// another program or the desktop, or because the window hid) comes from the
-// system's tracking (TrackMouseEvent) or the window's hiding.
+// case unpacks the message once and calls a named member (OnPaint, OnMouseDown,
+// OnKeyDown, ...); a view overrides only what it uses. What a member leaves
+// unhandled (returns false) goes to the default handling of the window class
+// (ui::Window::DefaultHandling: DefWindowProc, or the system class's procedure
+// for views built on EDIT), so that happens in one place. What a view is asked
+// rather than told is a property the switch answers (ActivatesOnClick). A
+// view's OnOtherMessage sees only the messages no case names: private ones and
+// the queries of its own kind (a status bar's SB_*, a list's LB_GETCURSEL).
+//
+// Around the view's own members the base raises the control's events:
+// OnMouseDown / OnMouseUp / OnMouseMove with the control's coordinates, OnClick
+// when the left button is released inside the control it was pressed on,
+// OnDblClick, and OnMouseEnter / OnMouseLeave as the pointer comes and goes:
+// the pointer is over one view at a time, so entering one view is leaving the
+// one before; leaving all of them (to another program or the desktop, or
+// because the window hid) comes from the system's tracking (TrackMouseEvent) or
+// the window's hiding.
 //
 // A disabled window gets no mouse input: the system hands a press on it to
 // its parent, whose view raises the parent's events (the About window's
@@ -47,6 +51,10 @@ struct MouseInput {
   TShiftState shift = 0;
   POINT at{0, 0};
 };
+
+// The edit commands a window is sent (WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR,
+// WM_UNDO), from its own keys, its context menu or a program.
+enum class EditCommand { kCut, kCopy, kPaste, kClear, kUndo };
 
 class ControlView : public Window, public ControlPeer {
  public:
@@ -86,9 +94,12 @@ class ControlView : public Window, public ControlPeer {
 
   // ControlPeer: the control changed; the screen follows.
   void Changed(ControlChange what) override;
-  // The system's colours changed: the form's window heard WM_SYSCOLORCHANGE
-  // (sent only to top-level windows) and tells each of its views.
+  // The system's colours (WM_SYSCOLORCHANGE) or its settings such as fonts
+  // and metrics (WM_SETTINGCHANGE) changed. The system tells only top-level
+  // windows; the form's window tells each of its views once, wherever the
+  // view's window is (a floating toolbar's is inside a frame of its own).
   virtual void OnSystemColorsChanged() {}
+  virtual void OnSettingsChanged() {}
 
   // Told by the form window when this control becomes (stops being) its
   // focused control. Exited may throw to refuse (the focus is then put back
@@ -179,14 +190,45 @@ class ControlView : public Window, public ControlPeer {
   // (WM_NC*BUTTONDOWN / DBLCLK); `screen` in screen coordinates.
   virtual bool OnNcMouseDown(const MouseInput& /*input*/, LRESULT /*hit*/, POINT /*screen*/) { return false; }
   virtual bool OnNcDblClick(const MouseInput& /*input*/, LRESULT /*hit*/, POINT /*screen*/) { return false; }
+  // The pointer moved over the non-client area at `hit` (WM_NCMOUSEMOVE),
+  // and left it (WM_NCMOUSELEAVE, told only after TrackNcMouseLeave(): one
+  // leave for each time it is asked while the pointer is on the area).
+  virtual bool OnNcMouseMove(LRESULT /*hit*/, POINT /*screen*/) { return false; }
+  virtual bool OnNcMouseLeave() { return false; }
+  void TrackNcMouseLeave();
   // The text the view shows, for WM_GETTEXT (screen readers and tests); only
   // views for which ShowsOwnText() is true answer it this way.
   virtual bool ShowsOwnText() const { return false; }
   virtual std::string ShownText() const { return {}; }
+  // Activation. Whether a click on the window activates it (WM_MOUSEACTIVATE;
+  // a pop-up that leaves the activation where it is says no: a click on
+  // it goes to it without activating it).
+  virtual bool ActivatesOnClick() const { return true; }
+  // The window became active or inactive (WM_ACTIVATE); `minimized` while
+  // its window is minimized.
+  virtual bool OnActivate(bool /*active*/, bool /*minimized*/) { return false; }
+  // The frame is to look active or inactive (WM_NCACTIVATE); handled, the
+  // change goes on without the system drawing the frame.
+  virtual bool OnNcActivate(bool /*active*/) { return false; }
+  // The program became (stopped being) the active application
+  // (WM_ACTIVATEAPP).
+  virtual bool OnActivateApp(bool /*active*/) { return false; }
+  // The window's place, size, order or visibility changed
+  // (WM_WINDOWPOSCHANGED), told before the default handling turns the
+  // change into WM_SIZE and WM_MOVE, which it still does.
+  virtual void OnWindowPosChanged(const WINDOWPOS& /*place*/) {}
+  // The visual theme changed (WM_THEMECHANGED, which every window hears).
+  virtual void OnThemeChanged() {}
+  // A scroll bar of the window (`bar`: SB_VERT or SB_HORZ) was used:
+  // `code` is the SB_* action, `thumb` the thumb's place while tracked.
+  virtual bool OnScroll(int /*bar*/, WORD /*code*/, WORD /*thumb*/) { return false; }
+  // An edit command; handled, the message answers 0 (for an undo: nothing
+  // undone) and the window class's own handling does not run.
+  virtual bool OnEditCommand(EditCommand /*command*/) { return false; }
   // A change of the control that needs more than the base's answer.
   virtual void OnChanged(ControlChange /*what*/) {}
-  // Any message the switch has no case for (private messages, list-box
-  // queries, WM_SYSCOLORCHANGE): default handling unless overridden.
+  // Any message the switch has no case for (private messages and queries
+  // of the view's own kind): default handling unless overridden.
   virtual LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   // Draws `text` (1251) in `area` with DrawText `format`, in the control's
@@ -215,6 +257,7 @@ class ControlView : public Window, public ControlPeer {
   BrushCache brushes_;
   bool clicked_ = false;  // the left button went down here and is still down
   bool captured_for_click_ = false;
+  bool nc_leave_tracked_ = false;  // a WM_NCMOUSELEAVE is asked for
 };
 
 // The shift state of a mouse message's wparam, with the keyboard's Alt.

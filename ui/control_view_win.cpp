@@ -414,6 +414,54 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       OnCloseRequest();
       return 0;
+    case WM_NCMOUSEMOVE:
+      if (OnNcMouseMove(static_cast<LRESULT>(wparam), PointOf(lparam))) return 0;
+      break;
+    case WM_NCMOUSELEAVE:
+      nc_leave_tracked_ = false;
+      if (OnNcMouseLeave()) return 0;
+      break;
+    case WM_MOUSEACTIVATE:
+      if (!ActivatesOnClick()) return MA_NOACTIVATE;
+      break;
+    case WM_ACTIVATE:
+      if (OnActivate(LOWORD(wparam) != WA_INACTIVE, HIWORD(wparam) != 0)) return 0;
+      break;
+    case WM_NCACTIVATE:
+      if (OnNcActivate(wparam != FALSE)) return TRUE;
+      break;
+    case WM_ACTIVATEAPP:
+      if (OnActivateApp(wparam != FALSE)) return 0;
+      break;
+    case WM_WINDOWPOSCHANGED:
+      OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lparam));
+      break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // Only top-level windows hear of these, floating frames as well as the
+      // form's window: the form's window tells every view once.
+      if (Handle() == form_.Handle()) form_.SystemChanged(message, wparam, lparam);
+      break;
+    case WM_THEMECHANGED:
+      OnThemeChanged();
+      break;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      if (OnScroll(message == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(wparam), HIWORD(wparam))) return 0;
+      break;
+    case WM_CUT:
+    case WM_COPY:
+    case WM_PASTE:
+    case WM_CLEAR:
+    case WM_UNDO: {
+      const EditCommand command = message == WM_CUT     ? EditCommand::kCut
+                                  : message == WM_COPY  ? EditCommand::kCopy
+                                  : message == WM_PASTE ? EditCommand::kPaste
+                                  : message == WM_CLEAR ? EditCommand::kClear
+                                                        : EditCommand::kUndo;
+      if (OnEditCommand(command)) return 0;
+      break;
+    }
     default:
       return OnOtherMessage(message, wparam, lparam);
   }
@@ -540,6 +588,12 @@ void ControlView::PointerLeft() {
   hovered = nullptr;
   OnMouseLeave();
   control_.MouseLeave();
+}
+
+void ControlView::TrackNcMouseLeave() {
+  if (nc_leave_tracked_) return;
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, Handle(), 0};
+  nc_leave_tracked_ = TrackMouseEvent(&track) != FALSE;
 }
 
 void ControlView::PointerGoneFrom(const FormWindow& form) {

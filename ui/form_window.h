@@ -102,12 +102,18 @@ class FormWindow final : public ControlView, public FormHost {
   // one, hears of it (ControlView::OtherControlPressed). An error it raises
   // is shown and the press goes on.
   void ControlPressed(ControlView& view);
+  // The form's window heard of a change of the system's colours or settings
+  // (WM_SYSCOLORCHANGE, WM_SETTINGCHANGE): every view is told
+  // (OnSystemColorsChanged, OnSettingsChanged) and the message goes on to
+  // the child windows, for those of the system's classes.
+  void SystemChanged(UINT message, WPARAM wparam, LPARAM lparam);
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
   void OnSetFocus() override;
   void OnCloseRequest() override;
-  LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnWindowPosChanged(const WINDOWPOS& place) override;
+  bool OnActivate(bool active, bool minimized) override;
 
  private:
   void CreateViews(ControlView& parent);

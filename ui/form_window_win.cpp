@@ -298,36 +298,30 @@ void FormWindow::TellChildWindows(UINT message, WPARAM wparam, LPARAM lparam) co
       reinterpret_cast<LPARAM>(&notice));
 }
 
-LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_WINDOWPOSCHANGED: {
-      // Told before the default handling turns the change into WM_SIZE and
-      // WM_MOVE, which it must still do.
-      const auto* place = reinterpret_cast<const WINDOWPOS*>(lparam);
-      if ((place->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 || (place->flags & SWP_NOSIZE) == 0) {
-        TellOwnedWindows(Handle());
-      }
-      break;
-    }
-    case WM_ACTIVATE:
-      if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
-        FocusFirstControl();
-        return 0;
-      }
-      break;
-    case WM_SYSCOLORCHANGE:
-      // The views hear it wherever their windows are (a floating toolbar's
-      // is inside a frame of its own); the child windows hear it as well.
-      for (const auto& view : views_) view->OnSystemColorsChanged();
-      TellChildWindows(message, wparam, lparam);
-      break;
-    case WM_SETTINGCHANGE:
-      TellChildWindows(message, wparam, lparam);
-      break;
-    default:
-      break;
+void FormWindow::OnWindowPosChanged(const WINDOWPOS& place) {
+  // Shown, hidden or resized: the windows that go with this one follow.
+  if ((place.flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 || (place.flags & SWP_NOSIZE) == 0) {
+    TellOwnedWindows(Handle());
   }
-  return ControlView::OnOtherMessage(message, wparam, lparam);
+}
+
+bool FormWindow::OnActivate(bool active, bool minimized) {
+  if (!active || minimized) return false;
+  FocusFirstControl();
+  return true;
+}
+
+void FormWindow::SystemChanged(UINT message, WPARAM wparam, LPARAM lparam) {
+  // The views hear it wherever their windows are (a floating toolbar's is
+  // inside a frame of its own); the child windows hear it as well.
+  for (const auto& view : views_) {
+    if (message == WM_SYSCOLORCHANGE) {
+      view->OnSystemColorsChanged();
+    } else {
+      view->OnSettingsChanged();
+    }
+  }
+  TellChildWindows(message, wparam, lparam);
 }
 
 UINT OwnerStateMessage() {

@@ -21,6 +21,10 @@ class StatusBarView final : public ControlView {
  public:
   StatusBarView(TStatusBar& bar, FormWindow& form) : ControlView(bar, form), bar_(bar) {}
 
+  // Repaints in the new colours; a setting change may bring another font.
+  void OnSystemColorsChanged() override;
+  void OnSettingsChanged() override;
+
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
   void OnPaint(HDC dc) override;
@@ -31,6 +35,9 @@ class StatusBarView final : public ControlView {
   bool ShowsOwnText() const override { return true; }
   std::string ShownText() const override;
   void OnChanged(ControlChange what) override;
+  // The grip shows only while the bar is at the sizing frame's corner.
+  void OnWindowPosChanged(const WINDOWPOS& place) override;
+  void OnThemeChanged() override;
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:

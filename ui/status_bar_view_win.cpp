@@ -186,25 +186,28 @@ LRESULT StatusBarView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam
       return AnswerPartText(message, wparam, lparam);
     case SB_ISSIMPLE:
       return bar_.simple_panel || bar_.panels.Count() == 0;
-    case WM_WINDOWPOSCHANGED:
-      UpdateGripStyle();
-      break;
-    case WM_SETTINGCHANGE:
-      status_font_.Reset();
-      InvalidateRect(Handle(), nullptr, FALSE);
-      break;
-    case WM_THEMECHANGED:
-      theme_ = VisualTheme();
-      theme_opened_ = false;
-      InvalidateRect(Handle(), nullptr, FALSE);
-      break;
-    case WM_SYSCOLORCHANGE:
-      InvalidateRect(Handle(), nullptr, FALSE);
-      break;
     default:
-      break;
+      return ControlView::OnOtherMessage(message, wparam, lparam);
   }
-  return ControlView::OnOtherMessage(message, wparam, lparam);
+}
+
+void StatusBarView::OnWindowPosChanged(const WINDOWPOS& /*place*/) {
+  UpdateGripStyle();
+}
+
+void StatusBarView::OnSettingsChanged() {
+  status_font_.Reset();
+  OnSystemColorsChanged();
+}
+
+void StatusBarView::OnSystemColorsChanged() {
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void StatusBarView::OnThemeChanged() {
+  theme_ = VisualTheme();
+  theme_opened_ = false;
+  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 }  // namespace ui

@@ -86,7 +86,9 @@ class DropDownView final : public ui::ControlView {
   void OnCancelMode() override;
   bool ShowsOwnText() const override { return true; }
   std::string ShownText() const override { return menu_.Text(); }
-  LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // The menu leaves the activation where it is.
+  bool ActivatesOnClick() const override { return false; }
+  bool OnActivateApp(bool active) override;
 
  private:
   void Pass(MenuPointerAction action, const ui::MouseInput& input);

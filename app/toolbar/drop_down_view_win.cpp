@@ -173,20 +173,12 @@ void DropDownView::OnCancelMode() {
   if (DropDownOwner* owner = Owner()) owner->DropDownLost(nullptr);
 }
 
-LRESULT DropDownView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_ACTIVATEAPP:
-      // Another program became the active one: the menu closes.
-      if (!wparam && IsOpen()) {
-        if (DropDownOwner* owner = Owner()) owner->DropDownLost(nullptr);
-      }
-      break;
-    default:
-      break;
+bool DropDownView::OnActivateApp(bool active) {
+  // Another program became the active one: the menu closes.
+  if (!active && IsOpen()) {
+    if (DropDownOwner* owner = Owner()) owner->DropDownLost(nullptr);
   }
-  return ControlView::OnOtherMessage(message, wparam, lparam);
+  return false;
 }
 
 }  // namespace app

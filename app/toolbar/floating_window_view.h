@@ -57,6 +57,9 @@ class FloatingWindowView final : public ui::ControlView {
 
   // The carried window fills the client area.
   void AlignChildren() override;
+  // The caption's font and the frame's colours are taken again.
+  void OnSystemColorsChanged() override;
+  void OnSettingsChanged() override;
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
@@ -65,6 +68,13 @@ class FloatingWindowView final : public ui::ControlView {
   bool OnNcHitTest(POINT screen, LRESULT& result) override;
   bool OnNcMouseDown(const ui::MouseInput& input, LRESULT hit, POINT screen) override;
   bool OnNcDblClick(const ui::MouseInput& input, LRESULT hit, POINT screen) override;
+  // The close button's hot look follows the pointer over the frame.
+  bool OnNcMouseMove(LRESULT hit, POINT screen) override;
+  bool OnNcMouseLeave() override;
+  bool ActivatesOnClick() const override { return false; }
+  bool OnActivate(bool active, bool minimized) override;
+  bool OnNcActivate(bool active) override;
+  bool OnActivateApp(bool active) override;
   bool ShowsOwnText() const override { return true; }
   std::string ShownText() const override { return frame_.caption; }
   void OnChanged(ui::ControlChange what) override;
@@ -98,8 +108,7 @@ class FloatingWindowView final : public ui::ControlView {
   ui::GdiObject<HBITMAP> close_glyph_;
   CloseButtonTracker close_button_;
   CloseLook close_look_ = CloseLook::kNormal;  // the look last painted
-  bool tracking_leave_ = false;
-  bool application_active_ = true;  // as the last WM_ACTIVATEAPP said
+  bool application_active_ = true;             // as the last WM_ACTIVATEAPP said
 };
 
 }  // namespace app

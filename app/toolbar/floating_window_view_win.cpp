@@ -365,47 +365,53 @@ LRESULT FloatingWindowView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM l
     UpdateShown();
     return 0;
   }
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_ACTIVATE:
-      if (LOWORD(wparam) != WA_INACTIVE) PostMessageW(Handle(), kGiveActivationBack, 0, 0);
-      return 0;
-    case kGiveActivationBack:
-      if (const HWND main = Form().Owner().MainWindow(); main && IsWindowEnabled(main)) SetActiveWindow(main);
-      return 0;
-    case WM_NCACTIVATE:
-      // The frame looks the same active or not; nothing of the system's.
-      return TRUE;
-    case WM_ACTIVATEAPP:
-      application_active_ = wparam != FALSE;
-      UpdateShown();
-      return 0;
-    case WM_NCMOUSEMOVE: {
-      const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-      const bool over = HitAt(at) == FloatingHit::kCloseButton;
-      close_button_.Move(over);
-      ShowCloseLook();
-      if (over && !tracking_leave_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, Handle(), 0};
-        tracking_leave_ = TrackMouseEvent(&track) != FALSE;
-      }
-      return 0;
-    }
-    case WM_NCMOUSELEAVE:
-      tracking_leave_ = false;
-      close_button_.Leave();
-      ShowCloseLook();
-      return 0;
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-      caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont));
-      RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-      break;
-    default:
-      break;
+  if (message == kGiveActivationBack) {
+    if (const HWND main = Form().Owner().MainWindow(); main && IsWindowEnabled(main)) SetActiveWindow(main);
+    return 0;
   }
   return ControlView::OnOtherMessage(message, wparam, lparam);
+}
+
+bool FloatingWindowView::OnActivate(bool active, bool /*minimized*/) {
+  if (active) PostMessageW(Handle(), kGiveActivationBack, 0, 0);
+  return true;
+}
+
+bool FloatingWindowView::OnNcActivate(bool /*active*/) {
+  // The frame looks the same active or not; nothing of the system's.
+  return true;
+}
+
+bool FloatingWindowView::OnActivateApp(bool active) {
+  application_active_ = active;
+  UpdateShown();
+  return true;
+}
+
+bool FloatingWindowView::OnNcMouseMove(LRESULT hit, POINT /*screen*/) {
+  // `hit` is what OnNcHitTest answered for the point.
+  const bool over = hit == HitCode(FloatingHit::kCloseButton);
+  close_button_.Move(over);
+  ShowCloseLook();
+  if (over) TrackNcMouseLeave();
+  return true;
+}
+
+bool FloatingWindowView::OnNcMouseLeave() {
+  close_button_.Leave();
+  ShowCloseLook();
+  return true;
+}
+
+void FloatingWindowView::OnSystemColorsChanged() {
+  // The caption's font and the frame's colours come from the system.
+  if (!Handle()) return;
+  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont));
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void FloatingWindowView::OnSettingsChanged() {
+  OnSystemColorsChanged();
 }
 
 }  // namespace app

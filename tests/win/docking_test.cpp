@@ -554,6 +554,48 @@ TEST_F(DockingTest, ACloseRequestToTheFloatingFrameEndsTheProgram) {
   EXPECT_TRUE(LoopEndsWithZero());
 }
 
+TEST_F(DockingTest, TheFloatingFrameTakesNoActivationAndHandsBackWhatItIsGiven) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  ASSERT_NO_FATAL_FAILURE(MakeForeground());
+  const HWND frame = FrameHandle(*form_->twResult);
+  const auto click_asks = [](HWND window, WORD hit) {
+    return SendMessageW(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(GetAncestor(window, GA_ROOT)),
+                        MAKELPARAM(hit, WM_LBUTTONDOWN));
+  };
+  // On the client area (the system itself answers a caption click with no
+  // activation).
+  EXPECT_EQ(click_asks(frame, HTCLIENT), MA_NOACTIVATE);
+  // The frame's content asks its frame, as every child window does.
+  EXPECT_EQ(click_asks(Of("meResult"), HTCLIENT), MA_NOACTIVATE);
+  // The main window keeps the system's answer.
+  EXPECT_EQ(click_asks(Handle(), HTCLIENT), MA_ACTIVATE);
+  // Activated anyway, the frame gives the activation back to the main window.
+  SetActiveWindow(frame);
+  EXPECT_TRUE(SettleUntil([&] { return GetActiveWindow() == Handle(); }));
+  EXPECT_TRUE(IsWindowVisible(frame));
+}
+
+TEST_F(DockingTest, AChangeOfTheSystemsColoursOrSettingsRepaintsTheFloatingFrame) {
+  ASSERT_NO_FATAL_FAILURE(FloatResult());
+  const FloatShape shape = ShapeOf(*form_->twResult);
+  const app::Rect bar = shape.geometry.CaptionBar(shape.outer);
+  const POINT title = shape.At(bar.left + 1, (bar.top + bar.bottom) / 2);
+  const COLORREF skin_title = Skin("tcDockBorderTitle");
+  ASSERT_EQ(PixelBecomes(title, skin_title), skin_title);
+  // Only top-level windows hear of such a change and the form's window
+  // passes it on: the frame's caption bar, overdrawn here, comes back.
+  for (const UINT message : {WM_SETTINGCHANGE, WM_SYSCOLORCHANGE}) {
+    {
+      ui::WindowDC dc(shape.handle);
+      const RECT spot{bar.left, bar.top, bar.right, bar.bottom};
+      FillRect(dc.Get(), &spot, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    ASSERT_EQ(PixelBecomes(title, RGB(0, 0, 0)), RGB(0, 0, 0));
+    SendMessageW(Handle(), message, 0, 0);
+    EXPECT_EQ(PixelBecomes(title, skin_title), skin_title) << message;
+  }
+}
+
 TEST_F(DockingTest, WhileFloatingOrHiddenTheTabCycleHoldsOnlyTheSearchControls) {
   SetFocus(Of("meResult"));
   Settle();

@@ -592,6 +592,23 @@ TEST_F(NamePickerTest, TheScrollBarsArrowsAndPageAreasMoveTheRecordButNotTheHigh
   EXPECT_EQ(PickerText(), L"");
 }
 
+TEST_F(NamePickerTest, TheOpenListTakesNoActivationAndOnlyItsVerticalBarScrolls) {
+  FocusPicker();
+  PressKey(VK_DOWN, testing_support::kAlt);
+  ASSERT_TRUE(SettleUntilOpen());
+  EXPECT_EQ(SendMessageW(List(), WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(List()),
+                         MAKELPARAM(HTVSCROLL, WM_LBUTTONDOWN)),
+            MA_NOACTIVATE);
+  const std::vector<std::wstring> before = Rows();
+  SendMessageW(List(), WM_HSCROLL, SB_PAGEDOWN, 0);
+  Settle(30);
+  EXPECT_EQ(Rows(), before);
+  SendMessageW(List(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_TRUE(SettleUntil([&] { return Rows() != before; }));
+  EXPECT_EQ(GetFocus(), Picker());
+  ExpectConsistent();
+}
+
 TEST_F(NamePickerTest, DraggingBelowTheListScrollsOnTheTimerAndReleasingOutsideDoesNotAccept) {
   FocusPicker();
   PressKey(VK_DOWN, testing_support::kAlt);

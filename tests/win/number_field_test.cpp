@@ -396,4 +396,19 @@ TEST_F(NumberFieldTest, CutGoesThroughTheFieldAndTheEditControlsUndoIsOff) {
   EXPECT_EQ(TextOf(Field()), L"7-__-__");
 }
 
+TEST_F(NumberFieldTest, ClearBlanksTheSelectedPlacesWithoutTheClipboardAndUndoIsRefused) {
+  TabIntoField();
+  Type(L"12345");
+  PutOnClipboard(Handle(), L"9");
+  SendMessageW(Field(), EM_SETSEL, 2, 4);
+  SendMessageW(Field(), WM_CLEAR, 0, 0);
+  EXPECT_EQ(TextOf(Field()), L"1-__-45");
+  EXPECT_EQ(ClipboardText(Handle()), L"9");
+  // Each way of asking the edit control to undo answers that nothing was.
+  EXPECT_EQ(SendMessageW(Field(), WM_UNDO, 0, 0), FALSE);
+  EXPECT_EQ(SendMessageW(Field(), EM_UNDO, 0, 0), FALSE);
+  EXPECT_EQ(SendMessageW(Field(), EM_CANUNDO, 0, 0), FALSE);
+  EXPECT_EQ(TextOf(Field()), L"1-__-45");
+}
+
 }  // namespace

@@ -399,6 +399,22 @@ TEST_F(ToolbarTest, EscAndAClickOutsideCloseWithoutRunningAnything) {
   EXPECT_EQ(Played(), (std::vector<std::string>{"MenuPopup", "MenuPopup"}));
 }
 
+TEST_F(ToolbarTest, AnOpenMenuTakesNoActivationAndClosesWhenAnotherProgramBecomesActive) {
+  Probe(*form_->TBItem1);
+  ASSERT_TRUE(OpenMenu(0));
+  EXPECT_EQ(SendMessageW(DropDown(), WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(DropDown()),
+                         MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+            MA_NOACTIVATE);
+  // The program stays the active one: the menu stays open.
+  SendMessageW(DropDown(), WM_ACTIVATEAPP, TRUE, 0);
+  Settle(50);
+  EXPECT_TRUE(MenuOpen());
+  SendMessageW(DropDown(), WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(probe_.runs, 0);
+}
+
 TEST_F(ToolbarTest, TheKeysMoveTheHighlightAndChooseWhileTheFocusStaysPut) {
   SetFocus(Of("MaskEdit1"));
   Settle();
