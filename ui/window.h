@@ -51,8 +51,9 @@ class Window {
                     int y, int width, int height, HWND parent, UINT class_style = 0,
                     const wchar_t* base_class = nullptr);
   void DestroyHandle();
-  // The icons the window class gets when CreateHandle() registers it (the
-  // program's top-level windows give the program's icon); none by default.
+  // The icons the window class gets when CreateHandle() registers it, and
+  // the window's own icons (the program's top-level windows give the
+  // program's icon); none by default.
   void SetClassIcons(const ClassIcons& icons) { class_icons_ = icons; }
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);

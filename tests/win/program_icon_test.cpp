@@ -1,6 +1,6 @@
 // The program's icon on its top-level windows: the classes of the main window
-// and of the application window (which has the task-bar button) carry it,
-// big and small, at the system's icon sizes, showing the picture of
+// and of the application window (which has the task-bar button) and the
+// windows themselves carry it, big and small, at the system's icon sizes, showing the picture of
 // resources/program_icon.svg and resources/program_icon_small.svg rather than
 // the system's default icon.
 #include <windows.h>
@@ -92,6 +92,9 @@ class ProgramIconTest : public testing_support::ProgramWindowsTest {
     const auto small_icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
     ASSERT_NE(big_icon, nullptr);
     ASSERT_NE(small_icon, nullptr);
+    // The window's own icons are the same, for a shell that asks the window.
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0)), big_icon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), small_icon);
 
     const DrawnIcon small_drawn = Draw(small_icon);
     ASSERT_EQ(small_drawn.width, GetSystemMetrics(SM_CXSMICON));
