@@ -9,6 +9,7 @@
 #include "data/data_set.h"
 #include "resources/component_reader.h"
 #include "resources/window_resource.h"
+#include "ui/program_icon.h"
 #include "ui/wide_text.h"
 
 namespace app {
@@ -37,6 +38,8 @@ TApplication::TApplication(std::string exe_path, MessageBoxSeam& box)
   // program's task-bar button.
   const DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
   const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  // The task-bar button and Alt+Tab show this window's class icon.
+  SetClassIcons(ui::ProgramIcons());
   if (!CreateHandle(L"PhonebookApplication", 0, style, ui::Wide(title_), x, y, 0, 0, nullptr)) {
     throw base::Exception("Cannot create the application window");
   }

@@ -25,6 +25,12 @@ if(WIN32)
   else()
     # One self-contained executable: no mingw runtime DLLs beside it.
     add_link_options(-static -static-libgcc -static-libstdc++)
+    # No folder of the build machine in the program or its debug information
+    # (file names of asserts, the compile folder): the source tree becomes
+    # "src" and the build tree "build", whatever they are called here. The
+    # build tree's map comes last so that it wins for a tree inside the sources.
+    add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=src>
+                        $<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>)
   endif()
 endif()
 

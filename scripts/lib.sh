@@ -24,6 +24,7 @@ required_packages() {
     "$WINE64|wine64" "/usr/share/i18n/locales/ru_RU|locales"
     "/usr/src/googletest/CMakeLists.txt|googletest" "/usr/include/gtest/gtest.h|libgtest-dev"
     "/usr/include/benchmark/benchmark.h|libbenchmark-dev" "clang++|clang"
+    "rsvg-convert|librsvg2-bin" "icotool|icoutils"
   )
   printf '%s\n' "${need[@]}" "$@"
 }

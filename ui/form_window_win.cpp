@@ -5,6 +5,7 @@
 #include "base/exception.h"
 #include "ui/caption_move.h"
 #include "ui/control_tree.h"
+#include "ui/program_icon.h"
 #include "ui/view_factory.h"
 #include "ui/wide_text.h"
 
@@ -95,6 +96,8 @@ void FormWindow::CreateWindowIn(HWND parent, bool) {
     form_.height = outer.bottom - outer.top;
   }
   const std::wstring class_name = Wide(form_.ClassName());
+  // A form is a top-level window: its class shows the program's icon.
+  SetClassIcons(ProgramIcons());
   if (!CreateHandle(class_name.c_str(), styles.ex_style, styles.style, Wide(form_.caption), form_.left,
                     form_.top, form_.width, form_.height, parent, CS_DBLCLKS)) {
     throw base::Exception("Cannot create the window " + form_.Name());

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "ui/error_sink.h"
+#include "ui/program_icon.h"
 
 namespace ui {
 
@@ -50,6 +51,10 @@ class Window {
                     int y, int width, int height, HWND parent, UINT class_style = 0,
                     const wchar_t* base_class = nullptr);
   void DestroyHandle();
+  // The icons the window class gets when CreateHandle() registers it, and
+  // the window's own icons (the program's top-level windows give the
+  // program's icon); none by default.
+  void SetClassIcons(const ClassIcons& icons) { class_icons_ = icons; }
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
@@ -62,6 +67,7 @@ class Window {
   HWND handle_ = nullptr;
   WNDPROC base_procedure_ = nullptr;  // the system class's, for a built-on class
   ErrorSink* error_sink_ = nullptr;
+  ClassIcons class_icons_;
 };
 
 }  // namespace ui

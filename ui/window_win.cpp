@@ -31,10 +31,22 @@ bool Window::CreateHandle(const wchar_t* class_name, DWORD ex_style, DWORD style
     window_class.lpfnWndProc = &Window::Procedure;
     window_class.hInstance = instance;
     window_class.lpszClassName = class_name;
+    if (class_icons_.big_icon) window_class.hIcon = class_icons_.big_icon;
+    if (class_icons_.small_icon) window_class.hIconSm = class_icons_.small_icon;
     if (!RegisterClassExW(&window_class)) return false;
   }
-  return CreateWindowExW(ex_style, class_name, text.c_str(), style, x, y, width, height, parent, nullptr,
-                         instance, this) != nullptr;
+  if (!CreateWindowExW(ex_style, class_name, text.c_str(), style, x, y, width, height, parent, nullptr,
+                       instance, this)) {
+    return false;
+  }
+  // The window's own icons too: a shell that cannot read another process's
+  // class icons (Wine's task bar) asks the window for them.
+  if (class_icons_.big_icon)
+    SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(class_icons_.big_icon));
+  if (class_icons_.small_icon) {
+    SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(class_icons_.small_icon));
+  }
+  return true;
 }
 
 void Window::DestroyHandle() {
