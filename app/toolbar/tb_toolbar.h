@@ -2,7 +2,7 @@
 // its top-level items, in order.
 #pragma once
 
-#include "app/toolbar/tb_dockable_window.h"
+#include "app/docking/tb_dockable_window.h"
 
 namespace app {
 

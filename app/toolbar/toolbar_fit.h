@@ -21,9 +21,12 @@
 #include <span>
 #include <vector>
 
-#include "app/toolbar/rect.h"
+#include "base/rect.h"
 
 namespace app {
+
+using base::Rect;
+using base::Size;
 
 // 13 pixels: room for the chevron's double arrow (5 pixels wide) with 4 on
 // each side, as narrow as a button can be and still be aimed at.

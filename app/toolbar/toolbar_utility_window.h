@@ -24,9 +24,9 @@
 
 #include <string_view>
 
-#include "app/toolbar/chosen_item_runner.h"
-#include "app/toolbar/menu_sounds.h"
-#include "app/toolbar/skin_palette.h"
+#include "app/menus/chosen_item_runner.h"
+#include "app/menus/menu_sounds.h"
+#include "app/skin/skin_palette.h"
 #include "base/component.h"
 #include "ui/window.h"
 

@@ -50,14 +50,14 @@
 #include <optional>
 #include <vector>
 
-#include "app/toolbar/dockable_view.h"
-#include "app/toolbar/drop_down_view.h"
-#include "app/toolbar/menu_tracker.h"
-#include "app/toolbar/tb_drop_down_window.h"
-#include "app/toolbar/tb_item.h"
+#include "app/docking/dockable_view.h"
+#include "app/menus/drop_down_view.h"
+#include "app/menus/menu_tracker.h"
+#include "app/menus/tb_drop_down_window.h"
+#include "app/menus/tb_item.h"
+#include "app/menus/toolbar_menu_bar.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "app/toolbar/toolbar_fit.h"
-#include "app/toolbar/toolbar_menu_bar.h"
 
 namespace app {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/toolbar/dock_drag.h"
+#include "app/docking/dock_drag.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"

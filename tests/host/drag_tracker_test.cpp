@@ -8,7 +8,7 @@
 #include <map>
 #include <vector>
 
-#include "app/toolbar/drag_tracker.h"
+#include "app/docking/drag_tracker.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The skin palette: what a skin draws with on the screen, derived and mapped
 // to the screen's colours, or a custom skin's own colours masked.
-#include "app/toolbar/skin_palette.h"
+#include "app/skin/skin_palette.h"
 
 #include <gtest/gtest.h>
 

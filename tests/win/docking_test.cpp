@@ -12,10 +12,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/toolbar/dock_drag.h"
-#include "app/toolbar/dockable_view.h"
-#include "app/toolbar/floating_window_view.h"
-#include "app/toolbar/tb_floating_window_parent.h"
+#include "app/docking/dock_drag.h"
+#include "app/docking/dockable_view.h"
+#include "app/docking/floating_window_view.h"
+#include "app/docking/tb_floating_window_parent.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "app/toolbar/toolbar_view.h"
 #include "tests/common/embedded_streams.h"

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/toolbar/drop_down_view.h"
-#include "app/toolbar/menu_sounds.h"
+#include "app/menus/drop_down_view.h"
+#include "app/menus/menu_sounds.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "app/toolbar/toolbar_view.h"
 #include "base/exception.h"

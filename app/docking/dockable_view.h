@@ -1,0 +1,61 @@
+// DockableView: what the views of a toolbar and a tool window share while
+// they sit in a dock (Windows only): a frame of 2 pixels on every side and a
+// drag-handle strip on the leading side (left in a top or bottom dock, top
+// in a left or right dock), drawn in the skin's colours, around a client
+// area that holds their content. The frame's arithmetic is the portable
+// dock layout's (app/docking/dock_layout.h).
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "app/docking/dock_layout.h"
+#include "app/docking/tb_dock.h"
+#include "app/docking/tb_dockable_window.h"
+#include "ui/control_view.h"
+
+namespace app {
+
+// The skin colour of that name ("tcToolbar") for the toolbars and dockable
+// windows of `form`.
+ui::TColor SkinColorOf(ui::FormWindow& form, std::string_view name);
+
+// Dragging and double-clicks (app/docking/dock_drag.h): a docked window is
+// dragged by its drag handle or any part of its frame, and floats on a
+// double-click there; its floating frame shows and hides with it.
+class DockableView : public ui::ControlView {
+ public:
+  // The drag-handle strip of the default style (single grip, no close
+  // button while docked).
+  static constexpr int kDragHandle = 6;
+
+  DockableView(TTBDockableWindow& window, ui::FormWindow& form)
+      : ControlView(window, form), window_(window) {}
+
+  TTBDockableWindow& Dockable() const { return window_; }
+  // The size of the window's content (its client area) when docked on `side`.
+  virtual Size ContentSize(TTBDockPosition side) const = 0;
+  // What the dock layout needs to know of this window in a dock on `side`.
+  virtual DockItem DockItemFor(TTBDockPosition side) const;
+
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  // The skin colour of that name ("tcToolbar").
+  ui::TColor SkinColor(std::string_view name) const;
+  // The side of the dock the window sits in (top when it is in none).
+  TTBDockPosition DockSide() const;
+  bool OnNcCalcSize(RECT& area) override;
+  bool OnNcPaint() override;
+  bool OnNcHitTest(POINT screen, LRESULT& result) override;
+  bool OnNcMouseDown(const ui::MouseInput& input, LRESULT hit, POINT screen) override;
+  bool OnNcDblClick(const ui::MouseInput& input, LRESULT hit, POINT screen) override;
+  void OnChanged(ui::ControlChange what) override;
+  // Whether it sits in a dock now (not floating).
+  bool Docked() const;
+
+ private:
+  TTBDockableWindow& window_;
+};
+
+}  // namespace app
