@@ -8,18 +8,16 @@
 
 #include <windows.h>
 
-#include <string_view>
+#include <optional>
 
 #include "app/docking/dock_layout.h"
+#include "app/docking/floating_frame.h"
 #include "app/docking/tb_dock.h"
 #include "app/docking/tb_dockable_window.h"
+#include "app/skin/skin_colors.h"
 #include "ui/control_view.h"
 
 namespace app {
-
-// The skin colour of that name ("tcToolbar") for the toolbars and dockable
-// windows of `form`.
-ui::TColor SkinColorOf(ui::FormWindow& form, std::string_view name);
 
 // Dragging and double-clicks (app/docking/dock_drag.h): a docked window is
 // dragged by its drag handle or any part of its frame, and floats on a
@@ -38,11 +36,17 @@ class DockableView : public ui::ControlView {
   virtual Size ContentSize(TTBDockPosition side) const = 0;
   // What the dock layout needs to know of this window in a dock on `side`.
   virtual DockItem DockItemFor(TTBDockPosition side) const;
+  // Floating, what the frame asks of its content while it is resized: the
+  // smallest client area it may leave, and the client size the content
+  // takes when the frame would give it `wanted`, resized by a left or right
+  // edge (`by_width`) or by the top or bottom one (none: it takes `wanted`).
+  virtual Size FloatingMinClient() const { return kToolWindowMinClient; }
+  virtual std::optional<Size> FloatingFit(Size /*wanted*/, bool /*by_width*/) const { return std::nullopt; }
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
-  // The skin colour of that name ("tcToolbar").
-  ui::TColor SkinColor(std::string_view name) const;
+  // The skin colour at `index`, as the form's windows draw it now.
+  ui::TColor SkinColor(TTBColorIndex index) const;
   // The side of the dock the window sits in (top when it is in none).
   TTBDockPosition DockSide() const;
   bool OnNcCalcSize(RECT& area) override;

@@ -2,7 +2,7 @@
 
 #include "app/docking/dock_drag.h"
 #include "app/docking/tb_floating_window_parent.h"
-#include "app/toolbar/toolbar_utility_window.h"
+#include "app/skin/form_skin.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
 
@@ -28,14 +28,8 @@ TTBDockPosition DockableView::DockSide() const {
   return dock ? dock->position : TTBDockPosition::dpTop;
 }
 
-ui::TColor SkinColorOf(ui::FormWindow& form, std::string_view name) {
-  // As worked out from the system colours (or a custom skin's own), not the
-  // colours stored with the skin.
-  return ToolbarUtilityWindow::Of(form).SkinColor(name);
-}
-
-ui::TColor DockableView::SkinColor(std::string_view name) const {
-  return SkinColorOf(Form(), name);
+ui::TColor DockableView::SkinColor(TTBColorIndex index) const {
+  return SkinColorOf(Form().Model(), index);
 }
 
 bool DockableView::Docked() const {
@@ -53,7 +47,7 @@ bool DockableView::OnNcPaint() {
   RECT outer;
   GetWindowRect(Handle(), &outer);
   const int w = outer.right - outer.left, h = outer.bottom - outer.top;
-  const ui::TColor toolbar = SkinColor("tcToolbar"), face = SkinColor("tcFace");
+  const ui::TColor toolbar = SkinColor(tcToolbar), face = SkinColor(tcFace);
   // Outer ring in the window's own colour, inner ring in the toolbar colour
   // with its corner pixels in the face colour, which rounds the corners.
   Fill(0, 0, w, 1, window_.color);
@@ -69,7 +63,7 @@ bool DockableView::OnNcPaint() {
   }
   // The drag-handle strip with its grip: 3-pixel dashes every 2 pixels,
   // running across the strip's length (sideways in a left or right dock).
-  const ui::TColor grip = SkinColor("tcDragHandle");
+  const ui::TColor grip = SkinColor(tcDragHandle);
   const int border = kDockedBorder, grip_at = border + GripOffset(TTBDragHandleStyle::dhSingle, false);
   if (IsHorizontal(DockSide())) {
     Fill(border, border, border + kDragHandle, h - border, toolbar);

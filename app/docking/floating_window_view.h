@@ -37,7 +37,6 @@
 namespace app {
 
 class DockableView;
-class ToolbarView;
 
 // The geometry of the floating frame that carries `window`, from the system
 // metrics now (sizing or fixed frame by its Resizable, close button by its
@@ -84,9 +83,9 @@ class FloatingWindowView final : public ui::ControlView {
   // capture or a quit message (posted again).
   void TrackCloseButton();
   void TrackResize(FloatingHit zone, POINT start);
-  // A floating toolbar's frame, asked to become `asked` by dragging `zone`,
-  // takes the size of the bar's items flowed to fit.
-  Rect FitToToolbar(const ToolbarView& bar, const Rect& asked, FloatingHit zone) const;
+  // The frame, asked to become `asked` by dragging `zone`, takes the size
+  // its content fits into (a floating toolbar's items flowed), if it has one.
+  Rect FitToContent(const DockableView& content, const Rect& asked, FloatingHit zone) const;
   // Shows or hides the window on the screen by the rule: shown while the
   // frame is visible, its owner (the main window) is visible and not
   // minimized, and, for content with HideWhenInactive, the program is the

@@ -7,8 +7,7 @@
 
 #include "app/docking/dock_drag.h"
 #include "app/docking/dockable_view.h"
-#include "app/toolbar/tb_toolbar.h"
-#include "app/toolbar/toolbar_view.h"
+#include "app/skin/form_skin.h"
 #include "ui/capture_loop.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
@@ -85,9 +84,7 @@ FloatingFrame FloatingGeometryFor(const TTBDockableWindow& window) {
       Size{GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME)},
       GetSystemMetrics(SM_CYSMCAPTION),
   };
-  const FloatingContent content =
-      dynamic_cast<const TTBToolbar*>(&window) ? FloatingContent::kToolbar : FloatingContent::kToolWindow;
-  return FloatingFrame(metrics, content, window.resizable, window.close_button);
+  return FloatingFrame(metrics, window.FloatingKind(), window.resizable, window.close_button);
 }
 
 FloatingWindowView::FloatingWindowView(TTBFloatingWindowParent& frame, ui::FormWindow& form)
@@ -144,23 +141,23 @@ bool FloatingWindowView::OnNcPaint() {
 
 void FloatingWindowView::PaintFrame(HDC dc, Size outer) {
   const FloatingFrame geometry = Geometry();
-  ui::FormWindow& form = Form();
+  const ui::TForm& form = Form().Model();
   // The client area is the carried window's: the frame never paints there.
   const Rect client = geometry.ClientRect(outer);
   ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   RECT area{0, 0, outer.width, outer.height};
-  FillRect(dc, &area, Brush(SkinColorOf(form, "tcFace")));
-  FrameRect(dc, &area, Brush(SkinColorOf(form, "tcDockBorderOut")));
+  FillRect(dc, &area, Brush(SkinColorOf(form, tcFace)));
+  FrameRect(dc, &area, Brush(SkinColorOf(form, tcDockBorderOut)));
   InflateRect(&area, -1, -1);
-  FrameRect(dc, &area, Brush(SkinColorOf(form, "tcDockBorderIn")));
+  FrameRect(dc, &area, Brush(SkinColorOf(form, tcDockBorderIn)));
 
   const RECT bar = ui::ToRECT(geometry.CaptionBar(outer));
-  FillRect(dc, &bar, Brush(SkinColorOf(form, "tcDockBorderTitle")));
+  FillRect(dc, &bar, Brush(SkinColorOf(form, tcDockBorderTitle)));
   RECT text = ui::ToRECT(geometry.CaptionTextRect(outer));
   const std::wstring caption = ui::Wide(frame_.caption);
   ui::SelectedObject font(dc, caption_font_.Get() ? caption_font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ui::ColorRef(SkinColorOf(form, "tcCaptionText")));
+  SetTextColor(dc, ui::ColorRef(SkinColorOf(form, tcCaptionText)));
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
   PaintCloseButton(dc, outer);
@@ -169,14 +166,14 @@ void FloatingWindowView::PaintFrame(HDC dc, Size outer) {
 void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
   const FloatingFrame geometry = Geometry();
   if (geometry.CloseButton(outer).Empty()) return;
-  ui::FormWindow& form = Form();
+  const ui::TForm& form = Form().Model();
   const RECT highlight = ui::ToRECT(geometry.CloseButtonHighlight(outer));
   if (close_look_ == CloseLook::kHot) {
-    FillRect(dc, &highlight, Brush(SkinColorOf(form, "tcSelBar")));
-    FrameRect(dc, &highlight, Brush(SkinColorOf(form, "tcSelBarBorder")));
+    FillRect(dc, &highlight, Brush(SkinColorOf(form, tcSelBar)));
+    FrameRect(dc, &highlight, Brush(SkinColorOf(form, tcSelBarBorder)));
   } else if (close_look_ == CloseLook::kPushed) {
-    FillRect(dc, &highlight, Brush(SkinColorOf(form, "tcSelPushed")));
-    FrameRect(dc, &highlight, Brush(SkinColorOf(form, "tcSelItemBorder")));
+    FillRect(dc, &highlight, Brush(SkinColorOf(form, tcSelPushed)));
+    FrameRect(dc, &highlight, Brush(SkinColorOf(form, tcSelItemBorder)));
   }
   if (!close_glyph_.Get()) return;
   const Rect glyph = geometry.CloseGlyph(outer);
@@ -190,8 +187,8 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
     if (close_look_ == CloseLook::kPushed) {
       BitBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc, 0, 0, kInvertUnderGlyph);
     } else {
-      const ui::TColor ink = close_look_ == CloseLook::kHot ? SkinColorOf(form, "tcMenuText")
-                                                            : SkinColorOf(form, "tcCaptionText");
+      const ui::TColor ink =
+          close_look_ == CloseLook::kHot ? SkinColorOf(form, tcMenuText) : SkinColorOf(form, tcCaptionText);
       ui::SelectedObject brush(dc, Brush(ink));
       BitBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc, 0, 0,
              kPaintBrushThroughGlyph);
@@ -275,12 +272,15 @@ void FloatingWindowView::TrackCloseButton() {
   }
 }
 
-Rect FloatingWindowView::FitToToolbar(const ToolbarView& bar, const Rect& asked, FloatingHit zone) const {
+Rect FloatingWindowView::FitToContent(const DockableView& content, const Rect& asked,
+                                      FloatingHit zone) const {
   const FloatingFrame geometry = Geometry();
   const Insets in = geometry.NonClient();
   const Size wanted{asked.Width() - in.left - in.right, asked.Height() - in.top - in.bottom};
   const bool by_width = zone == FloatingHit::kLeft || zone == FloatingHit::kRight;
-  const Size outer = geometry.OuterSize(bar.FloatingSize(wanted, by_width));
+  const std::optional<Size> fit = content.FloatingFit(wanted, by_width);
+  if (!fit) return asked;
+  const Size outer = geometry.OuterSize(*fit);
   // The edges across from the dragged one stay where they are.
   const int left = zone == FloatingHit::kLeft ? asked.right - outer.width : asked.left;
   const int top = zone == FloatingHit::kTop ? asked.bottom - outer.height : asked.top;
@@ -294,14 +294,15 @@ void FloatingWindowView::TrackResize(FloatingHit zone, POINT start) {
   RECT window{};
   GetWindowRect(Handle(), &window);
   const Rect start_rect{window.left, window.top, window.right, window.bottom};
-  const Size min_client = dynamic_cast<TTBToolbar*>(content) ? Size{1, 1} : kToolWindowMinClient;
+  const DockableView* content_view = ContentView();
+  const Size min_client = content_view ? content_view->FloatingMinClient() : kToolWindowMinClient;
   ui::MouseCapture capture(Handle());
   bool done = false;
   ui::CaptureLoop loop;
   loop.running = [&] { return !done; };
   const auto resize_to = [&](POINT now) {
     Rect r = geometry.Resize(start_rect, zone, Point{now.x - start.x, now.y - start.y}, min_client);
-    if (const auto* bar = dynamic_cast<const ToolbarView*>(ContentView())) r = FitToToolbar(*bar, r, zone);
+    if (content_view) r = FitToContent(*content_view, r, zone);
     frame_.SetBounds(r.left, r.top, r.Width(), r.Height());
     content->floating_rect = r;
   };

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "app/docking/dock_layout.h"
+#include "app/docking/floating_frame.h"
 #include "app/docking/tb_dock.h"
 #include "base/rect.h"
 #include "ui/control.h"
@@ -57,6 +58,9 @@ class TTBDockableWindow : public ui::TWinControl {
   virtual TTBDock* DefaultDock() const { return nullptr; }
   // The dock a double-click on the floating caption docks it into.
   TTBDock* DockToReturnTo() const;
+  // What its floating frame carries, for the frame's geometry: a tool
+  // window's unless the kind of window says otherwise.
+  virtual FloatingContent FloatingKind() const { return FloatingContent::kToolWindow; }
 
   // Puts the window into `dock` at `row` and `pos` (its new parent); it is
   // then docked and `dock` is its last dock.

@@ -6,7 +6,7 @@
 //   1. Choose(item, from_drop_down): when a drop-down was open, the
 //      "MenuCommand" sound is requested (menu_sounds.h); the item is stored
 //      and the private message kRunChosenItemMessage (0x500) is posted to the
-//      toolbar code's hidden utility window, through RunMessagePoster.
+//      toolbar's hidden utility window, through RunMessagePoster.
 //   2. RunChosen(), which the utility window calls when that message is
 //      dispatched: the stored item is taken and the store cleared, then the
 //      item is clicked: an auto-check item flips `checked` first, then its

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/toolbar/toolbar_fit.h"
-
 namespace app {
 
 int DropDownLayout::ItemAt(Point at) const {

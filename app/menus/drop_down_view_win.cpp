@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/toolbar/toolbar_utility_window.h"
+#include "app/skin/form_skin.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
 #include "ui/wide_text.h"
@@ -92,7 +92,7 @@ int DropDownView::RowAt(POINT screen) const {
 }
 
 ui::TColor DropDownView::SkinColor(TTBColorIndex index) const {
-  return ToolbarUtilityWindow::Of(Form()).SkinColor(index);
+  return SkinColorOf(Form().Model(), index);
 }
 
 void DropDownView::OnPaint(HDC dc) {

@@ -2,6 +2,10 @@
 
 namespace app {
 
+ItemSize TextItemSize(int text_width, int text_height) {
+  return {text_width + kTextItemMarginWidth, text_height + kTextItemMarginHeight};
+}
+
 void UpdateItems(std::span<TTBItem* const> items) {
   for (TTBItem* item : items) {
     if (item) item->UpdateState();

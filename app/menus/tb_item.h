@@ -45,6 +45,21 @@ class TTBItem : public base::TComponent {
   base::TComponent* parent_ = nullptr;
 };
 
+// A text item's space around its text.
+inline constexpr int kTextItemMarginWidth = 12;
+inline constexpr int kTextItemMarginHeight = 9;
+
+struct ItemSize {
+  int width = 0;
+  int height = 0;
+
+  friend bool operator==(const ItemSize&, const ItemSize&) = default;
+};
+
+// An item showing only text, on a bar or as a drop-down's row: (text width +
+// 12) x (text height + 9).
+ItemSize TextItemSize(int text_width, int text_height);
+
 // The item-update pass: UpdateState() on each of `items` (null entries are
 // skipped). A view calls it on a menu's items each time the menu opens.
 void UpdateItems(std::span<TTBItem* const> items);

@@ -3,7 +3,14 @@
 #include <algorithm>
 #include <cassert>
 
+#include "app/skin/tb_skin.h"
+
 namespace app {
+
+TTBColorIndex SkinColorIndex(std::string_view name) {
+  const auto found = std::find(kSkinColorNames.begin(), kSkinColorNames.end(), name);
+  return static_cast<TTBColorIndex>(found - kSkinColorNames.begin());
+}
 
 std::uint8_t BlendChannel(std::uint8_t a, std::uint8_t b, int x_thousandths) {
   assert(x_thousandths >= 0 && x_thousandths <= 1000);

@@ -24,11 +24,23 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
-#include "app/skin/tb_skin.h"
 #include "ui/colors.h"
 
 namespace app {
+
+class TTBSkin;
+
+// The names of the 28 colours, in the order TTBColors keeps them.
+inline constexpr std::array<std::string_view, 28> kSkinColorNames = {
+    "tcFace",         "tcPopup",           "tcBorder",          "tcToolbar",       "tcImageList",
+    "tcDockBorderIn", "tcDockBorderOut",   "tcDockBorderTitle", "tcDragHandle",    "tcChecked",
+    "tcCheckedOver",  "tcSelBar",          "tcSelBarBorder",    "tcSelItem",       "tcSelItemBorder",
+    "tcSelPushed",    "tcSelPushedBorder", "tcSeparator",       "tcImgListShadow", "tcGradStart",
+    "tcGradEnd",      "tcPopupGradStart",  "tcPopupGradEnd",    "tcImgGradStart",  "tcImgGradEnd",
+    "tcMenuText",     "tcHighlightText",   "tcCaptionText",
+};
 
 struct Rgb {
   std::uint8_t red = 0;
@@ -83,6 +95,11 @@ enum TTBColorIndex : std::size_t {
 static_assert(kSkinColorCount == kSkinColorNames.size());
 static_assert(kSkinColorNames[tcDragHandle] == "tcDragHandle" &&
               kSkinColorNames[tcCaptionText] == "tcCaptionText");
+
+// The index of the skin colour named `name`, or kSkinColorCount for a name
+// that is none. For names read from outside (a description); the program
+// itself names its colours by their index.
+TTBColorIndex SkinColorIndex(std::string_view name);
 
 // The system colours the rules read.
 struct SystemColors {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/skin/tb_skin.h"
+
 namespace app {
 
 SystemColors ClassicSystemColors() {
@@ -13,11 +15,6 @@ SystemColors ClassicSystemColors() {
   system.menu_text = Rgb{0, 0, 0};
   system.highlight_text = Rgb{255, 255, 255};
   return system;
-}
-
-TTBColorIndex SkinColorIndex(std::string_view name) {
-  const auto found = std::find(kSkinColorNames.begin(), kSkinColorNames.end(), name);
-  return static_cast<TTBColorIndex>(found - kSkinColorNames.begin());
 }
 
 SkinPalette::SkinPalette() {
@@ -32,11 +29,6 @@ void SkinPalette::Refresh(const TTBSkin* skin, const SystemColors& system, const
   const SkinRgb derived = DeriveSkinColors(system);
   std::transform(derived.begin(), derived.end(), values_.begin(),
                  [&nearest](Rgb c) { return ToColor(nearest ? nearest(c) : c); });
-}
-
-ui::TColor SkinPalette::Color(std::string_view name) const {
-  const TTBColorIndex index = SkinColorIndex(name);
-  return values_[index < kSkinColorCount ? index : tcFace];
 }
 
 }  // namespace app

@@ -1,7 +1,7 @@
-// SkinPalette: the colours a skin draws with on this screen, by name. It is
-// worked out once when the toolbar code first draws a window's skin and again
-// whenever the desktop's colours change (the Windows side calls Refresh()),
-// not at every paint.
+// SkinPalette: the colours a skin draws with on this screen. It is worked
+// out once when the skin's first toolbar gets its window and again whenever
+// the desktop's colours change (form_skin.h calls Refresh()), not at every
+// paint.
 //
 // - A skin of the derived colour set (every skin but a custom one) takes the
 //   28 colours skin_colors.h derives from the system colours, each mapped to
@@ -18,12 +18,12 @@
 #pragma once
 
 #include <functional>
-#include <string_view>
 
 #include "app/skin/skin_colors.h"
-#include "app/skin/tb_skin.h"
 
 namespace app {
+
+class TTBSkin;
 
 // The system colours of the classic desktop scheme (button face 212,208,200,
 // window white, shadow 128,128,128, highlight 10,36,106).
@@ -40,19 +40,13 @@ class SkinPalette {
   // `system`; `nearest` may be empty (no mapping).
   void Refresh(const TTBSkin* skin, const SystemColors& system, const NearestColor& nearest);
 
-  // The colour at `index`, or of that name ("tcToolbar"; a name that is not
-  // a skin colour gives tcFace's colour): an RGB value, or for a custom skin
-  // possibly a system colour reference for the drawing side to look up.
+  // The colour at `index`: an RGB value, or for a custom skin possibly a
+  // system colour reference for the drawing side to look up.
   ui::TColor Color(TTBColorIndex index) const { return values_[index]; }
-  ui::TColor Color(std::string_view name) const;
   const SkinColorValues& Values() const { return values_; }
 
  private:
   SkinColorValues values_{};
 };
-
-// The index of the skin colour named `name`, or kSkinColorCount for a name
-// that is none.
-TTBColorIndex SkinColorIndex(std::string_view name);
 
 }  // namespace app

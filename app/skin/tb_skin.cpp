@@ -6,14 +6,13 @@
 namespace app {
 
 ui::TColor TTBColors::Get(std::string_view name) const {
-  for (std::size_t i = 0; i < kSkinColorNames.size(); ++i)
-    if (kSkinColorNames[i] == name) return colors[i];
-  return ui::clBtnFace;
+  const TTBColorIndex index = SkinColorIndex(name);
+  return index < kSkinColorCount ? colors[index] : ui::clBtnFace;
 }
 
-const TTBSkin* FindSkin(const base::TComponent& window) {
-  for (const base::TComponent* component : window.Components()) {
-    if (const auto* skin = dynamic_cast<const TTBSkin*>(component)) return skin;
+TTBSkin* FindSkin(const base::TComponent& window) {
+  for (base::TComponent* component : window.Components()) {
+    if (auto* skin = dynamic_cast<TTBSkin*>(component)) return skin;
   }
   return nullptr;
 }

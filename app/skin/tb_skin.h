@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/skin/skin_palette.h"
 #include "base/component.h"
 #include "resources/class_info.h"
 #include "ui/colors.h"
@@ -28,23 +29,14 @@ enum TTBSkinOption : std::uint8_t {
   tboShadowHover,
 };
 
-// The names of the 28 colours, in the order TTBColors keeps them.
-inline constexpr std::array<std::string_view, 28> kSkinColorNames = {
-    "tcFace",         "tcPopup",           "tcBorder",          "tcToolbar",       "tcImageList",
-    "tcDockBorderIn", "tcDockBorderOut",   "tcDockBorderTitle", "tcDragHandle",    "tcChecked",
-    "tcCheckedOver",  "tcSelBar",          "tcSelBarBorder",    "tcSelItem",       "tcSelItemBorder",
-    "tcSelPushed",    "tcSelPushedBorder", "tcSeparator",       "tcImgListShadow", "tcGradStart",
-    "tcGradEnd",      "tcPopupGradStart",  "tcPopupGradEnd",    "tcImgGradStart",  "tcImgGradEnd",
-    "tcMenuText",     "tcHighlightText",   "tcCaptionText",
-};
-
 class TTBColors : public base::TPersistent {
  public:
   TTBColors() { colors.fill(ui::clBtnFace); }
 
   std::array<ui::TColor, kSkinColorNames.size()> colors;
 
-  // The colour of that name ("tcFace"); precondition: a name of kSkinColorNames.
+  // The stored colour of that name ("tcFace"), as the description has it;
+  // precondition: a name of kSkinColorNames.
   ui::TColor Get(std::string_view name) const;
 
   const char* ClassName() const override { return "TTBColors"; }
@@ -59,6 +51,10 @@ class TTBSkin : public base::TComponent {
   TTBColorSet color_set = TTBColorSet::tbcOfficeXP;
   std::uint32_t options = 0;  // bits of TTBSkinOption
   TTBColors colors;
+  // The colours the skin draws with on this screen, worked out from the
+  // stored ones or the desktop's by the windows that draw it (form_skin.h);
+  // the classic scheme's until then.
+  SkinPalette palette;
 
   const char* ClassName() const override { return "TTBSkin"; }
   static const resources::ClassInfo& Class();
@@ -66,6 +62,6 @@ class TTBSkin : public base::TComponent {
 
 // The skin among `window`'s components (the first, when there are several),
 // or null.
-const TTBSkin* FindSkin(const base::TComponent& window);
+TTBSkin* FindSkin(const base::TComponent& window);
 
 }  // namespace app

@@ -10,6 +10,8 @@ class TTBToolbar : public TTBDockableWindow {
  public:
   using TTBDockableWindow::TTBDockableWindow;
 
+  FloatingContent FloatingKind() const override { return FloatingContent::kToolbar; }
+
   const char* ClassName() const override { return "TTBToolbar"; }
   static const resources::ClassInfo& Class();
 };

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/skin/skin_colors.h"
+#include "app/skin/tb_skin.h"
 
 namespace {
 
