@@ -193,7 +193,7 @@ void RunDockDrag(DockableView& view, POINT screen) {
     pointer = Point{now.x, now.y};
     apply(tracker.Move(pointer));
   };
-  loop.left_down = [&] { apply(tracker.ButtonDown(MouseButton::kLeft)); };
+  loop.left_down = [&] { apply(tracker.ButtonDown(ui::TMouseButton::mbLeft)); };
   // The release point counts as the last move. It is the place the release
   // carries, not the cursor's place when the message is taken: the system
   // may by then report a position from before the last move (the echo of an
@@ -201,7 +201,7 @@ void RunDockDrag(DockableView& view, POINT screen) {
   loop.left_up = [&](POINT at) {
     pointer = Point{at.x, at.y};
     apply(tracker.Move(pointer));
-    apply(tracker.ButtonUp(MouseButton::kLeft));
+    apply(tracker.ButtonUp(ui::TMouseButton::mbLeft));
   };
   loop.key = [&](const ui::KeyStroke& stroke) {
     const DragKey key = stroke.key == VK_CONTROL  ? DragKey::kControl

@@ -110,13 +110,13 @@ DragOutput DragTracker::Move(Point pointer) {
   return out;
 }
 
-DragOutput DragTracker::ButtonDown(MouseButton button) {
-  if (state_ != DragState::kDragging || button != MouseButton::kLeft) return {};
+DragOutput DragTracker::ButtonDown(ui::TMouseButton button) {
+  if (state_ != DragState::kDragging || button != ui::TMouseButton::mbLeft) return {};
   return End(true);
 }
 
-DragOutput DragTracker::ButtonUp(MouseButton button) {
-  if (state_ != DragState::kDragging || button != MouseButton::kLeft) return {};
+DragOutput DragTracker::ButtonUp(ui::TMouseButton button) {
+  if (state_ != DragState::kDragging || button != ui::TMouseButton::mbLeft) return {};
   return End(true);
 }
 

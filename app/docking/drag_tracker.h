@@ -49,6 +49,7 @@
 #include "app/docking/dock_layout.h"
 #include "app/docking/tb_dock.h"
 #include "base/rect.h"
+#include "ui/control.h"
 
 namespace app {
 
@@ -56,7 +57,6 @@ using base::Point;
 using base::Rect;
 using base::Size;
 
-enum class MouseButton : std::uint8_t { kLeft, kRight, kMiddle };
 enum class DragKey : std::uint8_t { kControl, kEscape, kOther };
 enum class DragState : std::uint8_t { kIdle, kDragging };
 
@@ -132,8 +132,8 @@ class DragTracker {
   // frame, floating caption or free toolbar space).
   DragOutput Begin(const DragStart& start);
   DragOutput Move(Point pointer);
-  DragOutput ButtonDown(MouseButton button);
-  DragOutput ButtonUp(MouseButton button);
+  DragOutput ButtonDown(ui::TMouseButton button);
+  DragOutput ButtonUp(ui::TMouseButton button);
   DragOutput Key(DragKey key, bool down);
   // The capture went to another window (or was taken away by the system).
   DragOutput CaptureLost();
