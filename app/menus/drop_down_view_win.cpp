@@ -19,6 +19,10 @@ constexpr int kCheckMarkStroke = 3;
 }  // namespace
 
 DropDownView::~DropDownView() {
+  // The window goes here, while this is still a DropDownView: once this body
+  // has run only the base's members are left, and the messages the window's
+  // destruction sends (the capture given back, which its toolbar hears
+  // through OnCaptureChanged) would miss this view's handlers.
   DestroyHandle();
 }
 

@@ -47,6 +47,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -59,6 +60,10 @@
 #include "app/menus/toolbar_menu_bar.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "app/toolbar/toolbar_fit.h"
+
+namespace ui {
+class MouseCapture;
+}
 
 namespace app {
 
@@ -163,12 +168,12 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   std::vector<ItemSize> sizes_;  // of every top-level item, in the menu font
   std::vector<Button> buttons_;
   Rect chevron_;
-  Look look_;                                // as last painted
-  bool holding_capture_ = false;             // the capture is held for the tracking
-  std::optional<POINT> last_move_;           // where the pointer last moved to (screen)
-  TTBDropDownWindow* drop_down_ = nullptr;   // owned by the form, made on first use
-  MenuSounds sounds_;                        // "MenuPopup" as a drop-down opens
-  ToolbarUtilityWindow* utility_ = nullptr;  // owned by the form, made with the bar's first window
+  Look look_;                                  // as last painted
+  std::unique_ptr<ui::MouseCapture> capture_;  // held for the tracking, by the bar or its drop-down
+  std::optional<POINT> last_move_;             // where the pointer last moved to (screen)
+  TTBDropDownWindow* drop_down_ = nullptr;     // owned by the form, made on first use
+  MenuSounds sounds_;                          // "MenuPopup" as a drop-down opens
+  ToolbarUtilityWindow* utility_ = nullptr;    // owned by the form, made with the bar's first window
 };
 
 // The message loop's part in menu tracking: while a toolbar tracks its menus

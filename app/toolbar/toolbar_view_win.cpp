@@ -14,6 +14,7 @@
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
+#include "ui/mouse_capture.h"
 #include "ui/wide_text.h"
 
 namespace app {
@@ -55,6 +56,10 @@ ToolbarView::ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form)
       sounds_(*ui::ServicesOf(form.Model()).sounds) {}
 
 ToolbarView::~ToolbarView() {
+  // The window goes here, while this is still a ToolbarView: once this body
+  // has run only the base's members are left, and the messages the window's
+  // destruction sends (the capture given back, which ends the tracking)
+  // would miss this view's handlers.
   DestroyHandle();
 }
 
@@ -303,11 +308,11 @@ void ToolbarView::SyncCapture() {
     // The drop-down while one is open, so presses on it reach it; else the bar.
     const DropDownView* menu = DropDown();
     const HWND holder = menu && menu->IsOpen() && menu->Handle() ? menu->Handle() : Handle();
-    holding_capture_ = true;
-    if (GetCapture() != holder) SetCapture(holder);
-  } else if (holding_capture_) {
-    holding_capture_ = false;
-    if (IsOurs(GetCapture())) ReleaseCapture();
+    // The new holder takes the capture before the old one's goes, so that
+    // neither hears of the capture going to a window not ours.
+    if (!capture_ || GetCapture() != holder) capture_ = std::make_unique<ui::MouseCapture>(holder);
+  } else {
+    capture_.reset();
   }
 }
 
