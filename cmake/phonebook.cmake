@@ -61,3 +61,28 @@ function(phonebook_library name)
     target_link_libraries(${name} PUBLIC ${ARG_WIN32_LIBS})
   endif()
 endfunction()
+
+# phonebook_room_includes(target MAY_INCLUDE folders...)
+# The headers of app/ that the target's folder may include: its own and those
+# of the given folders (paths from the project's root, such as app/skin). The
+# build checks every header and source of the folder, every platform's, before
+# it compiles the target, and stops at an include of another folder of app/:
+# the rooms below may not reach into the rooms above them.
+function(phonebook_room_includes target)
+  cmake_parse_arguments(ARG "" "" "MAY_INCLUDE" ${ARGN})
+  file(RELATIVE_PATH own ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(allowed ${own} ${ARG_MAY_INCLUDE})
+  string(REPLACE ";" "," allowed "${allowed}")
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_includes.stamp)
+  set(script ${PROJECT_SOURCE_DIR}/cmake/check_room_includes.cmake)
+  add_custom_command(
+    OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DFOLDER=${CMAKE_CURRENT_SOURCE_DIR} -DROOT=${PROJECT_SOURCE_DIR} -DALLOWED=${allowed}
+            -DSTAMP=${stamp} -P ${script}
+    DEPENDS ${files} ${script}
+    COMMENT "Checking that ${own} includes only ${allowed}"
+    VERBATIM)
+  add_custom_target(${target}_includes DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_includes)
+endfunction()

@@ -10,11 +10,11 @@
 // time the name picker's list closes.
 #pragma once
 
-#include "app/toolbar/tb_dock.h"
-#include "app/toolbar/tb_item.h"
-#include "app/toolbar/tb_skin.h"
-#include "app/toolbar/tb_submenu_item.h"
-#include "app/toolbar/tb_tool_window.h"
+#include "app/docking/tb_dock.h"
+#include "app/docking/tb_tool_window.h"
+#include "app/menus/tb_item.h"
+#include "app/menus/tb_submenu_item.h"
+#include "app/skin/tb_skin.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "app/toolbar/tb_visibility_toggle_item.h"
 #include "data/client_data_set.h"

@@ -1,9 +1,9 @@
 #include "app/forms/view_classes.h"
 
-#include "app/toolbar/dock_view.h"
-#include "app/toolbar/drop_down_view.h"
-#include "app/toolbar/floating_window_view.h"
-#include "app/toolbar/tool_window_view.h"
+#include "app/docking/dock_view.h"
+#include "app/docking/floating_window_view.h"
+#include "app/docking/tool_window_view.h"
+#include "app/menus/drop_down_view.h"
 #include "app/toolbar/toolbar_view.h"
 #include "search/lookup_combo_view.h"
 #include "search/mask_edit_view.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/toolbar/tb_dockable_window.h"
+#include "app/docking/tb_dockable_window.h"
 #include "ui/form.h"
 
 namespace app {

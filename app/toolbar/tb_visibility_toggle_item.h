@@ -9,7 +9,7 @@
 // bound control is destroyed first the item drops the binding.
 #pragma once
 
-#include "app/toolbar/tb_item.h"
+#include "app/menus/tb_item.h"
 #include "ui/control.h"
 
 namespace app {

@@ -6,10 +6,6 @@
 
 namespace app {
 
-ItemSize TextItemSize(int text_width, int text_height) {
-  return {text_width + kTextItemMarginWidth, text_height + kTextItemMarginHeight};
-}
-
 namespace {
 
 // How many items from the start fit into `room`.

@@ -1,5 +1,5 @@
 // Which of a toolbar's items stay on the bar when it is shorter than they
-// need, and the size of a text item.
+// need. The size of a text item is the menus' (app/menus/tb_item.h).
 //
 // The items keep their order. When all of them fit into the bar's length
 // they all stay and there is no chevron. Otherwise the chevron button takes
@@ -21,27 +21,17 @@
 #include <span>
 #include <vector>
 
-#include "app/toolbar/rect.h"
+#include "app/menus/tb_item.h"
+#include "base/rect.h"
 
 namespace app {
+
+using base::Rect;
+using base::Size;
 
 // 13 pixels: room for the chevron's double arrow (5 pixels wide) with 4 on
 // each side, as narrow as a button can be and still be aimed at.
 inline constexpr int kChevronWidth = 13;
-
-// A text item's space around its text.
-inline constexpr int kTextItemMarginWidth = 12;
-inline constexpr int kTextItemMarginHeight = 9;
-
-struct ItemSize {
-  int width = 0;
-  int height = 0;
-
-  friend bool operator==(const ItemSize&, const ItemSize&) = default;
-};
-
-// A toolbar item showing only text: (text width + 12) x (text height + 9).
-ItemSize TextItemSize(int text_width, int text_height);
 
 struct ToolbarFit {
   int shown = 0;           // items 0 .. shown-1 stay on the bar

@@ -33,7 +33,7 @@
 // When a drop-down opens, its items' check marks are refreshed (the
 // item-update pass) and "MenuPopup" is requested. A choice is never run
 // here: the drop-down closes, the capture is given back, and the item goes to
-// the form's ChosenItemRunner ("MenuCommand" when it came from an open
+// the bar's ChosenItemRunner ("MenuCommand" when it came from an open
 // drop-down), which runs it once its posted message arrives.
 //
 // Docking: a press on the bar's free space (between or after the items)
@@ -47,19 +47,27 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
-#include "app/toolbar/dockable_view.h"
-#include "app/toolbar/drop_down_view.h"
-#include "app/toolbar/menu_tracker.h"
-#include "app/toolbar/tb_drop_down_window.h"
-#include "app/toolbar/tb_item.h"
+#include "app/docking/dockable_view.h"
+#include "app/menus/drop_down_view.h"
+#include "app/menus/menu_sounds.h"
+#include "app/menus/menu_tracker.h"
+#include "app/menus/tb_drop_down_window.h"
+#include "app/menus/tb_item.h"
+#include "app/menus/toolbar_menu_bar.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "app/toolbar/toolbar_fit.h"
-#include "app/toolbar/toolbar_menu_bar.h"
+
+namespace ui {
+class MouseCapture;
+}
 
 namespace app {
+
+class ToolbarUtilityWindow;
 
 class ToolbarView final : public DockableView, public DropDownOwner {
  public:
@@ -67,10 +75,10 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   ~ToolbarView() override;
 
   Size ContentSize(TTBDockPosition side) const override;
-  // The client size the bar takes floating when its frame is resized to a
-  // client area of `wanted`, by a left or right edge (`by_width`) or by the
-  // top or bottom one (FloatingToolbarSize in toolbar_fit.h).
-  Size FloatingSize(Size wanted, bool by_width) const;
+  // Floating, the bar may be resized down to one pixel each way, and its
+  // items flow to the size asked for (FloatingToolbarSize in toolbar_fit.h).
+  Size FloatingMinClient() const override { return Size{1, 1}; }
+  std::optional<Size> FloatingFit(Size wanted, bool by_width) const override;
 
   // The items on the bar in order, with their places in the client area.
   struct Button {
@@ -160,10 +168,12 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   std::vector<ItemSize> sizes_;  // of every top-level item, in the menu font
   std::vector<Button> buttons_;
   Rect chevron_;
-  Look look_;                               // as last painted
-  bool holding_capture_ = false;            // the capture is held for the tracking
-  std::optional<POINT> last_move_;          // where the pointer last moved to (screen)
-  TTBDropDownWindow* drop_down_ = nullptr;  // owned by the form, made on first use
+  Look look_;                                  // as last painted
+  std::unique_ptr<ui::MouseCapture> capture_;  // held for the tracking, by the bar or its drop-down
+  std::optional<POINT> last_move_;             // where the pointer last moved to (screen)
+  TTBDropDownWindow* drop_down_ = nullptr;     // owned by the form, made on first use
+  MenuSounds sounds_;                          // "MenuPopup" as a drop-down opens
+  ToolbarUtilityWindow* utility_ = nullptr;    // owned by the form, made with the bar's first window
 };
 
 // The message loop's part in menu tracking: while a toolbar tracks its menus

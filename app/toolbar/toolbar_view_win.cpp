@@ -9,10 +9,12 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/toolbar/dock_drag.h"
+#include "app/docking/dock_drag.h"
+#include "app/skin/form_skin.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
+#include "ui/mouse_capture.h"
 #include "ui/wide_text.h"
 
 namespace app {
@@ -47,9 +49,17 @@ constexpr int kChevronGlyph = 5;
 // --- 1. Creation, measuring and fitting the items ---
 
 ToolbarView::ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form)
-    : DockableView(toolbar, form), toolbar_(toolbar), bar_(form.Model(), toolbar), tracker_(bar_) {}
+    : DockableView(toolbar, form),
+      toolbar_(toolbar),
+      bar_(form.Model(), toolbar),
+      tracker_(bar_),
+      sounds_(*ui::ServicesOf(form.Model()).sounds) {}
 
 ToolbarView::~ToolbarView() {
+  // The window goes here, while this is still a ToolbarView: once this body
+  // has run only the base's members are left, and the messages the window's
+  // destruction sends (the capture given back, which ends the tracking)
+  // would miss this view's handlers.
   DestroyHandle();
 }
 
@@ -58,14 +68,17 @@ void ToolbarView::CreateWindowIn(HWND parent, bool top_level) {
   MeasureItems();
   FitItems(kUnlimitedLength);
   DockableView::CreateWindowIn(parent, top_level);
-  // The skin's colours are worked out from here on.
-  ToolbarUtilityWindow::Of(Form());
+  if (utility_) return;
+  // The bar's first window: the window that runs its chosen items, and the
+  // skin's colours worked out from here on.
+  utility_ = new ToolbarUtilityWindow(Form());
+  RefreshSkinColors(Form().Model());
 }
 
 void ToolbarView::OnSystemColorsChanged() {
   // The skin's colours derive from the system's: worked out again, and
   // every window of the form repainted in them.
-  ToolbarUtilityWindow::Of(Form()).RefreshColors();
+  RefreshSkinColors(Form().Model());
 }
 
 HFONT ToolbarView::MenuFont() const {
@@ -116,7 +129,7 @@ void ToolbarView::AlignChildren() {
   FitItems(Horizontal() ? client.right : client.bottom);
 }
 
-Size ToolbarView::FloatingSize(Size wanted, bool by_width) const {
+std::optional<Size> ToolbarView::FloatingFit(Size wanted, bool by_width) const {
   return FloatingToolbarSize(sizes_, wanted, by_width);
 }
 
@@ -171,22 +184,22 @@ std::string ToolbarView::ShownText() const {
 void ToolbarView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
-  FillRect(dc, &client, Brush(SkinColor("tcToolbar")));
+  FillRect(dc, &client, Brush(SkinColor(tcToolbar)));
   ui::SelectedObject font(dc, MenuFont());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ui::ColorRef(SkinColor("tcMenuText")));
-  const auto fill_framed = [this, dc](const RECT& area, std::string_view fill, std::string_view frame) {
+  SetTextColor(dc, ui::ColorRef(SkinColor(tcMenuText)));
+  const auto fill_framed = [this, dc](const RECT& area, TTBColorIndex fill, TTBColorIndex frame) {
     FillRect(dc, &area, Brush(SkinColor(fill)));
     FrameRect(dc, &area, Brush(SkinColor(frame)));
   };
   for (int button = 0; button < bar_.ButtonCount(); ++button) {
     RECT place = ButtonPlace(button);
     if (button == tracker_.Open()) {
-      fill_framed(place, "tcImageList", "tcBorder");
+      fill_framed(place, tcImageList, tcBorder);
     } else if (button == tracker_.Pressed() && button == tracker_.Hot()) {
-      fill_framed(place, "tcSelPushed", "tcSelBarBorder");
+      fill_framed(place, tcSelPushed, tcSelBarBorder);
     } else if (button == tracker_.Hot()) {
-      fill_framed(place, "tcSelBar", "tcSelBarBorder");
+      fill_framed(place, tcSelBar, tcSelBarBorder);
     }
     if (button == bar_.Chevron()) {
       PaintChevron(dc, place);
@@ -200,7 +213,7 @@ void ToolbarView::OnPaint(HDC dc) {
 }
 
 void ToolbarView::PaintChevron(HDC dc, const RECT& place) {
-  const HBRUSH ink = Brush(SkinColor("tcMenuText"));
+  const HBRUSH ink = Brush(SkinColor(tcMenuText));
   const int left = place.left + (place.right - place.left - kChevronGlyph) / 2;
   const int top = place.top + (place.bottom - place.top - kChevronGlyph) / 2;
   const bool horizontal = Horizontal();
@@ -286,7 +299,7 @@ void ToolbarView::OpenDropDown(int button) {
   DropDownView* menu = DropDown();
   if (!menu) return;
   menu->Open(std::move(rows), MenuFont(), ButtonScreenRect(button), Horizontal());
-  ToolbarUtilityWindow::Of(Form()).Sounds().Play(MenuSound::kMenuPopup);
+  sounds_.Play(MenuSound::kMenuPopup);
 }
 
 void ToolbarView::SyncCapture() {
@@ -295,11 +308,11 @@ void ToolbarView::SyncCapture() {
     // The drop-down while one is open, so presses on it reach it; else the bar.
     const DropDownView* menu = DropDown();
     const HWND holder = menu && menu->IsOpen() && menu->Handle() ? menu->Handle() : Handle();
-    holding_capture_ = true;
-    if (GetCapture() != holder) SetCapture(holder);
-  } else if (holding_capture_) {
-    holding_capture_ = false;
-    if (IsOurs(GetCapture())) ReleaseCapture();
+    // The new holder takes the capture before the old one's goes, so that
+    // neither hears of the capture going to a window not ours.
+    if (!capture_ || GetCapture() != holder) capture_ = std::make_unique<ui::MouseCapture>(holder);
+  } else {
+    capture_.reset();
   }
 }
 
@@ -311,7 +324,7 @@ void ToolbarView::RunChoice(const MenuChoice& choice) {
     item = static_cast<std::size_t>(choice.item) < rows.size() ? rows[static_cast<std::size_t>(choice.item)]
                                                                : nullptr;
   }
-  if (item) ToolbarUtilityWindow::Of(Form()).Runner().Choose(*item, choice.from_drop_down);
+  if (item && utility_) utility_->Runner().Choose(*item, choice.from_drop_down);
 }
 
 ToolbarView* ToolbarView::TrackingBar(HWND capture) {

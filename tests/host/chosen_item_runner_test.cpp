@@ -2,7 +2,7 @@
 // message arrives, auto-check first, errors to the sink; and the whole road
 // on the real main window from the tracker's choice to the hidden result
 // window.
-#include "app/toolbar/chosen_item_runner.h"
+#include "app/menus/chosen_item_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/forms/main_form.h"
-#include "app/toolbar/menu_sounds.h"
+#include "app/menus/menu_sounds.h"
 #include "base/exception.h"
 #include "tests/common/form_stream_file.h"
 #include "tests/common/recording_services.h"

@@ -1,7 +1,7 @@
 // The floating frame's close button: hovering, a press held while the
 // pointer wanders off and back, where the release hides the window, and the
 // events that come when no press is tracked.
-#include "app/toolbar/close_button_tracker.h"
+#include "app/docking/close_button_tracker.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/toolbar/dock_layout.h"
+#include "app/docking/dock_layout.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <vector>
 
-#include "app/toolbar/drag_tracker.h"
+#include "app/docking/drag_tracker.h"
 
 namespace {
 
@@ -16,11 +16,11 @@ using app::DockPlacement;
 using app::DockRowBand;
 using app::DragKey;
 using app::DragState;
-using app::MouseButton;
 using app::Point;
 using app::Rect;
 using app::Size;
 using app::TTBDockPosition;
+using ui::TMouseButton;
 
 TEST(DragMargin, IsTheGrabPointScaledToTwentyFiveRoundedHalfAway) {
   EXPECT_EQ(app::GrabMargin(0, 2), 0);
@@ -235,7 +235,7 @@ TEST_F(ResultWindowDrag, OutOfItsDockAndBackThenReleased) {
   EXPECT_EQ(out.place, Docked(kBottom, {0, true, 0}, Rect{100, 249, 399, 346}));
   EXPECT_FALSE(out.release_capture);
 
-  out = tracker.ButtonUp(MouseButton::kLeft);
+  out = tracker.ButtonUp(TMouseButton::mbLeft);
   EXPECT_TRUE(out.ended);
   EXPECT_TRUE(out.release_capture);
   EXPECT_FALSE(out.place);  // it stays where the last move put it
@@ -243,7 +243,7 @@ TEST_F(ResultWindowDrag, OutOfItsDockAndBackThenReleased) {
   EXPECT_TRUE(tracker.Candidates().empty());
   // Nothing after the end moves it.
   EXPECT_FALSE(tracker.Move({500, 500}).place);
-  EXPECT_FALSE(tracker.ButtonUp(MouseButton::kLeft).ended);
+  EXPECT_FALSE(tracker.ButtonUp(TMouseButton::mbLeft).ended);
 }
 
 TEST_F(ResultWindowDrag, IntoTheTopDockBeforeOrAfterTheToolbarsRow) {
@@ -276,7 +276,7 @@ TEST_F(ResultWindowDrag, CtrlHeldAtThePressFloatsItOverItsOwnDock) {
 TEST_F(ResultWindowDrag, OtherButtonsAndKeysAreIgnoredAndEscEndsIt) {
   tracker.Begin(start);
   tracker.Move({500, 500});
-  for (const auto button : {MouseButton::kRight, MouseButton::kMiddle}) {
+  for (const auto button : {TMouseButton::mbRight, TMouseButton::mbMiddle}) {
     EXPECT_FALSE(tracker.ButtonDown(button).ended);
     EXPECT_FALSE(tracker.ButtonUp(button).ended);
   }
@@ -293,7 +293,7 @@ TEST_F(ResultWindowDrag, OtherButtonsAndKeysAreIgnoredAndEscEndsIt) {
 TEST_F(ResultWindowDrag, AnotherLeftPressEndsIt) {
   tracker.Begin(start);
   tracker.Move({500, 500});
-  const app::DragOutput out = tracker.ButtonDown(MouseButton::kLeft);
+  const app::DragOutput out = tracker.ButtonDown(TMouseButton::mbLeft);
   EXPECT_TRUE(out.ended);
   EXPECT_TRUE(out.release_capture);
   EXPECT_EQ(tracker.State(), DragState::kIdle);
@@ -311,7 +311,7 @@ TEST_F(ResultWindowDrag, ALostCaptureEndsItWithNothingToRelease) {
 
 TEST_F(ResultWindowDrag, EventsBeforeABeginAndASecondBeginAreIgnored) {
   EXPECT_FALSE(tracker.Move({103, 220}).place);
-  EXPECT_FALSE(tracker.ButtonDown(MouseButton::kLeft).ended);
+  EXPECT_FALSE(tracker.ButtonDown(TMouseButton::mbLeft).ended);
   EXPECT_FALSE(tracker.Key(DragKey::kEscape, true).ended);
   EXPECT_FALSE(tracker.Key(DragKey::kControl, true).place);
   EXPECT_EQ(tracker.State(), DragState::kIdle);

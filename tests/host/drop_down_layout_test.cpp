@@ -1,6 +1,6 @@
 // The drop-down's rows for the 13-pixel menu font, where the pointer hits,
 // and the text it answers to WM_GETTEXT.
-#include "app/toolbar/drop_down_layout.h"
+#include "app/menus/drop_down_layout.h"
 
 #include <gtest/gtest.h>
 

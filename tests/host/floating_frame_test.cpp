@@ -3,7 +3,7 @@
 // held at the minimum client size.
 #include <gtest/gtest.h>
 
-#include "app/toolbar/floating_frame.h"
+#include "app/docking/floating_frame.h"
 
 namespace {
 

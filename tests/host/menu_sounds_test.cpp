@@ -1,6 +1,6 @@
 // The menu sound rule over a recorded registry: which versions ask the
 // scheme, what counts as an assigned sound, and how the sound is requested.
-#include "app/toolbar/menu_sounds.h"
+#include "app/menus/menu_sounds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Menu-bar tracking over the program's bar ("Работаем" with "Выход",
 // "Показать" with "Панель результата", the command "O...") and over a longer
 // drop-down with a separator and a disabled item.
-#include "app/toolbar/menu_tracker.h"
+#include "app/menus/menu_tracker.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,8 @@
 #include <map>
 #include <string>
 
-#include "app/toolbar/skin_colors.h"
+#include "app/skin/skin_colors.h"
+#include "app/skin/tb_skin.h"
 
 namespace {
 

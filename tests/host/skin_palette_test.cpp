@@ -1,8 +1,10 @@
 // The skin palette: what a skin draws with on the screen, derived and mapped
 // to the screen's colours, or a custom skin's own colours masked.
-#include "app/toolbar/skin_palette.h"
+#include "app/skin/skin_palette.h"
 
 #include <gtest/gtest.h>
+
+#include "app/skin/tb_skin.h"
 
 namespace {
 
@@ -14,13 +16,14 @@ Rgb Quantized(Rgb c) {
              static_cast<std::uint8_t>(c.blue & 0xF8)};
 }
 
-TEST(SkinPaletteTest, StartsWithTheClassicColoursAndAnswersByName) {
+TEST(SkinPaletteTest, StartsWithTheClassicColoursAndNamesMapToIndices) {
   const app::SkinPalette palette;
-  EXPECT_EQ(palette.Color("tcToolbar"), app::ToColor({219, 216, 209}));
+  EXPECT_EQ(palette.Color(app::tcToolbar), app::ToColor({219, 216, 209}));
   EXPECT_EQ(palette.Color(app::tcSelPushed), app::ToColor({157, 168, 196}));
-  EXPECT_EQ(palette.Color("tcChecked"), app::ToColor({216, 216, 218}));
-  // A name that is no skin colour draws as the face.
-  EXPECT_EQ(palette.Color("tcNoSuchColour"), palette.Color(app::tcFace));
+  EXPECT_EQ(palette.Color(app::tcChecked), app::ToColor({216, 216, 218}));
+  // A name that is no skin colour has no index (the program names its
+  // colours by index, so a misspelt one does not build).
+  EXPECT_EQ(app::SkinColorIndex("tcNoSuchColour"), app::kSkinColorCount);
   EXPECT_EQ(app::SkinColorIndex("tcCaptionText"), app::tcCaptionText);
   EXPECT_EQ(app::SkinColorIndex("tccaptiontext"), app::kSkinColorCount);
 }
@@ -38,7 +41,7 @@ TEST(SkinPaletteTest, DerivedColoursFollowTheSchemeThroughTheScreensMapping) {
   for (std::size_t i = 0; i < app::kSkinColorCount; ++i) {
     EXPECT_EQ(palette.Values()[i], app::ToColor(Quantized(derived[i]))) << app::kSkinColorNames[i];
   }
-  EXPECT_EQ(palette.Color("tcSelBarBorder"), app::ToColor({48, 104, 192}));
+  EXPECT_EQ(palette.Color(app::tcSelBarBorder), app::ToColor({48, 104, 192}));
 
   // Without a mapping and without a skin: the rules' values themselves.
   palette.Refresh(nullptr, scheme, {});

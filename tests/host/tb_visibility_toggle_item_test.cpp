@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "app/docking/tb_tool_window.h"
 #include "app/forms/component_classes.h"
-#include "app/toolbar/tb_tool_window.h"
 #include "resources/component_reader.h"
 #include "resources/component_stream_writer.h"
 #include "text/literal.h"

@@ -1,14 +1,14 @@
 // The toolbar's items as a menu bar: the main window's own items, what the
 // chevron's drop-down holds as items leave the bar, the tracker driving it,
 // and the drop-down window's rows.
-#include "app/toolbar/toolbar_menu_bar.h"
+#include "app/menus/toolbar_menu_bar.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "app/forms/main_form.h"
-#include "app/toolbar/tb_drop_down_window.h"
+#include "app/menus/tb_drop_down_window.h"
 #include "tests/common/form_stream_file.h"
 #include "text/literal.h"
 

@@ -14,10 +14,10 @@
 
 #include "about/fm_about.h"
 #include "app/application.h"
+#include "app/docking/dock_drag.h"
+#include "app/docking/dockable_view.h"
+#include "app/docking/tb_floating_window_parent.h"
 #include "app/forms/main_form.h"
-#include "app/toolbar/dock_drag.h"
-#include "app/toolbar/dockable_view.h"
-#include "app/toolbar/tb_floating_window_parent.h"
 #include "tests/win/real_input.h"
 #include "tests/win/screen_shots.h"
 

@@ -12,11 +12,11 @@
 #include <thread>
 #include <vector>
 
-#include "app/toolbar/dock_drag.h"
-#include "app/toolbar/dockable_view.h"
-#include "app/toolbar/floating_window_view.h"
-#include "app/toolbar/tb_floating_window_parent.h"
-#include "app/toolbar/toolbar_utility_window.h"
+#include "app/docking/dock_drag.h"
+#include "app/docking/dockable_view.h"
+#include "app/docking/floating_window_view.h"
+#include "app/docking/tb_floating_window_parent.h"
+#include "app/skin/form_skin.h"
 #include "app/toolbar/toolbar_view.h"
 #include "tests/common/embedded_streams.h"
 #include "tests/win/program_windows.h"
@@ -134,8 +134,8 @@ class DockingTest : public testing_support::ProgramWindowsTest {
     testing_support::PressKey(VK_TAB);
     EXPECT_TRUE(SettleUntil([&] { return GetFocus() == Of("RxDBLookupCombo1"); }));
   }
-  COLORREF Skin(const char* name) const {
-    return ui::ColorRef(app::ToolbarUtilityWindow::Of(*window_).SkinColor(name));
+  COLORREF Skin(app::TTBColorIndex index) const {
+    return ui::ColorRef(app::SkinColorOf(window_->Model(), index));
   }
   // Waits until the screen shows `want` at `screen`; the pixel then.
   COLORREF PixelBecomes(POINT screen, COLORREF want) {
@@ -295,7 +295,7 @@ TEST_F(DockingTest, TheFloatingFrameAndCaptionBarAreDrawnInTheSkinsColours) {
   const auto at = [&](int x, int y) { return shape.At(x, y); };
   const int mid_x = outer.width / 2, mid_y = outer.height / 2;
   // The two outer rings, on all four sides.
-  const COLORREF out = Skin("tcDockBorderOut"), in = Skin("tcDockBorderIn"), face = Skin("tcFace");
+  const COLORREF out = Skin(app::tcDockBorderOut), in = Skin(app::tcDockBorderIn), face = Skin(app::tcFace);
   EXPECT_EQ(PixelBecomes(at(0, mid_y), out), out);
   EXPECT_EQ(ScreenPixel(at(outer.width - 1, mid_y)), out);
   EXPECT_EQ(ScreenPixel(at(mid_x, 0)), out);
@@ -313,7 +313,7 @@ TEST_F(DockingTest, TheFloatingFrameAndCaptionBarAreDrawnInTheSkinsColours) {
   }
   // The caption bar, its text 2 pixels in, one line, centred.
   const app::Rect bar = geometry.CaptionBar(outer);
-  const COLORREF title = Skin("tcDockBorderTitle"), ink = Skin("tcCaptionText");
+  const COLORREF title = Skin(app::tcDockBorderTitle), ink = Skin(app::tcCaptionText);
   ASSERT_NE(title, ink);
   EXPECT_EQ(ScreenPixel(at(bar.left, bar.top + 1)), title);
   EXPECT_EQ(ScreenPixel(at(bar.left + 1, (bar.top + bar.bottom) / 2)), title);
@@ -382,12 +382,12 @@ TEST_F(DockingTest, TheCloseButtonShowsItsHotAndPushedLooks) {
 
   // Hot: the pointer over it.
   MoveMouseAndSettle(centre);
-  EXPECT_EQ(PixelBecomes(fill, Skin("tcSelBar")), Skin("tcSelBar"));
-  EXPECT_EQ(ScreenPixel(edge), Skin("tcSelBarBorder"));
-  EXPECT_EQ(ScreenPixel(glyph_ink), Skin("tcMenuText"));
+  EXPECT_EQ(PixelBecomes(fill, Skin(app::tcSelBar)), Skin(app::tcSelBar));
+  EXPECT_EQ(ScreenPixel(edge), Skin(app::tcSelBarBorder));
+  EXPECT_EQ(ScreenPixel(glyph_ink), Skin(app::tcMenuText));
   // Away again: the normal look.
   ParkMouse();
-  EXPECT_EQ(PixelBecomes(fill, Skin("tcDockBorderTitle")), Skin("tcDockBorderTitle"));
+  EXPECT_EQ(PixelBecomes(fill, Skin(app::tcDockBorderTitle)), Skin(app::tcDockBorderTitle));
 
   // Pushed while the pointer is over it, normal when it strays, and a
   // release elsewhere does nothing.
@@ -409,16 +409,16 @@ TEST_F(DockingTest, TheCloseButtonShowsItsHotAndPushedLooks) {
   inputs.push_back(testing_support::ButtonEvent(away, testing_support::Button::kLeft, false));
   ASSERT_NO_FATAL_FAILURE(SendAndSettle(inputs));
   KillTimer(nullptr, timer);
-  const COLORREF pushed = Skin("tcSelPushed");
+  const COLORREF pushed = Skin(app::tcSelPushed);
   const COLORREF inverted = RGB(255 - GetRValue(pushed), 255 - GetGValue(pushed), 255 - GetBValue(pushed));
   int pushed_seen = 0, normal_seen = 0;
   for (const CloseProbe::Sample& sample : CloseProbe::samples) {
     if (sample.over && sample.fill == pushed) {
       ++pushed_seen;
-      EXPECT_EQ(sample.edge, Skin("tcSelItemBorder"));
+      EXPECT_EQ(sample.edge, Skin(app::tcSelItemBorder));
       EXPECT_EQ(sample.glyph, inverted) << "the glyph inverts what is under it";
     }
-    if (!sample.over && sample.fill == Skin("tcDockBorderTitle")) ++normal_seen;
+    if (!sample.over && sample.fill == Skin(app::tcDockBorderTitle)) ++normal_seen;
   }
   EXPECT_GT(pushed_seen, 0) << "never seen pushed while over it";
   EXPECT_GT(normal_seen, 0) << "never seen normal while away";

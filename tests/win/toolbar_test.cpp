@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/toolbar/drop_down_view.h"
-#include "app/toolbar/menu_sounds.h"
-#include "app/toolbar/toolbar_utility_window.h"
+#include "app/menus/drop_down_view.h"
+#include "app/menus/menu_sounds.h"
+#include "app/skin/form_skin.h"
 #include "app/toolbar/toolbar_view.h"
 #include "base/exception.h"
 #include "resources/event.h"
@@ -125,8 +125,8 @@ class ToolbarTest : public testing_support::ProgramWindowsTest {
     return SettleUntil([&] { return !MenuOpen() && !bar_->Tracker().Tracking(); });
   }
 
-  COLORREF Skin(const char* name) const {
-    return ui::ColorRef(app::ToolbarUtilityWindow::Of(*window_).SkinColor(name));
+  COLORREF Skin(app::TTBColorIndex index) const {
+    return ui::ColorRef(app::SkinColorOf(window_->Model(), index));
   }
   // Waits until the screen shows `want` at `screen`; the pixel then, for the message.
   COLORREF PixelBecomes(POINT screen, COLORREF want) {
@@ -161,24 +161,24 @@ class ToolbarTest : public testing_support::ProgramWindowsTest {
 TEST_F(ToolbarTest, AButtonUnderThePointerAndPressedShowsTheSkinsColours) {
   // "O...": a command, so pressing it shows it pushed.
   MoveMouse(ButtonCentre(2));
-  EXPECT_EQ(PixelBecomes(InButton(2, 2, 2), Skin("tcSelBar")), Skin("tcSelBar"));
-  EXPECT_EQ(ScreenPixel(InButton(2, 0, 0)), Skin("tcSelBarBorder"));
-  EXPECT_EQ(ScreenPixel(InButton(1, 2, 2)), Skin("tcToolbar"));
+  EXPECT_EQ(PixelBecomes(InButton(2, 2, 2), Skin(app::tcSelBar)), Skin(app::tcSelBar));
+  EXPECT_EQ(ScreenPixel(InButton(2, 0, 0)), Skin(app::tcSelBarBorder));
+  EXPECT_EQ(ScreenPixel(InButton(1, 2, 2)), Skin(app::tcToolbar));
 
   testing_support::PressButton(testing_support::Button::kLeft);
-  EXPECT_EQ(PixelBecomes(InButton(2, 2, 2), Skin("tcSelPushed")), Skin("tcSelPushed"));
-  EXPECT_EQ(ScreenPixel(InButton(2, 0, 3)), Skin("tcSelBarBorder"));
+  EXPECT_EQ(PixelBecomes(InButton(2, 2, 2), Skin(app::tcSelPushed)), Skin(app::tcSelPushed));
+  EXPECT_EQ(ScreenPixel(InButton(2, 0, 3)), Skin(app::tcSelBarBorder));
   // Dragged off it: the normal look, and a release there runs nothing.
   MoveMouse(ButtonCentre(1));
-  EXPECT_EQ(PixelBecomes(InButton(2, 2, 2), Skin("tcToolbar")), Skin("tcToolbar"));
+  EXPECT_EQ(PixelBecomes(InButton(2, 2, 2), Skin(app::tcToolbar)), Skin(app::tcToolbar));
   testing_support::ReleaseButton(testing_support::Button::kLeft);
   Settle(150);
   EXPECT_FALSE(IsWindowVisible(AboutHandle()));
 
   // A submenu whose menu is open: the image-list colour framed in the border colour.
   ASSERT_TRUE(OpenMenu(0));
-  EXPECT_EQ(PixelBecomes(InButton(0, 2, 2), Skin("tcImageList")), Skin("tcImageList"));
-  EXPECT_EQ(ScreenPixel(InButton(0, 0, 2)), Skin("tcBorder"));
+  EXPECT_EQ(PixelBecomes(InButton(0, 2, 2), Skin(app::tcImageList)), Skin(app::tcImageList));
+  EXPECT_EQ(ScreenPixel(InButton(0, 0, 2)), Skin(app::tcBorder));
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(Closed());
 }
@@ -189,7 +189,7 @@ TEST_F(ToolbarTest, TheDockedFrameHasRoundedCornersAndAGripOfDashes) {
   const int w = outer.right - outer.left, h = outer.bottom - outer.top;
   ASSERT_GE(h, 20);
   const auto at = [&](int x, int y) { return ScreenPixel(POINT{outer.left + x, outer.top + y}); };
-  const COLORREF face = Skin("tcFace"), toolbar = Skin("tcToolbar"), grip = Skin("tcDragHandle");
+  const COLORREF face = Skin(app::tcFace), toolbar = Skin(app::tcToolbar), grip = Skin(app::tcDragHandle);
   const COLORREF own = GetSysColor(COLOR_BTNFACE);  // the window's own colour, clBtnFace
   ASSERT_NE(face, toolbar);
   // Outer ring, inner ring, and the inner ring's corner pixels in the face colour.
@@ -228,7 +228,7 @@ TEST_F(ToolbarTest, TheColoursAreDerivedFromTheSystemsNotTheStoredOnes) {
   const app::SkinRgb derived = app::DeriveSkinColors(app::CurrentSystemColors());
   for (std::size_t i = 0; i < app::kSkinColorCount; ++i) {
     // A 24-bit screen shows every colour as it is.
-    EXPECT_EQ(app::ToolbarUtilityWindow::Of(*window_).SkinColor(static_cast<app::TTBColorIndex>(i)),
+    EXPECT_EQ(app::SkinColorOf(window_->Model(), static_cast<app::TTBColorIndex>(i)),
               app::ToColor(derived[i]))
         << app::kSkinColorNames[i];
   }
@@ -266,7 +266,7 @@ TEST_F(ToolbarTest, ACustomSkinDrawsItsOwnColoursMaskedTo24Bits) {
   skin.colors.colors[app::tcToolbar] = static_cast<ui::TColor>(0x7F2050A0);      // a stray high byte
   skin.colors.colors[app::tcDragHandle] = static_cast<ui::TColor>(0x80001234u);  // no system colour
   skin.colors.colors[app::tcFace] = ui::clHighlight;                             // looked up when drawn
-  app::ToolbarUtilityWindow::Of(*window_).RefreshColors();
+  app::RefreshSkinColors(window_->Model());
   EXPECT_EQ(PixelBecomes(InButton(1, 2, 2), RGB(0xA0, 0x50, 0x20)), RGB(0xA0, 0x50, 0x20));
   RECT outer;
   GetWindowRect(BarHandle(), &outer);
@@ -280,33 +280,33 @@ TEST_F(ToolbarTest, ADropDownHighlightsTheItemUnderThePointerAndSquaresTheChecke
   const app::DropDownRowPlace row = MenuLayout().rows.at(0);
   const int gap_x = row.image.right + 2, middle_y = (row.row.top + row.row.bottom) / 2;
   // Not highlighted yet (opened by the mouse): the body, and the square in tcSelItem.
-  EXPECT_EQ(PixelBecomes(InMenu(gap_x, middle_y), Skin("tcPopup")), Skin("tcPopup"));
-  EXPECT_EQ(ScreenPixel(InMenu(row.check.left + 1, row.check.top + 1)), Skin("tcSelItem"));
-  EXPECT_EQ(ScreenPixel(InMenu(row.check.left, middle_y)), Skin("tcSelItemBorder"));
-  EXPECT_EQ(ScreenPixel(InMenu(row.image.left + 1, middle_y)), Skin("tcImageList"));
-  EXPECT_EQ(ScreenPixel(InMenu(0, 0)), Skin("tcBorder"));
+  EXPECT_EQ(PixelBecomes(InMenu(gap_x, middle_y), Skin(app::tcPopup)), Skin(app::tcPopup));
+  EXPECT_EQ(ScreenPixel(InMenu(row.check.left + 1, row.check.top + 1)), Skin(app::tcSelItem));
+  EXPECT_EQ(ScreenPixel(InMenu(row.check.left, middle_y)), Skin(app::tcSelItemBorder));
+  EXPECT_EQ(ScreenPixel(InMenu(row.image.left + 1, middle_y)), Skin(app::tcImageList));
+  EXPECT_EQ(ScreenPixel(InMenu(0, 0)), Skin(app::tcBorder));
 
   MoveMouse(RowCentre(0));
-  EXPECT_EQ(PixelBecomes(InMenu(gap_x, middle_y), Skin("tcSelItem")), Skin("tcSelItem"));
+  EXPECT_EQ(PixelBecomes(InMenu(gap_x, middle_y), Skin(app::tcSelItem)), Skin(app::tcSelItem));
   EXPECT_EQ(bar_->Tracker().Highlighted(), 0);
   // The highlight's frame, inset 1 pixel at both ends of the row.
-  EXPECT_EQ(ScreenPixel(InMenu(row.row.left + 1, middle_y)), Skin("tcSelItemBorder"));
-  EXPECT_EQ(ScreenPixel(InMenu(row.row.right - 2, middle_y)), Skin("tcSelItemBorder"));
-  EXPECT_EQ(ScreenPixel(InMenu(gap_x, row.row.top)), Skin("tcSelItemBorder"));
-  EXPECT_EQ(ScreenPixel(InMenu(row.row.left, middle_y)), Skin("tcImageList"));
-  EXPECT_EQ(ScreenPixel(InMenu(row.row.right - 1, middle_y)), Skin("tcPopup"));
+  EXPECT_EQ(ScreenPixel(InMenu(row.row.left + 1, middle_y)), Skin(app::tcSelItemBorder));
+  EXPECT_EQ(ScreenPixel(InMenu(row.row.right - 2, middle_y)), Skin(app::tcSelItemBorder));
+  EXPECT_EQ(ScreenPixel(InMenu(gap_x, row.row.top)), Skin(app::tcSelItemBorder));
+  EXPECT_EQ(ScreenPixel(InMenu(row.row.left, middle_y)), Skin(app::tcImageList));
+  EXPECT_EQ(ScreenPixel(InMenu(row.row.right - 1, middle_y)), Skin(app::tcPopup));
   // The checked square under the pointer: the pushed colours.
-  EXPECT_EQ(ScreenPixel(InMenu(row.check.left + 1, row.check.top + 1)), Skin("tcSelPushed"));
-  EXPECT_EQ(ScreenPixel(InMenu(row.check.left, middle_y)), Skin("tcSelPushedBorder"));
+  EXPECT_EQ(ScreenPixel(InMenu(row.check.left + 1, row.check.top + 1)), Skin(app::tcSelPushed));
+  EXPECT_EQ(ScreenPixel(InMenu(row.check.left, middle_y)), Skin(app::tcSelPushedBorder));
   // The check mark inside: its lowest point, 2 columns in from its left.
   const int mark_left = row.check.left + (row.check.Width() - 7) / 2;
   const int mark_top = row.check.top + (row.check.Height() - 7) / 2;
-  EXPECT_EQ(ScreenPixel(InMenu(mark_left + 2, mark_top + 6)), Skin("tcMenuText"));
-  EXPECT_EQ(ScreenPixel(InMenu(mark_left + 6, mark_top + 6)), Skin("tcSelPushed"));
+  EXPECT_EQ(ScreenPixel(InMenu(mark_left + 2, mark_top + 6)), Skin(app::tcMenuText));
+  EXPECT_EQ(ScreenPixel(InMenu(mark_left + 6, mark_top + 6)), Skin(app::tcSelPushed));
 
   // The pointer off the menu: no highlight.
   MoveMouse(ScreenPoint(Of("Label2"), POINT{2, 2}));
-  EXPECT_EQ(PixelBecomes(InMenu(gap_x, middle_y), Skin("tcPopup")), Skin("tcPopup"));
+  EXPECT_EQ(PixelBecomes(InMenu(gap_x, middle_y), Skin(app::tcPopup)), Skin(app::tcPopup));
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(Closed());
 }
@@ -324,8 +324,8 @@ TEST_F(ToolbarTest, ThePanelItemHidesAndShowsTheResultWindowAndItsCheckFollows) 
   ASSERT_TRUE(OpenMenu(1));
   EXPECT_EQ(TextOf(DropDown()), W(u8"Панель результата"));
   const app::DropDownRowPlace row = MenuLayout().rows.at(0);
-  EXPECT_EQ(PixelBecomes(InMenu(row.check.left + 1, row.check.top + 1), Skin("tcImageList")),
-            Skin("tcImageList"));
+  EXPECT_EQ(PixelBecomes(InMenu(row.check.left + 1, row.check.top + 1), Skin(app::tcImageList)),
+            Skin(app::tcImageList));
   Click(RowCentre(0));
   ASSERT_TRUE(SettleUntil([&] { return IsWindowVisible(Of("twResult")); }));
   EXPECT_EQ(testing_support::PlaceInParent(Of("doBott")).bottom, 97);

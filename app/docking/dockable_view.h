@@ -1,0 +1,65 @@
+// DockableView: what the views of a toolbar and a tool window share while
+// they sit in a dock (Windows only): a frame of 2 pixels on every side and a
+// drag-handle strip on the leading side (left in a top or bottom dock, top
+// in a left or right dock), drawn in the skin's colours, around a client
+// area that holds their content. The frame's arithmetic is the portable
+// dock layout's (app/docking/dock_layout.h).
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "app/docking/dock_layout.h"
+#include "app/docking/floating_frame.h"
+#include "app/docking/tb_dock.h"
+#include "app/docking/tb_dockable_window.h"
+#include "app/skin/skin_colors.h"
+#include "ui/control_view.h"
+
+namespace app {
+
+// Dragging and double-clicks (app/docking/dock_drag.h): a docked window is
+// dragged by its drag handle or any part of its frame, and floats on a
+// double-click there; its floating frame shows and hides with it.
+class DockableView : public ui::ControlView {
+ public:
+  // The drag-handle strip of the default style (single grip, no close
+  // button while docked).
+  static constexpr int kDragHandle = 6;
+
+  DockableView(TTBDockableWindow& window, ui::FormWindow& form)
+      : ControlView(window, form), window_(window) {}
+
+  TTBDockableWindow& Dockable() const { return window_; }
+  // The size of the window's content (its client area) when docked on `side`.
+  virtual Size ContentSize(TTBDockPosition side) const = 0;
+  // What the dock layout needs to know of this window in a dock on `side`.
+  virtual DockItem DockItemFor(TTBDockPosition side) const;
+  // Floating, what the frame asks of its content while it is resized: the
+  // smallest client area it may leave, and the client size the content
+  // takes when the frame would give it `wanted`, resized by a left or right
+  // edge (`by_width`) or by the top or bottom one (none: it takes `wanted`).
+  virtual Size FloatingMinClient() const { return kToolWindowMinClient; }
+  virtual std::optional<Size> FloatingFit(Size /*wanted*/, bool /*by_width*/) const { return std::nullopt; }
+
+ protected:
+  void CreateWindowIn(HWND parent, bool top_level) override;
+  // The skin colour at `index`, as the form's windows draw it now.
+  ui::TColor SkinColor(TTBColorIndex index) const;
+  // The side of the dock the window sits in (top when it is in none).
+  TTBDockPosition DockSide() const;
+  bool OnNcCalcSize(RECT& area) override;
+  bool OnNcPaint() override;
+  bool OnNcHitTest(POINT screen, LRESULT& result) override;
+  bool OnNcMouseDown(const ui::MouseInput& input, LRESULT hit, POINT screen) override;
+  bool OnNcDblClick(const ui::MouseInput& input, LRESULT hit, POINT screen) override;
+  void OnChanged(ui::ControlChange what) override;
+  // Whether it sits in a dock now (not floating).
+  bool Docked() const;
+
+ private:
+  TTBDockableWindow& window_;
+};
+
+}  // namespace app

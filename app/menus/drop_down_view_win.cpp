@@ -1,0 +1,188 @@
+#include "app/menus/drop_down_view.h"
+
+#include <utility>
+
+#include "app/skin/form_skin.h"
+#include "ui/form_window.h"
+#include "ui/gdi.h"
+#include "ui/wide_text.h"
+
+namespace app {
+
+namespace {
+
+// The check mark: 7 columns, each a 3-pixel stroke starting this far down.
+constexpr int kCheckMarkTops[] = {2, 3, 4, 3, 2, 1, 0};
+constexpr int kCheckMarkSize = 7;
+constexpr int kCheckMarkStroke = 3;
+
+}  // namespace
+
+DropDownView::~DropDownView() {
+  // The window goes here, while this is still a DropDownView: once this body
+  // has run only the base's members are left, and the messages the window's
+  // destruction sends (the capture given back, which its toolbar hears
+  // through OnCaptureChanged) would miss this view's handlers.
+  DestroyHandle();
+}
+
+void DropDownView::CreateWindowIn(HWND parent, bool top_level) {
+  // A menu: above every other window, no task-bar button, never activated.
+  CreateControlWindow(parent, top_level, L"TTBDropDownWindow",
+                      WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, 0, L"");
+}
+
+DropDownOwner* DropDownView::Owner() const {
+  ui::TControl* toolbar = menu_.Toolbar();
+  return dynamic_cast<DropDownOwner*>(toolbar ? Form().ViewOf(*toolbar) : nullptr);
+}
+
+void DropDownView::Open(std::vector<TTBItem*> rows, HFONT font, const RECT& button, bool horizontal_bar) {
+  font_ = font;
+  menu_.SetRows(std::move(rows));
+  std::vector<DropDownRow> measured;
+  int text_height = 0;
+  {
+    ui::WindowDC screen(nullptr);
+    ui::SelectedObject selected(screen.Get(), font_);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.Get(), &metrics);
+    text_height = std::max(1, static_cast<int>(metrics.tmHeight));
+    for (const TTBItem* row : menu_.Rows()) {
+      DropDownRow measure;
+      measure.separator = row == nullptr;
+      if (row) {
+        const std::wstring text = ui::Wide(row->caption);
+        SIZE extent{};
+        GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        measure.text_width = std::max(0, static_cast<int>(extent.cx));
+      }
+      measured.push_back(measure);
+    }
+  }
+  layout_ = LayOutDropDown(measured, text_height);
+
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromRect(&button, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const Rect place = PlaceDropDown(Rect{button.left, button.top, button.right, button.bottom}, layout_.size,
+                                   Rect{work.left, work.top, work.right, work.bottom}, horizontal_bar);
+  menu_.SetBounds(place.left, place.top, place.Width(), place.Height());
+  InvalidateRect(Handle(), nullptr, TRUE);
+  menu_.SetVisible(true);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void DropDownView::Close() {
+  menu_.highlighted = -1;
+  menu_.SetVisible(false);
+}
+
+void DropDownView::SetHighlighted(int row) {
+  if (row == menu_.highlighted) return;
+  for (const int changed : {menu_.highlighted, row}) {
+    if (changed < 0 || static_cast<std::size_t>(changed) >= layout_.rows.size()) continue;
+    const RECT area = ui::ToRECT(layout_.rows[static_cast<std::size_t>(changed)].row);
+    InvalidateRect(Handle(), &area, FALSE);
+  }
+  menu_.highlighted = row;
+}
+
+int DropDownView::RowAt(POINT screen) const {
+  if (!IsOpen() || !Handle()) return -1;
+  ScreenToClient(Handle(), &screen);
+  return layout_.RowAt(Point{screen.x, screen.y});
+}
+
+ui::TColor DropDownView::SkinColor(TTBColorIndex index) const {
+  return SkinColorOf(Form().Model(), index);
+}
+
+void DropDownView::OnPaint(HDC dc) {
+  RECT client;
+  GetClientRect(Handle(), &client);
+  FillRect(dc, &client, Brush(SkinColor(tcPopup)));
+  FrameRect(dc, &client, Brush(SkinColor(tcBorder)));
+  ui::SelectedObject font(dc, font_);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ui::ColorRef(SkinColor(tcMenuText)));
+  for (std::size_t row = 0; row < layout_.rows.size() && row < menu_.Rows().size(); ++row) PaintRow(dc, row);
+}
+
+void DropDownView::PaintRow(HDC dc, std::size_t row) {
+  const DropDownRowPlace& place = layout_.rows[row];
+  const auto fill = [this, dc](const Rect& area, TTBColorIndex color) {
+    const RECT r = ui::ToRECT(area);
+    FillRect(dc, &r, Brush(SkinColor(color)));
+  };
+  const auto frame = [this, dc](const Rect& area, TTBColorIndex color) {
+    const RECT r = ui::ToRECT(area);
+    FrameRect(dc, &r, Brush(SkinColor(color)));
+  };
+  fill(place.image, tcImageList);
+  if (place.separator) {
+    fill(place.line, tcSeparator);
+    return;
+  }
+  const TTBItem* item = menu_.Rows()[row];
+  if (!item) return;  // destroyed while shown
+  const bool highlighted = static_cast<int>(row) == menu_.highlighted;
+  if (highlighted) {
+    fill(place.highlight, tcSelItem);
+    frame(place.highlight, tcSelItemBorder);
+  }
+  if (item->checked) {
+    fill(place.check, highlighted ? tcSelPushed : tcSelItem);
+    frame(place.check, highlighted ? tcSelPushedBorder : tcSelItemBorder);
+    const int left = place.check.left + (place.check.Width() - kCheckMarkSize) / 2;
+    const int top = place.check.top + (place.check.Height() - kCheckMarkSize) / 2;
+    for (int column = 0; column < kCheckMarkSize; ++column) {
+      const int y = top + kCheckMarkTops[column];
+      fill(Rect{left + column, y, left + column + 1, y + kCheckMarkStroke}, tcMenuText);
+    }
+  }
+  RECT text_area = ui::ToRECT(place.text);
+  const std::wstring text = ui::Wide(item->caption);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_area,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void DropDownView::Pass(MenuPointerAction action, const ui::MouseInput& input) {
+  POINT screen = input.at;
+  ClientToScreen(Handle(), &screen);
+  if (DropDownOwner* owner = Owner()) owner->DropDownPointer(action, screen);
+}
+
+bool DropDownView::OnMouseDown(const ui::MouseInput& input) {
+  if (input.button == ui::TMouseButton::mbLeft) Pass(MenuPointerAction::kPress, input);
+  return true;
+}
+
+bool DropDownView::OnMouseUp(const ui::MouseInput& input) {
+  if (input.button == ui::TMouseButton::mbLeft) Pass(MenuPointerAction::kRelease, input);
+  return true;
+}
+
+bool DropDownView::OnMouseMove(const ui::MouseInput& input) {
+  Pass(MenuPointerAction::kMove, input);
+  return true;
+}
+
+void DropDownView::OnCaptureChanged(HWND new_capture) {
+  if (DropDownOwner* owner = Owner()) owner->DropDownLost(new_capture);
+}
+
+void DropDownView::OnCancelMode() {
+  if (DropDownOwner* owner = Owner()) owner->DropDownLost(nullptr);
+}
+
+bool DropDownView::OnActivateApp(bool active) {
+  // Another program became the active one: the menu closes.
+  if (!active && IsOpen()) {
+    if (DropDownOwner* owner = Owner()) owner->DropDownLost(nullptr);
+  }
+  return false;
+}
+
+}  // namespace app

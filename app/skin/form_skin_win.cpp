@@ -1,0 +1,69 @@
+#include "app/skin/form_skin.h"
+
+#include "app/skin/tb_skin.h"
+#include "ui/form.h"
+#include "ui/form_window.h"
+#include "ui/gdi.h"
+
+namespace app {
+
+namespace {
+
+Rgb SystemRgb(int index) {
+  return ToRgb(GetSysColor(index));
+}
+
+// The colour the screen shows for `c`.
+Rgb ScreenNearest(HDC screen, Rgb c) {
+  const COLORREF nearest = GetNearestColor(screen, RGB(c.red, c.green, c.blue));
+  return nearest == CLR_INVALID ? c : ToRgb(nearest);
+}
+
+void RepaintForm(const ui::TForm& form) {
+  auto* form_window = dynamic_cast<ui::FormWindow*>(form.Host());
+  if (!form_window) return;
+  // The form's window and the pop-ups of its controls (floating windows,
+  // drop-down menus), each with its frame and children.
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM target) -> BOOL {
+        if (ui::FormWindow::FromHandle(window) == reinterpret_cast<ui::FormWindow*>(target)) {
+          RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(form_window));
+}
+
+}  // namespace
+
+SystemColors CurrentSystemColors() {
+  SystemColors system;
+  system.btn_face = SystemRgb(COLOR_BTNFACE);
+  system.window = SystemRgb(COLOR_WINDOW);
+  system.btn_shadow = SystemRgb(COLOR_BTNSHADOW);
+  system.highlight = SystemRgb(COLOR_HIGHLIGHT);
+  system.menu_text = SystemRgb(COLOR_MENUTEXT);
+  system.highlight_text = SystemRgb(COLOR_HIGHLIGHTTEXT);
+  return system;
+}
+
+const SkinPalette& PaletteOf(const ui::TForm& form) {
+  if (const TTBSkin* skin = FindSkin(form)) return skin->palette;
+  static const SkinPalette kClassic;
+  return kClassic;
+}
+
+void RefreshSkinColors(const ui::TForm& form) {
+  RefreshSkinColors(form, CurrentSystemColors());
+}
+
+void RefreshSkinColors(const ui::TForm& form, const SystemColors& system) {
+  if (TTBSkin* skin = FindSkin(form)) {
+    ui::WindowDC screen(nullptr);
+    skin->palette.Refresh(skin, system, [dc = screen.Get()](Rgb c) { return dc ? ScreenNearest(dc, c) : c; });
+  }
+  RepaintForm(form);
+}
+
+}  // namespace app
