@@ -4,13 +4,6 @@
 
 namespace base {
 
-bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-           return lower(x) == lower(y);
-         });
-}
-
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_) owner_->InsertComponent(this);
 }

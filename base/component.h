@@ -26,13 +26,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ascii_name.h"
 #include "base/persistent.h"
 
 namespace base {
-
-// True when `a` and `b` are equal without regard to ASCII case: how component,
-// class, property and method names are compared.
-bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 enum class TOperation : std::uint8_t { opInsert, opRemove };
 

@@ -1,6 +1,6 @@
 // Rect, Point and Size: the plain integer geometry of the portable parts that
 // place things in pixels (dock layout, drag tracking, floating frame, status
-// bar layout). A Rect is
+// bar layout, the name picker and its list). A Rect is
 // half-open: it holds x in [left, right) and y in [top, bottom), the way
 // window rectangles are given on the desktop.
 #pragma once

@@ -2,23 +2,17 @@
 
 #include <algorithm>
 
+#include "base/ascii_name.h"
 #include "base/format.h"
 #include "data/database_error.h"
 #include "data/default_collation.h"
+#include "data/field_bytes.h"
 #include "data/integer_field.h"
 #include "data/string_field.h"
 
 namespace data {
 
 namespace {
-
-// The numeric value of a kept property (unsigned 16-bit for width 2, else 32-bit).
-uint32_t PropertyNumber(const KeptProperty& p) {
-  uint32_t v = 0;
-  const size_t n = std::min<size_t>(p.value.size(), (p.type_word & 0xFFFF) == 2 ? 2 : 4);
-  for (size_t i = 0; i < n; ++i) v |= uint32_t{static_cast<uint8_t>(p.value[i])} << (8 * i);
-  return v;
-}
 
 std::string PropertyText(const KeptProperty& p) {
   std::string text = p.value;
@@ -150,7 +144,8 @@ void TCustomClientDataSet::BindFields() {
     const auto column = static_cast<uint32_t>(def->Column);
     KeptProperty p;
     if (store_->FindProperty("ORIGIN", column, p)) field->Origin = PropertyText(p);
-    if (store_->FindProperty("PROVFLAGS", column, p)) field->ProviderFlags = PropertyNumber(p);
+    if (store_->FindProperty("PROVFLAGS", column, p))
+      field->ProviderFlags = PropertyNumber(p.type_word, AsByteSpan(p.value));
     if (store_->FindProperty("FIELDPROPS", column, p)) field->FieldProps = p.value;
   }
   calc_slots_ = 0;
@@ -283,7 +278,7 @@ IndexDescriptor TCustomClientDataSet::FieldNamesDescriptor() const {
 IndexDescriptor TCustomClientDataSet::IndexDefDescriptor(const TIndexDef& def) const {
   const auto listed = [](const std::string& list, const std::string& name) {
     for (const auto& entry : SplitFieldNames(list)) {
-      if (SameName(entry, name)) return true;
+      if (base::SameNameIgnoringAsciiCase(entry, name)) return true;
     }
     return false;
   };

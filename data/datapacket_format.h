@@ -77,6 +77,10 @@ constexpr uint32_t WidthOf(uint32_t type_word) {
   return type_word & kWidthMask;
 }
 
+// Row status bits of a row that is not live: it takes no place in any order
+// and is not counted, unless the table is a change (delta) table.
+inline constexpr uint8_t kRowLeftOut = 0x01 | 0x02 | 0x20;
+
 // Column attribute bits.
 inline constexpr uint16_t kHiddenCol = 0x01;
 inline constexpr uint16_t kReadonly = 0x02;

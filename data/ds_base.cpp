@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstring>
 #include <limits>
 #include <new>
 
+#include "base/ascii_name.h"
+#include "data/field_bytes.h"
 #include "data/field_def.h"
 #include "data/field_type.h"
 #include "data/order_sort.h"
@@ -72,17 +75,8 @@ bool IsTextClass(uint32_t type_word) {
   }
 }
 
-int64_t SignedValue(std::span<const uint8_t> bytes) {
-  uint64_t v = 0;
-  for (size_t i = 0; i < bytes.size() && i < 8; ++i) v |= uint64_t{bytes[i]} << (8 * i);
-  const size_t n = std::min<size_t>(bytes.size(), 8);
-  if (n > 0 && n < 8 && (bytes[n - 1] & 0x80)) v |= ~uint64_t{0} << (8 * n);
-  return static_cast<int64_t>(v);
-}
-uint64_t UnsignedValue(std::span<const uint8_t> bytes) {
-  uint64_t v = 0;
-  for (size_t i = 0; i < bytes.size() && i < 8; ++i) v |= uint64_t{bytes[i]} << (8 * i);
-  return v;
+std::string_view AsTextExact(std::span<const uint8_t> bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 double FloatValue(std::span<const uint8_t> bytes) {
   double d = 0;
@@ -97,20 +91,73 @@ int CompareBytes(std::string_view a, std::string_view b) {
   const int c = a.compare(b);
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
+
+// One key field's value as a comparison reads it: integers (signed, or
+// unsigned in the same bits), reals, or text (stored bytes, or sort keys).
+struct KeyOperand {
+  int64_t integer = 0;
+  double real = 0;
+  std::string_view text;
+};
+
+// How collated text operands compare: through the collation in `mode`, or,
+// when they are sort keys the collation made, byte by byte.
+struct TextOrder {
+  const Collation* collation = nullptr;
+  CaseMode mode = CaseMode::kSensitive;
+  bool sort_keys = false;
+};
+
+// The operand of a row store value of `kind`.
+KeyOperand OperandOf(CompareKind kind, std::span<const uint8_t> v) {
+  KeyOperand out;
+  switch (kind) {
+    case CompareKind::kSigned:
+      out.integer = SignedFieldValue(v);
+      break;
+    case CompareKind::kUnsigned:
+      out.integer = static_cast<int64_t>(UnsignedFieldValue(v));
+      break;
+    case CompareKind::kFloat:
+      out.real = FloatValue(v);
+      break;
+    case CompareKind::kCollated:
+    case CompareKind::kBytes:
+      out.text = AsTextExact(v);
+      break;
+    case CompareKind::kNone:
+      break;
+  }
+  return out;
+}
+
+// -1, 0 or 1 as `a` orders before, with or after `b`, both of `kind`: the
+// one comparison of key values, for searches and for sorts alike.
+int CompareOperands(CompareKind kind, const KeyOperand& a, const KeyOperand& b, const TextOrder& order) {
+  switch (kind) {
+    case CompareKind::kSigned:
+      return Three(a.integer, b.integer);
+    case CompareKind::kUnsigned:
+      return Three(static_cast<uint64_t>(a.integer), static_cast<uint64_t>(b.integer));
+    case CompareKind::kFloat:
+      return Three(a.real, b.real);
+    case CompareKind::kCollated:
+      assert(order.sort_keys || order.collation);
+      return order.sort_keys ? CompareSortKeys(a.text, b.text)
+                             : order.collation->Compare(a.text, b.text, order.mode);
+    case CompareKind::kBytes:
+      return CompareBytes(a.text, b.text);
+    case CompareKind::kNone:
+      break;
+  }
+  return 0;
+}
+
 uint32_t ReadU32(const uint8_t* p) {
   return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
 void WriteU32(uint8_t* p, uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-// Numeric property values: unsigned 16-bit for width 2, else 32-bit.
-uint32_t NumericValue(uint32_t type_word, std::span<const uint8_t> value) {
-  if (packet::WidthOf(type_word) == 2 && value.size() >= 2)
-    return uint32_t{value[0]} | uint32_t{value[1]} << 8;
-  if (value.size() >= 4) return ReadU32(value.data());
-  if (value.size() >= 2) return uint32_t{value[0]} | uint32_t{value[1]} << 8;
-  return value.empty() ? 0 : value[0];
 }
 
 // The elements of an array property value (a 4-byte count, then elements of
@@ -123,12 +170,8 @@ bool ArrayElements(uint32_t type_word, std::span<const uint8_t> value, std::vect
   if (count > (value.size() - 4) / width) return false;
   out.clear();
   for (uint32_t i = 0; i < count; ++i)
-    out.push_back(static_cast<uint32_t>(UnsignedValue(value.subspan(4 + size_t{i} * width, width))));
+    out.push_back(static_cast<uint32_t>(UnsignedFieldValue(value.subspan(4 + size_t{i} * width, width))));
   return true;
-}
-
-std::string_view AsTextExact(std::span<const uint8_t> bytes) {
-  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 // A text property value without its terminating zero bytes.
@@ -181,7 +224,7 @@ PropertyId IdOf(std::string_view name) {
       "BDERECORD_CL",    "BDEDEFAULT_CL",   "DELTA",        "PRIMARY_KEY",  "MINVALUE",    "MAXVALUE",
       "DISABLE_DELETES", "DISABLE_INSERTS", "DISABLE_EDITS"};
   for (size_t i = 0; i < kNames.size(); ++i) {
-    if (SameName(kNames[i], name)) return static_cast<PropertyId>(i + 1);
+    if (base::SameNameIgnoringAsciiCase(kNames[i], name)) return static_cast<PropertyId>(i + 1);
   }
   return kPropOther;
 }
@@ -212,7 +255,13 @@ struct IDSBase::Table {
   std::vector<IndexDescriptor> packet_orders;  // DEFAULT_ORDER, UNIQUE_KEY, PRIMARY_KEY
 
   uint32_t RowCount() const { return static_cast<uint32_t>(status.size()); }
-  const uint8_t* Row(uint32_t record) const { return rows.data() + size_t{record - 1} * record_size; }
+  // Whether a row of this status is live and takes its place in the orders.
+  bool TakesPart(uint8_t row_status) const { return delta || (row_status & packet::kRowLeftOut) == 0; }
+  // For 1 <= record <= RowCount().
+  const uint8_t* Row(uint32_t record) const {
+    assert(record >= 1 && record <= RowCount());
+    return rows.data() + size_t{record - 1} * record_size;
+  }
 
   // The value of a field in a row, as a view into the store.
   FieldData::State View(uint32_t record, const FieldDescriptor& f, std::span<const uint8_t>& bytes,
@@ -291,7 +340,7 @@ class IDSBase::Loader {
         }
       }
       t_.status.push_back(status);
-      if (t_.delta || (status & 0x23) == 0) ++t_.live;
+      if (t_.TakesPart(status)) ++t_.live;
     }
   }
 
@@ -362,20 +411,20 @@ class IDSBase::Loader {
     p.type_word = type_word;
     p.length = static_cast<uint32_t>(value.size());
     p.value.assign(reinterpret_cast<const char*>(value.data()), value.size());
-    p.flags = flags | ((type_word & packet::kPropertyFlag) ? 5u : 0u);
+    p.flags = flags | ((type_word & packet::kPropertyFlag) ? kKeptMarked : kKeptPlain);
     t_.kept.push_back(std::move(p));
   }
 
   DsResult ColumnProperty(uint32_t column, std::string_view name, uint32_t type_word,
                           std::span<const uint8_t> value) {
     FieldDescriptor& d = t_.fields[column - 1];
-    const auto number = static_cast<int32_t>(NumericValue(type_word, value));
+    const auto number = static_cast<int32_t>(PropertyNumber(type_word, value));
     switch (IdOf(name)) {
       case kSubtype: {
         if (packet::TypeClassOf(type_word) != packet::kClassString) return kDsBufferTooSmall;
         d.subtype = SubtypeCode(AsText(value));
         if (d.subtype == subtype::kAutoinc) d.attributes |= faReadonly;
-        if (d.subtype == subtype::kUnknownName) Keep(column, name, type_word, value, 5);
+        if (d.subtype == subtype::kUnknownName) Keep(column, name, type_word, value, kKeptMarked);
         return kDsOk;
       }
       case kDecimals:
@@ -389,16 +438,16 @@ class IDSBase::Loader {
         d.calculated = number != 0;
         return kDsOk;
       case kTypeName:
-        Keep(column, name, type_word, value, 5);
+        Keep(column, name, type_word, value, kKeptMarked);
         return kDsOk;
       default:
-        Keep(column, name, type_word, value, 0);
+        Keep(column, name, type_word, value, kKeptPlain);
         return kDsOk;
     }
   }
 
   DsResult TableProperty(std::string_view name, uint32_t type_word, std::span<const uint8_t> value) {
-    const uint32_t number = NumericValue(type_word, value);
+    const uint32_t number = PropertyNumber(type_word, value);
     std::vector<uint32_t> elements;
     const PropertyId id = IdOf(name);
     switch (id) {
@@ -427,20 +476,20 @@ class IDSBase::Loader {
       case kTableName:
       case kUpdateMode:
         if (id == kUpdateMode) t_.update_mode = number;
-        Keep(0, name, type_word, value, 5);
+        Keep(0, name, type_word, value, kKeptMarked);
         return kDsOk;
       case kDatasetDelta:
       case kDelta:
         t_.delta = true;
-        Keep(0, name, type_word, value, 1);
+        Keep(0, name, type_word, value, kKeptTableState);
         return kDsOk;
       case kReadOnly:
         t_.read_only = number != 0;
-        Keep(0, name, type_word, value, 1);
+        Keep(0, name, type_word, value, kKeptTableState);
         return kDsOk;
       case kLcid:
         t_.locale = collation_.IsInstalledLocale(number) ? number : 0;
-        Keep(0, name, type_word, value, 1);
+        Keep(0, name, type_word, value, kKeptTableState);
         return kDsOk;
       case kBdeDomainX:
       case kBdeRecordX:
@@ -473,7 +522,7 @@ class IDSBase::Loader {
       default:
         break;
     }
-    Keep(0, name, type_word, value, 0);
+    Keep(0, name, type_word, value, kKeptPlain);
     return kDsOk;
   }
 
@@ -653,7 +702,7 @@ bool IDSBase::FindProperty(std::string_view name, uint32_t column, KeptProperty&
   std::lock_guard lock(mutex_);
   if (!table_) return false;
   for (const KeptProperty& p : table_->kept) {
-    if (p.column == column && SameName(p.name, name)) {
+    if (p.column == column && base::SameNameIgnoringAsciiCase(p.name, name)) {
       out = p;
       return true;
     }
@@ -722,6 +771,8 @@ int IDSBase::CompareKeyLocked(const Index& index, const std::vector<KeyValue>& k
   const Table& t = *table_;
   for (size_t k = 0; k < fields && k < index.descriptor.fields.size() && k < key.size(); ++k) {
     const IndexKeyField& kf = index.descriptor.fields[k];
+    // A built order's key fields are columns (BuildOrderLocked refuses others).
+    assert(kf.field_no >= 1 && kf.field_no <= t.fields.size());
     const FieldDescriptor& f = t.fields[kf.field_no - 1];
     std::span<const uint8_t> v;
     int32_t length = 0;
@@ -730,26 +781,10 @@ int IDSBase::CompareKeyLocked(const Index& index, const std::vector<KeyValue>& k
     if (key[k].null || null_row) {
       c = key[k].null == null_row ? 0 : (key[k].null ? -1 : 1);
     } else {
-      switch (KindOf(f)) {
-        case CompareKind::kSigned:
-          c = Three(key[k].integer, SignedValue(v));
-          break;
-        case CompareKind::kUnsigned:
-          c = Three(static_cast<uint64_t>(key[k].integer), UnsignedValue(v));
-          break;
-        case CompareKind::kFloat:
-          c = Three(key[k].real, FloatValue(v));
-          break;
-        case CompareKind::kCollated:
-          c = collation_.Compare(key[k].text, AsTextExact(v),
-                                 kf.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive);
-          break;
-        case CompareKind::kBytes:
-          c = CompareBytes(key[k].text, AsTextExact(v));
-          break;
-        default:
-          c = 0;
-      }
+      const CompareKind kind = KindOf(f);
+      const KeyOperand searched{key[k].integer, key[k].real, key[k].text};
+      const TextOrder order{&collation_, kf.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive};
+      c = CompareOperands(kind, searched, OperandOf(kind, v), order);
     }
     if (c != 0) return kf.descending ? -c : c;
   }
@@ -766,9 +801,7 @@ namespace {
 struct KeyColumn {
   CompareKind kind = CompareKind::kNone;
   bool descending = false;
-  bool sort_keys = false;
-  CaseMode mode = CaseMode::kSensitive;
-  const Collation* collation = nullptr;
+  TextOrder text_order;
   std::vector<uint8_t> null;  // by record number
   std::vector<int64_t> integers;
   std::vector<double> reals;
@@ -780,6 +813,24 @@ struct KeyColumn {
     return std::string_view(key_bytes).substr(key_start[record], key_length[record]);
   }
   std::vector<std::string_view> texts;  // the stored bytes (views into the text area)
+
+  // The value of `record` as an operand (the record is not null).
+  KeyOperand Operand(uint32_t record) const {
+    switch (kind) {
+      case CompareKind::kSigned:
+      case CompareKind::kUnsigned:
+        return {integers[record], 0, {}};
+      case CompareKind::kFloat:
+        return {0, reals[record], {}};
+      case CompareKind::kCollated:
+        return {0, 0, text_order.sort_keys ? KeyOf(record) : texts[record]};
+      case CompareKind::kBytes:
+        return {0, 0, texts[record]};
+      case CompareKind::kNone:
+        break;
+    }
+    return {};
+  }
 };
 
 int CompareColumns(const std::vector<KeyColumn>& columns, uint32_t a, uint32_t b) {
@@ -789,26 +840,7 @@ int CompareColumns(const std::vector<KeyColumn>& columns, uint32_t a, uint32_t b
     if (null_a || null_b) {
       c = null_a == null_b ? 0 : (null_a ? -1 : 1);
     } else {
-      switch (column.kind) {
-        case CompareKind::kSigned:
-          c = Three(column.integers[a], column.integers[b]);
-          break;
-        case CompareKind::kUnsigned:
-          c = Three(static_cast<uint64_t>(column.integers[a]), static_cast<uint64_t>(column.integers[b]));
-          break;
-        case CompareKind::kFloat:
-          c = Three(column.reals[a], column.reals[b]);
-          break;
-        case CompareKind::kCollated:
-          c = column.sort_keys ? CompareSortKeys(column.KeyOf(a), column.KeyOf(b))
-                               : column.collation->Compare(column.texts[a], column.texts[b], column.mode);
-          break;
-        case CompareKind::kBytes:
-          c = CompareBytes(column.texts[a], column.texts[b]);
-          break;
-        default:
-          c = 0;
-      }
+      c = CompareOperands(column.kind, column.Operand(a), column.Operand(b), column.text_order);
     }
     if (c != 0) return column.descending ? -c : c;
   }
@@ -825,7 +857,7 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
   std::vector<uint32_t> order;
   order.reserve(t.live);
   for (uint32_t record = 1; record <= t.RowCount(); ++record) {
-    if (t.delta || (t.status[record - 1] & 0x23) == 0) order.push_back(record);
+    if (t.TakesPart(t.status[record - 1])) order.push_back(record);
   }
   if (!index.descriptor.fields.empty() && order.size() > 1) {
     const size_t slots = size_t{t.RowCount()} + 1;
@@ -836,14 +868,13 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
       KeyColumn& column = columns[k];
       column.kind = KindOf(f);
       column.descending = key.descending;
-      column.collation = &collation_;
-      column.sort_keys = collation_.PrefersSortKeys();
-      column.mode = key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive;
+      column.text_order = {&collation_, key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive,
+                           collation_.PrefersSortKeys()};
       column.null.assign(slots, 1);
       const bool text = column.kind == CompareKind::kCollated || column.kind == CompareKind::kBytes;
       if (text) {
         column.texts.resize(slots);
-        if (column.kind == CompareKind::kCollated && column.sort_keys) {
+        if (column.kind == CompareKind::kCollated && column.text_order.sort_keys) {
           column.key_start.assign(slots, 0);
           column.key_length.assign(slots, 0);
           column.key_bytes.reserve(order.size() * 64);
@@ -858,31 +889,18 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
         int32_t length = 0;
         if (t.View(record, f, v, length) != FieldData::State::kValue) continue;
         column.null[record] = 0;
-        switch (column.kind) {
-          case CompareKind::kSigned:
-            column.integers[record] = SignedValue(v);
-            break;
-          case CompareKind::kUnsigned:
-            column.integers[record] = static_cast<int64_t>(UnsignedValue(v));
-            break;
-          case CompareKind::kFloat:
-            column.reals[record] = FloatValue(v);
-            break;
-          case CompareKind::kCollated:
-            if (column.sort_keys) {
-              column.key_start[record] = static_cast<uint32_t>(column.key_bytes.size());
-              collation_.AppendSortKey(AsTextExact(v), column.mode, column.key_bytes);
-              column.key_length[record] =
-                  static_cast<uint32_t>(column.key_bytes.size()) - column.key_start[record];
-            } else {
-              column.texts[record] = AsTextExact(v);
-            }
-            break;
-          case CompareKind::kBytes:
-            column.texts[record] = AsTextExact(v);
-            break;
-          case CompareKind::kNone:
-            break;
+        const KeyOperand value = OperandOf(column.kind, v);
+        if (column.kind == CompareKind::kCollated && column.text_order.sort_keys) {
+          column.key_start[record] = static_cast<uint32_t>(column.key_bytes.size());
+          collation_.AppendSortKey(value.text, column.text_order.mode, column.key_bytes);
+          column.key_length[record] =
+              static_cast<uint32_t>(column.key_bytes.size()) - column.key_start[record];
+        } else if (text) {
+          column.texts[record] = value.text;
+        } else if (column.kind == CompareKind::kFloat) {
+          column.reals[record] = value.real;
+        } else {
+          column.integers[record] = value.integer;
         }
       }
     }
@@ -897,7 +915,7 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
       if (!SortDistinctKeys(order, values, first.descending))
         SortOrder(order,
                   [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
-    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && first.sort_keys &&
+    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && first.text_order.sort_keys &&
                std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
       // The person table's name order through system sort keys. Most pairs
       // differ in their keys' first eight bytes, compared as one number
@@ -918,12 +936,12 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
         if (heads[a] != heads[b]) return heads[a] < heads[b] ? -sign : sign;
         return sign * CompareSortKeys(first.KeyOf(a), first.KeyOf(b));
       });
-    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && !first.sort_keys &&
+    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && !first.text_order.sort_keys &&
                std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
       // The person table's name order: one text key through Compare.
       const std::string_view* texts = first.texts.data();
       const Collation& collation = collation_;
-      const CaseMode mode = first.mode;
+      const CaseMode mode = first.text_order.mode;
       const int sign = first.descending ? -1 : 1;
       SortOrder(order, [texts, &collation, mode, sign](uint32_t a, uint32_t b) {
         return sign * collation.Compare(texts[a], texts[b], mode);
@@ -948,7 +966,7 @@ size_t IDSBase::FindIntegerLocked(const Index& index, uint32_t column, bool unsi
     if (record == 0 || record > table_->RowCount() ||
         table_->View(record, field, bytes, length) != FieldData::State::kValue)
       return false;
-    out = unsigned_values ? static_cast<int64_t>(UnsignedValue(bytes)) : SignedValue(bytes);
+    out = unsigned_values ? static_cast<int64_t>(UnsignedFieldValue(bytes)) : SignedFieldValue(bytes);
     return true;
   };
   const auto scan = [&] {

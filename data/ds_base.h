@@ -78,6 +78,14 @@ struct KeyValue {
   std::string text;     // text and bytes
 };
 
+// KeptProperty::flags: an ordinary property; one of the table's own settings
+// that the store also acts on (the change-table marker, read-only, the
+// locale); one that the packet marks (its type word's bit 31) or that names
+// where the data comes from (context, table and type names, update mode).
+inline constexpr uint32_t kKeptPlain = 0;
+inline constexpr uint32_t kKeptTableState = 1;
+inline constexpr uint32_t kKeptMarked = 5;
+
 // A property kept from the packet, for the facade to ask by name.
 struct KeptProperty {
   std::string name;
@@ -85,7 +93,7 @@ struct KeptProperty {
   uint32_t type_word = 0;
   uint32_t length = 0;
   std::string value;
-  uint32_t flags = 0;
+  uint32_t flags = kKeptPlain;
 };
 
 class IDSCursor;

@@ -1,5 +1,6 @@
 #include "data/field.h"
 
+#include "base/ascii_name.h"
 #include "base/format.h"
 #include "data/data_set.h"
 #include "data/database_error.h"
@@ -90,7 +91,7 @@ void TField::SetValue(const Variant& value) {
 
 TField* TFields::FindField(std::string_view name) const {
   for (TField* field : fields_) {
-    if (SameName(field->FieldName(), name)) return field;
+    if (base::SameNameIgnoringAsciiCase(field->FieldName(), name)) return field;
   }
   return nullptr;
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "base/ascii_name.h"
 #include "base/format.h"
 
 namespace data {
@@ -118,7 +119,7 @@ class DefBuilder {
   }
   bool Taken(const std::string& name) const {
     for (const auto& taken : names_) {
-      if (SameName(taken, name)) return true;
+      if (base::SameNameIgnoringAsciiCase(taken, name)) return true;
     }
     return false;
   }
@@ -130,16 +131,6 @@ class DefBuilder {
 };
 
 }  // namespace
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-    const char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
-    if (x != y) return false;
-  }
-  return true;
-}
 
 DerivedType DeriveFieldType(const FieldDescriptor& d) {
   using F = TFieldType;
@@ -199,7 +190,7 @@ DerivedType DeriveFieldType(const FieldDescriptor& d) {
 
 const TFieldDef* TFieldDefs::Find(std::string_view name) const {
   for (const auto& def : defs_) {
-    if (SameName(def.Name, name)) return &def;
+    if (base::SameNameIgnoringAsciiCase(def.Name, name)) return &def;
   }
   return nullptr;
 }

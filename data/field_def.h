@@ -61,7 +61,4 @@ class TFieldDefs {
 // get "_1", "_2", ... until unique among all definitions made.
 std::vector<TFieldDef> MakeFieldDefs(const std::vector<FieldDescriptor>& descriptors);
 
-// ASCII case-insensitive equality of names (field, index and property names).
-bool SameName(std::string_view a, std::string_view b);
-
 }  // namespace data

@@ -1,12 +1,13 @@
 #include "data/index_def.h"
 
+#include "base/ascii_name.h"
 #include "data/field_def.h"
 
 namespace data {
 
 const TIndexDef* TIndexDefs::Find(std::string_view name) const {
   for (const auto& def : defs_) {
-    if (SameName(def.Name, name)) return &def;
+    if (base::SameNameIgnoringAsciiCase(def.Name, name)) return &def;
   }
   return nullptr;
 }

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -44,6 +45,7 @@ class SentinelCompare {
 // as great as every entry of the range (the high sentinel or an earlier pivot).
 template <typename Compare>
 void PartitionSort(std::vector<uint32_t>& a, size_t lo, size_t hi, const Compare& compare) {
+  assert(lo < hi && hi + 1 < a.size());
   for (;;) {
     const size_t mid = lo + (hi - lo) / 2;
     if (hi - lo <= 3) {
@@ -89,6 +91,7 @@ void PartitionSort(std::vector<uint32_t>& a, size_t lo, size_t hi, const Compare
 // One insertion pass over A[1..n]; A[0] must be the low sentinel.
 template <typename Compare>
 void InsertionPass(std::vector<uint32_t>& a, size_t n, const Compare& compare) {
+  assert(n < a.size() && a[0] == kLowSentinel);
   for (size_t i = 2; i <= n; ++i) {
     if (compare(a[i - 1], a[i]) <= 0) continue;
     const uint32_t v = a[i];

@@ -16,6 +16,7 @@
 // these operations (see TDataSet::GoFirst, GoLast, Step and the refills).
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -53,7 +54,10 @@ class TRecordWindow {
   bool AtStart() const { return at_start_; }
   bool AtEnd() const { return at_end_; }
   // Window row `index` (0 <= index < Count()).
-  const RecordBuffer& Buffer(int32_t index) const { return buffers_[static_cast<size_t>(index)]; }
+  const RecordBuffer& Buffer(int32_t index) const {
+    assert(index >= 0 && index < count_);
+    return buffers_[static_cast<size_t>(index)];
+  }
   // The current row's record number, 0 while the window is empty.
   uint32_t ActiveRecord() const { return count_ > 0 ? buffers_[static_cast<size_t>(active_)].record : 0; }
   const RecordBuffer* ActiveBuffer() const {

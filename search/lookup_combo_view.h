@@ -38,6 +38,7 @@
 #include "search/popup_data_list_view.h"
 #include "search/rx_db_lookup_combo.h"
 #include "ui/control_view.h"
+#include "ui/mouse_capture.h"
 
 namespace search {
 
@@ -69,7 +70,7 @@ class LookupComboView final : public ui::ControlView, private LookupPlatform {
  private:
   // --- LookupPlatform ---
   LookupGeometry Geometry() override;
-  void ShowList(const LookupRect& screen_rect) override;
+  void ShowList(const base::Rect& screen_rect) override;
   void HideList() override;
   void CaptureMouse(LookupPart part) override;
   void ReleaseMouse() override;
@@ -85,6 +86,8 @@ class LookupComboView final : public ui::ControlView, private LookupPlatform {
 
   TRxDBLookupCombo& combo_;
   std::unique_ptr<PopupDataListView> list_view_;
+  // The capture of whichever part the core asked for (CaptureMouse).
+  ui::MouseCapture capture_;
   bool font_measured_ = false;
   int32_t font_height_ = 0;
   int32_t char_width_ = 0;

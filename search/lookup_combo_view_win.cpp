@@ -15,15 +15,6 @@ namespace search {
 
 namespace {
 
-RECT ToRect(const LookupRect& r) {
-  return RECT{r.left, r.top, r.right, r.bottom};
-}
-
-LookupRect FromRect(const RECT& r) {
-  return LookupRect{static_cast<int32_t>(r.left), static_cast<int32_t>(r.top), static_cast<int32_t>(r.right),
-                    static_cast<int32_t>(r.bottom)};
-}
-
 constexpr ui::TColor kGrayText = ui::SystemColor(COLOR_GRAYTEXT);
 
 }  // namespace
@@ -71,7 +62,7 @@ void LookupComboView::OnPaint(HDC dc) {
   FrameRect(dc, &client, Brush(color));
 
   MeasureFont();
-  const RECT text = ToRect(layout.text);
+  const RECT text = ui::ToRECT(layout.text);
   ui::SelectedObject font(dc, FontHandle());
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, ui::ColorRef(selected ? ui::clHighlight : color));
@@ -84,7 +75,7 @@ void LookupComboView::OnPaint(HDC dc) {
               shown.c_str(), static_cast<UINT>(shown.size()), nullptr);
   if (selected) DrawFocusRect(dc, &text);
 
-  RECT button = ToRect(layout.button);
+  RECT button = ui::ToRECT(layout.button);
   UINT state = DFCS_SCROLLCOMBOBOX;
   if (combo_.ButtonPressed()) state |= DFCS_PUSHED | DFCS_FLAT;
   if (!enabled || !combo_.CanModify()) state |= DFCS_INACTIVE;
@@ -173,15 +164,15 @@ LookupGeometry LookupComboView::Geometry() {
   if (!Handle()) return geometry;
   RECT window;
   GetWindowRect(Handle(), &window);
-  geometry.picker_window = FromRect(window);
+  geometry.picker_window = ui::FromRECT(window);
   RECT client;
   GetClientRect(Handle(), &client);
   MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
-  geometry.picker_client = FromRect(client);
+  geometry.picker_client = ui::FromRECT(client);
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   if (GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
-    geometry.screen = FromRect(monitor.rcMonitor);
+    geometry.screen = ui::FromRECT(monitor.rcMonitor);
   } else {
     geometry.screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
@@ -195,7 +186,7 @@ LookupGeometry LookupComboView::Geometry() {
   return geometry;
 }
 
-void LookupComboView::ShowList(const LookupRect& screen_rect) {
+void LookupComboView::ShowList(const base::Rect& screen_rect) {
   if (list_view_) list_view_->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr);
 }
 
@@ -204,14 +195,19 @@ void LookupComboView::HideList() {
 }
 
 void LookupComboView::CaptureMouse(LookupPart part) {
-  if (HWND window = PartHandle(part)) SetCapture(window);
+  // From the picker to the list the capture passes without a release: the
+  // picker hears that the list took it and lets the drag go on there.
+  if (HWND window = PartHandle(part)) capture_.MoveTo(window);
 }
 
 void LookupComboView::ReleaseMouse() {
+  // A part may hold the capture that the control framework took for a click
+  // on it rather than the one asked for here: either is let go.
   const HWND holder = GetCapture();
   if (holder && (holder == PartHandle(LookupPart::kPicker) || holder == PartHandle(LookupPart::kList))) {
-    ReleaseCapture();
+    capture_.MoveTo(holder);
   }
+  capture_.Release();
 }
 
 bool LookupComboView::TakeFocus() {

@@ -6,25 +6,15 @@
 // hourglass while a search scans the table. The Windows view implements it
 // for both of its windows; tests implement it with a recorder.
 //
-// Coordinates are pixels; rectangles are half-open (right and bottom are
-// one past the last pixel), as Win32 keeps them.
+// Coordinates are pixels; rectangles are base::Rect, half-open (right and
+// bottom are one past the last pixel), as Win32 keeps them.
 #pragma once
 
 #include <cstdint>
 
+#include "base/rect.h"
+
 namespace search {
-
-struct LookupRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-
-  int32_t Width() const { return right - left; }
-  int32_t Height() const { return bottom - top; }
-  bool Contains(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
-  bool operator==(const LookupRect&) const = default;
-};
 
 // The two windows of a picker.
 enum class LookupPart : uint8_t { kPicker, kList };
@@ -39,9 +29,9 @@ struct LookupMetrics {
 
 // Where the picker stands, in screen coordinates, and the screen it is on.
 struct LookupGeometry {
-  LookupRect picker_window;  // the picker's window, border included
-  LookupRect picker_client;  // its client area
-  LookupRect screen;         // the screen area the list must stay on
+  base::Rect picker_window;  // the picker's window, border included
+  base::Rect picker_client;  // its client area
+  base::Rect screen;         // the screen area the list must stay on
   LookupMetrics metrics;
 };
 
@@ -52,7 +42,7 @@ class LookupPlatform {
   virtual LookupGeometry Geometry() = 0;
   // Shows the drop-down window at `screen_rect` without activating it, so
   // the picker keeps the focus; HideList hides it.
-  virtual void ShowList(const LookupRect& screen_rect) = 0;
+  virtual void ShowList(const base::Rect& screen_rect) = 0;
   virtual void HideList() = 0;
   // Sends the mouse to `part` until ReleaseMouse (which releases whichever
   // part holds it, and nothing when none does).

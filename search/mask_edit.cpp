@@ -1,6 +1,7 @@
 #include "search/mask_edit.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "search/db_edit_error.h"
 
@@ -31,6 +32,9 @@ void TMaskEdit::SetSeparators(MaskSeparators separators) {
   separators_ = separators;
   engine_ = MaskEngine(edit_mask, separators_);
   if (!Masked()) return;
+  // The same mask with other separators: the same places, the text still
+  // one character per place.
+  assert(state_.text.size() == static_cast<size_t>(engine_.PlaceCount()));
   for (int p = 0; p < engine_.PlaceCount(); ++p) {
     if (!engine_.IsLiteral(p)) continue;
     state_.text[static_cast<size_t>(p)] = engine_.LiteralAt(p);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cwchar>
 
+#include "ui/global_memory.h"
 #include "ui/platform_services.h"
 #include "ui/wide_text.h"
 
@@ -255,14 +256,11 @@ std::optional<std::string> MaskEditView::ClipboardText() {
   if (!clipboard.Open()) return std::nullopt;
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (!data) return std::nullopt;
-  const auto* chars = static_cast<const wchar_t*>(GlobalLock(data));
-  if (!chars) return std::nullopt;
+  const ui::LockedGlobal<const wchar_t> chars(data);
+  if (!chars.Data()) return std::nullopt;
   // Bounded by the block's size: the text need not end in a null.
-  const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
-  const std::size_t length = wcsnlen(chars, limit);
-  std::string text = ui::Narrow(std::wstring_view(chars, length));
-  GlobalUnlock(data);
-  return text;
+  const std::size_t length = wcsnlen(chars.Data(), chars.Count());
+  return ui::Narrow(std::wstring_view(chars.Data(), length));
 }
 
 void MaskEditView::SetClipboardText(const std::string& text) {
@@ -270,18 +268,16 @@ void MaskEditView::SetClipboardText(const std::string& text) {
   OpenedClipboard clipboard(Handle());
   if (!clipboard.Open()) return;
   EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-  if (!block) return;
-  auto* chars = static_cast<wchar_t*>(GlobalLock(block));
-  if (!chars) {
-    GlobalFree(block);
-    return;
+  ui::GlobalBlock block(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  if (!block.Get()) return;
+  {
+    const ui::LockedGlobal<wchar_t> chars(block.Get());
+    if (!chars.Data()) return;
+    std::copy(wide.begin(), wide.end(), chars.Data());
+    chars.Data()[wide.size()] = L'\0';
   }
-  std::copy(wide.begin(), wide.end(), chars);
-  chars[wide.size()] = L'\0';
-  GlobalUnlock(block);
   // The clipboard owns the block once it took it.
-  if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+  if (SetClipboardData(CF_UNICODETEXT, block.Get())) block.Release();
 }
 
 }  // namespace search

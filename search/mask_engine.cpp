@@ -3,6 +3,7 @@
 #include "search/mask_engine.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "text/case_map.h"
 
@@ -59,9 +60,11 @@ MaskEffect PassedOn() {
 // Runs an editing operation on `state` and reports, by comparison with the
 // state before, whether the text and the selection changed.
 template <typename Operation>
-MaskEffect Tracked(MaskEditState& state, Operation operation) {
+MaskEffect Tracked(const MaskEngine& engine, MaskEditState& state, Operation operation) {
   const MaskEditState before = state;
   MaskEffect effect = operation();
+  assert(engine.KeepsInvariants(state));
+  (void)engine;
   effect.text_changed = state.text != before.text;
   effect.selection_changed =
       state.sel_start != before.sel_start || state.sel_end != before.sel_end || state.caret != before.caret;
@@ -124,8 +127,19 @@ MaskEngine::MaskEngine(std::string_view edit_mask, MaskSeparators separators) : 
 
 // --- Places and characters ---
 
+bool MaskEngine::KeepsInvariants(const MaskEditState& state) const {
+  if (!Masked()) return true;
+  const int count = PlaceCount();
+  if (state.text.size() != static_cast<size_t>(count)) return false;
+  for (int p = 0; p < count; ++p) {
+    if (IsLiteral(p) && state.text[static_cast<size_t>(p)] != LiteralAt(p)) return false;
+  }
+  return 0 <= state.sel_start && state.sel_start <= state.sel_end && state.sel_end <= count &&
+         0 <= state.caret && state.caret <= count;
+}
+
 bool MaskEngine::Accepts(int place, char c) const {
-  const Cell& cell = cells_[static_cast<size_t>(place)];
+  const Cell& cell = CellAt(place);
   const auto u = static_cast<unsigned char>(c);
   if (cell.kind == Kind::kLiteral || u < 0x20 || u == 0x7F) return false;
   switch (cell.symbol) {
@@ -269,7 +283,7 @@ void MaskEngine::BlankRange(std::string& text, int from, int to) const {
 }
 
 MaskEffect MaskEngine::SetText(MaskEditState& state, std::string_view text) const {
-  return Tracked(state, [&] {
+  return Tracked(*this, state, [&] {
     std::string formatted = Masked() ? Format(text) : std::string(text);
     if (formatted == state.text) return MaskEffect{};
     state.text = std::move(formatted);
@@ -284,7 +298,8 @@ MaskEffect MaskEngine::SetText(MaskEditState& state, std::string_view text) cons
 }
 
 MaskEffect MaskEngine::TypeChar(MaskEditState& state, char c) const {
-  return Tracked(state, [&] {
+  assert(KeepsInvariants(state));
+  return Tracked(*this, state, [&] {
     MaskEffect effect;
     if (!Masked() || c == kCopyKey || c == kPasteKey || c == kCutKey) return PassedOn();
     if (c == kEscape) {
@@ -334,7 +349,8 @@ MaskEffect MaskEngine::TypeChar(MaskEditState& state, char c) const {
 }
 
 MaskEffect MaskEngine::Delete(MaskEditState& state) const {
-  return Tracked(state, [&] {
+  assert(KeepsInvariants(state));
+  return Tracked(*this, state, [&] {
     const int width = state.sel_end - state.sel_start;
     if (!Masked()) return PassedOn();
     if (state.read_only || width < 1) return MaskEffect{};
@@ -346,7 +362,8 @@ MaskEffect MaskEngine::Delete(MaskEditState& state) const {
 }
 
 MaskEffect MaskEngine::Cut(MaskEditState& state) const {
-  return Tracked(state, [&] {
+  assert(KeepsInvariants(state));
+  return Tracked(*this, state, [&] {
     if (!Masked()) return PassedOn();
     std::optional<std::string> copied;
     if (state.sel_end > state.sel_start) {
@@ -360,7 +377,8 @@ MaskEffect MaskEngine::Cut(MaskEditState& state) const {
 }
 
 MaskEffect MaskEngine::Paste(MaskEditState& state, std::string_view clipboard) const {
-  return Tracked(state, [&] {
+  assert(KeepsInvariants(state));
+  return Tracked(*this, state, [&] {
     if (!Masked()) return PassedOn();
     if (state.read_only) return MaskEffect{};
     BlankRange(state.text, state.sel_start, state.sel_end);
@@ -396,7 +414,8 @@ void MaskEngine::ShiftArrow(MaskEditState& state, int step) const {
 }
 
 MaskEffect MaskEngine::KeyDown(MaskEditState& state, MaskKey key, MaskShift shift) const {
-  return Tracked(state, [&] {
+  assert(KeepsInvariants(state));
+  return Tracked(*this, state, [&] {
     if (!Masked() || shift.alt) return PassedOn();
     const int start = state.sel_start;
     const int width = state.sel_end - state.sel_start;

@@ -77,6 +77,7 @@
 // carries a character past a literal.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -153,13 +154,16 @@ class MaskEngine {
   bool Reversed() const { return reversed_; }
 
   // For 0 <= place < PlaceCount(): whether the place is a literal, required.
-  bool IsLiteral(int place) const { return cells_[static_cast<size_t>(place)].kind == Kind::kLiteral; }
-  bool IsRequired(int place) const { return cells_[static_cast<size_t>(place)].kind == Kind::kRequired; }
-  // The literal shown at a literal place.
-  char LiteralAt(int place) const { return cells_[static_cast<size_t>(place)].symbol; }
+  bool IsLiteral(int place) const { return CellAt(place).kind == Kind::kLiteral; }
+  bool IsRequired(int place) const { return CellAt(place).kind == Kind::kRequired; }
+  // The literal shown at a literal place (0 <= place < PlaceCount()).
+  char LiteralAt(int place) const { return CellAt(place).symbol; }
   // Whether an editable place accepts `c` as typed (before any case change);
-  // false for literal places.
+  // false for literal places. 0 <= place < PlaceCount().
   bool Accepts(int place, char c) const;
+  // Whether `state` is one that the editing operations take and keep (the
+  // invariants of MaskEditState); always true for an unmasked engine.
+  bool KeepsInvariants(const MaskEditState& state) const;
 
   // The empty template: literals at their places, the blank elsewhere.
   std::string BlankText() const;
@@ -182,7 +186,8 @@ class MaskEngine {
   // except at a "C" place), or nothing when the text passes.
   std::optional<int> FirstFailingPlace(std::string_view edit_text) const;
 
-  // --- Editing; `state.text` must be a template of this mask. ---
+  // --- Editing; `state` must keep the invariants of MaskEditState (its text
+  // a template of this mask), except for SetText, which makes the template. ---
 
   // Replaces the whole text with `text` formatted (the program setting
   // `Text`): when the result differs, the text is replaced, the field is no
@@ -215,6 +220,10 @@ class MaskEngine {
     Case letter_case = Case::kKeep;
   };
 
+  const Cell& CellAt(int place) const {
+    assert(place >= 0 && place < PlaceCount());
+    return cells_[static_cast<size_t>(place)];
+  }
   // The first editable place at or after `place`, or the count.
   int EditableFrom(int place) const;
   // The last editable place before `place`, or nothing.

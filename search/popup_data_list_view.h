@@ -40,7 +40,7 @@ class PopupDataListView final : public ui::ControlView {
   // Shows the window at `screen_rect` above `owner` (the picker's top-level
   // window) without activating it; creates the window again when it was
   // destroyed with a former owner.
-  void ShowAt(const LookupRect& screen_rect, HWND owner);
+  void ShowAt(const base::Rect& screen_rect, HWND owner);
   // Hides the window and gives it back to the form's window.
   void HideWindow();
   // The scroll bar takes the core's state and the rows are painted again.

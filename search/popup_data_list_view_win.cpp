@@ -21,7 +21,7 @@ void PopupDataListView::CreateWindowIn(HWND parent, bool) {
                       CS_SAVEBITS);
 }
 
-void PopupDataListView::ShowAt(const LookupRect& screen_rect, HWND owner) {
+void PopupDataListView::ShowAt(const base::Rect& screen_rect, HWND owner) {
   if (!Handle()) Create(nullptr);
   SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner ? owner : Form().Handle()));
   UpdateScrollBar();

@@ -1,6 +1,7 @@
 #include "search/rx_db_lookup_combo.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 
 namespace search {
@@ -9,18 +10,10 @@ namespace {
 
 constexpr resources::NamedValue kDropDownAlignNames[] = {{"daLeft", 0}, {"daRight", 1}, {"daCenter", 2}};
 
-void CopyFont(const ui::TFont& from, ui::TFont& to) {
-  to.charset = from.charset;
-  to.color = from.color;
-  to.height = from.height;
-  to.name = from.name;
-  to.style = from.style;
-}
-
 }  // namespace
 
-LookupRect PlaceDropDown(const LookupRect& picker, int32_t width, int32_t height, TDropDownAlign align,
-                         const LookupRect& screen) {
+base::Rect PlaceDropDown(const base::Rect& picker, int32_t width, int32_t height, TDropDownAlign align,
+                         const base::Rect& screen) {
   int32_t left = picker.left;
   if (align == TDropDownAlign::daRight) {
     left = picker.right - width;
@@ -35,7 +28,7 @@ LookupRect PlaceDropDown(const LookupRect& picker, int32_t width, int32_t height
 }
 
 PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width) {
-  const LookupRect inner{1, 1, std::max(1, width - 1), std::max(1, height - 1)};
+  const base::Rect inner{1, 1, std::max(1, width - 1), std::max(1, height - 1)};
   PickerLayout layout;
   layout.button = {std::max(inner.left, inner.right - button_width), inner.top, inner.right, inner.bottom};
   layout.text = {inner.left, inner.top, layout.button.left, inner.bottom};
@@ -59,7 +52,7 @@ void TRxDBLookupCombo::SetPlatform(LookupPlatform* platform) {
 }
 
 std::string TRxDBLookupCombo::ShownText() {
-  if (!list_visible_) return text_;
+  if (!ListVisible()) return text_;
   if (!list_->SearchText().empty()) return list_->SearchText();
   if (list_->ValueIsEmpty(list_->Value())) return display_empty;
   if (list_->CurrentKeyText() == list_->Value()) return list_->CurrentDisplayText(display_all_fields);
@@ -88,7 +81,7 @@ void TRxDBLookupCombo::ListLinkActiveChanged() {
 }
 
 void TRxDBLookupCombo::ListLinkDataChanged() {
-  if (list_visible_) Invalidate();
+  if (ListVisible()) Invalidate();
 }
 
 int32_t TRxDBLookupCombo::ListWidth(const LookupGeometry& geometry) const {
@@ -106,15 +99,15 @@ int32_t TRxDBLookupCombo::ListWidth(const LookupGeometry& geometry) const {
 }
 
 void TRxDBLookupCombo::DropDown() {
-  if (list_visible_ || !CanModify()) return;
+  if (ListVisible() || !CanModify()) return;
   on_drop_down(this);
-  if (list_visible_ || !CanModify()) return;  // the handler may have changed things
+  if (ListVisible() || !CanModify()) return;  // the handler may have changed things
   const LookupGeometry geometry = platform_ ? platform_->Geometry() : LookupGeometry{};
   list_metrics_ = geometry.metrics;
 
   TRxPopupDataList& list = *list_;
   list.color = color;
-  CopyFont(EffectiveFont(), list.font);
+  list.font.Assign(EffectiveFont());
   list.parent_font = false;
   list.item_height = item_height;
   list.read_only = !CanModify();
@@ -147,20 +140,19 @@ void TRxDBLookupCombo::DropDown() {
   list.SetClientWidth(std::max(0, list_width - 2 * border - scroll_bar));
 
   if (platform_) platform_->ShowList(list_rect_);
-  list_visible_ = true;
+  SetState(Tracking() ? PickerState::kHeld : PickerState::kOpen);
   Invalidate();
 }
 
 void TRxDBLookupCombo::CloseUp(bool accept) {
-  if (!list_visible_) return;
-  tracking_ = false;
-  pressed_ = false;
+  if (!ListVisible()) return;
+  SetState(PickerState::kOpen);
   list_->CancelTracking();
   if (platform_) platform_->ReleaseMouse();
 
   const std::string list_value = list_->Value();
   if (platform_) platform_->HideList();
-  list_visible_ = false;
+  SetState(PickerState::kClosed);
   list_->SetLookupSource(nullptr);
   list_->ClearSearchText();
   search_text_.clear();
@@ -189,14 +181,14 @@ void TRxDBLookupCombo::StepValue(int32_t distance) {
 bool TRxDBLookupCombo::KeyDown(LookupKey key, bool alt) {
   const bool vertical = key == LookupKey::kDown || key == LookupKey::kUp;
   if (vertical && alt) {
-    if (list_visible_) {
+    if (ListVisible()) {
       CloseUp(true);
     } else {
       DropDown();
     }
     return true;
   }
-  if (list_visible_) {
+  if (ListVisible()) {
     switch (key) {
       case LookupKey::kReturn:
         CloseUp(true);
@@ -224,31 +216,37 @@ bool TRxDBLookupCombo::KeyDown(LookupKey key, bool alt) {
 void TRxDBLookupCombo::KeyPress(char key) {
   const bool backspace = key == kBackspaceChar;
   if (!backspace && static_cast<unsigned char>(key) < 32) return;
-  if (!list_visible_) {
+  if (!ListVisible()) {
     if (backspace) return;
     DropDown();
-    if (!list_visible_) return;
+    if (!ListVisible()) return;
   }
   list_->KeyPress(key);
   Invalidate();
 }
 
-LookupRect TRxDBLookupCombo::ListClientRect() const {
+base::Rect TRxDBLookupCombo::ListClientRect() const {
   const int32_t border = std::max(0, list_metrics_.list_border);
   const int32_t x = list_rect_.left + border;
   const int32_t y = list_rect_.top + border;
   return {x, y, x + list_->ClientWidth(), y + list_->ClientHeight()};
 }
 
+void TRxDBLookupCombo::SetState(PickerState state) {
+  state_ = state;
+  if (!Tracking()) pressed_ = false;
+}
+
 void TRxDBLookupCombo::SetPressed(bool pressed) {
+  assert(!pressed || Tracking());
   if (pressed == pressed_) return;
   pressed_ = pressed;
   Invalidate();
 }
 
 void TRxDBLookupCombo::StopTracking() {
-  tracking_ = false;
   SetPressed(false);
+  SetState(ListVisible() ? PickerState::kOpen : PickerState::kClosed);
   if (platform_) platform_->ReleaseMouse();
 }
 
@@ -273,28 +271,28 @@ void TRxDBLookupCombo::LeftButtonDown(int32_t x, int32_t y) {
     focused_ = true;
     Invalidate();
   }
-  if (list_visible_) {
+  if (ListVisible()) {
     CloseUp(false);
     return;
   }
   if (!CanModify()) return;
-  tracking_ = true;
+  SetState(PickerState::kHeldClosed);  // held until DropDown opens the list
   if (platform_) platform_->CaptureMouse(LookupPart::kPicker);
   DropDown();
   PointerMoved(x, y);
 }
 
 void TRxDBLookupCombo::PointerMoved(int32_t x, int32_t y) {
-  if (!tracking_ || !platform_) return;
+  if (!Tracking() || !platform_) return;
   const LookupGeometry geometry = platform_->Geometry();
-  const LookupRect& client = geometry.picker_client;
+  const base::Rect& client = geometry.picker_client;
   const PickerLayout layout =
       LayoutPicker(client.Width(), client.Height(), geometry.metrics.scroll_bar_width);
-  SetPressed(layout.button.Contains(x, y));
-  if (!list_visible_) return;
+  SetPressed(layout.button.Contains({x, y}));
+  if (!ListVisible()) return;
   const int64_t screen_x = int64_t{x} + client.left;
   const int64_t screen_y = int64_t{y} + client.top;
-  const LookupRect rows = ListClientRect();
+  const base::Rect rows = ListClientRect();
   if (screen_x < rows.left || screen_x >= rows.right || screen_y < rows.top || screen_y >= rows.bottom)
     return;
   // The pointer entered the list: it takes over the drag as if pressed there.
@@ -304,16 +302,16 @@ void TRxDBLookupCombo::PointerMoved(int32_t x, int32_t y) {
 }
 
 void TRxDBLookupCombo::LeftButtonUp(int32_t x, int32_t y) {
-  if (!tracking_) return;
+  if (!Tracking()) return;
   PointerMoved(x, y);
-  if (tracking_) {
+  if (Tracking()) {
     StopTracking();  // released on the picker: the list stays open
     return;
   }
   // Released over the list without a move in between: the list ends the drag.
   if (list_->Tracking() && platform_) {
-    const LookupRect& client = platform_->Geometry().picker_client;
-    const LookupRect rows = ListClientRect();
+    const base::Rect& client = platform_->Geometry().picker_client;
+    const base::Rect rows = ListClientRect();
     list_->MouseUp(ui::TMouseButton::mbLeft, 0, static_cast<int>(int64_t{x} + client.left - rows.left),
                    static_cast<int>(int64_t{y} + client.top - rows.top));
   }
@@ -328,15 +326,15 @@ void TRxDBLookupCombo::FocusChanged(bool focused) {
 }
 
 void TRxDBLookupCombo::CancelMode() {
-  if (list_visible_) {
+  if (ListVisible()) {
     CloseUp(false);
-  } else if (tracking_) {
+  } else if (Tracking()) {
     StopTracking();
   }
 }
 
 void TRxDBLookupCombo::CancelTracking() {
-  if (tracking_) StopTracking();
+  if (Tracking()) StopTracking();
 }
 
 const resources::ClassInfo& TRxDBLookupCombo::Class() {

@@ -10,13 +10,14 @@
 // MouseDown, ...) and paints ShownText(), ButtonPressed(), Focused() and the
 // list's rows. Platform effects go through search/lookup_platform.h.
 //
-// The picker's states against every event ("accept": the list's value
-// becomes the picker's when it differs; every close releases the mouse,
-// hides and detaches the list, clears the search texts, takes the focus
-// back and raises OnCloseUp exactly once):
+// The picker's states (PickerState) against every event ("accept": the
+// list's value becomes the picker's when it differs; every close releases
+// the mouse, hides and detaches the list, clears the search texts, takes the
+// focus back and raises OnCloseUp exactly once):
 //
-//   event                 closed                          open                    open, button held
-//                                                                                 (picker or list)
+//   event                 closed (kClosed)                open (kOpen)            open, button held
+//                                                                                 (kHeld on the picker;
+//                                                                                 the list's own drag)
 //   --------------------  ------------------------------  ----------------------  ----------------------
 //   Alt+Down, Alt+Up      open                            close, accept           close, accept
 //   Down, Up              the record after / before the   moved by the list       moved by the list
@@ -53,6 +54,13 @@
 //   capture lost          -                               -                       picker: drag ends, the
 //   (CancelTracking)                                                              list stays open
 //   Reset()               value empty, OnClick, OnChange  close, then as closed   close, then as closed
+//
+// When the pointer of a drag begun on the picker enters the list's rows, the
+// list takes the drag (search/rx_db_lookup_list.h) and the picker is kOpen
+// again. A press on the picker whose list does not open (OnDropDown made the
+// picker read-only, or raised) leaves it kHeldClosed: keys act as closed (a
+// list they open opens held), the pointer draws the button, and the release,
+// cancel mode or a lost capture end the hold.
 #pragma once
 
 #include <cstdint>
@@ -73,18 +81,26 @@ enum class TDropDownAlign : uint8_t { daLeft, daRight, daCenter };
 // left edges, right edges or centres aligned by `align`), or above it when
 // it would pass the screen's bottom; moved left to end at the screen's right
 // edge, but never left of the screen's left edge (0 on the primary screen).
-LookupRect PlaceDropDown(const LookupRect& picker, int32_t width, int32_t height, TDropDownAlign align,
-                         const LookupRect& screen);
+base::Rect PlaceDropDown(const base::Rect& picker, int32_t width, int32_t height, TDropDownAlign align,
+                         const base::Rect& screen);
 
 // The picker's client area of `width` x `height` split into the text area
 // (the area less a one-pixel margin and the button) and the drop-down button
 // of `button_width` at its right end. Text is drawn kTextIndent pixels in.
 struct PickerLayout {
   static constexpr int32_t kTextIndent = 2;
-  LookupRect text;
-  LookupRect button;
+  base::Rect text;
+  base::Rect button;
 };
 PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width);
+
+// The columns of the table above.
+enum class PickerState : uint8_t {
+  kClosed,      // the list is closed
+  kOpen,        // the list is open, no button held on the picker
+  kHeld,        // the list is open, the left button held since a press on the picker
+  kHeldClosed,  // the button held since a press on the picker whose list did not open
+};
 
 class TRxDBLookupCombo : public TRxLookupControl {
  public:
@@ -107,9 +123,12 @@ class TRxDBLookupCombo : public TRxLookupControl {
 
   // The drop-down list (attached to the table only while it is open).
   TRxPopupDataList& List() { return *list_; }
-  bool ListVisible() const { return list_visible_; }
+  PickerState State() const { return state_; }
+  bool ListVisible() const { return state_ == PickerState::kOpen || state_ == PickerState::kHeld; }
+  // The left button is held since a press on the picker.
+  bool Tracking() const { return state_ == PickerState::kHeld || state_ == PickerState::kHeldClosed; }
   // Where the list was shown (screen coordinates); valid while it is open.
-  const LookupRect& ListRect() const { return list_rect_; }
+  const base::Rect& ListRect() const { return list_rect_; }
   // The mouse is held down over the drop-down button.
   bool ButtonPressed() const { return pressed_; }
   // The shown text kept by the picker: the display value, or DisplayEmpty
@@ -169,7 +188,10 @@ class TRxDBLookupCombo : public TRxLookupControl {
   void StepValue(int32_t distance);
   int32_t ListWidth(const LookupGeometry& geometry) const;
   // The list's rows in screen coordinates.
-  LookupRect ListClientRect() const;
+  base::Rect ListClientRect() const;
+  // The one place where the state changes; leaving a held state lets the
+  // button up.
+  void SetState(PickerState state);
   void SetPressed(bool pressed);
   void StopTracking();
   // The shown text for the current value.
@@ -177,9 +199,9 @@ class TRxDBLookupCombo : public TRxLookupControl {
 
   std::unique_ptr<TRxPopupDataList> list_;
   std::string text_;
-  bool list_visible_ = false;
-  bool pressed_ = false;
-  LookupRect list_rect_;
+  PickerState state_ = PickerState::kClosed;
+  bool pressed_ = false;  // held, and the pointer over the button
+  base::Rect list_rect_;
   LookupMetrics list_metrics_;
 };
 

@@ -138,6 +138,9 @@ class TRxDBLookupList : public TRxLookupControl {
   int32_t AutoScrollInterval() const { return scroll_direction_ != 0 ? scroll_interval_ : -1; }
   // Ends a drag without selecting anything (the list closes, capture lost).
   void CancelTracking();
+  // The left button is held since a press in the list (or a drag it took
+  // over from the picker).
+  bool Tracking() const { return tracking_; }
 
   bool ScrollBarVisible() const;
   // 0 after the table reported its first record, kScrollMax after its last,
@@ -169,6 +172,7 @@ class TRxDBLookupList : public TRxLookupControl {
   void ReportAutoScroll();
 
   bool popup_;
+  bool tracking_ = false;
   int32_t row_count_ = 1;
   int32_t row_height_ = 1;
   int32_t client_width_ = 0;

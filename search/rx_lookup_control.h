@@ -111,7 +111,6 @@ class TRxLookupControl : public ui::TWinControl {
   const std::string& SearchText() const { return search_text_; }
   void ClearSearchText();
   bool Focused() const { return focused_; }
-  bool Tracking() const { return tracking_; }
 
   // The lookup table while the link is active, else null.
   data::TDataSet* LookupDataSet() const;
@@ -160,7 +159,6 @@ class TRxLookupControl : public ui::TWinControl {
   TLookupSourceLink lookup_link_{this};
   std::string search_text_;
   bool focused_ = false;
-  bool tracking_ = false;
 
  private:
   friend class TLookupSourceLink;

@@ -1,5 +1,7 @@
 #include "ui/control.h"
 
+#include <cassert>
+
 namespace ui {
 
 std::span<const resources::NamedValue> AlignNames() {
@@ -69,11 +71,7 @@ void TControl::SetColor(TColor value) {
 
 void TControl::SetFont(const TFont& value) {
   parent_font = false;
-  font.charset = value.charset;
-  font.color = value.color;
-  font.height = value.height;
-  font.name = value.name;
-  font.style = value.style;
+  font.Assign(value);
   Changed(ControlChange::kFont);
 }
 
@@ -90,6 +88,11 @@ void TControl::SetCaption(std::string value) {
 }
 
 void TControl::SetParent(TControl* parent) {
+  // The controls stay a tree: a control never becomes its own ancestor
+  // (EffectiveFont and EffectiveColor walk up the parents).
+#ifndef NDEBUG
+  for (const TControl* above = parent; above; above = above->parent_) assert(above != this);
+#endif
   if (parent == parent_ && parent_component_ == parent) return;
   if (parent_) parent_->RemoveFreeNotification(this);
   parent_ = parent;

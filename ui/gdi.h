@@ -30,6 +30,10 @@ HFONT CreateSystemFont(LOGFONTW NONCLIENTMETRICSW::*which);
 inline RECT ToRECT(const base::Rect& r) {
   return RECT{r.left, r.top, r.right, r.bottom};
 }
+inline base::Rect FromRECT(const RECT& r) {
+  return base::Rect{static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
+                    static_cast<int>(r.bottom)};
+}
 
 // Owns one GDI object and deletes it when it goes.
 template <typename Handle>

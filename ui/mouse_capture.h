@@ -9,10 +9,20 @@ namespace ui {
 
 class MouseCapture {
  public:
+  // Holds nothing until MoveTo.
+  MouseCapture() = default;
   explicit MouseCapture(HWND window) : window_(window) { SetCapture(window_); }
   ~MouseCapture() { Release(); }
   MouseCapture(const MouseCapture&) = delete;
   MouseCapture& operator=(const MouseCapture&) = delete;
+
+  // Holds the capture for `window` from now on: takes it unless `window` has
+  // it already. A capture held for another window passes straight to
+  // `window`, never let go in between, so that window hears who took it.
+  void MoveTo(HWND window) {
+    window_ = window;
+    if (window_ && GetCapture() != window_) SetCapture(window_);
+  }
 
   // Whether the window still has the capture (another program or window may
   // have taken it).
@@ -23,7 +33,7 @@ class MouseCapture {
   }
 
  private:
-  HWND window_;
+  HWND window_ = nullptr;
 };
 
 }  // namespace ui

@@ -29,7 +29,7 @@ class NoScreen : public search::LookupPlatform {
     g.screen = {0, 0, 1024, 768};
     return g;
   }
-  void ShowList(const search::LookupRect&) override {}
+  void ShowList(const base::Rect&) override {}
   void HideList() override {}
   void CaptureMouse(search::LookupPart) override {}
   void ReleaseMouse() override {}

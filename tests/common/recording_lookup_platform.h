@@ -29,7 +29,7 @@ class RecordingLookupPlatform : public search::LookupPlatform {
   // repaints are kept as state instead).
   std::vector<std::string> log;
   bool list_shown = false;
-  search::LookupRect shown_at;
+  base::Rect shown_at;
   std::optional<search::LookupPart> capture;
   int picker_repaints = 0;
   int list_repaints = 0;
@@ -44,7 +44,7 @@ class RecordingLookupPlatform : public search::LookupPlatform {
   }
 
   search::LookupGeometry Geometry() override { return geometry; }
-  void ShowList(const search::LookupRect& screen_rect) override {
+  void ShowList(const base::Rect& screen_rect) override {
     log.push_back("show");
     list_shown = true;
     shown_at = screen_rect;

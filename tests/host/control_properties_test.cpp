@@ -84,6 +84,34 @@ TEST_F(ControlPropertiesTest, AFontSetInCodeIsTheControlsOwn) {
   EXPECT_EQ(peer_.Count(ControlChange::kFont), 1);
 }
 
+TEST_F(ControlPropertiesTest, SetFontTakesEveryStoredValue) {
+  ui::TFont font;
+  font.charset = 204;
+  font.color = ui::clHighlight;
+  font.height = -13;
+  font.name = "Arial";
+  font.style = 1u << ui::fsItalic;
+  label_->SetFont(font);
+  const ui::FontValues& taken = label_->font;
+  const ui::FontValues& given = font;
+  EXPECT_EQ(taken.charset, given.charset);
+  EXPECT_EQ(taken.color, given.color);
+  EXPECT_EQ(taken.height, given.height);
+  EXPECT_EQ(taken.name, given.name);
+  EXPECT_EQ(taken.style, given.style);
+}
+
+TEST_F(ControlPropertiesTest, AControlNeverBecomesItsOwnAncestor) {
+#ifdef NDEBUG
+  GTEST_FAIL() << "assert() is off; the host trees keep it on (PHONEBOOK_ASSERTS)";
+#else
+  auto* inner = new ui::TPanel(&owner_);
+  inner->SetParent(panel_);
+  EXPECT_DEATH(panel_->SetParent(inner), "above != this");
+  EXPECT_DEATH(panel_->SetParent(panel_), "above != this");
+#endif
+}
+
 TEST_F(ControlPropertiesTest, MovingToAnotherParentTellsThePeerAndFollowsTheParentsEnd) {
   auto* other = new ui::TPanel(&owner_);
   label_->SetParent(other);

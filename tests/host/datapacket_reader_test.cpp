@@ -12,6 +12,7 @@
 #include "data/datapacket_writer.h"
 #include "tests/common/built_packets.h"
 #include "tests/common/packet_walker.h"
+#include "tests/common/shipped_directory.h"
 #include "tests/common/table_packets.h"
 
 namespace {
@@ -660,11 +661,15 @@ void ExpectDirectoryPacket(const char* file, std::size_t bytes, std::uint32_t ro
 }
 
 TEST(DatapacketReaderDirectory, PersonPacketReadsCompletely) {
-  ExpectDirectoryPacket(testing_support::kPersonPacketFile, 405487, 25937, 75, 2);
+  ExpectDirectoryPacket(testing_support::kPersonPacketFile, testing_support::PersonPacketSize(),
+                        static_cast<std::uint32_t>(testing_support::ShippedPersonCount()),
+                        testing_support::kPersonPacketMetadata, 2);
 }
 
 TEST(DatapacketReaderDirectory, PhonePacketReadsCompletely) {
-  ExpectDirectoryPacket(testing_support::kPhonePacketFile, 225132, 28130, 92, 2);
+  ExpectDirectoryPacket(testing_support::kPhonePacketFile, testing_support::PhonePacketSize(),
+                        static_cast<std::uint32_t>(testing_support::ShippedNumberCount()),
+                        testing_support::kPhonePacketMetadata, 2);
 }
 
 }  // namespace

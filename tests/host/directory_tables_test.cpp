@@ -10,6 +10,7 @@
 
 #include "data/client_data_set.h"
 #include "data/word_sort_collation.h"
+#include "tests/common/shipped_directory.h"
 #include "tests/common/table_columns.h"
 
 namespace {
@@ -78,8 +79,8 @@ TEST_F(DirectoryTablesTest, DefinitionsCountsAndSettings) {
   EXPECT_EQ(name.Size, 24);
   EXPECT_EQ(name.Attributes, data::faUnNamed);
   EXPECT_EQ(fio.RowStore()->Locale(), 0u);
-  EXPECT_EQ(fio.RowStore()->RecordCount(), 25937u);
-  EXPECT_EQ(fio.RowStore()->LiveRowCount(), 25937u);
+  EXPECT_EQ(fio.RowStore()->RecordCount(), testing_support::ShippedPersonCount());
+  EXPECT_EQ(fio.RowStore()->LiveRowCount(), testing_support::ShippedPersonCount());
   const auto kept = fio.RowStore()->KeptProperties();
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(kept[0].name, "LCID");
@@ -93,8 +94,8 @@ TEST_F(DirectoryTablesTest, DefinitionsCountsAndSettings) {
   EXPECT_EQ(tel.FieldDefs()[1].Attributes, data::faRequired);
   EXPECT_EQ(tel.FieldByName("TEL")->Origin, "TEL.TEL");
   EXPECT_EQ(tel.FieldByName("FIO")->Origin, "TEL.FIO");
-  EXPECT_EQ(tel.RowStore()->RecordCount(), 28130u);
-  EXPECT_EQ(tel.RecordCount(), 28130u);
+  EXPECT_EQ(tel.RowStore()->RecordCount(), testing_support::ShippedNumberCount());
+  EXPECT_EQ(tel.RecordCount(), testing_support::ShippedNumberCount());
   EXPECT_EQ(tel.IndexFieldNames(), "TEL");
   EXPECT_EQ(fio.IndexFieldNames(), "FIO");
   EXPECT_TRUE(tel.ReadOnly());
@@ -113,7 +114,7 @@ TEST_F(DirectoryTablesTest, EveryNumberIsFoundWithItsPersonKey) {
     ASSERT_EQ(tel.FieldByName("TEL")->AsInteger(), number);
     ASSERT_EQ(tel.FieldByName("FIO")->AsInteger(), Integer(keys[r]));
   }
-  EXPECT_EQ(present.size(), 28130u);
+  EXPECT_EQ(present.size(), testing_support::ShippedNumberCount());
   // The order is the number order.
   const auto order = Order(tel);
   for (size_t i = 1; i < order.size(); ++i)
@@ -136,7 +137,8 @@ TEST_F(DirectoryTablesTest, PersonKeySearchOnTheNameOrderFindsTheFirstEntryOfTha
   std::map<int32_t, uint32_t> first_stored;
   for (uint32_t r = 1; r < keys.size(); ++r) first_stored.emplace(Integer(keys[r]), r);
   int moved = 0;
-  for (int32_t person = 1; person <= 25937; ++person) {
+  const auto persons = static_cast<int32_t>(testing_support::ShippedPersonCount());
+  for (int32_t person = 1; person <= persons; ++person) {
     ASSERT_TRUE(tel.SeekKey({int64_t{person}})) << person;
     ASSERT_EQ(tel.FieldByName("FIO")->AsInteger(), person);
     ASSERT_EQ(tel.CurrentRecord(), first_in_order.at(person));
@@ -155,7 +157,7 @@ TEST_F(DirectoryTablesTest, PersonKeySearchOnTheNameOrderFindsTheFirstEntryOfTha
 TEST_F(DirectoryTablesTest, NameOrderIsTheCollationOrderAndDiffersFromStorageWhereBytesDo) {
   const auto names = Column(fio, 2);
   const auto order = Order(fio);
-  ASSERT_EQ(order.size(), 25937u);
+  ASSERT_EQ(order.size(), testing_support::ShippedPersonCount());
   for (size_t i = 1; i < order.size(); ++i) {
     ASSERT_LT(collation.Compare(names[order[i - 1]], names[order[i]], data::CaseMode::kSensitive), 0) << i;
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "resources/component_reader.h"
+#include "tests/common/shipped_directory.h"
 #include "tests/common/test_components.h"
 
 namespace {
@@ -164,7 +165,7 @@ TEST_F(FormCompilerTest, PacketIsEmbeddedWithItsLength) {
   resources::ReadComponentStream({reinterpret_cast<const std::uint8_t*>(stream.data()), stream.size()},
                                  *window, registry_);
   ASSERT_TRUE(window->has_data);
-  EXPECT_EQ(window->data.size(), 405487u);
+  EXPECT_EQ(window->data.size(), testing_support::PersonPacketSize());
 }
 
 }  // namespace

@@ -580,4 +580,36 @@ TEST(MaskPasteTest, AnyBytesLeaveAWellFormedTemplate) {
   EXPECT_EQ(state.text, "_\xC0__");
 }
 
+// --- Our own contracts, checked by assert in the test builds ---
+
+TEST(MaskContractDeathTest, APlaceOutsideTheTemplateIsCaught) {
+#ifdef NDEBUG
+  GTEST_FAIL() << "assert() is off; the host trees keep it on (PHONEBOOK_ASSERTS)";
+#else
+  const MaskEngine m(kNumberMask);
+  EXPECT_DEATH(m.IsLiteral(m.PlaceCount()), "place < PlaceCount");
+  EXPECT_DEATH(m.LiteralAt(-1), "place >= 0");
+  EXPECT_DEATH(m.Accepts(7, '1'), "PlaceCount");
+#endif
+}
+
+TEST(MaskContractDeathTest, EditingATextThatIsNoTemplateIsCaught) {
+#ifdef NDEBUG
+  GTEST_FAIL() << "assert() is off; the host trees keep it on (PHONEBOOK_ASSERTS)";
+#else
+  const MaskEngine m(kNumberMask);
+  MaskEditState short_text = Selected("1-2", 0, 1, 0);
+  EXPECT_DEATH(m.TypeChar(short_text, '5'), "KeepsInvariants");
+  MaskEditState moved_literal = Selected("12-3-45", 0, 1, 0);
+  EXPECT_DEATH(m.Paste(moved_literal, "1"), "KeepsInvariants");
+  MaskEditState past_the_end = Selected("1-23-45", 6, 9, 6);
+  EXPECT_DEATH(Press(m, past_the_end, MaskKey::kDelete), "KeepsInvariants");
+  // SetText makes the template: it takes any state.
+  MaskEditState empty;
+  m.SetText(empty, "12345");
+  EXPECT_EQ(empty.text, "1-23-45");
+  EXPECT_TRUE(m.KeepsInvariants(empty));
+#endif
+}
+
 }  // namespace

@@ -15,7 +15,6 @@
 namespace {
 
 using search::LookupKey;
-using search::LookupRect;
 using search::PlaceDropDown;
 using search::TDropDownAlign;
 using testing_support::Drag;
@@ -31,7 +30,7 @@ class LookupComboTest : public testing_support::NamePickerTest {
   bool Key(LookupKey key, bool alt = false) { return picker->KeyDown(key, alt); }
   const std::string& NameAt(size_t position) const { return Persons()[position].name; }
   // The list: 8 rows of 13 pixels and a one-pixel border, under the picker.
-  static constexpr LookupRect kUnderThePicker{100, 221, 245, 221 + 8 * 13 + 2};
+  static constexpr base::Rect kUnderThePicker{100, 221, 245, 221 + 8 * 13 + 2};
 };
 
 TEST_F(LookupComboTest, AFreshPickerOpensOnTheFirstRecordAndEscClosesWithOneCloseUp) {
@@ -236,11 +235,55 @@ TEST_F(LookupComboTest, CancelledTrackingEndsTheDragAndKeepsTheListOpen) {
   EXPECT_EQ(CloseUps(), 0);
 }
 
+TEST_F(LookupComboTest, TheStateFollowsThePressTheDragIntoTheListAndTheClosing) {
+  using search::PickerState;
+  EXPECT_EQ(picker->State(), PickerState::kClosed);
+  Press(*picker, 130, 8);
+  EXPECT_EQ(picker->State(), PickerState::kHeld);
+  Drag(*picker, 10, 50);  // into the rows: the list holds the drag
+  EXPECT_EQ(picker->State(), PickerState::kOpen);
+  EXPECT_TRUE(List().Tracking());
+  Release(List(), 10, 29);
+  EXPECT_EQ(picker->State(), PickerState::kClosed);
+  EXPECT_TRUE(Key(LookupKey::kDown, true));
+  EXPECT_EQ(picker->State(), PickerState::kOpen);
+  Press(*picker, 10, 10);  // a press on the open picker closes it
+  EXPECT_EQ(picker->State(), PickerState::kClosed);
+  EXPECT_EQ(CloseUps(), 2);
+}
+
+// Makes the picker read-only when its list is about to open.
+class ReadOnlyOnDropDown : public base::TComponent {
+ public:
+  using TComponent::TComponent;
+  void DropDown(base::TComponent*) { picker->read_only = true; }
+  search::TRxDBLookupCombo* picker = nullptr;
+};
+
+TEST_F(LookupComboTest, APressWhoseListDoesNotOpenHoldsTheButtonUntilTheRelease) {
+  ReadOnlyOnDropDown refusing(nullptr);
+  refusing.picker = picker;
+  picker->on_drop_down.Bind(refusing, resources::PublishedMethod<&ReadOnlyOnDropDown::DropDown>("DropDown"));
+  Press(*picker, 130, 8);
+  EXPECT_EQ(picker->State(), search::PickerState::kHeldClosed);
+  EXPECT_FALSE(picker->ListVisible());
+  EXPECT_TRUE(picker->Tracking());
+  EXPECT_TRUE(picker->ButtonPressed());
+  EXPECT_EQ(platform.capture, search::LookupPart::kPicker);
+  Drag(*picker, 20, 8);
+  EXPECT_FALSE(picker->ButtonPressed());
+  Release(*picker, 20, 8);
+  EXPECT_EQ(picker->State(), search::PickerState::kClosed);
+  EXPECT_FALSE(platform.capture.has_value());
+  EXPECT_EQ(CloseUps(), 0);
+  picker->on_drop_down.Clear();
+}
+
 TEST_F(LookupComboTest, TheListGoesAboveThePickerNearTheScreensBottomAndTakesItsWidth) {
   platform.geometry.picker_window = {100, 700, 245, 721};
   platform.geometry.picker_client = {101, 701, 244, 720};
   Key(LookupKey::kDown, true);
-  EXPECT_EQ(platform.shown_at, (LookupRect{100, 700 - 106, 245, 700}));
+  EXPECT_EQ(platform.shown_at, (base::Rect{100, 700 - 106, 245, 700}));
   Key(LookupKey::kEscape);
   picker->drop_down_width = 300;
   Key(LookupKey::kDown, true);
@@ -253,20 +296,20 @@ TEST_F(LookupComboTest, TheListGoesAboveThePickerNearTheScreensBottomAndTakesIts
   Key(LookupKey::kEscape);
   platform.geometry.screen = {0, 0, 180, 768};
   Key(LookupKey::kDown, true);
-  EXPECT_EQ(platform.shown_at, (LookupRect{0, 700 - 106, 180, 700}));
+  EXPECT_EQ(platform.shown_at, (base::Rect{0, 700 - 106, 180, 700}));
 }
 
 TEST(PlaceDropDownTest, UnderOrAboveAlignedAndKeptOnTheScreen) {
-  const LookupRect screen{0, 0, 1024, 768};
-  const LookupRect picker{100, 100, 245, 121};
+  const base::Rect screen{0, 0, 1024, 768};
+  const base::Rect picker{100, 100, 245, 121};
   EXPECT_EQ(PlaceDropDown(picker, 145, 106, TDropDownAlign::daLeft, screen),
-            (LookupRect{100, 121, 245, 227}));
+            (base::Rect{100, 121, 245, 227}));
   EXPECT_EQ(PlaceDropDown(picker, 200, 106, TDropDownAlign::daRight, screen),
-            (LookupRect{45, 121, 245, 227}));
+            (base::Rect{45, 121, 245, 227}));
   EXPECT_EQ(PlaceDropDown(picker, 200, 106, TDropDownAlign::daCenter, screen),
-            (LookupRect{73, 121, 273, 227}));
+            (base::Rect{73, 121, 273, 227}));
   // Exactly reaching the bottom still fits; one more pixel goes above.
-  const LookupRect low{100, 641, 245, 662};
+  const base::Rect low{100, 641, 245, 662};
   EXPECT_EQ(PlaceDropDown(low, 145, 106, TDropDownAlign::daLeft, screen).top, 662);
   EXPECT_EQ(PlaceDropDown({100, 642, 245, 663}, 145, 106, TDropDownAlign::daLeft, screen).top, 642 - 106);
   // Past the right edge: moved left to end there; never left of the screen.
@@ -277,8 +320,8 @@ TEST(PlaceDropDownTest, UnderOrAboveAlignedAndKeptOnTheScreen) {
 
 TEST(PickerLayoutTest, TheButtonTakesTheScrollBarWidthInsideTheMargin) {
   const search::PickerLayout layout = search::LayoutPicker(143, 19, 17);
-  EXPECT_EQ(layout.text, (LookupRect{1, 1, 125, 18}));
-  EXPECT_EQ(layout.button, (LookupRect{125, 1, 142, 18}));
+  EXPECT_EQ(layout.text, (base::Rect{1, 1, 125, 18}));
+  EXPECT_EQ(layout.button, (base::Rect{125, 1, 142, 18}));
   EXPECT_EQ(search::LayoutPicker(10, 19, 17).button.left, 1);  // a narrow picker: all button
 }
 

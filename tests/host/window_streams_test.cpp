@@ -15,6 +15,7 @@
 #include "resources/component_reader.h"
 #include "resources/read_error.h"
 #include "tests/common/form_stream_file.h"
+#include "tests/common/shipped_directory.h"
 
 namespace {
 
@@ -201,8 +202,8 @@ TEST_F(MainWindowStreamTest, BothTablesAreOpenWithAllRows) {
   const app::TMainForm& f = *form_;
   ASSERT_TRUE(f.daFio->Active());
   ASSERT_TRUE(f.daTel->Active());
-  EXPECT_EQ(f.daFio->RecordCount(), 25937u);
-  EXPECT_EQ(f.daTel->RecordCount(), 28130u);
+  EXPECT_EQ(f.daFio->RecordCount(), testing_support::ShippedPersonCount());
+  EXPECT_EQ(f.daTel->RecordCount(), testing_support::ShippedNumberCount());
   EXPECT_EQ(f.daFio->IndexFieldNames(), "FIO");
   EXPECT_EQ(f.daTel->IndexFieldNames(), "TEL");
   EXPECT_TRUE(f.daFio->ReadOnly());
