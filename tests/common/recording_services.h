@@ -23,7 +23,7 @@ class RecordingBeeper final : public ui::Beeper {
 class RecordingSounds final : public ui::SoundPlayer {
  public:
   bool IsNt5OrLater() override { return nt5_or_later; }
-  std::optional<std::u16string> CurrentUserDefaultValue(const std::string& key) override {
+  std::optional<ui::RegistryValue> CurrentUserDefaultValue(const std::string& key) override {
     const auto found = registry.find(key);
     if (found == registry.end()) return std::nullopt;
     return found->second;
@@ -38,7 +38,7 @@ class RecordingSounds final : public ui::SoundPlayer {
     std::uint32_t flags;
   };
   bool nt5_or_later = true;
-  std::map<std::string, std::u16string> registry;  // key below HKEY_CURRENT_USER -> default value
+  std::map<std::string, ui::RegistryValue> registry;  // key below HKEY_CURRENT_USER -> default value
   std::vector<Played> played;
 };
 
