@@ -23,6 +23,12 @@ class SilentShell final : public ShellOpener {
   }
 };
 
+class SilentLocale final : public UserLocale {
+ public:
+  char DateSeparator() override { return '/'; }
+  char TimeSeparator() override { return ':'; }
+};
+
 }  // namespace
 
 RegistryValue RegistryValue::Text(std::u16string_view text) {
@@ -39,7 +45,8 @@ const PlatformServices& SilentServices() {
   static SilentBeeper beeper;
   static SilentSounds sounds;
   static SilentShell shell;
-  static const PlatformServices services{&beeper, &sounds, &shell};
+  static SilentLocale locale;
+  static const PlatformServices services{&beeper, &sounds, &shell, &locale};
   return services;
 }
 

@@ -1,6 +1,7 @@
 // The platform calls whose effects reach outside the program (a beep, a
-// sound, the desktop shell), each behind one small interface so that tests
-// can record them instead of making them. The application object provides
+// sound, the desktop shell) or that read the user's settings (the locale),
+// each behind one small interface so that tests can record them instead of
+// making them. The application object provides
 // the real ones; a component finds them through its owners with ServicesOf().
 //
 // The interfaces mirror the platform calls' parameters with portable types,
@@ -74,10 +75,22 @@ class ShellOpener {
                                      const char* directory, int show) = 0;
 };
 
+// The user's locale settings that controls show (GetLocaleInfo).
+class UserLocale {
+ public:
+  virtual ~UserLocale() = default;
+  // The first character of the locale's date and time separators, in
+  // Windows-1251 ("?" for one it cannot hold); "/" and ":" when the locale
+  // gives none.
+  virtual char DateSeparator() = 0;
+  virtual char TimeSeparator() = 0;
+};
+
 struct PlatformServices {
   Beeper* beeper;
   SoundPlayer* sounds;
   ShellOpener* shell;
+  UserLocale* locale;
 };
 
 // What the application object implements to hand out its services.
@@ -95,7 +108,7 @@ class ServiceProvider {
 const PlatformServices& ServicesOf(const base::TComponent& component);
 
 // Services that do nothing: no beep, no sound assigned, the shell refusing
-// (result 0).
+// (result 0), a locale with the separators "/" and ":".
 const PlatformServices& SilentServices();
 
 // The real calls (Windows only).

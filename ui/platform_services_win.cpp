@@ -68,13 +68,29 @@ class SystemShell final : public ShellOpener {
   }
 };
 
+class SystemLocale final : public UserLocale {
+ public:
+  char DateSeparator() override { return Separator(LOCALE_SDATE, '/'); }
+  char TimeSeparator() override { return Separator(LOCALE_STIME, ':'); }
+
+ private:
+  static char Separator(LCTYPE type, char none) {
+    wchar_t text[8] = {};
+    // The count includes the terminating zero: 1 is an empty separator.
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 8) < 2) return none;
+    const std::string narrow = Narrow(std::wstring_view(text, 1));
+    return narrow.empty() ? none : narrow.front();
+  }
+};
+
 }  // namespace
 
 const PlatformServices& SystemServices() {
   static SystemBeeper beeper;
   static SystemSounds sounds;
   static SystemShell shell;
-  static const PlatformServices services{&beeper, &sounds, &shell};
+  static SystemLocale locale;
+  static const PlatformServices services{&beeper, &sounds, &shell, &locale};
   return services;
 }
 

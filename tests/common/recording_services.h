@@ -1,5 +1,6 @@
 // Platform services that record what the program asked for instead of doing
-// it: beeps, event sounds (with a registry the test fills) and shell calls.
+// it: beeps, event sounds (with a registry the test fills) and shell calls,
+// and a locale the test sets.
 // A test installs them on the application object (TApplication::SetServices)
 // or makes them reachable through a window's owner.
 #pragma once
@@ -59,12 +60,29 @@ class RecordingShell final : public ui::ShellOpener {
   std::intptr_t result = 42;  // what the shell answers (at most 32: failure)
 };
 
-// The three recorders together.
+// A locale whose separators the test chooses; counts how often it was read.
+class RecordingLocale final : public ui::UserLocale {
+ public:
+  char DateSeparator() override {
+    ++reads;
+    return date;
+  }
+  char TimeSeparator() override {
+    ++reads;
+    return time;
+  }
+  char date = '/';
+  char time = ':';
+  int reads = 0;
+};
+
+// The recorders together.
 struct RecordingServices {
   RecordingBeeper beeper;
   RecordingSounds sounds;
   RecordingShell shell;
-  ui::PlatformServices Services() { return {&beeper, &sounds, &shell}; }
+  RecordingLocale locale;
+  ui::PlatformServices Services() { return {&beeper, &sounds, &shell, &locale}; }
 };
 
 }  // namespace testing_support

@@ -24,6 +24,15 @@ TEST(SystemServices, ASoundIsPlayedThroughTheLibraryLoadedOnFirstUse) {
   EXPECT_NE(GetModuleHandleW(L"winmm.dll"), nullptr);
 }
 
+TEST(SystemServices, TheLocalesSeparatorsAreTheUsersDateAndTimeSeparators) {
+  char date[8] = {}, time[8] = {};
+  ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, date, sizeof date), 1);
+  ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, time, sizeof time), 1);
+  ui::UserLocale& locale = *ui::SystemServices().locale;
+  EXPECT_EQ(locale.DateSeparator(), date[0]);
+  EXPECT_EQ(locale.TimeSeparator(), time[0]);
+}
+
 TEST(SystemServices, ARegistryDefaultValueIsReadWithItsTypeAndBytes) {
   const char kKey[] = "Software\\PhonebookTest\\DefaultValue";
   ui::SoundPlayer& sounds = *ui::SystemServices().sounds;
