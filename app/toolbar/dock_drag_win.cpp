@@ -209,9 +209,9 @@ void RunDockDrag(DockableView& view, POINT screen) {
                                                   : DragKey::kOther;
     apply(tracker.Key(key, stroke.down));
   };
-  // The right and middle buttons are ignored during the drag; wheels and
-  // characters reach their windows.
-  loop.input = ui::CaptureInput::kStrokes;
+  // The other buttons and typed characters are ignored during the drag;
+  // wheels reach their windows.
+  loop.input = ui::CaptureInput::kButtonsAndKeys;
   // Where the pointer is now: moving the window under it makes the system
   // send moves of its own, some with an older position.
   loop.move_point = ui::MovePoint::kCursor;
