@@ -194,14 +194,14 @@ void RunDockDrag(DockableView& view, POINT screen) {
     apply(tracker.Move(pointer));
   };
   loop.left_down = [&] { apply(tracker.ButtonDown(MouseButton::kLeft)); };
-  // The release point counts as the last move. It is the place the release
+  // After a move, the release point counts as the last move (a release
+  // where the press was places nothing). It is the place the release
   // carries, not the cursor's place when the message is taken: the system
   // may by then report a position from before the last move (the echo of an
   // earlier move), which would drop the window there.
   loop.left_up = [&](POINT at) {
     pointer = Point{at.x, at.y};
-    apply(tracker.Move(pointer));
-    apply(tracker.ButtonUp(MouseButton::kLeft));
+    apply(tracker.ButtonUp(MouseButton::kLeft, pointer));
   };
   loop.key = [&](const ui::KeyStroke& stroke) {
     const DragKey key = stroke.key == VK_CONTROL  ? DragKey::kControl
