@@ -23,7 +23,7 @@ ui::TColor SkinColorOf(ui::FormWindow& form, std::string_view name);
 
 // Dragging and double-clicks (app/toolbar/dock_drag.h): a docked window is
 // dragged by its drag handle or any part of its frame, and floats on a
-// double-click there; its floating frame shows and hides with it.
+// double-click on its drag handle; its floating frame shows and hides with it.
 class DockableView : public ui::ControlView {
  public:
   // The drag-handle strip of the default style (single grip, no close

@@ -289,6 +289,27 @@ TEST_F(DockingTest, DoubleClicksFloatAndDockAgain) {
   EXPECT_EQ(HeightOf(Of("doBott")), 97);
 }
 
+TEST_F(DockingTest, ADoubleClickOnTheBordersOfADockedWindowFloatsNothing) {
+  const RECT result = ScreenRect(Of("twResult"));
+  const RECT bar = ScreenRect(Of("TBToolbar1"));
+  const int middle = (result.left + result.right) / 2, across = (result.top + result.bottom) / 2;
+  // The outer and inner rings of the border on each side, and the border
+  // just above and below the toolbar's drag handle.
+  for (const POINT at : {POINT{middle, result.top}, POINT{middle, result.top + 1}, POINT{middle, result.bottom - 1},
+                         POINT{result.left, across}, POINT{result.left + 1, across},
+                         POINT{result.right - 2, across}, POINT{bar.left + 4, bar.top + 1},
+                         POINT{bar.left + 4, bar.bottom - 2}}) {
+    testing_support::DoubleClick(at);
+    Settle(300);
+    EXPECT_FALSE(form_->twResult->Floating()) << at.x << "," << at.y;
+    EXPECT_FALSE(form_->TBToolbar1->Floating()) << at.x << "," << at.y;
+  }
+  EXPECT_EQ(GetCapture(), nullptr);
+  // The drag handle itself still floats the window.
+  testing_support::DoubleClick(HandleOf(Of("TBToolbar1")));
+  EXPECT_TRUE(SettleUntil([&] { return form_->TBToolbar1->Floating(); }));
+}
+
 TEST_F(DockingTest, TheCloseButtonHidesTheFloatingWindowAndTheToggleItemBringsItBack) {
   ASSERT_NO_FATAL_FAILURE(FloatResult());
   const HWND frame = FrameHandle(*form_->twResult);
