@@ -38,7 +38,8 @@ class SystemSounds final : public SoundPlayer {
       RegistryValue read;
       read.data.resize(size);
       DWORD got = size;
-      if (size == 0 || RegQueryValueExW(opened, nullptr, nullptr, &type, read.data.data(), &got) == ERROR_SUCCESS) {
+      if (size == 0 ||
+          RegQueryValueExW(opened, nullptr, nullptr, &type, read.data.data(), &got) == ERROR_SUCCESS) {
         read.type = type;
         read.data.resize(std::min<DWORD>(got, size));
         value = std::move(read);

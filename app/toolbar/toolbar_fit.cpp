@@ -64,7 +64,9 @@ ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, in
     layout.chevron = along(layout.fit.chevron_offset, kChevronWidth);
     length = std::max(available, kChevronWidth);
   }
-  layout.content = sizes.empty() ? kEmptyToolbarSize : horizontal ? Size{length, thickness} : Size{thickness, length};
+  layout.content = sizes.empty() ? kEmptyToolbarSize
+                   : horizontal  ? Size{length, thickness}
+                                 : Size{thickness, length};
   return layout;
 }
 

@@ -38,7 +38,8 @@ TEST(MenuSoundsTest, TheSchemeKeysAndNames) {
 TEST(MenuSoundsTest, FromNt5OnOnlyAnAssignedSoundIsRequestedByAliasWithItsFlags) {
   testing_support::RecordingSounds system;
   app::MenuSounds sounds(system);
-  system.registry[app::MenuSoundKey(MenuSound::kMenuPopup)] = ui::RegistryValue::Text(u"C:\\Windows\\Media\\popup.wav");
+  system.registry[app::MenuSoundKey(MenuSound::kMenuPopup)] =
+      ui::RegistryValue::Text(u"C:\\Windows\\Media\\popup.wav");
   EXPECT_TRUE(sounds.Play(MenuSound::kMenuPopup));
   EXPECT_FALSE(sounds.Play(MenuSound::kMenuCommand));  // key missing
   ASSERT_EQ(system.played.size(), 1u);
@@ -60,7 +61,8 @@ TEST(MenuSoundsTest, AnEmptyValueCountsAsNoSound) {
     system.registry[key] = ui::RegistryValue::Text(value);
     EXPECT_FALSE(sounds.Wanted(MenuSound::kMenuCommand)) << value.size() << " units";
   }
-  system.registry[key] = ui::RegistryValue::Text(u"\u0417\u0432\u0443\u043a");  // a name that is not Latin is a name all the same
+  system.registry[key] = ui::RegistryValue::Text(
+      u"\u0417\u0432\u0443\u043a");  // a name that is not Latin is a name all the same
   EXPECT_TRUE(sounds.Wanted(MenuSound::kMenuCommand));
   EXPECT_TRUE(system.played.empty());  // Wanted() only asks
 }

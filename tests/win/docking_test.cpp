@@ -295,10 +295,10 @@ TEST_F(DockingTest, ADoubleClickOnTheBordersOfADockedWindowFloatsNothing) {
   const int middle = (result.left + result.right) / 2, across = (result.top + result.bottom) / 2;
   // The outer and inner rings of the border on each side, and the border
   // just above and below the toolbar's drag handle.
-  for (const POINT at : {POINT{middle, result.top}, POINT{middle, result.top + 1}, POINT{middle, result.bottom - 1},
-                         POINT{result.left, across}, POINT{result.left + 1, across},
-                         POINT{result.right - 2, across}, POINT{bar.left + 4, bar.top + 1},
-                         POINT{bar.left + 4, bar.bottom - 2}}) {
+  for (const POINT at :
+       {POINT{middle, result.top}, POINT{middle, result.top + 1}, POINT{middle, result.bottom - 1},
+        POINT{result.left, across}, POINT{result.left + 1, across}, POINT{result.right - 2, across},
+        POINT{bar.left + 4, bar.top + 1}, POINT{bar.left + 4, bar.bottom - 2}}) {
     testing_support::DoubleClick(at);
     Settle(300);
     EXPECT_FALSE(form_->twResult->Floating()) << at.x << "," << at.y;

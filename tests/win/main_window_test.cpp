@@ -131,7 +131,8 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsStoredPlace) {
 TEST_F(MainWindowTest, ThePickerIsAtLeastAsHighAsItsFontNeeds) {
   // A font as a denser screen would give it: the character cell, the flat
   // border above and below and 3 pixels; the stored 21 holds for the stored font.
-  ui::TFont large = form_->RxDBLookupCombo1->font;
+  ui::TFont large;
+  large.name = form_->RxDBLookupCombo1->font.name;
   large.height = -30;
   form_->RxDBLookupCombo1->SetFont(large);
   Settle();

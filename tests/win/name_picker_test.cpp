@@ -479,7 +479,8 @@ TEST_F(NamePickerTest, APressOfAnyButtonInTheListEndsTheTypedSearch) {
   FocusPicker();
   const size_t first_a = Dir().FirstBeginningWith(text::Utf8ToCp1251("А"));
   ASSERT_LT(first_a, Dir().Names().size());
-  for (const testing_support::Button button : {testing_support::Button::kRight, testing_support::Button::kMiddle}) {
+  for (const testing_support::Button button :
+       {testing_support::Button::kRight, testing_support::Button::kMiddle}) {
     SCOPED_TRACE(button == testing_support::Button::kRight ? "right" : "middle");
     TypeText(W(u8"ив"));
     ASSERT_TRUE(SettleUntil([&] { return ListOpen() && PickerText().size() == 2; }));

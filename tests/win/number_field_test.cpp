@@ -403,20 +403,28 @@ TEST_F(NumberFieldTest, CutGoesThroughTheFieldAndTheEditControlsUndoIsOff) {
   TabIntoField();
   Type(L"12345");
   // Shift+Right from the cursor, whose caret is before its place, selects
-  // nothing: Shift+Delete then cuts nothing.
+  // nothing. The Shift key's own key-down then puts the cursor at the caret
+  // (on the dash), so Shift+Delete cuts only the dash, which stays.
   PutOnClipboard(Handle(), L"kept");
   Press(VK_HOME);
   Press(VK_RIGHT, testing_support::kShift);
   ASSERT_EQ(SelectionOf(Field()), (Selection{1, 1}));
   Press(VK_DELETE, testing_support::kShift);
-  EXPECT_EQ(ClipboardText(Handle()), L"kept");
+  EXPECT_EQ(ClipboardText(Handle()), L"-");
   EXPECT_EQ(TextOf(Field()), L"1-23-45");
-  Press(VK_RIGHT, testing_support::kShift);
-  Press(VK_RIGHT, testing_support::kShift);
-  ASSERT_EQ(SelectionOf(Field()), (Selection{1, 3}));
-  Press(VK_DELETE, testing_support::kShift);
-  EXPECT_EQ(ClipboardText(Handle()), L"-2");
-  EXPECT_EQ(TextOf(Field()), L"1-_3-45");
+  ASSERT_EQ(SelectionOf(Field()), (Selection{1, 2}));
+  // Shift held: the first Right meets the anchor, the next two select "23".
+  testing_support::KeyDown(VK_SHIFT);
+  Press(VK_RIGHT);
+  EXPECT_EQ(SelectionOf(Field()), (Selection{2, 2}));
+  Press(VK_RIGHT);
+  Press(VK_RIGHT);
+  EXPECT_EQ(SelectionOf(Field()), (Selection{2, 4}));
+  Press(VK_DELETE);
+  testing_support::KeyUp(VK_SHIFT);
+  Settle();
+  EXPECT_EQ(ClipboardText(Handle()), L"23");
+  EXPECT_EQ(TextOf(Field()), L"1-__-45");
   EXPECT_EQ(SelectionOf(Field()), (Selection{2, 3}));
   // The simulated stroke leaves no key pressed behind it.
   EXPECT_GE(GetKeyState(VK_SHIFT), 0);
@@ -424,13 +432,13 @@ TEST_F(NumberFieldTest, CutGoesThroughTheFieldAndTheEditControlsUndoIsOff) {
   // Undo (Ctrl+Z, or the edit control's own message) brings back nothing.
   Press('Z', testing_support::kCtrl);
   SendMessageW(Field(), WM_UNDO, 0, 0);
-  EXPECT_EQ(TextOf(Field()), L"1-_3-45");
+  EXPECT_EQ(TextOf(Field()), L"1-__-45");
   // Copy leaves the text as it is.
   Press(VK_HOME);
   Press(VK_END, testing_support::kShift);
   Press('C', testing_support::kCtrl);
-  EXPECT_EQ(ClipboardText(Handle()), L"1-_3-45");
-  EXPECT_EQ(TextOf(Field()), L"1-_3-45");
+  EXPECT_EQ(ClipboardText(Handle()), L"1-__-45");
+  EXPECT_EQ(TextOf(Field()), L"1-__-45");
   Type(L"7");
   EXPECT_EQ(TextOf(Field()), L"7-__-__");
 }
