@@ -83,6 +83,8 @@ class LookupComboView final : public ui::ControlView, private LookupPlatform {
   HWND PartHandle(LookupPart part) const;
   // The picker font's cell height and width of "M", measured once per font.
   void MeasureFont();
+  // The picker at least as high as its font needs (measured now).
+  void FitHeightToFont();
 
   TRxDBLookupCombo& combo_;
   std::unique_ptr<PopupDataListView> list_view_;

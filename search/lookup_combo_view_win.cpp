@@ -38,6 +38,7 @@ void LookupComboView::CreateWindowIn(HWND parent, bool top_level) {
   if (!combo_.ctl3d) style |= WS_BORDER;
   CreateControlWindow(parent, top_level, L"TRxDBLookupCombo", ex_style, style, L"");
   font_measured_ = false;
+  FitHeightToFont();
   if (!list_view_) {
     // Re-creating the picker's window keeps the list's.
     auto list = std::make_unique<PopupDataListView>(combo_, Form());
@@ -95,6 +96,13 @@ void LookupComboView::MeasureFont() {
   font_measured_ = true;
 }
 
+void LookupComboView::FitHeightToFont() {
+  MeasureFont();
+  if (!font_measured_) return;
+  const int border = GetSystemMetrics(combo_.ctl3d ? SM_CYEDGE : SM_CYBORDER);
+  combo_.FitHeightToFont(font_height_, border);
+}
+
 // --- 3. Keys, focus, capture and notices ---
 
 bool LookupComboView::OnKeyDown(WORD key, ui::TShiftState shift) {
@@ -138,6 +146,7 @@ void LookupComboView::OnChanged(ui::ControlChange what) {
   switch (what) {
     case ui::ControlChange::kFont:
       font_measured_ = false;
+      FitHeightToFont();
       if (list_view_) list_view_->Changed(ui::ControlChange::kFont);
       break;
     case ui::ControlChange::kVisible:

@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "search/db_edit_error.h"
+#include "ui/platform_services.h"
 
 namespace search {
 
@@ -11,7 +12,9 @@ void TMaskEdit::SetEditMask(std::string mask) {
   const std::string value = engine_.ValueOf(state_.text);
   const int old_start = state_.sel_start;
   edit_mask = std::move(mask);
-  engine_ = MaskEngine(edit_mask, separators_);
+  // "/" and ":" show the separators of the user's locale as it is now.
+  ui::UserLocale& locale = *ui::ServicesOf(*this).locale;
+  engine_ = MaskEngine(edit_mask, MaskSeparators{locale.DateSeparator(), locale.TimeSeparator()});
   state_.text = engine_.Masked() ? engine_.Format(value) : value;
   state_.modified = false;
   old_value_ = state_.text;
@@ -26,21 +29,6 @@ void TMaskEdit::SetEditMask(std::string mask) {
 
 void TMaskEdit::SetMaxLength(std::int32_t length) {
   max_length = Masked() ? engine_.PlaceCount() : length;
-}
-
-void TMaskEdit::SetSeparators(MaskSeparators separators) {
-  separators_ = separators;
-  engine_ = MaskEngine(edit_mask, separators_);
-  if (!Masked()) return;
-  // The same mask with other separators: the same places, the text still
-  // one character per place.
-  assert(state_.text.size() == static_cast<size_t>(engine_.PlaceCount()));
-  for (int p = 0; p < engine_.PlaceCount(); ++p) {
-    if (!engine_.IsLiteral(p)) continue;
-    state_.text[static_cast<size_t>(p)] = engine_.LiteralAt(p);
-    if (static_cast<size_t>(p) < old_value_.size()) old_value_[static_cast<size_t>(p)] = engine_.LiteralAt(p);
-  }
-  ShowChange();
 }
 
 void TMaskEdit::SetText(std::string_view text) {

@@ -71,13 +71,12 @@ class TMaskEdit : public ui::TWinControl {
   // Re-formats the current value under `mask`, sets the place count, blank,
   // save-literals flag and MaxLength; the field is no longer modified and the
   // new text is the old value; the cursor goes to the old selection start
-  // when the field has the focus, else to place 0.
+  // when the field has the focus, else to place 0. The date and time
+  // separators that "/" and ":" show are read from the user's locale
+  // (ui::ServicesOf) each time.
   void SetEditMask(std::string mask);
   // The stored or set MaxLength; replaced by the place count while masked.
   void SetMaxLength(std::int32_t length);
-  // The shown date and time separators (of the user's locale); literals of
-  // "/" and ":" change in the text and the old value.
-  void SetSeparators(MaskSeparators separators);
 
   bool Masked() const { return engine_.Masked(); }
   const MaskEngine& Engine() const { return engine_; }
@@ -153,7 +152,6 @@ class TMaskEdit : public ui::TWinControl {
   // Tells the peer that the text or the selection changed (kText).
   void ShowChange();
 
-  MaskSeparators separators_;
   MaskEngine engine_;
   MaskEditState state_;
   std::string old_value_;

@@ -316,15 +316,10 @@ MaskEffect MaskEngine::TypeChar(MaskEditState& state, char c) const {
     } else {
       CheckCursor(state);
     }
-    int place = state.sel_start;
-    if (place < PlaceCount() && IsLiteral(place)) {
-      if (c == LiteralAt(place)) {
-        PlaceCursor(state, EditableFrom(place + 1));
-        return effect;
-      }
-      place = EditableFrom(place + 1);
-    }
-    if (place >= PlaceCount()) {
+    // The character is tested at the cursor's place: the end and a literal
+    // place take none.
+    const int place = state.sel_start;
+    if (place >= PlaceCount() || IsLiteral(place)) {
       effect.beep = true;
       return effect;
     }
@@ -400,17 +395,14 @@ MaskEffect MaskEngine::Paste(MaskEditState& state, std::string_view clipboard) c
 }
 
 void MaskEngine::ShiftArrow(MaskEditState& state, int step) const {
-  int anchor = state.Anchor();
-  int active = state.Active();
-  if (state.sel_end == state.sel_start + 1) {
-    // One place: the selection grows on the side of the arrow.
-    anchor = step > 0 ? state.sel_start : state.sel_end;
-    active = step > 0 ? state.sel_end : state.sel_start;
-  }
-  active = std::clamp(active + step, 0, PlaceCount());
+  // The platform's rule: the active end moves, the anchor stays. The
+  // one-place cursor has its caret before the place and its anchor after it,
+  // so Shift+Right from it leaves nothing selected after the place.
+  const int anchor = state.Anchor();
+  const int active = std::clamp(state.Active() + step, 0, PlaceCount());
   state.sel_start = std::min(anchor, active);
   state.sel_end = std::max(anchor, active);
-  state.caret = state.sel_end == state.sel_start + 1 ? state.sel_start : active;
+  state.caret = active;
 }
 
 MaskEffect MaskEngine::KeyDown(MaskEditState& state, MaskKey key, MaskShift shift) const {

@@ -48,13 +48,15 @@
 //   char Enter       | request check             | same                    | same
 //   char Backspace   | nothing (key-down does it)| same                    | same
 //   char ^C ^V ^X    | to the platform           | same                    | same
-//   other char c     | at s < count as one place;| c fits place s: written,| places blanked, cursor on
-//                    | at the end: beep          | cursor next; else c is  | next from s, then as one
-//                    |                           | the next literal: cursor| place (a refused c still
-//                    |                           | after it; else beep     | leaves them blank)
+//   other char c     | at s < count as one place;| s a literal: beep; c   | places blanked, cursor on
+//                    | at the end: beep          | fits place s: written,  | next from s, then as one
+//                    |                           | cursor next; else c is  | place (a refused c still
+//                    |                           | the next literal: cursor| leaves them blank)
+//                    |                           | after it; else beep     |
 //   Left             | cursor prev(s)            | cursor prev(s)          | cursor at caret (one back
 //   Right            | cursor s                  | cursor next(s)          |   when the caret is at e)
-//   Shift+Left/Right | the active end moves one place (platform rule); caret follows it, 0..count
+//   Shift+Left/Right | the active end moves one place (platform rule; the one-place cursor's active
+//                    | end is before its place): caret follows it, 0..count
 //   Ctrl+Left/Right  | to the platform           | same                    | same
 //   Alt+any key      | to the platform           | same                    | same
 //   Up, Down         | swallowed                 | same                    | same
@@ -72,9 +74,8 @@
 //                    | character becomes blank), up to the end; cursor after the last place written;
 //                    | the text counts as replaced by the program: not modified
 //
-// A character typed at a literal place steps over the literal when it is that
-// literal, and otherwise is typed at the next editable place, as paste
-// carries a character past a literal.
+// A character typed at a literal place (where paste or a selection can leave
+// the cursor) is refused like any character its place does not take.
 #pragma once
 
 #include <cassert>

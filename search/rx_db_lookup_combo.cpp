@@ -35,6 +35,15 @@ PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width) {
   return layout;
 }
 
+int32_t LeastPickerHeight(int32_t char_height, int32_t border) {
+  return std::max(char_height, 0) + 2 * std::max(border, 0) + 3;
+}
+
+void TRxDBLookupCombo::FitHeightToFont(int32_t char_height, int32_t border) {
+  const int32_t least = LeastPickerHeight(char_height, border);
+  if (height < least) SetBounds(left, top, width, least);
+}
+
 TRxDBLookupCombo::TRxDBLookupCombo(base::TComponent* owner)
     : TRxLookupControl(owner, LookupPart::kPicker), list_(std::make_unique<TRxPopupDataList>(nullptr)) {
   tab_stop = true;

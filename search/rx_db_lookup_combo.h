@@ -102,6 +102,11 @@ enum class PickerState : uint8_t {
   kHeldClosed,  // the button held since a press on the picker whose list did not open
 };
 
+// The least height of a picker whose font's character cell is `char_height`
+// high, inside a border `border` pixels thick: the character height, the
+// border above and below it, and 3 pixels.
+int32_t LeastPickerHeight(int32_t char_height, int32_t border);
+
 class TRxDBLookupCombo : public TRxLookupControl {
  public:
   explicit TRxDBLookupCombo(base::TComponent* owner);
@@ -167,6 +172,9 @@ class TRxDBLookupCombo : public TRxLookupControl {
   void FocusChanged(bool focused);
   // Another control of the window was pressed (cancel-mode notice).
   void CancelMode();
+  // The view measured the picker's font: a picker lower than
+  // LeastPickerHeight grows to it (its top stays).
+  void FitHeightToFont(int32_t char_height, int32_t border);
   // Ends a drag that started on the picker without closing anything (the
   // mouse capture went elsewhere while the button was held).
   void CancelTracking();

@@ -158,9 +158,9 @@ void TRxDBLookupList::StepFrom(int32_t from, int32_t distance) {
 
 void TRxDBLookupList::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
   TRxLookupControl::MouseDown(button, shift, x, y);
-  if (button != ui::TMouseButton::mbLeft) return;
+  // Any button's press ends the typed search; only the left one selects.
   ClearSearchText();
-  if (!CanModify()) return;
+  if (button != ui::TMouseButton::mbLeft || !CanModify()) return;
   SelectRow(RowAt(y));
   tracking_ = true;
   scroll_direction_ = 0;

@@ -12,8 +12,8 @@
 // AutoScrollInterval().
 //
 // How the list answers each event ("current" is the table's current
-// record, "value" the list's value; the keys, a press and the scroll bar
-// clear the search text, which only the typed search fills):
+// record, "value" the list's value; the keys, a press of any button and the
+// scroll bar clear the search text, which only the typed search fills):
 //
 //   event                     idle                              tracking (button held)
 //   ------------------------  --------------------------------  ---------------------------------
@@ -28,7 +28,7 @@
 //   Home / End                first / last record; value =      as idle
 //                             current's key
 //   character, Backspace      typed search                      as idle
-//   button pressed at y       row y / row height (clamped)      -
+//   left button pressed at y  row y / row height (clamped)      -
 //                             becomes current and its key the
 //                             value; tracking starts, the list
 //                             captures the mouse

@@ -12,9 +12,9 @@
 //   WM_KEYDOWN/UP and     calls `key` (if given), else drops it
 //     WM_SYSKEYDOWN/UP
 //   other input           drops it: every other mouse and keyboard message
-//                         (kAll), or only the right and middle buttons
-//                         (kStrokes; wheels, extra buttons and characters are
-//                         dispatched)
+//                         (kAll), or all of them but the wheels, which are
+//                         dispatched (kButtonsAndKeys: the other buttons, the
+//                         extra ones included, and typed characters dropped)
 //   anything else         translates and dispatches it (timers, painting)
 // The callbacks may change what the predicate answers; it is asked again
 // before every message, the first one too.
@@ -30,8 +30,8 @@ namespace ui {
 
 // Which input messages, beyond those handed to the callbacks, the loop drops.
 enum class CaptureInput {
-  kAll,      // every mouse message of the client area and every key message
-  kStrokes,  // only the right and middle buttons; the rest is dispatched
+  kAll,             // every mouse message of the client area and every key message
+  kButtonsAndKeys,  // the same but the wheels, which reach their windows
 };
 
 // Where the pointer is said to be on a move.

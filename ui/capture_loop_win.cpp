@@ -4,22 +4,18 @@ namespace ui {
 
 namespace {
 
+bool IsKeyMessage(UINT message) {
+  return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
+
+bool IsWheel(UINT message) {
+  return message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL;
+}
+
 bool Dropped(UINT message, CaptureInput input) {
-  if (input == CaptureInput::kAll) {
-    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_KEYFIRST && message <= WM_KEYLAST);
-  }
-  switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-      return true;
-    default:
-      return false;
-  }
+  const bool mouse = message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
+  if (input == CaptureInput::kAll) return mouse || IsKeyMessage(message);
+  return (mouse && !IsWheel(message)) || IsKeyMessage(message);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ class SilentBeeper final : public Beeper {
 class SilentSounds final : public SoundPlayer {
  public:
   bool IsNt5OrLater() override { return true; }
-  std::optional<std::u16string> CurrentUserDefaultValue(const std::string&) override { return std::nullopt; }
+  std::optional<RegistryValue> CurrentUserDefaultValue(const std::string&) override { return std::nullopt; }
   bool PlayAlias(const std::string&, std::uint32_t) override { return false; }
 };
 
@@ -23,13 +23,30 @@ class SilentShell final : public ShellOpener {
   }
 };
 
+class SilentLocale final : public UserLocale {
+ public:
+  char DateSeparator() override { return '/'; }
+  char TimeSeparator() override { return ':'; }
+};
+
 }  // namespace
+
+RegistryValue RegistryValue::Text(std::u16string_view text) {
+  RegistryValue value;
+  value.type = kText;
+  for (const char16_t unit : text) {
+    value.data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+    value.data.push_back(static_cast<std::uint8_t>(unit >> 8));
+  }
+  return value;
+}
 
 const PlatformServices& SilentServices() {
   static SilentBeeper beeper;
   static SilentSounds sounds;
   static SilentShell shell;
-  static const PlatformServices services{&beeper, &sounds, &shell};
+  static SilentLocale locale;
+  static const PlatformServices services{&beeper, &sounds, &shell, &locale};
   return services;
 }
 

@@ -1,6 +1,7 @@
 // The platform calls whose effects reach outside the program (a beep, a
-// sound, the desktop shell), each behind one small interface so that tests
-// can record them instead of making them. The application object provides
+// sound, the desktop shell) or that read the user's settings (the locale),
+// each behind one small interface so that tests can record them instead of
+// making them. The application object provides
 // the real ones; a component finds them through its owners with ServicesOf().
 //
 // The interfaces mirror the platform calls' parameters with portable types,
@@ -10,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "base/component.h"
 
@@ -23,6 +26,26 @@ class Beeper {
   virtual void MessageBeep(std::uint32_t type) = 0;
 };
 
+// A registry value as stored: its type (the registry's numbers: 1 text, 2
+// text with variables, 3 bytes, 4 a 32-bit number, 7 a list of texts, ...)
+// and its bytes (texts in UTF-16, little-endian).
+struct RegistryValue {
+  static constexpr std::uint32_t kText = 1;
+  static constexpr std::uint32_t kExpandableText = 2;
+  static constexpr std::uint32_t kBinary = 3;
+  static constexpr std::uint32_t kNumber = 4;
+  static constexpr std::uint32_t kTextList = 7;
+
+  std::uint32_t type = kText;
+  std::vector<std::uint8_t> data;
+
+  // A text value holding the units of `text` as they are (no terminating
+  // zero added).
+  static RegistryValue Text(std::u16string_view text);
+  // Whether the type is one of the three text types.
+  bool IsText() const { return type == kText || type == kExpandableText || type == kTextList; }
+};
+
 // Event sounds of the user's sound scheme (PlaySoundA) and what the
 // scheme assigns (the registry of the current user).
 class SoundPlayer {
@@ -31,9 +54,9 @@ class SoundPlayer {
   // Whether the system is Windows NT version 5 or later.
   virtual bool IsNt5OrLater() = 0;
   // The default value of the current user's registry key `key` (below
-  // HKEY_CURRENT_USER), or nothing when the key or its default value is
-  // missing.
-  virtual std::optional<std::u16string> CurrentUserDefaultValue(const std::string& key) = 0;
+  // HKEY_CURRENT_USER), of whatever type, or nothing when the key or its
+  // default value is missing.
+  virtual std::optional<RegistryValue> CurrentUserDefaultValue(const std::string& key) = 0;
   // Plays `sound` (an alias or a file) as PlaySoundA(`sound`, no module,
   // `flags`) does; returns what it returned.
   virtual bool PlayAlias(const std::string& sound, std::uint32_t flags) = 0;
@@ -52,10 +75,22 @@ class ShellOpener {
                                      const char* directory, int show) = 0;
 };
 
+// The user's locale settings that controls show (GetLocaleInfo).
+class UserLocale {
+ public:
+  virtual ~UserLocale() = default;
+  // The first character of the locale's date and time separators, in
+  // Windows-1251 ("?" for one it cannot hold); "/" and ":" when the locale
+  // gives none.
+  virtual char DateSeparator() = 0;
+  virtual char TimeSeparator() = 0;
+};
+
 struct PlatformServices {
   Beeper* beeper;
   SoundPlayer* sounds;
   ShellOpener* shell;
+  UserLocale* locale;
 };
 
 // What the application object implements to hand out its services.
@@ -73,7 +108,7 @@ class ServiceProvider {
 const PlatformServices& ServicesOf(const base::TComponent& component);
 
 // Services that do nothing: no beep, no sound assigned, the shell refusing
-// (result 0).
+// (result 0), a locale with the separators "/" and ":".
 const PlatformServices& SilentServices();
 
 // The real calls (Windows only).

@@ -5,6 +5,7 @@
 
 #include "ui/platform_services.h"
 #include "ui/system_function.h"
+#include "ui/wide_text.h"
 
 namespace ui {
 
@@ -26,22 +27,22 @@ class SystemSounds final : public SoundPlayer {
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
   }
 
-  std::optional<std::u16string> CurrentUserDefaultValue(const std::string& key) override {
+  std::optional<RegistryValue> CurrentUserDefaultValue(const std::string& key) override {
     HKEY opened = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) {
       return std::nullopt;
     }
     DWORD type = 0, size = 0;
-    std::optional<std::u16string> value;
-    if (RegQueryValueExW(opened, nullptr, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ)) {
-      std::u16string text(size / sizeof(char16_t) + 1, u'\0');
-      DWORD read = static_cast<DWORD>(text.size() * sizeof(char16_t));
-      if (RegQueryValueExW(opened, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &read) ==
-          ERROR_SUCCESS) {
-        text.resize(std::min<std::size_t>(text.size(), read / sizeof(char16_t)));
-        while (!text.empty() && text.back() == u'\0') text.pop_back();
-        value = std::move(text);
+    std::optional<RegistryValue> value;
+    if (RegQueryValueExW(opened, nullptr, nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+      RegistryValue read;
+      read.data.resize(size);
+      DWORD got = size;
+      if (size == 0 ||
+          RegQueryValueExW(opened, nullptr, nullptr, &type, read.data.data(), &got) == ERROR_SUCCESS) {
+        read.type = type;
+        read.data.resize(std::min<DWORD>(got, size));
+        value = std::move(read);
       }
     }
     RegCloseKey(opened);
@@ -68,13 +69,29 @@ class SystemShell final : public ShellOpener {
   }
 };
 
+class SystemLocale final : public UserLocale {
+ public:
+  char DateSeparator() override { return Separator(LOCALE_SDATE, '/'); }
+  char TimeSeparator() override { return Separator(LOCALE_STIME, ':'); }
+
+ private:
+  static char Separator(LCTYPE type, char none) {
+    wchar_t text[8] = {};
+    // The count includes the terminating zero: 1 is an empty separator.
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 8) < 2) return none;
+    const std::string narrow = Narrow(std::wstring_view(text, 1));
+    return narrow.empty() ? none : narrow.front();
+  }
+};
+
 }  // namespace
 
 const PlatformServices& SystemServices() {
   static SystemBeeper beeper;
   static SystemSounds sounds;
   static SystemShell shell;
-  static const PlatformServices services{&beeper, &sounds, &shell};
+  static SystemLocale locale;
+  static const PlatformServices services{&beeper, &sounds, &shell, &locale};
   return services;
 }
 

@@ -7,11 +7,12 @@
 //
 // The loop runs on the user-interface thread while the dragged window holds
 // the mouse capture: mouse moves, button and key messages are taken by the
-// loop (right and middle buttons ignored, Ctrl tested at once, Esc ends),
-// every other message is dispatched as usual; a quit message ends the drag
-// and is posted again; a capture taken away ends it too. The window stays
-// where the last move put it, docked or floating, and nothing stays
-// captured.
+// loop (the other buttons and typed characters ignored, Ctrl tested at once,
+// Esc ends), every other message (the wheels too) is dispatched as usual; a
+// quit message ends the drag and is posted again; a capture taken away ends
+// it too. The window stays where the last move put it, docked or floating,
+// and nothing stays captured; a press and a release without a move between
+// them change nothing.
 #pragma once
 
 #include <windows.h>

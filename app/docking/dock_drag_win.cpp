@@ -194,14 +194,14 @@ void RunDockDrag(DockableView& view, POINT screen) {
     apply(tracker.Move(pointer));
   };
   loop.left_down = [&] { apply(tracker.ButtonDown(ui::TMouseButton::mbLeft)); };
-  // The release point counts as the last move. It is the place the release
+  // After a move, the release point counts as the last move (a release
+  // where the press was places nothing). It is the place the release
   // carries, not the cursor's place when the message is taken: the system
   // may by then report a position from before the last move (the echo of an
   // earlier move), which would drop the window there.
   loop.left_up = [&](POINT at) {
     pointer = Point{at.x, at.y};
-    apply(tracker.Move(pointer));
-    apply(tracker.ButtonUp(ui::TMouseButton::mbLeft));
+    apply(tracker.ButtonUp(ui::TMouseButton::mbLeft, pointer));
   };
   loop.key = [&](const ui::KeyStroke& stroke) {
     const DragKey key = stroke.key == VK_CONTROL  ? DragKey::kControl
@@ -209,9 +209,9 @@ void RunDockDrag(DockableView& view, POINT screen) {
                                                   : DragKey::kOther;
     apply(tracker.Key(key, stroke.down));
   };
-  // The right and middle buttons are ignored during the drag; wheels and
-  // characters reach their windows.
-  loop.input = ui::CaptureInput::kStrokes;
+  // The other buttons and typed characters are ignored during the drag;
+  // wheels reach their windows.
+  loop.input = ui::CaptureInput::kButtonsAndKeys;
   // Where the pointer is now: moving the window under it makes the system
   // send moves of its own, some with an older position.
   loop.move_point = ui::MovePoint::kCursor;

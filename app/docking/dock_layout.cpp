@@ -43,6 +43,12 @@ Rect DockedClientRect(const Rect& outer, TTBDockPosition side, int handle) {
   return Rect{inner.left, inner.top + handle, inner.right, inner.bottom};
 }
 
+Rect DockedHandleRect(const Rect& outer, TTBDockPosition side, int handle) {
+  const Rect inner = outer.Grown(-kDockedBorder);
+  if (IsHorizontal(side)) return Rect{inner.left, inner.top, inner.left + handle, inner.bottom};
+  return Rect{inner.left, inner.top, inner.right, inner.top + handle};
+}
+
 namespace {
 
 // Sizes of one window measured along the dock and across it.

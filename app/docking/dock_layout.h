@@ -71,6 +71,9 @@ constexpr bool IsHorizontal(TTBDockPosition side) {
 Size DockedOuterSize(Size client, TTBDockPosition side, int handle);
 // The client area inside a docked window's outer rectangle `outer`.
 Rect DockedClientRect(const Rect& outer, TTBDockPosition side, int handle);
+// The drag-handle strip inside the border of a docked window's outer
+// rectangle `outer`: the whole strip, its length running along the window.
+Rect DockedHandleRect(const Rect& outer, TTBDockPosition side, int handle);
 
 // One window of a dock as the layout sees it.
 struct DockItem {

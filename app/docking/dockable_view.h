@@ -21,7 +21,7 @@ namespace app {
 
 // Dragging and double-clicks (app/docking/dock_drag.h): a docked window is
 // dragged by its drag handle or any part of its frame, and floats on a
-// double-click there; its floating frame shows and hides with it.
+// double-click on its drag handle; its floating frame shows and hides with it.
 class DockableView : public ui::ControlView {
  public:
   // The drag-handle strip of the default style (single grip, no close

@@ -104,9 +104,15 @@ bool DockableView::OnNcMouseDown(const ui::MouseInput& input, LRESULT hit, POINT
   return true;  // no system move of a child window
 }
 
-bool DockableView::OnNcDblClick(const ui::MouseInput&, LRESULT hit, POINT) {
+bool DockableView::OnNcDblClick(const ui::MouseInput&, LRESULT hit, POINT screen) {
   if (!Docked() || hit != HTCAPTION) return false;
-  FloatWindow(*this);
+  // Only the drag handle floats the window; the borders drag it but take no
+  // double-click.
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  const Rect handle = DockedHandleRect(Rect{0, 0, window.right - window.left, window.bottom - window.top},
+                                       DockSide(), kDragHandle);
+  if (handle.Contains(Point{screen.x - window.left, screen.y - window.top})) FloatWindow(*this);
   return true;
 }
 

@@ -95,6 +95,7 @@ DragOutput DragTracker::Begin(const DragStart& start) {
   full_size_ = start.full_size;
   ctrl_down_ = start.ctrl_down;
   pointer_ = start.pointer;
+  moved_ = false;
   last_.reset();
   SetState(DragState::kDragging);
   DragOutput out;
@@ -104,6 +105,10 @@ DragOutput DragTracker::Begin(const DragStart& start) {
 
 DragOutput DragTracker::Move(Point pointer) {
   if (state_ != DragState::kDragging) return {};
+  // Until the pointer leaves the press point it has not moved: the system
+  // also reports moves when windows change under a resting pointer.
+  if (!moved_ && pointer == pointer_) return {};
+  moved_ = true;
   pointer_ = pointer;
   DragOutput out;
   out.place = Retest();
@@ -115,9 +120,12 @@ DragOutput DragTracker::ButtonDown(ui::TMouseButton button) {
   return End(true);
 }
 
-DragOutput DragTracker::ButtonUp(ui::TMouseButton button) {
+DragOutput DragTracker::ButtonUp(ui::TMouseButton button, std::optional<Point> at) {
   if (state_ != DragState::kDragging || button != ui::TMouseButton::mbLeft) return {};
-  return End(true);
+  const std::optional<DragTarget> place = at ? Move(*at).place : std::nullopt;
+  DragOutput out = End(true);
+  out.place = place;
+  return out;
 }
 
 DragOutput DragTracker::Key(DragKey key, bool down) {

@@ -4,7 +4,8 @@
 // they return: take or release the capture, dock the window in a dock at a
 // row and a place, or float it at a screen rectangle. Every move is applied
 // at once (the window itself moves; there is no outline), so when the drag
-// ends the window simply stays where the last move put it.
+// ends the window simply stays where the last move put it. A press and a
+// release with no move between them is no drag: nothing is placed.
 //
 // The candidate docks are fixed when the drag begins: the window's own dock
 // first, then its form's docks by side (top, bottom, left, right; the docks
@@ -32,9 +33,12 @@
 //   Begin (left press on a    | candidates fixed, grab noted | ignored
 //     drag area)              | -> kDragging, capture        |
 //   Move                      | ignored                      | test docks, place if changed
+//                             |                              | (none while still at the press
+//                             |                              | point: no move yet)
 //   Ctrl down / Ctrl up       | ignored                      | noted, test again at the last
 //                             |                              | pointer, place if changed
-//   left button up            | ignored                      | -> kIdle, release capture
+//   left button up at p       | ignored                      | as a move to p, then -> kIdle,
+//                             |                              | release capture
 //   left button down          | ignored                      | -> kIdle, release capture
 //   right / middle button     | ignored                      | ignored
 //   Esc down                  | ignored                      | -> kIdle, release capture
@@ -133,7 +137,9 @@ class DragTracker {
   DragOutput Begin(const DragStart& start);
   DragOutput Move(Point pointer);
   DragOutput ButtonDown(ui::TMouseButton button);
-  DragOutput ButtonUp(ui::TMouseButton button);
+  // A release; the left one's point `at`, when given, is taken as a last
+  // move first (so a release where the press was places nothing).
+  DragOutput ButtonUp(ui::TMouseButton button, std::optional<Point> at = std::nullopt);
   DragOutput Key(DragKey key, bool down);
   // The capture went to another window (or was taken away by the system).
   DragOutput CaptureLost();
@@ -155,6 +161,7 @@ class DragTracker {
   bool full_size_ = false;
   bool ctrl_down_ = false;
   Point pointer_;
+  bool moved_ = false;  // the pointer left the press point
   std::optional<DragTarget> last_;
 };
 

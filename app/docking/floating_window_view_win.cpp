@@ -261,7 +261,8 @@ void FloatingWindowView::TrackCloseButton() {
   };
   // The look is shown again once the capture is given back.
   loop.left_up = [&](POINT at) { hide = close_button_.Release(HitAt(at) == FloatingHit::kCloseButton); };
-  loop.input = ui::CaptureInput::kAll;  // the rest of the input is taken by the press
+  // The rest of the input is taken by the press; wheels reach their windows.
+  loop.input = ui::CaptureInput::kButtonsAndKeys;
   loop.move_point = ui::MovePoint::kMessage;
   if (ui::RunCaptureLoop(capture, loop) != ui::CaptureEnd::kDone) close_button_.CaptureLost();
   capture.Release();

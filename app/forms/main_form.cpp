@@ -67,7 +67,7 @@ void TMainForm::WriteAnswer() {
   meResult->SetAlignment(ui::TAlignment::taLeftJustify);
   meResult->Lines()->Add(kAnswerTitle.str());
   meResult->Lines()->Add(kNameLabel.str() + daTelloFIO->AsString());
-  meResult->Lines()->Add(kNumberLabel.str() + std::to_string(daTelTEL->AsInteger()));
+  meResult->Lines()->Add(kNumberLabel.str() + daTelTEL->AsString());
 }
 
 void TMainForm::RxDBLookupCombo1CloseUp(base::TComponent*) {

@@ -15,8 +15,11 @@ std::string MenuSoundKey(MenuSound sound) {
 
 bool MenuSounds::Wanted(MenuSound sound) const {
   if (!player_.IsNt5OrLater()) return true;
-  const std::optional<std::u16string> value = player_.CurrentUserDefaultValue(MenuSoundKey(sound));
-  return value && !value->empty() && value->front() != u'\0';
+  const std::optional<ui::RegistryValue> value = player_.CurrentUserDefaultValue(MenuSoundKey(sound));
+  if (!value || value->data.empty()) return false;
+  // A text is empty when it ends before its first character.
+  if (value->IsText()) return value->data.size() >= 2 && (value->data[0] != 0 || value->data[1] != 0);
+  return true;
 }
 
 bool MenuSounds::Play(MenuSound sound) {

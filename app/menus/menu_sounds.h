@@ -4,7 +4,7 @@
 // (an item chosen while a drop-down was open). On Windows NT from version 5
 // on, an event sounds only when the user's sound scheme assigns it: the
 // default value of HKEY_CURRENT_USER\AppEvents\Schemes\Apps\.Default\<event>\.Current
-// exists and is not empty. Earlier versions always request the sound and
+// exists and is not empty, of whatever registry type. Earlier versions always request the sound and
 // let the system decide. A sound is played by its alias, asynchronously, with
 // no default sound and without cutting off one already playing: flags 0x10013
 // (alias 0x10000, no-stop 0x10, no-default 0x2, asynchronous 0x1).
@@ -38,8 +38,9 @@ class MenuSounds {
   explicit MenuSounds(ui::SoundPlayer& player) : player_(player) {}
 
   // Whether `sound` is to be requested now. The scheme is read afresh each
-  // time, so a change of scheme takes effect at once. A value whose text
-  // ends before its first character (a zero unit first) counts as empty.
+  // time, so a change of scheme takes effect at once. A value without bytes,
+  // or a text value that ends before its first character (a zero unit
+  // first), counts as empty; a value of another type with bytes does not.
   bool Wanted(MenuSound sound) const;
   // Requests `sound` when Wanted(); returns whether it did (not whether the
   // system could play it).

@@ -60,7 +60,9 @@ ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, in
     layout.chevron = along(layout.fit.chevron_offset, kChevronWidth);
     length = std::max(available, kChevronWidth);
   }
-  layout.content = horizontal ? Size{length, thickness} : Size{thickness, length};
+  layout.content = sizes.empty() ? kEmptyToolbarSize
+                   : horizontal  ? Size{length, thickness}
+                                 : Size{thickness, length};
   return layout;
 }
 
@@ -80,7 +82,7 @@ ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width) {
     x += size.width;
     widest = std::max(widest, x);
   }
-  if (!sizes.empty()) layout.content = Size{widest, y + row_height};
+  layout.content = sizes.empty() ? kEmptyToolbarSize : Size{widest, y + row_height};
   return layout;
 }
 

@@ -44,6 +44,10 @@ struct ToolbarFit {
 // be 0 or negative: nothing fits). Sums are taken without overflow.
 ToolbarFit FitToolbar(std::span<const int> lengths, int available);
 
+// The content size of a bar without items, in a dock or floating: 22 wide,
+// 23 high.
+inline constexpr Size kEmptyToolbarSize{22, 23};
+
 // A bar with no limit to its length (a floating one, or one in no dock).
 inline constexpr int kUnlimitedLength = std::numeric_limits<int>::max();
 
@@ -52,7 +56,7 @@ struct ToolbarLayout {
   std::vector<Rect> buttons;  // of items 0 .. fit.shown-1, in the client area
   Rect chevron;               // empty when there is none
   // The client size the bar asks for: all its items, or, with the chevron,
-  // `available` long (kChevronWidth at least).
+  // `available` long (kChevronWidth at least); kEmptyToolbarSize without items.
   Size content;
 };
 
@@ -64,8 +68,8 @@ ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, in
 // (wider only where one item alone is wider): each row takes the next items
 // while they fit, at least one; the rows lie one under the other, each as
 // high as the highest item. Every item is shown and there is no chevron.
-// `content` is the widest row's width by the rows' total height (0 x 0 with
-// no items).
+// `content` is the widest row's width by the rows' total height
+// (kEmptyToolbarSize with no items).
 ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width);
 
 // The client size a floating bar takes when its frame is resized so that its

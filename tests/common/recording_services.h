@@ -1,5 +1,6 @@
 // Platform services that record what the program asked for instead of doing
-// it: beeps, event sounds (with a registry the test fills) and shell calls.
+// it: beeps, event sounds (with a registry the test fills) and shell calls,
+// and a locale the test sets.
 // A test installs them on the application object (TApplication::SetServices)
 // or makes them reachable through a window's owner.
 #pragma once
@@ -23,7 +24,7 @@ class RecordingBeeper final : public ui::Beeper {
 class RecordingSounds final : public ui::SoundPlayer {
  public:
   bool IsNt5OrLater() override { return nt5_or_later; }
-  std::optional<std::u16string> CurrentUserDefaultValue(const std::string& key) override {
+  std::optional<ui::RegistryValue> CurrentUserDefaultValue(const std::string& key) override {
     const auto found = registry.find(key);
     if (found == registry.end()) return std::nullopt;
     return found->second;
@@ -38,7 +39,7 @@ class RecordingSounds final : public ui::SoundPlayer {
     std::uint32_t flags;
   };
   bool nt5_or_later = true;
-  std::map<std::string, std::u16string> registry;  // key below HKEY_CURRENT_USER -> default value
+  std::map<std::string, ui::RegistryValue> registry;  // key below HKEY_CURRENT_USER -> default value
   std::vector<Played> played;
 };
 
@@ -59,12 +60,29 @@ class RecordingShell final : public ui::ShellOpener {
   std::intptr_t result = 42;  // what the shell answers (at most 32: failure)
 };
 
-// The three recorders together.
+// A locale whose separators the test chooses; counts how often it was read.
+class RecordingLocale final : public ui::UserLocale {
+ public:
+  char DateSeparator() override {
+    ++reads;
+    return date;
+  }
+  char TimeSeparator() override {
+    ++reads;
+    return time;
+  }
+  char date = '/';
+  char time = ':';
+  int reads = 0;
+};
+
+// The recorders together.
 struct RecordingServices {
   RecordingBeeper beeper;
   RecordingSounds sounds;
   RecordingShell shell;
-  ui::PlatformServices Services() { return {&beeper, &sounds, &shell}; }
+  RecordingLocale locale;
+  ui::PlatformServices Services() { return {&beeper, &sounds, &shell, &locale}; }
 };
 
 }  // namespace testing_support

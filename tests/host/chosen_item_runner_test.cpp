@@ -65,7 +65,9 @@ class ChosenItemRunnerTest : public ::testing::Test {
   std::vector<std::string> log_;
   CountingPoster poster_;
   RecordingSink sink_;
-  ChosenItemRunnerTest() { system_.registry[app::MenuSoundKey(app::MenuSound::kMenuCommand)] = u"ding.wav"; }
+  ChosenItemRunnerTest() {
+    system_.registry[app::MenuSoundKey(app::MenuSound::kMenuCommand)] = ui::RegistryValue::Text(u"ding.wav");
+  }
 
   testing_support::RecordingSounds system_;
   app::MenuSounds sounds_{system_};

@@ -56,6 +56,9 @@ TEST(DockLayout, ADockedWindowIsItsClientWithTenPixelsAlongAndFourAcross) {
   EXPECT_EQ(layout.thickness, 26);
   EXPECT_EQ(layout.windows[0], (Rect{0, 0, 180, 26}));
   EXPECT_EQ(app::DockedClientRect(layout.windows[0], TTBDockPosition::dpTop, 6), (Rect{8, 2, 178, 24}));
+  // The drag handle: between the border and the client area, inside the
+  // border across the window too.
+  EXPECT_EQ(app::DockedHandleRect(layout.windows[0], TTBDockPosition::dpTop, 6), (Rect{2, 2, 8, 24}));
 }
 
 TEST(DockLayout, DragHandleWidthsAndGripsFollowTheStyle) {
@@ -161,6 +164,7 @@ TEST(DockLayout, LeftAndRightDocksLayTheirWindowsOutSideways) {
     EXPECT_EQ(layout.windows[2], (Rect{123, 0, 157, 50}));
     EXPECT_EQ(layout.thickness, 26 + 97 + 34);
     EXPECT_EQ(app::DockedClientRect(layout.windows[0], side, 6), (Rect{2, 38, 24, 128}));
+    EXPECT_EQ(app::DockedHandleRect(layout.windows[0], side, 6), (Rect{2, 32, 24, 38}));
     EXPECT_EQ(app::DockedClientRect(layout.windows[1], side, 6).Height(), 400 - 10);
   }
 }

@@ -220,9 +220,10 @@ TEST_F(ResultWindowDrag, OutOfItsDockAndBackThenReleased) {
   EXPECT_FALSE(begun.place);
   EXPECT_EQ(tracker.State(), DragState::kDragging);
 
-  // Still over its own dock: it stays in it, in the first row.
-  app::DragOutput out = tracker.Move({103, 220});
-  EXPECT_EQ(out.place, Docked(kBottom, {0, true, 0}, Rect{100, 180, 399, 277}));
+  // Over its own dock a pixel away from the press: it stays in it, in the
+  // first row.
+  app::DragOutput out = tracker.Move({103, 221});
+  EXPECT_EQ(out.place, Docked(kBottom, {0, true, 0}, Rect{100, 181, 399, 278}));
   // The middle of the screen: it floats with the grab point under the pointer.
   out = tracker.Move({500, 500});
   EXPECT_EQ(out.place, Floating(Rect{497, 460, 796, 572}));
@@ -256,6 +257,7 @@ TEST_F(ResultWindowDrag, IntoTheTopDockBeforeOrAfterTheToolbarsRow) {
 
 TEST_F(ResultWindowDrag, CtrlKeepsItFloatingAndTakesEffectAtOnce) {
   tracker.Begin(start);
+  tracker.Move({500, 500});
   EXPECT_EQ(tracker.Move({103, 220}).place, Docked(kBottom, {0, true, 0}, start.window));
   const app::DragOutput pressed = tracker.Key(DragKey::kControl, true);
   EXPECT_EQ(pressed.place, Floating(Rect{100, 180, 399, 292}));
@@ -269,8 +271,38 @@ TEST_F(ResultWindowDrag, CtrlKeepsItFloatingAndTakesEffectAtOnce) {
 TEST_F(ResultWindowDrag, CtrlHeldAtThePressFloatsItOverItsOwnDock) {
   start.ctrl_down = true;
   tracker.Begin(start);
+  tracker.Move({500, 500});
   EXPECT_EQ(tracker.Move({103, 220}).place, Floating(Rect{100, 180, 399, 292}));
   EXPECT_EQ(screen.asked, 0);  // no dock was even looked at
+}
+
+TEST_F(ResultWindowDrag, APressAndAReleaseWithoutAMoveBetweenThemPlaceNothing) {
+  tracker.Begin(start);
+  // Moves reported at the press point are no moves.
+  EXPECT_FALSE(tracker.Move({103, 220}).place);
+  const app::DragOutput out = tracker.ButtonUp(ui::TMouseButton::mbLeft, Point{103, 220});
+  EXPECT_TRUE(out.ended);
+  EXPECT_TRUE(out.release_capture);
+  EXPECT_FALSE(out.place);
+  EXPECT_EQ(screen.asked, 0) << "no dock was tested";
+}
+
+TEST_F(ResultWindowDrag, AfterAMoveTheReleasePointIsTheLastMove) {
+  tracker.Begin(start);
+  ASSERT_EQ(tracker.Move({500, 500}).place, Floating(Rect{497, 460, 796, 572}));
+  // Released back over its dock (the cursor read on the last move may lag
+  // behind): it docks there as the drag ends.
+  app::DragOutput out = tracker.ButtonUp(ui::TMouseButton::mbLeft, Point{103, 220});
+  EXPECT_TRUE(out.ended);
+  EXPECT_EQ(out.place, Docked(kBottom, {0, true, 0}, start.window));
+  // Once the pointer left the press point, coming back to it is a move.
+  tracker.Begin(start);
+  tracker.Move({500, 500});
+  EXPECT_EQ(tracker.Move({103, 220}).place, Docked(kBottom, {0, true, 0}, start.window));
+  // A release where the last move was changes nothing more.
+  out = tracker.ButtonUp(ui::TMouseButton::mbLeft, Point{103, 220});
+  EXPECT_TRUE(out.ended);
+  EXPECT_FALSE(out.place);
 }
 
 TEST_F(ResultWindowDrag, OtherButtonsAndKeysAreIgnoredAndEscEndsIt) {

@@ -12,6 +12,7 @@
 
 #include "app/forms/main_form.h"
 #include "base/exception.h"
+#include "data/datapacket_writer.h"
 #include "data/word_sort_collation.h"
 #include "tests/common/directory_search.h"
 #include "tests/common/directory_tables.h"
@@ -19,6 +20,7 @@
 #include "tests/common/recording_mask_screen.h"
 #include "tests/common/recording_peer.h"
 #include "tests/common/shipped_directory.h"
+#include "tests/common/table_packets.h"
 #include "text/literal.h"
 
 namespace {
@@ -205,6 +207,31 @@ TEST_F(MainFormSearchTest, NameSearchRestoresTheOrderWhenAStepFails) {
   f.MaskEdit1->SetText(std::to_string(person.numbers.front()));
   EXPECT_EQ(PressEnter(), "");
   EXPECT_EQ(f.meResult->lines.lines, Answer(LookupName(person.name), person.numbers.front()));
+}
+
+TEST_F(MainFormSearchTest, TheNumberLineShowsTheNumbersTextAndNothingForANumberWithoutAValue) {
+  // A phone table whose first person's number has no value and whose
+  // second person's number is negative.
+  using Writer = data::DataPacketWriter;
+  using namespace data::packet;
+  Writer packet;
+  packet.Column("TEL", TypeWord(kClassSigned, 4), 0, {testing_support::Origin("TEL.TEL")})
+      .Column("FIO", TypeWord(kClassSigned, 2), kRequired, {testing_support::Origin("TEL.FIO")})
+      .TableProperties();
+  packet.Row({Writer::Slot::Null(), Writer::Slot::Value(Writer::Int(1, 2))});
+  packet.Row({Writer::Slot::Value(Writer::Int(-5, 4)), Writer::Slot::Value(Writer::Int(2, 2))});
+  f.daTel->Close();
+  f.daTel->SetData(packet.Finish());
+  f.daTel->Open();
+  const auto& persons = testing_support::ShippedDirectory().persons;
+  ASSERT_TRUE(f.daFio->LocateRow("KEY_F", {std::int64_t{1}}));
+  f.RxDBLookupCombo1->on_close_up(f.RxDBLookupCombo1);
+  EXPECT_EQ(f.meResult->lines.lines,
+            (std::vector<std::string>{kTitle.str(), kNameLabel.str() + LookupName(persons[0].name),
+                                      kNumberLabel.str()}));
+  ASSERT_TRUE(f.daFio->LocateRow("KEY_F", {std::int64_t{2}}));
+  f.RxDBLookupCombo1->on_close_up(f.RxDBLookupCombo1);
+  EXPECT_EQ(f.meResult->lines.lines.back(), kNumberLabel.str() + "-5");
 }
 
 TEST_F(MainFormSearchTest, NoNameSearchWhileTheWindowIsDestroyed) {

@@ -11,6 +11,8 @@
 
 #include "search/db_edit_error.h"
 #include "tests/common/recording_mask_screen.h"
+#include "tests/common/recording_services.h"
+#include "ui/platform_services.h"
 
 namespace {
 
@@ -293,13 +295,41 @@ TEST_F(MaskEditTest, ProgramChangesMoveTheCursorAndTellThePeer) {
   edit->SetEditMask("000-00;0;*");
   EXPECT_EQ(edit->EditText(), "123-**");
   EXPECT_EQ(Selection(), "3..4");
-  // The locale's separators replace "/" in the text and the old value.
-  edit->SetEditMask("99/99;1;_");
-  edit->SetText("12/34");
-  edit->SetSeparators({.date = '.', .time = ':'});
-  EXPECT_EQ(edit->EditText(), "12.34");
-  EXPECT_EQ(edit->OldValue(), "12.34");
-  EXPECT_EQ(edit->Text(), "12.34");
+}
+
+// A window that hands out recorded services, the user's locale among them.
+class ServingWindow : public base::TComponent, public ui::ServiceProvider {
+ public:
+  using TComponent::TComponent;
+  const ui::PlatformServices& Services() const override { return services_; }
+
+  testing_support::RecordingServices recorded;
+
+ private:
+  ui::PlatformServices services_ = recorded.Services();
+};
+
+TEST(MaskEditLocaleTest, SlashAndColonShowTheLocalesSeparatorsReadWhenTheMaskIsSet) {
+  ServingWindow window(nullptr);
+  window.recorded.locale.date = '.';
+  window.recorded.locale.time = '-';
+  auto* edit = new TMaskEdit(&window);
+  edit->SetEditMask("99/99 99:99;1;_");
+  EXPECT_EQ(edit->EditText(), "__.__ __-__");
+  EXPECT_EQ(edit->OldValue(), "__.__ __-__");
+  edit->SetText("12.34 56-78");
+  EXPECT_EQ(edit->EditText(), "12.34 56-78");
+  EXPECT_EQ(edit->Text(), "12.34 56-78");
+  // Read again whenever a mask is set: the locale as it is then.
+  window.recorded.locale.date = ',';
+  edit->SetEditMask("99/99;0;_");
+  EXPECT_EQ(edit->EditText(), "12,34");
+  EXPECT_EQ(edit->Text(), "1234");
+  // Without an application the separators are "/" and ":".
+  TestWindow bare(nullptr);
+  auto* plain = new TMaskEdit(&bare);
+  plain->SetEditMask("99/99:99;1;_");
+  EXPECT_EQ(plain->EditText(), "__/__:__");
 }
 
 }  // namespace

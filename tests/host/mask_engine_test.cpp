@@ -316,18 +316,35 @@ TEST(MaskTypingTest, CaseDirectivesChangeLettersAtLaterPlaces) {
   EXPECT_EQ(state.text, "1Z");
 }
 
-TEST(MaskTypingTest, AtALiteralPlaceTheLiteralStepsOverAndOtherCharactersGoToTheNextPlace) {
+TEST(MaskTypingTest, AtALiteralPlaceEveryCharacterIsRefusedWithABeep) {
   const MaskEngine m("(000)");
-  MaskEditState state = At(m, m.BlankText(), 0);  // Home puts the cursor on "("
-  EXPECT_EQ(Type(m, state, "("), 0);
-  EXPECT_EQ(Shown(state), "([_]__)");
-  EXPECT_FALSE(state.modified);
-  state = At(m, m.BlankText(), 0);
-  EXPECT_EQ(Type(m, state, "12"), 0);
-  EXPECT_EQ(Shown(state), "(12[_])");
-  state = At(m, "(123)", 4);
-  EXPECT_TRUE(m.TypeChar(state, '9').beep);  // nothing editable after ")"
+  for (const char c : {'(', '1', ')', 'x'}) {
+    MaskEditState state = At(m, m.BlankText(), 0);  // Home puts the cursor on "("
+    const MaskEffect e = m.TypeChar(state, c);
+    EXPECT_TRUE(e.beep) << c;
+    EXPECT_FALSE(e.text_changed) << c;
+    EXPECT_FALSE(state.modified) << c;
+    EXPECT_EQ(Shown(state), "[(]___)") << c;
+  }
+  MaskEditState state = At(m, "(123)", 4);
+  EXPECT_TRUE(m.TypeChar(state, '9').beep);
   EXPECT_EQ(Shown(state), "(123[)]");
+
+  // The number field's dashes, where a paste or Shift+Left and Left leave
+  // the cursor: neither a digit nor the dash itself is taken there.
+  const MaskEngine number(kNumberMask);
+  state = At(number, number.BlankText(), 0);
+  number.Paste(state, "123");
+  ASSERT_EQ(Shown(state), "1-23[-]__");
+  EXPECT_EQ(Type(number, state, "4-"), 2);
+  EXPECT_EQ(Shown(state), "1-23[-]__");
+  state = At(number, "1-23-45", 2);
+  Press(number, state, MaskKey::kLeft, kShift);
+  Press(number, state, MaskKey::kLeft);
+  ASSERT_EQ(Shown(state), "1[-]23-45");
+  EXPECT_EQ(Type(number, state, "9"), 1);
+  EXPECT_EQ(state.text, "1-23-45");
+  EXPECT_FALSE(state.modified);
 }
 
 TEST(MaskTypingTest, ControlCharactersAndRequests) {
@@ -472,18 +489,27 @@ TEST(MaskCursorTest, ArrowsCollapseALongerSelectionAtTheCaretPlace) {
   EXPECT_EQ(Shown(state), "1-23[-]45");
 }
 
-TEST(MaskCursorTest, ShiftArrowsGrowAndShrinkTheSelectionWithTheCaret) {
+TEST(MaskCursorTest, ShiftArrowsMoveTheActiveEndFromTheCursorsCaretBeforeItsPlace) {
   const MaskEngine m(kNumberMask);
   MaskEditState state = At(m, "1-23-45", 2);
+  // The cursor's caret is before place 2, its anchor after it: Shift+Right
+  // meets the anchor and leaves nothing selected after the place.
   Press(m, state, MaskKey::kRight, kShift);
-  EXPECT_EQ(Shown(state), "1-[23]-45");
+  EXPECT_EQ(Shown(state), "1-2|3-45");
+  EXPECT_EQ(state.caret, 3);
+  Press(m, state, MaskKey::kRight, kShift);
+  EXPECT_EQ(Shown(state), "1-2[3]-45");
   EXPECT_EQ(state.caret, 4);
+  EXPECT_FALSE(state.ShowsCursor()) << "the caret is after the place";
   Press(m, state, MaskKey::kRight, kShift);
-  EXPECT_EQ(Shown(state), "1-[23-]45");
+  EXPECT_EQ(Shown(state), "1-2[3-]45");
+  Press(m, state, MaskKey::kLeft, kShift);
   Press(m, state, MaskKey::kLeft, kShift);
   Press(m, state, MaskKey::kLeft, kShift);
   EXPECT_EQ(Shown(state), "1-[2]3-45");
   EXPECT_TRUE(state.ShowsCursor());
+  // Shift+Left from the cursor: the place before it and the place itself.
+  state = At(m, "1-23-45", 2);
   Press(m, state, MaskKey::kLeft, kShift);
   EXPECT_EQ(Shown(state), "1[-2]3-45");
   EXPECT_EQ(state.caret, 1);
@@ -497,6 +523,14 @@ TEST(MaskCursorTest, ShiftArrowsGrowAndShrinkTheSelectionWithTheCaret) {
   Press(m, state, MaskKey::kRight, kShift);
   EXPECT_EQ(Shown(state), "1-23-[45]");
   EXPECT_EQ(state.caret, 7);
+  // Home, Shift+Right, Shift+Delete: nothing is selected, so nothing is cut.
+  state = At(m, "1-23-45", 3);
+  Press(m, state, MaskKey::kHome);
+  Press(m, state, MaskKey::kRight, kShift);
+  const MaskEffect cut = Press(m, state, MaskKey::kDelete, kShift);
+  EXPECT_FALSE(cut.clipboard);
+  EXPECT_EQ(state.text, "1-23-45");
+  EXPECT_FALSE(state.modified);
 }
 
 TEST(MaskCursorTest, HomeEndUpDownAndKeysLeftToThePlatform) {

@@ -17,7 +17,7 @@ class CountingSounds final : public ui::SoundPlayer {
   testing_support::RecordingSounds recorder;
   int reads = 0;
   bool IsNt5OrLater() override { return recorder.IsNt5OrLater(); }
-  std::optional<std::u16string> CurrentUserDefaultValue(const std::string& key) override {
+  std::optional<ui::RegistryValue> CurrentUserDefaultValue(const std::string& key) override {
     ++reads;
     return recorder.CurrentUserDefaultValue(key);
   }
@@ -38,7 +38,8 @@ TEST(MenuSoundsTest, TheSchemeKeysAndNames) {
 TEST(MenuSoundsTest, FromNt5OnOnlyAnAssignedSoundIsRequestedByAliasWithItsFlags) {
   testing_support::RecordingSounds system;
   app::MenuSounds sounds(system);
-  system.registry[app::MenuSoundKey(MenuSound::kMenuPopup)] = u"C:\\Windows\\Media\\popup.wav";
+  system.registry[app::MenuSoundKey(MenuSound::kMenuPopup)] =
+      ui::RegistryValue::Text(u"C:\\Windows\\Media\\popup.wav");
   EXPECT_TRUE(sounds.Play(MenuSound::kMenuPopup));
   EXPECT_FALSE(sounds.Play(MenuSound::kMenuCommand));  // key missing
   ASSERT_EQ(system.played.size(), 1u);
@@ -46,7 +47,7 @@ TEST(MenuSoundsTest, FromNt5OnOnlyAnAssignedSoundIsRequestedByAliasWithItsFlags)
   EXPECT_EQ(system.played[0].flags, 0x10013u);
 
   // Read afresh each time: assigning the other one takes effect at once.
-  system.registry[app::MenuSoundKey(MenuSound::kMenuCommand)] = u"x";
+  system.registry[app::MenuSoundKey(MenuSound::kMenuCommand)] = ui::RegistryValue::Text(u"x");
   EXPECT_TRUE(sounds.Play(MenuSound::kMenuCommand));
   EXPECT_EQ(system.played.back().sound, "MenuCommand");
 }
@@ -57,12 +58,37 @@ TEST(MenuSoundsTest, AnEmptyValueCountsAsNoSound) {
   const std::string key = app::MenuSoundKey(MenuSound::kMenuCommand);
   for (const std::u16string& value :
        {std::u16string(), std::u16string(1, u'\0'), std::u16string(u"\0x", 2)}) {
-    system.registry[key] = value;
+    system.registry[key] = ui::RegistryValue::Text(value);
     EXPECT_FALSE(sounds.Wanted(MenuSound::kMenuCommand)) << value.size() << " units";
   }
-  system.registry[key] = u"\u0417\u0432\u0443\u043a";  // a name that is not Latin is a name all the same
+  system.registry[key] = ui::RegistryValue::Text(
+      u"\u0417\u0432\u0443\u043a");  // a name that is not Latin is a name all the same
   EXPECT_TRUE(sounds.Wanted(MenuSound::kMenuCommand));
   EXPECT_TRUE(system.played.empty());  // Wanted() only asks
+}
+
+TEST(MenuSoundsTest, AValueOfAnotherTypeCountsWhenItHoldsBytes) {
+  testing_support::RecordingSounds system;
+  app::MenuSounds sounds(system);
+  const std::string key = app::MenuSoundKey(MenuSound::kMenuPopup);
+  // A 32-bit number, even one of 0, and a block of bytes that starts with a
+  // zero are values all the same.
+  for (const ui::RegistryValue& value :
+       {ui::RegistryValue{ui::RegistryValue::kNumber, {0, 0, 0, 0}},
+        ui::RegistryValue{ui::RegistryValue::kBinary, {0x00, 0x41}},
+        ui::RegistryValue{ui::RegistryValue::kExpandableText, {'%', 0, 'x', 0, '%', 0}}}) {
+    system.registry[key] = value;
+    EXPECT_TRUE(sounds.Play(MenuSound::kMenuPopup)) << "type " << value.type;
+  }
+  EXPECT_EQ(system.played.size(), 3u);
+  // Without bytes, of any type, there is no sound; nor with a text list
+  // that starts with its end.
+  for (const ui::RegistryValue& value :
+       {ui::RegistryValue{ui::RegistryValue::kNumber, {}}, ui::RegistryValue{ui::RegistryValue::kBinary, {}},
+        ui::RegistryValue{ui::RegistryValue::kTextList, {0, 0, 0, 0}}}) {
+    system.registry[key] = value;
+    EXPECT_FALSE(sounds.Wanted(MenuSound::kMenuPopup)) << "type " << value.type;
+  }
 }
 
 TEST(MenuSoundsTest, OlderVersionsAlwaysRequestTheSoundWithoutReadingTheScheme) {

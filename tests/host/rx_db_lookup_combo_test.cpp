@@ -325,6 +325,27 @@ TEST(PickerLayoutTest, TheButtonTakesTheScrollBarWidthInsideTheMargin) {
   EXPECT_EQ(search::LayoutPicker(10, 19, 17).button.left, 1);  // a narrow picker: all button
 }
 
+TEST(PickerLayoutTest, ThePickerGrowsToItsFontsCharacterHeightTheBorderAndThreePixels) {
+  EXPECT_EQ(search::LeastPickerHeight(13, 1), 18);
+  EXPECT_EQ(search::LeastPickerHeight(13, 2), 20);
+  base::TComponent owner(nullptr);
+  auto* picker = new search::TRxDBLookupCombo(&owner);
+  picker->SetBounds(176, 96, 145, 21);
+  // The stored 21 holds for the stored font, flat or with a 3-D border.
+  picker->FitHeightToFont(13, 1);
+  picker->FitHeightToFont(16, 1);
+  picker->FitHeightToFont(13, 2);
+  EXPECT_EQ(picker->height, 21);
+  // A larger font (a denser screen) grows it downwards; a smaller one
+  // afterwards leaves it as it is.
+  picker->FitHeightToFont(26, 1);
+  EXPECT_EQ(picker->height, 31);
+  EXPECT_EQ(picker->top, 96);
+  EXPECT_EQ(picker->width, 145);
+  picker->FitHeightToFont(13, 1);
+  EXPECT_EQ(picker->height, 31);
+}
+
 TEST_F(LookupComboTest, EveryHundredAndFirstPersonTypedInFullAndAcceptedIsCurrent) {
   int typed = 0;
   for (size_t i = 0; i < Persons().size(); i += 101, ++typed) {

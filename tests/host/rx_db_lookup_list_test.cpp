@@ -203,6 +203,22 @@ TEST_F(LookupListTest, PressDragWithAutoScrollAndReleaseInsideAccepts) {
   EXPECT_EQ(CloseUps(), 1);
 }
 
+TEST_F(LookupListTest, APressOfAnyButtonEndsTheTypedSearchAndOnlyTheLeftOneSelects) {
+  for (const ui::TMouseButton button : {ui::TMouseButton::mbRight, ui::TMouseButton::mbMiddle}) {
+    Type(Persons()[50].name.substr(0, 2));
+    ASSERT_TRUE(picker->ListVisible());
+    ASSERT_EQ(List().SearchText().size(), 2u);
+    const int key = CurrentKey();
+    List().MouseDown(button, 0, 10, 5 * kRow + 1);
+    List().MouseUp(button, 0, 10, 5 * kRow + 1);
+    EXPECT_EQ(List().SearchText(), "");
+    EXPECT_EQ(CurrentKey(), key);
+    EXPECT_TRUE(picker->ListVisible());
+    EXPECT_FALSE(platform.capture.has_value());
+    Key(LookupKey::kEscape);
+  }
+}
+
 TEST_F(LookupListTest, ReleaseOutsideTheRowsClosesWithoutAccepting) {
   Open();
   Press(List(), 10, kRow + 1);

@@ -7,6 +7,8 @@
 #include <climits>
 #include <vector>
 
+#include "app/docking/dock_layout.h"
+
 namespace {
 
 using app::FitToolbar;
@@ -98,7 +100,22 @@ TEST(ToolbarFitTest, ABarShorterThanItsChevronStillAsksRoomForIt) {
   EXPECT_TRUE(layout.buttons.empty());
   EXPECT_EQ(layout.chevron, (app::Rect{0, 0, kChevronWidth, 22}));
   EXPECT_EQ(layout.content, (app::Size{kChevronWidth, 22}));
-  EXPECT_EQ(app::LayOutToolbar({}, true, 100).content, (app::Size{0, 0}));
+}
+
+TEST(ToolbarFitTest, ABarWithoutItemsIs22By23DockedOrFloating) {
+  for (const bool horizontal : {true, false}) {
+    const app::ToolbarLayout layout = app::LayOutToolbar({}, horizontal, 100);
+    EXPECT_EQ(layout.content, (app::Size{22, 23})) << horizontal;
+    EXPECT_TRUE(layout.buttons.empty());
+    EXPECT_TRUE(layout.chevron.Empty());
+  }
+  EXPECT_EQ(app::LayOutToolbar({}, true, app::kUnlimitedLength).content, (app::Size{22, 23}));
+  EXPECT_EQ(app::FlowToolbar({}, 100).content, (app::Size{22, 23}));
+  EXPECT_EQ(app::FloatingToolbarSize({}, app::Size{300, 5}, true), (app::Size{22, 23}));
+  EXPECT_EQ(app::FloatingToolbarSize({}, app::Size{3, 300}, false), (app::Size{22, 23}));
+  // Docked on top, its frame goes around that: 8 + 22 + 2 wide, 2 + 23 + 2 high.
+  EXPECT_EQ(app::DockedOuterSize(app::LayOutToolbar({}, true, 299).content, app::TTBDockPosition::dpTop, 6),
+            (app::Size{32, 27}));
 }
 
 TEST(ToolbarFitTest, AFloatingBarFlowsItsItemsIntoRowsOfTheGivenWidth) {
@@ -118,7 +135,6 @@ TEST(ToolbarFitTest, AFloatingBarFlowsItsItemsIntoRowsOfTheGivenWidth) {
   layout = app::FlowToolbar(items, 10);
   EXPECT_EQ(layout.content, (app::Size{64, 66}));
   EXPECT_EQ(layout.buttons[1], (app::Rect{0, 22, 62, 44}));
-  EXPECT_EQ(app::FlowToolbar({}, 100).content, (app::Size{0, 0}));
 }
 
 TEST(ToolbarFitTest, AFloatingBarResizedTakesTheSizeOfItsFlow) {

@@ -62,12 +62,15 @@ class CaptureLoopTest : public ::testing::Test {
   void PostEveryKind() {
     Post(WM_MOUSEMOVE);
     Post(WM_MOUSEWHEEL);
+    Post(WM_MOUSEHWHEEL);
     Post(WM_RBUTTONDOWN);
     Post(WM_MBUTTONUP);
     Post(WM_XBUTTONDOWN);
+    Post(WM_XBUTTONUP);
     Post(WM_LBUTTONDOWN);
     Post(WM_LBUTTONDBLCLK);
     Post(WM_CHAR, 'a');
+    Post(WM_SYSCHAR, 'b');
     Post(WM_KEYDOWN, VK_ESCAPE);
     Post(WM_SYSKEYUP, 'A');
     Post(kMarker);
@@ -105,14 +108,14 @@ TEST_F(CaptureLoopTest, TakingAllInputDropsEveryOtherMouseAndKeyMessageAndEndsAt
   EXPECT_TRUE(capture.Held()) << "the caller gives the capture back";
 }
 
-TEST_F(CaptureLoopTest, TakingStrokesDropsOnlyTheOtherButtonsAndDispatchesWheelsAndCharacters) {
+TEST_F(CaptureLoopTest, TakingButtonsAndKeysDropsEveryOtherButtonAndCharacterAndDispatchesTheWheels) {
   int left_downs = 0;
   loop_.left_down = [&] { ++left_downs; };
-  loop_.input = ui::CaptureInput::kStrokes;
+  loop_.input = ui::CaptureInput::kButtonsAndKeys;
   ui::MouseCapture capture(window_);
   PostEveryKind();
   EXPECT_EQ(ui::RunCaptureLoop(capture, loop_), ui::CaptureEnd::kDone);
-  EXPECT_EQ(dispatched_, (std::vector<UINT>{WM_MOUSEWHEEL, WM_XBUTTONDOWN, WM_CHAR, kMarker}));
+  EXPECT_EQ(dispatched_, (std::vector<UINT>{WM_MOUSEWHEEL, WM_MOUSEHWHEEL, kMarker}));
   EXPECT_EQ(left_downs, 2) << "the press and the double-click";
   EXPECT_EQ(keys_.size(), 2u);
   EXPECT_TRUE(AfterStillQueued());
@@ -120,7 +123,7 @@ TEST_F(CaptureLoopTest, TakingStrokesDropsOnlyTheOtherButtonsAndDispatchesWheels
 
 TEST_F(CaptureLoopTest, KeysWithoutAHandlerAreDroppedInEitherMode) {
   loop_.key = nullptr;
-  loop_.input = ui::CaptureInput::kStrokes;
+  loop_.input = ui::CaptureInput::kButtonsAndKeys;
   ui::MouseCapture capture(window_);
   Post(WM_KEYDOWN, VK_CONTROL);
   Post(WM_SYSKEYDOWN, VK_MENU);

@@ -142,6 +142,36 @@ class DockingTest : public testing_support::ProgramWindowsTest {
     SettleUntil([&] { return ScreenPixel(screen) == want; }, 2000);
     return ScreenPixel(screen);
   }
+  // Over the bottom dock, 40 pixels in from its left and 20 from its top.
+  POINT OverTheBottomDock() const {
+    const RECT bottom = ScreenRect(Of("doBott"));
+    return POINT{bottom.left + 40, bottom.top + 20};
+  }
+  // Drags the toolbar by its handle away from the docks and, with Ctrl held
+  // (a key pressed by a program rather than a hand is forgotten by the X
+  // server the moment the pointer enters another window, so it is pressed
+  // where the pointer stays in the moving frame), over the bottom dock,
+  // where it is released and stays afloat.
+  void FloatToolbarOverTheBottomDock() {
+    using testing_support::ButtonEvent;
+    using testing_support::KeyEvent;
+    using testing_support::MoveInputs;
+    const POINT over_bottom = OverTheBottomDock();
+    const POINT grab = HandleOf(Of("TBToolbar1"));
+    const POINT away{over_bottom.x + 320, over_bottom.y + 150};
+    std::vector<INPUT> inputs = MoveInputs(grab, grab, 0);
+    inputs.push_back(ButtonEvent(grab, testing_support::Button::kLeft, true));
+    for (const INPUT& move : MoveInputs(grab, away, 6)) inputs.push_back(move);
+    inputs.push_back(KeyEvent(VK_CONTROL, true));
+    for (const INPUT& move : MoveInputs(away, over_bottom, 8)) inputs.push_back(move);
+    inputs.push_back(ButtonEvent(over_bottom, testing_support::Button::kLeft, false));
+    inputs.push_back(KeyEvent(VK_CONTROL, false));
+    {
+      testing_support::InputSender sender(inputs);
+      ASSERT_TRUE(SettleUntil([&] { return sender.Done(); }, 5000));
+    }
+    Settle(100);
+  }
   // Floats the result window by dragging its handle to `to`.
   // Somewhere on the 1024 x 768 test screen away from the main window and its
   // docks, with the whole frame on the screen.
@@ -199,26 +229,8 @@ TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
   using testing_support::ButtonEvent;
   using testing_support::KeyEvent;
   using testing_support::MoveInputs;
-  const RECT bottom = ScreenRect(Of("doBott"));
-  const POINT over_bottom{bottom.left + 40, bottom.top + 20};
-  // Ctrl goes down once the bar floats away from the docks (a key pressed by
-  // a program rather than a hand is forgotten by the X server the moment the
-  // pointer enters another window, so it is pressed where the pointer stays
-  // in the moving frame), then the bar crosses the bottom dock.
-  const POINT grab = HandleOf(Of("TBToolbar1"));
-  const POINT away{over_bottom.x + 320, over_bottom.y + 150};
-  std::vector<INPUT> inputs = MoveInputs(grab, grab, 0);
-  inputs.push_back(ButtonEvent(grab, testing_support::Button::kLeft, true));
-  for (const INPUT& move : MoveInputs(grab, away, 6)) inputs.push_back(move);
-  inputs.push_back(KeyEvent(VK_CONTROL, true));
-  for (const INPUT& move : MoveInputs(away, over_bottom, 8)) inputs.push_back(move);
-  inputs.push_back(ButtonEvent(over_bottom, testing_support::Button::kLeft, false));
-  inputs.push_back(KeyEvent(VK_CONTROL, false));
-  {
-    testing_support::InputSender sender(inputs);
-    ASSERT_TRUE(SettleUntil([&] { return sender.Done(); }, 5000));
-  }
-  Settle(100);
+  ASSERT_NO_FATAL_FAILURE(FloatToolbarOverTheBottomDock());
+  const POINT over_bottom = OverTheBottomDock();
   EXPECT_TRUE(form_->TBToolbar1->Floating());
   EXPECT_EQ(HeightOf(Of("doTop")), 0);
   EXPECT_EQ(HeightOf(Of("doBott")), 97);
@@ -228,7 +240,7 @@ TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
   // down the program is in its drag loop and this thread cannot act.)
   const POINT caption = CaptionOf(*form_->TBToolbar1);
   const POINT over_again{over_bottom.x, ScreenRect(Of("doBott")).top + 10};
-  inputs = MoveInputs(caption, caption, 0);
+  std::vector<INPUT> inputs = MoveInputs(caption, caption, 0);
   inputs.push_back(ButtonEvent(caption, testing_support::Button::kLeft, true));
   inputs.push_back(KeyEvent(VK_CONTROL, true));
   for (const INPUT& move : MoveInputs(caption, over_again, 8)) inputs.push_back(move);
@@ -247,6 +259,26 @@ TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
   EXPECT_EQ(PlaceInParent(Of("RxDBLookupCombo1")).top, 48);
 }
 
+TEST_F(DockingTest, AMotionlessClickOnTheCaptionOfAFloatOverADockLeavesItFloating) {
+  using testing_support::ButtonEvent;
+  ASSERT_NO_FATAL_FAILURE(FloatToolbarOverTheBottomDock());
+  ASSERT_TRUE(form_->TBToolbar1->Floating());
+  const RECT frame = ScreenRect(FrameHandle(*form_->TBToolbar1));
+  const POINT caption = CaptionOf(*form_->TBToolbar1);
+  const RECT bottom = ScreenRect(Of("doBott"));
+  ASSERT_TRUE(PtInRect(&bottom, caption)) << "the caption is over the bottom dock, which would take the bar";
+  // The pointer rests on the caption first; then a press and a release there.
+  testing_support::MoveMouse(caption);
+  Settle(100);
+  SendAndSettle({ButtonEvent(caption, testing_support::Button::kLeft, true),
+                 ButtonEvent(caption, testing_support::Button::kLeft, false)});
+  EXPECT_TRUE(form_->TBToolbar1->Floating()) << "a click without a move is no drag";
+  const RECT after = ScreenRect(FrameHandle(*form_->TBToolbar1));
+  EXPECT_TRUE(EqualRect(&frame, &after)) << "the frame did not move";
+  EXPECT_EQ(HeightOf(Of("doBott")), 97);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(DockingTest, DoubleClicksFloatAndDockAgain) {
   testing_support::DoubleClick(HandleOf(Of("twResult")));
   ASSERT_TRUE(SettleUntil([&] { return form_->twResult->Floating(); }));
@@ -255,6 +287,27 @@ TEST_F(DockingTest, DoubleClicksFloatAndDockAgain) {
   ASSERT_TRUE(SettleUntil([&] { return !form_->twResult->Floating(); }));
   EXPECT_EQ(form_->twResult->CurrentDock(), form_->doBott);
   EXPECT_EQ(HeightOf(Of("doBott")), 97);
+}
+
+TEST_F(DockingTest, ADoubleClickOnTheBordersOfADockedWindowFloatsNothing) {
+  const RECT result = ScreenRect(Of("twResult"));
+  const RECT bar = ScreenRect(Of("TBToolbar1"));
+  const int middle = (result.left + result.right) / 2, across = (result.top + result.bottom) / 2;
+  // The outer and inner rings of the border on each side, and the border
+  // just above and below the toolbar's drag handle.
+  for (const POINT at :
+       {POINT{middle, result.top}, POINT{middle, result.top + 1}, POINT{middle, result.bottom - 1},
+        POINT{result.left, across}, POINT{result.left + 1, across}, POINT{result.right - 2, across},
+        POINT{bar.left + 4, bar.top + 1}, POINT{bar.left + 4, bar.bottom - 2}}) {
+    testing_support::DoubleClick(at);
+    Settle(300);
+    EXPECT_FALSE(form_->twResult->Floating()) << at.x << "," << at.y;
+    EXPECT_FALSE(form_->TBToolbar1->Floating()) << at.x << "," << at.y;
+  }
+  EXPECT_EQ(GetCapture(), nullptr);
+  // The drag handle itself still floats the window.
+  testing_support::DoubleClick(HandleOf(Of("TBToolbar1")));
+  EXPECT_TRUE(SettleUntil([&] { return form_->TBToolbar1->Floating(); }));
 }
 
 TEST_F(DockingTest, TheCloseButtonHidesTheFloatingWindowAndTheToggleItemBringsItBack) {

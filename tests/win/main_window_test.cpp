@@ -19,6 +19,7 @@
 #include "tests/win/real_input.h"
 #include "text/literal.h"
 #include "ui/form_window.h"
+#include "ui/gdi.h"
 #include "ui/wide_text.h"
 
 namespace {
@@ -125,6 +126,27 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsStoredPlace) {
   EXPECT_TRUE(PlacedAt(Of("meResult"), 0, 0, 289, 93));
   EXPECT_EQ(PlaceInParent(Of("TBToolbar1")).bottom, toolbar_height + 4);
   EXPECT_EQ(ClientSize(Of("TBToolbar1")).cy, toolbar_height);
+}
+
+TEST_F(MainWindowTest, ThePickerIsAtLeastAsHighAsItsFontNeeds) {
+  // A font as a denser screen would give it: the character cell, the flat
+  // border above and below and 3 pixels; the stored 21 holds for the stored font.
+  ui::TFont large;
+  large.name = form_->RxDBLookupCombo1->font.name;
+  large.height = -30;
+  form_->RxDBLookupCombo1->SetFont(large);
+  Settle();
+  HDC dc = GetDC(Of("RxDBLookupCombo1"));
+  const HFONT font = ui::CreateFontHandle(large);
+  const HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW text{};
+  GetTextMetricsW(dc, &text);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(Of("RxDBLookupCombo1"), dc);
+  ASSERT_GT(text.tmHeight + 2 + 3, 21);
+  EXPECT_TRUE(PlacedAt(Of("RxDBLookupCombo1"), 5, 48, 145, text.tmHeight + 2 + 3));
+  EXPECT_EQ(form_->RxDBLookupCombo1->height, text.tmHeight + 2 + 3);
 }
 
 TEST_F(MainWindowTest, ControlsShowTheirStoredTexts) {

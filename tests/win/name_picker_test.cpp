@@ -475,6 +475,31 @@ TEST_F(NamePickerTest, TypingInTheClosedPickerOpensTheListOnTheFirstMatchAndEnte
   EXPECT_EQ(GetFocus(), Picker());
 }
 
+TEST_F(NamePickerTest, APressOfAnyButtonInTheListEndsTheTypedSearch) {
+  FocusPicker();
+  const size_t first_a = Dir().FirstBeginningWith(text::Utf8ToCp1251("А"));
+  ASSERT_LT(first_a, Dir().Names().size());
+  for (const testing_support::Button button :
+       {testing_support::Button::kRight, testing_support::Button::kMiddle}) {
+    SCOPED_TRACE(button == testing_support::Button::kRight ? "right" : "middle");
+    TypeText(W(u8"ив"));
+    ASSERT_TRUE(SettleUntil([&] { return ListOpen() && PickerText().size() == 2; }));
+    // The press selects nothing and closes nothing; the next letter starts
+    // a new search.
+    const int key = CurrentKey();
+    Click(RowPoint(6), button);
+    ASSERT_TRUE(SettleUntil([&] { return PickerText().size() > 2; })) << "the search text stayed";
+    EXPECT_TRUE(ListOpen());
+    EXPECT_EQ(CurrentKey(), key);
+    TypeText(W(u8"а"));
+    ASSERT_TRUE(SettleUntil([&] { return PickerText().size() == 1; })) << ui::Narrow(PickerText());
+    EXPECT_EQ(CurrentKey(), Dir().Key(first_a));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(SettleUntilClosed());
+  }
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(NamePickerTest, AClickOnARowAcceptsItAndADragFromThePickerIntoTheListToo) {
   FocusPicker();
   PressKey(VK_DOWN, testing_support::kAlt);

@@ -310,6 +310,35 @@ TEST_F(NumberFieldTest, NumbersWithEmptyPlacesAreSearchedAsTheirDigits) {
   EXPECT_EQ(Beeps(), 0u);
 }
 
+TEST_F(NumberFieldTest, OnADashTheCursorTakesNoCharacter) {
+  TabIntoField();
+  // A paste of three digits leaves the cursor on the second dash.
+  PutOnClipboard(Handle(), L"123");
+  Press('V', testing_support::kCtrl);
+  ASSERT_EQ(TextOf(Field()), L"1-23-__");
+  ASSERT_EQ(SelectionOf(Field()), (Selection{4, 5}));
+  Type(L"4");
+  EXPECT_EQ(Beeps(), 1u);
+  Type(L"-");
+  EXPECT_EQ(Beeps(), 2u);
+  EXPECT_EQ(TextOf(Field()), L"1-23-__");
+  EXPECT_EQ(SelectionOf(Field()), (Selection{4, 5}));
+  // Shift+Left, then Left, from place 2 puts it on the first dash.
+  Press(VK_HOME);
+  Press(VK_RIGHT);
+  Press(VK_LEFT, testing_support::kShift);
+  Press(VK_LEFT);
+  ASSERT_EQ(SelectionOf(Field()), (Selection{1, 2}));
+  Type(L"9");
+  EXPECT_EQ(Beeps(), 3u);
+  EXPECT_EQ(TextOf(Field()), L"1-23-__");
+  // Right moves on to a place that takes digits again.
+  Press(VK_RIGHT);
+  Type(L"9");
+  EXPECT_EQ(TextOf(Field()), L"1-93-__");
+  EXPECT_EQ(Beeps(), 3u);
+}
+
 TEST_F(NumberFieldTest, TextsThatAreNoIntegerShowTheConversionErrorAndStay) {
   const std::wstring untouched = TextOf(Memo());
   TabIntoField();
@@ -373,25 +402,43 @@ TEST_F(NumberFieldTest, PastedTextOfAnyKindLeavesAWellFormedTemplate) {
 TEST_F(NumberFieldTest, CutGoesThroughTheFieldAndTheEditControlsUndoIsOff) {
   TabIntoField();
   Type(L"12345");
+  // Shift+Right from the cursor, whose caret is before its place, selects
+  // nothing. The Shift key's own key-down then puts the cursor at the caret
+  // (on the dash), so Shift+Delete cuts only the dash, which stays.
+  PutOnClipboard(Handle(), L"kept");
   Press(VK_HOME);
   Press(VK_RIGHT, testing_support::kShift);
-  ASSERT_EQ(SelectionOf(Field()), (Selection{0, 2}));
+  ASSERT_EQ(SelectionOf(Field()), (Selection{1, 1}));
   Press(VK_DELETE, testing_support::kShift);
-  EXPECT_EQ(ClipboardText(Handle()), L"1-");
-  EXPECT_EQ(TextOf(Field()), L"_-23-45");
-  EXPECT_EQ(SelectionOf(Field()), (Selection{0, 1}));
+  EXPECT_EQ(ClipboardText(Handle()), L"-");
+  EXPECT_EQ(TextOf(Field()), L"1-23-45");
+  ASSERT_EQ(SelectionOf(Field()), (Selection{1, 2}));
+  // Shift held: the first Right meets the anchor, the next two select "23".
+  testing_support::KeyDown(VK_SHIFT);
+  Press(VK_RIGHT);
+  EXPECT_EQ(SelectionOf(Field()), (Selection{2, 2}));
+  Press(VK_RIGHT);
+  Press(VK_RIGHT);
+  EXPECT_EQ(SelectionOf(Field()), (Selection{2, 4}));
+  Press(VK_DELETE);
+  testing_support::KeyUp(VK_SHIFT);
+  Settle();
+  EXPECT_EQ(ClipboardText(Handle()), L"23");
+  EXPECT_EQ(TextOf(Field()), L"1-__-45");
+  EXPECT_EQ(SelectionOf(Field()), (Selection{2, 3}));
   // The simulated stroke leaves no key pressed behind it.
   EXPECT_GE(GetKeyState(VK_SHIFT), 0);
   EXPECT_GE(GetKeyState(VK_LEFT), 0);
   // Undo (Ctrl+Z, or the edit control's own message) brings back nothing.
   Press('Z', testing_support::kCtrl);
   SendMessageW(Field(), WM_UNDO, 0, 0);
-  EXPECT_EQ(TextOf(Field()), L"_-23-45");
+  EXPECT_EQ(TextOf(Field()), L"1-__-45");
   // Copy leaves the text as it is.
+  Press(VK_HOME);
   Press(VK_END, testing_support::kShift);
   Press('C', testing_support::kCtrl);
-  EXPECT_EQ(ClipboardText(Handle()), L"_-23-45");
-  EXPECT_EQ(TextOf(Field()), L"_-23-45");
+  EXPECT_EQ(ClipboardText(Handle()), L"1-__-45");
+  EXPECT_EQ(TextOf(Field()), L"1-__-45");
   Type(L"7");
   EXPECT_EQ(TextOf(Field()), L"7-__-__");
 }

@@ -142,7 +142,7 @@ class ToolbarTest : public testing_support::ProgramWindowsTest {
 
   void AssignSounds(const char16_t* value) {
     for (const app::MenuSound sound : {app::MenuSound::kMenuPopup, app::MenuSound::kMenuCommand})
-      services_.sounds.registry[app::MenuSoundKey(sound)] = value;
+      services_.sounds.registry[app::MenuSoundKey(sound)] = ui::RegistryValue::Text(value);
   }
   std::vector<std::string> Played() const {
     std::vector<std::string> played;
