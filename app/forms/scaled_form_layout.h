@@ -19,6 +19,11 @@
 // system gives at that density, which only the Windows side can measure;
 // without a measure the toolbar fills its dock's stored thickness, scaled,
 // along the whole row.
+//
+// It reads each control's left, top, width and height as the stored values.
+// The screen side changes those of aligned controls and docks as it lays the
+// window out, so it must keep what the description gave (or lay out before
+// its first alignment) and hand that over, never values it scaled itself.
 #pragma once
 
 #include <functional>
