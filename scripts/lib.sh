@@ -14,6 +14,19 @@ export WINELOADER="$WINE64"
 say() { printf '==> %s\n' "$*"; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
+# PHONEBOOK_DPI=N runs the Windows side at N pixels per inch in a Wine prefix
+# of its own, build/wine-dpiN, so the default prefix (96) is never touched.
+# scripts/wine-exec follows it through PHONEBOOK_WINEPREFIX (ctest, drivers).
+PHONEBOOK_DPI="${PHONEBOOK_DPI:-96}"
+case "$PHONEBOOK_DPI" in
+  '' | *[!0-9]*) die "PHONEBOOK_DPI must be a number of pixels per inch, not '$PHONEBOOK_DPI'" ;;
+esac
+PHONEBOOK_DPI=$((10#$PHONEBOOK_DPI))
+[ "$PHONEBOOK_DPI" -ge 24 ] && [ "$PHONEBOOK_DPI" -le 1920 ] ||
+  die "PHONEBOOK_DPI=$PHONEBOOK_DPI is no screen density (24 to 1920)"
+if [ "$PHONEBOOK_DPI" -ne 96 ]; then export WINEPREFIX="$BUILD/wine-dpi$PHONEBOOK_DPI"; fi
+export PHONEBOOK_WINEPREFIX="$WINEPREFIX"
+
 # --- packages -----------------------------------------------------------------
 
 # "check|package" pairs: the check is a command or a file that the package provides.
@@ -140,6 +153,18 @@ ensure_wine_prefix() {
       die "could not configure the Wine prefix's virtual desktop"
     "$WINESERVER" -w
     touch "$WINEPREFIX/.phonebook-desktop"
+  fi
+  # The desktop's density: Wine reads the user's LogPixels for the system
+  # DPI (and the hardware profile's for older parts); 96 needs neither.
+  if [ "$PHONEBOOK_DPI" -ne 96 ] && [ ! -f "$WINEPREFIX/.phonebook-dpi" ]; then
+    say "setting the prefix ${WINEPREFIX#"$ROOT"/} to $PHONEBOOK_DPI dpi"
+    "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$PHONEBOOK_DPI" /f \
+      >/dev/null 2>&1 &&
+      "$WINE64" reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$PHONEBOOK_DPI" /f \
+        >/dev/null 2>&1 ||
+      die "could not set the density of the Wine prefix"
+    "$WINESERVER" -w
+    echo "$PHONEBOOK_DPI" >"$WINEPREFIX/.phonebook-dpi"
   fi
 }
 

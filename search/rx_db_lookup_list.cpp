@@ -181,7 +181,7 @@ void TRxDBLookupList::MouseMove(ui::TShiftState shift, int x, int y) {
   } else {
     scroll_direction_ = 0;
   }
-  scroll_interval_ = static_cast<int32_t>(std::max<int64_t>(0, 200 - 15 * std::min<int64_t>(beyond, 100)));
+  scroll_interval_ = AutoScrollIntervalMs(beyond, scale_);
   ReportAutoScroll();
 }
 
@@ -292,6 +292,15 @@ std::string ListWindowText(TRxDBLookupList& list) {
 
 int32_t ListCurrentSelection(TRxDBLookupList& list) {
   return list.HighlightedRow();
+}
+
+int32_t AutoScrollIntervalMs(int64_t pixels_beyond, const ui::DpiScale& scale) {
+  // 200 ms less 15 per stored pixel; past 14 stored pixels it is 0 anyway,
+  // so the distance is capped before it is multiplied.
+  const int64_t beyond = std::clamp<int64_t>(pixels_beyond, 0, scale.Length(100));
+  const int64_t dpi = scale.Dpi();
+  const int64_t stored_ms = (15 * ui::DpiScale::kStoredDpi * beyond * 2 + dpi) / (2 * dpi);
+  return static_cast<int32_t>(std::max<int64_t>(0, 200 - stored_ms));
 }
 
 }  // namespace search

@@ -68,6 +68,7 @@
 
 #include "search/lookup_keys.h"
 #include "search/rx_lookup_control.h"
+#include "ui/dpi_scale.h"
 
 namespace search {
 
@@ -136,6 +137,9 @@ class TRxDBLookupList : public TRxLookupControl {
   // rows, else -1 (no timer). The platform hears of each change
   // (LookupPlatform::SetAutoScrollTimer).
   int32_t AutoScrollInterval() const { return scroll_direction_ != 0 ? scroll_interval_ : -1; }
+  // The density of the list's screen: the distance beyond the rows counts
+  // in pixels of the stored density (96 pixels per inch unless set).
+  void SetScale(const ui::DpiScale& scale) { scale_ = scale; }
   // Ends a drag without selecting anything (the list closes, capture lost).
   void CancelTracking();
   // The left button is held since a press in the list (or a drag it took
@@ -181,7 +185,14 @@ class TRxDBLookupList : public TRxLookupControl {
   int32_t reported_interval_ = -1;  // what the platform was last told
   uint32_t last_key_ms_ = 0;
   bool had_key_ = false;
+  ui::DpiScale scale_;
 };
+
+// The auto-scroll interval in ms for a pointer `pixels_beyond` (>= 0) the
+// rows' edge on a screen of `scale`: max(0, 200 - 15 * d), d the distance in
+// pixels of the stored density (rounded to the nearest, halves up), so the
+// timer runs as fast at the same distance in inches on every screen.
+int32_t AutoScrollIntervalMs(int64_t pixels_beyond, const ui::DpiScale& scale = {});
 
 // What the list answers a screen reader or a test: its rows that hold a
 // record, separated by line breaks (WM_GETTEXT), and the index of the

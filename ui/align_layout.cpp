@@ -13,23 +13,23 @@ struct Area {
   int Height() const { return std::max(0, bottom - top); }
 };
 
-// The visible children aligned to `align`, in the order they stack.
-std::vector<TControl*> Stack(std::span<TControl* const> children, TAlign align) {
-  std::vector<TControl*> stack;
-  for (TControl* c : children) {
-    if (c->visible && c->align == align) stack.push_back(c);
+// The visible boxes aligned to `align`, in the order they stack.
+std::vector<AlignedBox*> Stack(std::span<AlignedBox> boxes, TAlign align) {
+  std::vector<AlignedBox*> stack;
+  for (AlignedBox& b : boxes) {
+    if (b.visible && b.align == align) stack.push_back(&b);
   }
   // Nearest to their edge first; ties keep the order of the children.
-  std::stable_sort(stack.begin(), stack.end(), [align](const TControl* a, const TControl* b) {
+  std::stable_sort(stack.begin(), stack.end(), [align](const AlignedBox* a, const AlignedBox* b) {
     switch (align) {
       case TAlign::alTop:
-        return a->top < b->top;
+        return a->bounds.top < b->bounds.top;
       case TAlign::alBottom:
-        return a->top + a->height > b->top + b->height;
+        return a->bounds.bottom > b->bounds.bottom;
       case TAlign::alLeft:
-        return a->left < b->left;
+        return a->bounds.left < b->bounds.left;
       case TAlign::alRight:
-        return a->left + a->width > b->left + b->width;
+        return a->bounds.right > b->bounds.right;
       default:
         return false;
     }
@@ -39,26 +39,46 @@ std::vector<TControl*> Stack(std::span<TControl* const> children, TAlign align) 
 
 }  // namespace
 
-void AlignControls(std::span<TControl* const> children, int client_width, int client_height) {
+void AlignBoxes(std::span<AlignedBox> boxes, int client_width, int client_height) {
   Area area{0, 0, client_width, client_height};
-  for (TControl* c : Stack(children, TAlign::alTop)) {
-    c->left = area.left, c->top = area.top, c->width = area.Width();
-    area.top += c->height;
+  for (AlignedBox* b : Stack(boxes, TAlign::alTop)) {
+    const int height = b->bounds.Height();
+    b->bounds = base::Rect{area.left, area.top, area.left + area.Width(), area.top + height};
+    area.top += height;
   }
-  for (TControl* c : Stack(children, TAlign::alBottom)) {
-    c->left = area.left, c->top = area.bottom - c->height, c->width = area.Width();
-    area.bottom -= c->height;
+  for (AlignedBox* b : Stack(boxes, TAlign::alBottom)) {
+    const int height = b->bounds.Height();
+    b->bounds = base::Rect{area.left, area.bottom - height, area.left + area.Width(), area.bottom};
+    area.bottom -= height;
   }
-  for (TControl* c : Stack(children, TAlign::alLeft)) {
-    c->left = area.left, c->top = area.top, c->height = area.Height();
-    area.left += c->width;
+  for (AlignedBox* b : Stack(boxes, TAlign::alLeft)) {
+    const int width = b->bounds.Width();
+    b->bounds = base::Rect{area.left, area.top, area.left + width, area.top + area.Height()};
+    area.left += width;
   }
-  for (TControl* c : Stack(children, TAlign::alRight)) {
-    c->left = area.right - c->width, c->top = area.top, c->height = area.Height();
-    area.right -= c->width;
+  for (AlignedBox* b : Stack(boxes, TAlign::alRight)) {
+    const int width = b->bounds.Width();
+    b->bounds = base::Rect{area.right - width, area.top, area.right, area.top + area.Height()};
+    area.right -= width;
   }
-  for (TControl* c : Stack(children, TAlign::alClient)) {
-    c->left = area.left, c->top = area.top, c->width = area.Width(), c->height = area.Height();
+  for (AlignedBox* b : Stack(boxes, TAlign::alClient)) {
+    b->bounds = base::Rect{area.left, area.top, area.left + area.Width(), area.top + area.Height()};
+  }
+}
+
+void AlignControls(std::span<TControl* const> children, int client_width, int client_height) {
+  std::vector<AlignedBox> boxes;
+  boxes.reserve(children.size());
+  for (const TControl* c : children) {
+    boxes.push_back(
+        AlignedBox{base::Rect::At({c->left, c->top}, {c->width, c->height}), c->align, c->visible});
+  }
+  AlignBoxes(boxes, client_width, client_height);
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    TControl* c = children[i];
+    if (!c->visible || c->align == TAlign::alNone) continue;
+    const base::Rect& r = boxes[i].bounds;
+    c->left = r.left, c->top = r.top, c->width = r.Width(), c->height = r.Height();
   }
 }
 

@@ -10,9 +10,23 @@
 
 #include <span>
 
+#include "base/rect.h"
 #include "ui/control.h"
 
 namespace ui {
+
+// One control as the aligning sees it: its place and size, how it is
+// aligned and whether it shows.
+struct AlignedBox {
+  base::Rect bounds;
+  TAlign align = TAlign::alNone;
+  bool visible = true;
+};
+
+// Sets the bounds of the aligned boxes among `boxes` for a client area of
+// `client_width` × `client_height` pixels, by the rules above; the order of
+// `boxes` is the order of the children.
+void AlignBoxes(std::span<AlignedBox> boxes, int client_width, int client_height);
 
 // Sets left, top, width and height of the aligned controls among `children`
 // for a client area of `client_width` × `client_height` pixels.

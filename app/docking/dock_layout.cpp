@@ -6,7 +6,9 @@
 
 namespace app {
 
-int DragHandleWidth(TTBDragHandleStyle style, bool close_button_when_docked) {
+namespace {
+
+int StoredDragHandleWidth(TTBDragHandleStyle style, bool close_button_when_docked) {
   if (close_button_when_docked) return 14;
   switch (style) {
     case TTBDragHandleStyle::dhDouble:
@@ -19,7 +21,7 @@ int DragHandleWidth(TTBDragHandleStyle style, bool close_button_when_docked) {
   return 6;
 }
 
-int GripOffset(TTBDragHandleStyle style, bool close_button_when_docked) {
+int StoredGripOffset(TTBDragHandleStyle style, bool close_button_when_docked) {
   switch (style) {
     case TTBDragHandleStyle::dhDouble:
       return close_button_when_docked ? 3 : 2;
@@ -31,14 +33,33 @@ int GripOffset(TTBDragHandleStyle style, bool close_button_when_docked) {
   return -1;
 }
 
-Size DockedOuterSize(Size client, TTBDockPosition side, int handle) {
-  const int frame = 2 * kDockedBorder;
+}  // namespace
+
+int DockedBorder(const ui::DpiScale& scale) {
+  return scale.Length(kDockedBorder);
+}
+
+int GripWidth(const ui::DpiScale& scale) {
+  return scale.Length(kGripWidth);
+}
+
+int DragHandleWidth(TTBDragHandleStyle style, bool close_button_when_docked, const ui::DpiScale& scale) {
+  return scale.Length(StoredDragHandleWidth(style, close_button_when_docked));
+}
+
+int GripOffset(TTBDragHandleStyle style, bool close_button_when_docked, const ui::DpiScale& scale) {
+  const int stored = StoredGripOffset(style, close_button_when_docked);
+  return stored < 0 ? stored : scale.Length(stored);
+}
+
+Size DockedOuterSize(Size client, TTBDockPosition side, int handle, const ui::DpiScale& scale) {
+  const int frame = 2 * DockedBorder(scale);
   if (IsHorizontal(side)) return Size{client.width + frame + handle, client.height + frame};
   return Size{client.width + frame, client.height + frame + handle};
 }
 
-Rect DockedClientRect(const Rect& outer, TTBDockPosition side, int handle) {
-  const Rect inner = outer.Grown(-kDockedBorder);
+Rect DockedClientRect(const Rect& outer, TTBDockPosition side, int handle, const ui::DpiScale& scale) {
+  const Rect inner = outer.Grown(-DockedBorder(scale));
   if (IsHorizontal(side)) return Rect{inner.left + handle, inner.top, inner.right, inner.bottom};
   return Rect{inner.left, inner.top + handle, inner.right, inner.bottom};
 }
@@ -57,8 +78,8 @@ struct Extent {
   int across = 0;
 };
 
-Extent DockedExtent(const DockItem& item, TTBDockPosition side, int length) {
-  const Size outer = DockedOuterSize(item.client, side, item.handle);
+Extent DockedExtent(const DockItem& item, TTBDockPosition side, int length, const ui::DpiScale& scale) {
+  const Size outer = DockedOuterSize(item.client, side, item.handle, scale);
   Extent e = IsHorizontal(side) ? Extent{outer.width, outer.height} : Extent{outer.height, outer.width};
   if (item.full_size) e.along = length;
   return e;
@@ -89,7 +110,8 @@ std::vector<int> PackRow(const std::vector<int>& wanted, const std::vector<int>&
 
 }  // namespace
 
-DockLayout LayoutDock(TTBDockPosition side, int length, bool fix_align, std::span<const DockItem> items) {
+DockLayout LayoutDock(TTBDockPosition side, int length, bool fix_align, std::span<const DockItem> items,
+                      const ui::DpiScale& scale) {
   DockLayout layout;
   layout.windows.assign(items.size(), Rect{});
 
@@ -104,7 +126,7 @@ DockLayout LayoutDock(TTBDockPosition side, int length, bool fix_align, std::spa
                               bool full) {
     int thickness = 0;
     for (std::size_t k = 0; k < members.size(); ++k) {
-      const Extent e = DockedExtent(items[members[k]], side, length);
+      const Extent e = DockedExtent(items[members[k]], side, length, scale);
       thickness = std::max(thickness, e.across);
       layout.windows[members[k]] =
           horizontal ? Rect{leads[k], across_start, leads[k] + e.along, across_start + e.across}
@@ -133,12 +155,12 @@ DockLayout LayoutDock(TTBDockPosition side, int length, bool fix_align, std::spa
     std::vector<int> wanted, sizes;
     for (const std::size_t i : normal) {
       wanted.push_back(std::max(items[i].pos, 0));
-      sizes.push_back(DockedExtent(items[i], side, length).along);
+      sizes.push_back(DockedExtent(items[i], side, length, scale).along);
     }
     place_band(row, normal, PackRow(wanted, sizes, length), false);
   }
 
-  layout.thickness = layout.rows.empty() ? (fix_align ? 1 : 0) : across_start;
+  layout.thickness = layout.rows.empty() ? (fix_align ? scale.Length(1) : 0) : across_start;
   return layout;
 }
 

@@ -35,6 +35,7 @@
 
 #include "app/docking/tb_dock.h"
 #include "base/rect.h"
+#include "ui/dpi_scale.h"
 
 namespace app {
 
@@ -46,13 +47,20 @@ inline constexpr int kGripWidth = 3;
 
 enum class TTBDragHandleStyle : std::uint8_t { dhDouble, dhNone, dhSingle };
 
+// The pixel counts of a docked window's frame are those above at the stored
+// density; a window at another density has each of them scaled from that
+// value (`scale`, the stored density when left out).
+
+// The border on every side of a docked window, and the width of one grip.
+int DockedBorder(const ui::DpiScale& scale = {});
+int GripWidth(const ui::DpiScale& scale = {});
 // Width of the drag-handle strip for `style`, without or with a close button
 // on the docked window.
-int DragHandleWidth(TTBDragHandleStyle style, bool close_button_when_docked);
-// Where the (first) 3-pixel grip starts, counted from the inner edge of the
-// border; -1 for dhNone, which draws no grip. dhDouble draws a second grip
-// right after the first.
-int GripOffset(TTBDragHandleStyle style, bool close_button_when_docked);
+int DragHandleWidth(TTBDragHandleStyle style, bool close_button_when_docked, const ui::DpiScale& scale = {});
+// Where the (first) grip starts, counted from the inner edge of the border;
+// -1 for dhNone, which draws no grip. dhDouble draws a second grip right
+// after the first.
+int GripOffset(TTBDragHandleStyle style, bool close_button_when_docked, const ui::DpiScale& scale = {});
 
 // The sides a window may dock to, one bit per TTBDockPosition.
 using DockSides = std::uint8_t;
@@ -67,10 +75,10 @@ constexpr bool IsHorizontal(TTBDockPosition side) {
 }
 
 // The outer size of a window with client area `client` docked on `side`
-// with a drag-handle strip `handle` pixels wide.
-Size DockedOuterSize(Size client, TTBDockPosition side, int handle);
+// with a drag-handle strip `handle` pixels wide, its border DockedBorder(scale).
+Size DockedOuterSize(Size client, TTBDockPosition side, int handle, const ui::DpiScale& scale = {});
 // The client area inside a docked window's outer rectangle `outer`.
-Rect DockedClientRect(const Rect& outer, TTBDockPosition side, int handle);
+Rect DockedClientRect(const Rect& outer, TTBDockPosition side, int handle, const ui::DpiScale& scale = {});
 // The drag-handle strip inside the border of a docked window's outer
 // rectangle `outer`: the whole strip, its length running along the window.
 Rect DockedHandleRect(const Rect& outer, TTBDockPosition side, int handle);
@@ -105,8 +113,10 @@ struct DockLayout {
 };
 
 // Lays out `items` in a dock on `side` whose length (its width for a top or
-// bottom dock, height otherwise) is `length`.
-DockLayout LayoutDock(TTBDockPosition side, int length, bool fix_align, std::span<const DockItem> items);
+// bottom dock, height otherwise) is `length`; the items' clients and handles
+// are in pixels of `scale`, whose border frames them.
+DockLayout LayoutDock(TTBDockPosition side, int length, bool fix_align, std::span<const DockItem> items,
+                      const ui::DpiScale& scale = {});
 
 // The rows of `layout` measured from the dock's top (or left) edge when the
 // dock is `across` thick on screen and keeps its far edge fixed, as a bottom

@@ -29,8 +29,8 @@ int GrabMargin(int grab, int extent) {
 }
 
 bool DockTakes(const Rect& dock_screen, TTBDockPosition side, Point pointer, Point grab, Size window_size,
-               Size docked_size) {
-  const Rect d = dock_screen.Grown(kDockSlack);
+               Size docked_size, const ui::DpiScale& scale) {
+  const Rect d = dock_screen.Grown(scale.Length(kDockSlack));
   const int mx = GrabMargin(grab.x, window_size.width);
   const int my = GrabMargin(grab.y, window_size.height);
   if (pointer.x < d.left + mx - kMarginSpan || pointer.x >= d.right + mx) return false;
@@ -59,12 +59,13 @@ DockPlacement PlacementInDock(const Rect& dock_screen, TTBDockPosition side,
   return DockPlacement{rows.empty() ? 0 : rows.back().row + 1, true, pos};
 }
 
-Rect KeepOnWorkArea(const Rect& floating, const Rect& work_area) {
+Rect KeepOnWorkArea(const Rect& floating, const Rect& work_area, const ui::DpiScale& scale) {
   const int width = floating.Width(), height = floating.Height();
-  int left = std::min(floating.left, work_area.right - kKeepInside);
-  left = std::max(left, work_area.left + kKeepInside - width);
-  int top = std::min(floating.top, work_area.bottom - kKeepInside);
-  top = std::max(top, work_area.top + kKeepInside - height);
+  const int inside = scale.Length(kKeepInside);
+  int left = std::min(floating.left, work_area.right - inside);
+  left = std::max(left, work_area.left + inside - width);
+  int top = std::min(floating.top, work_area.bottom - inside);
+  top = std::max(top, work_area.top + inside - height);
   return Rect::At(Point{left, top}, Size{width, height});
 }
 
@@ -94,6 +95,7 @@ DragOutput DragTracker::Begin(const DragStart& start) {
   floating_size_ = start.floating_size;
   full_size_ = start.full_size;
   ctrl_down_ = start.ctrl_down;
+  scale_ = start.scale;
   pointer_ = start.pointer;
   moved_ = false;
   last_.reset();
@@ -165,7 +167,9 @@ DragTarget DragTracker::Target() const {
   if (!ctrl_down_) {
     for (const DragDock& dock : candidates_) {
       const DockGeometry geometry = host_.Geometry(dock.id);
-      if (!DockTakes(geometry.screen, dock.side, pointer_, grab_, size_, geometry.docked_size)) continue;
+      if (!DockTakes(geometry.screen, dock.side, pointer_, grab_, size_, geometry.docked_size, scale_)) {
+        continue;
+      }
       const Rect would_be = Rect::At(Point{pointer_.x - grab_.x, pointer_.y - grab_.y}, geometry.docked_size);
       return DragTarget{true, dock.id,
                         PlacementInDock(geometry.screen, dock.side, geometry.rows, would_be, full_size_),
@@ -174,7 +178,7 @@ DragTarget DragTracker::Target() const {
   }
   const Point grab = GrabInside(grab_, floating_size_);
   const Rect floating = Rect::At(Point{pointer_.x - grab.x, pointer_.y - grab.y}, floating_size_);
-  return DragTarget{false, 0, DockPlacement{}, KeepOnWorkArea(floating, host_.WorkArea(pointer_))};
+  return DragTarget{false, 0, DockPlacement{}, KeepOnWorkArea(floating, host_.WorkArea(pointer_), scale_)};
 }
 
 std::optional<DragTarget> DragTracker::Retest() {

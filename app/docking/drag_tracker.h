@@ -24,7 +24,10 @@
 //   and the rectangle the window would have in the dock with the grab point
 //   under the pointer shares a pixel with D.
 // The margins mx and my let the pointer stray further from a dock on the
-// side the window was grabbed from.
+// side the window was grabbed from. At another density than the stored one
+// the 3 pixels of growth (and the 4 a float keeps on its work area, below)
+// are scaled from those values; the margins' formula runs unchanged on the
+// screen's pixels.
 //
 // States against events (one enum, changed only in SetState):
 //
@@ -54,6 +57,7 @@
 #include "app/docking/tb_dock.h"
 #include "base/rect.h"
 #include "ui/control.h"
+#include "ui/dpi_scale.h"
 
 namespace app {
 
@@ -103,6 +107,7 @@ struct DragStart {
   std::optional<int> own_dock;  // the dock it is in; none while floating
   std::vector<DragDock> docks;  // every dock of its form, in the form's order
   bool ctrl_down = false;       // Ctrl's state at the press
+  ui::DpiScale scale;           // the density of the window's screen
 };
 
 // Where the window goes.
@@ -160,6 +165,7 @@ class DragTracker {
   Size floating_size_;
   bool full_size_ = false;
   bool ctrl_down_ = false;
+  ui::DpiScale scale_;
   Point pointer_;
   bool moved_ = false;  // the pointer left the press point
   std::optional<DragTarget> last_;
@@ -173,9 +179,9 @@ int GrabMargin(int grab, int extent);
 
 // The dock test above for one dock on `side` at `dock_screen`: `pointer` on
 // the screen, `grab` and `window_size` as at the start of the drag,
-// `docked_size` the window's outer size in that dock.
+// `docked_size` the window's outer size in that dock, `scale` the density.
 bool DockTakes(const Rect& dock_screen, TTBDockPosition side, Point pointer, Point grab, Size window_size,
-               Size docked_size);
+               Size docked_size, const ui::DpiScale& scale = {});
 
 // Where a window whose would-be rectangle in a dock on `side` at
 // `dock_screen` is `would_be` goes in that dock, given the dock's rows
@@ -191,7 +197,7 @@ DockPlacement PlacementInDock(const Rect& dock_screen, TTBDockPosition side,
 // `work_area` on every side: its right edge at least 4 pixels right of the
 // area's left edge, its left edge at least 4 pixels left of the area's right
 // edge, and the same across. On an area too small for both, the rule at the
-// area's left (top) edge wins.
-Rect KeepOnWorkArea(const Rect& floating, const Rect& work_area);
+// area's left (top) edge wins. The 4 pixels are scaled to `scale`.
+Rect KeepOnWorkArea(const Rect& floating, const Rect& work_area, const ui::DpiScale& scale = {});
 
 }  // namespace app
