@@ -4,7 +4,7 @@
 
 #include "app/docking/dock_layout.h"
 #include "app/docking/tb_dockable_window.h"
-#include "app/toolbar/tb_tool_window.h"
+#include "app/docking/tb_tool_window.h"
 #include "base/component.h"
 #include "ui/align_layout.h"
 #include "ui/control_tree.h"

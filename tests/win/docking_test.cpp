@@ -633,7 +633,7 @@ TEST_F(DockingTest, AChangeOfTheSystemsColoursOrSettingsRepaintsTheFloatingFrame
   const FloatShape shape = ShapeOf(*form_->twResult);
   const app::Rect bar = shape.geometry.CaptionBar(shape.outer);
   const POINT title = shape.At(bar.left + 1, (bar.top + bar.bottom) / 2);
-  const COLORREF skin_title = Skin("tcDockBorderTitle");
+  const COLORREF skin_title = Skin(app::tcDockBorderTitle);
   ASSERT_EQ(PixelBecomes(title, skin_title), skin_title);
   // Only top-level windows hear of such a change and the form's window
   // passes it on: the frame's caption bar, overdrawn here, comes back.
