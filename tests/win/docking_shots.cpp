@@ -65,18 +65,12 @@ bool FloatAndSave(app::TApplication& application, ui::FormWindow& form, app::TTB
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: docking_shots DIR\n");
-    return 2;
-  }
-  const std::wstring folder = argv[1];
-  testing_support::SilentBox box;
-  app::TApplication application("phonebook.exe", box);
-  auto& form = application.CreateForm<app::TMainForm>();
-  application.CreateForm<about::TfmAbout>();
-  form.Show();
-  auto* window = dynamic_cast<ui::FormWindow*>(form.Host());
-  if (!window) return 1;
+  testing_support::ShotProgram program("docking_shots", argc, argv);
+  if (!program.Ready()) return program.FailureStatus();
+  const std::wstring& folder = program.folder;
+  app::TApplication& application = program.application;
+  app::TMainForm& form = program.form;
+  ui::FormWindow* window = program.window;
   PumpUntil(
       application, [] { return false; }, 500);
   const RECT main_rect = WindowRect(window->Handle());

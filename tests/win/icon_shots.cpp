@@ -62,18 +62,11 @@ LRESULT CALLBACK IconsProcedure(HWND window, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: icon_shots DIR\n");
-    return 2;
-  }
-  const std::wstring folder = argv[1];
-  SilentBox box;
-  app::TApplication application("phonebook.exe", box);
-  auto& form = application.CreateForm<app::TMainForm>();
-  application.CreateForm<about::TfmAbout>();
-  form.Show();
-  auto* window = dynamic_cast<ui::FormWindow*>(form.Host());
-  if (!window) return 1;
+  testing_support::ShotProgram program("icon_shots", argc, argv);
+  if (!program.Ready()) return program.FailureStatus();
+  const std::wstring& folder = program.folder;
+  app::TApplication& application = program.application;
+  ui::FormWindow* window = program.window;
 
   WNDCLASSW icons_class{};
   icons_class.lpfnWndProc = &IconsProcedure;

@@ -28,19 +28,14 @@ using testing_support::WindowRect;
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: name_picker_shots DIR\n");
-    return 2;
-  }
-  const std::wstring folder = argv[1];
-  SilentBox box;
-  app::TApplication application("phonebook.exe", box);
-  auto& form = application.CreateForm<app::TMainForm>();
-  application.CreateForm<about::TfmAbout>();
-  form.Show();
-  auto* window = dynamic_cast<ui::FormWindow*>(form.Host());
+  testing_support::ShotProgram program("name_picker_shots", argc, argv);
+  if (!program.Ready()) return program.FailureStatus();
+  const std::wstring& folder = program.folder;
+  app::TApplication& application = program.application;
+  app::TMainForm& form = program.form;
+  ui::FormWindow* window = program.window;
   auto* picker =
-      window ? dynamic_cast<search::LookupComboView*>(window->ViewNamed("RxDBLookupCombo1")) : nullptr;
+      dynamic_cast<search::LookupComboView*>(window->ViewNamed("RxDBLookupCombo1"));
   if (!picker) return 1;
   const HWND list = picker->ListView()->Handle();
   testing_support::MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});

@@ -1,5 +1,8 @@
 #include "tests/win/screen_shots.h"
 
+#include "about/fm_about.h"
+#include "ui/form_window.h"
+
 namespace testing_support {
 
 // Handles the program's messages until `done` holds or `ms` passed.
@@ -17,6 +20,20 @@ RECT WindowRect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return r;
+}
+
+ShotProgram::ShotProgram(const char* name, int argc, wchar_t** argv)
+    : folder(argc == 2 ? argv[1] : L""),
+      application("phonebook.exe", box),
+      form(application.CreateForm<app::TMainForm>()) {
+  application.CreateForm<about::TfmAbout>();
+  if (folder.empty()) {
+    std::fprintf(stderr, "usage: %s DIR\n", name);
+    return;
+  }
+  form.Show();
+  window = dynamic_cast<ui::FormWindow*>(form.Host());
+  if (!window) std::fprintf(stderr, "the main window has no window\n");
 }
 
 }  // namespace testing_support

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "app/forms/main_form.h"
 #include "tests/win/screen_capture.h"
 
 namespace testing_support {
@@ -28,5 +29,24 @@ class SilentBox final : public app::MessageBoxSeam {
 bool PumpUntil(app::TApplication& application, const std::function<bool()>& done, DWORD ms);
 
 RECT WindowRect(HWND window);
+
+// The program as a screenshot run starts it: the application object with both
+// windows made and the main window shown. `folder` is the one argument, the
+// folder the pictures go to; Ready() is false (after a line on the standard
+// error stream) when the arguments were wrong or the main window has no window.
+class ShotProgram {
+ public:
+  ShotProgram(const char* name, int argc, wchar_t** argv);
+
+  bool Ready() const { return window != nullptr; }
+  // The exit status for a run that could not start: 2 for wrong arguments, else 1.
+  int FailureStatus() const { return folder.empty() ? 2 : 1; }
+
+  std::wstring folder;
+  SilentBox box;
+  app::TApplication application;
+  app::TMainForm& form;
+  ui::FormWindow* window = nullptr;
+};
 
 }  // namespace testing_support
