@@ -37,6 +37,16 @@ void TControl::Changed(ControlChange what) {
   if (peer_) peer_->Changed(what);
 }
 
+void TControl::VisitLengths(const LengthVisitor& visit) {
+  visit(left, LengthKind::kPosition);
+  visit(top, LengthKind::kPosition);
+  visit(width, LengthKind::kLength);
+  visit(height, LengthKind::kLength);
+  // Kept even while the control takes its parent's font: it is the font it
+  // gets when it is given one of its own.
+  visit(font.height, LengthKind::kLength);
+}
+
 void TControl::SetBounds(std::int32_t new_left, std::int32_t new_top, std::int32_t new_width,
                          std::int32_t new_height) {
   if (left == new_left && top == new_top && width == new_width && height == new_height) return;

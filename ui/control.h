@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -70,6 +71,15 @@ class ControlPeer {
   virtual ~ControlPeer() = default;
   virtual void Changed(ControlChange what) = 0;
 };
+
+// What kind of length a description stores, for scaling it to the density
+// of a screen (ui::StoredLengths).
+enum class LengthKind : std::uint8_t {
+  kPosition,        // a coordinate: only rounded
+  kLength,          // an extent, a border, a font height: non-zero stays non-zero
+  kPositionOrNone,  // a place where a negative value means "none" and stays so
+};
+using LengthVisitor = std::function<void(std::int32_t& value, LengthKind kind)>;
 
 class TControl : public base::TComponent {
  public:
@@ -131,6 +141,11 @@ class TControl : public base::TComponent {
   void SetFont(const TFont& value);
   void SetCursor(TCursor value);
   void SetCaption(std::string value);
+
+  // Calls `visit` on every length the control's description stores (place,
+  // size, font height, and what a derived class adds), in the same order
+  // each time. A derived class calls its base first.
+  virtual void VisitLengths(const LengthVisitor& visit);
 
   // Raised by the view (or by tests) as the user acts on the control.
   virtual void Click();

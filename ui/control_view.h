@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/dpi_scale.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
 
@@ -80,6 +81,17 @@ class ControlView : public Window, public ControlPeer {
   void ApplyBounds();
   // Places the aligned children in the client area and moves every child.
   virtual void AlignChildren();
+
+  // The density of the screen this view's window is on, by which the pixel
+  // counts it draws with are scaled: its top-level window's (the form's, or
+  // a floating frame's, which follows its own monitor).
+  virtual DpiScale WindowScale() const;
+  // Told by the form window once its controls' lengths were scaled to a new
+  // density, before it lays them out again: the view re-makes what it made
+  // for the old one. The base drops the control's font (re-made in its new
+  // height) and repaints; a view that keeps system metrics or fonts of its
+  // own re-makes them too.
+  virtual void OnDensityChanged();
 
   // The colour behind this control's content (what its children draw on).
   virtual TColor BackgroundColor() const { return control_.EffectiveColor(); }
@@ -225,6 +237,12 @@ class ControlView : public Window, public ControlPeer {
   // An edit command; handled, the message answers 0 (for an undo: nothing
   // undone) and the window class's own handling does not run.
   virtual bool OnEditCommand(EditCommand /*command*/) { return false; }
+  // The window's monitor changed to one of density `dpi` (WM_DPICHANGED);
+  // `suggested` is the outer rectangle the system proposes there.
+  virtual bool OnDpiChanged(int /*dpi*/, const RECT& /*suggested*/) { return false; }
+  // Asked before such a change (WM_GETDPISCALEDSIZE): the outer size the
+  // window wants at `dpi`; false lets the system scale the present one.
+  virtual bool OnDpiScaledSize(int /*dpi*/, SIZE& /*size*/) { return false; }
   // A change of the control that needs more than the base's answer.
   virtual void OnChanged(ControlChange /*what*/) {}
   // Any message the switch has no case for (private messages and queries

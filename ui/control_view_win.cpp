@@ -21,6 +21,10 @@ namespace {
 // OnMouseLeave not yet. At most one.
 thread_local ControlView* hovered = nullptr;
 
+// WM_GETDPISCALEDSIZE: sent by systems newer than the one the headers are
+// set to (the program still runs on Windows 7, which never sends it).
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 POINT PointOf(LPARAM lparam) {
   return POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
 }
@@ -198,6 +202,17 @@ void ControlView::ApplyFont() {
 HFONT ControlView::FontHandle() {
   if (!font_.Get()) font_.Reset(CreateFontHandle(control_.EffectiveFont()));
   return font_.Get();
+}
+
+DpiScale ControlView::WindowScale() const {
+  return parent_view_ ? parent_view_->WindowScale() : form_.WindowScale();
+}
+
+void ControlView::OnDensityChanged() {
+  if (!Handle()) return;
+  font_.Reset();
+  if (BuiltOnSystemClass()) ApplyFont();
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 HBRUSH ControlView::ControlColors(HDC dc) {
@@ -444,6 +459,12 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_THEMECHANGED:
       OnThemeChanged();
+      break;
+    case WM_DPICHANGED:
+      if (OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam))) return 0;
+      break;
+    case kGetDpiScaledSize:
+      if (OnDpiScaledSize(static_cast<int>(wparam), *reinterpret_cast<SIZE*>(lparam))) return TRUE;
       break;
     case WM_VSCROLL:
     case WM_HSCROLL:

@@ -84,4 +84,10 @@ const resources::ClassInfo& TForm::Class() {
   return info;
 }
 
+void TForm::VisitLengths(const LengthVisitor& visit) {
+  TWinControl::VisitLengths(visit);
+  visit(client_width, LengthKind::kLength);
+  visit(client_height, LengthKind::kLength);
+}
+
 }  // namespace ui

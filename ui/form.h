@@ -91,6 +91,9 @@ class TForm : public TWinControl {
     member = dynamic_cast<T*>(FindComponent(name));
   }
 
+  // Adds the client size.
+  void VisitLengths(const LengthVisitor& visit) override;
+
   const char* ClassName() const override { return "TForm"; }
   static const resources::ClassInfo& Class();
 

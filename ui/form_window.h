@@ -26,6 +26,7 @@
 #include "ui/control_view.h"
 #include "ui/form.h"
 #include "ui/form_host.h"
+#include "ui/stored_lengths.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -80,6 +81,14 @@ class FormWindow final : public ControlView, public FormHost {
   // window owns the view. Throws like the constructor.
   ControlView& CreateViewFor(TControl& control);
 
+  // The density the window is laid out for: its monitor's.
+  DpiScale WindowScale() const override { return lengths_.Applied(); }
+  // Lays the window out again at `dpi` from its stored lengths (fonts,
+  // places and sizes scaled from the description's values) with `outer` as
+  // its new outer rectangle (screen coordinates). A density no screen has,
+  // an empty rectangle or one off every monitor changes nothing: false.
+  bool ChangeDensity(int dpi, const RECT& outer);
+
   // FormHost: the first showing places the window as the form's position
   // says (see above).
   void Show() override;
@@ -114,9 +123,14 @@ class FormWindow final : public ControlView, public FormHost {
   void OnCloseRequest() override;
   void OnWindowPosChanged(const WINDOWPOS& place) override;
   bool OnActivate(bool active, bool minimized) override;
+  bool OnDpiChanged(int dpi, const RECT& suggested) override;
+  bool OnDpiScaledSize(int dpi, SIZE& size) override;
 
  private:
   void CreateViews(ControlView& parent);
+  // The outer rectangle (at 0, 0) of the window with its stored client size
+  // at `dpi`; the form's own outer size where it stores no client size.
+  RECT OuterRectAt(int dpi) const;
   // Lays out `view`'s children, then theirs, all the way down.
   static void AlignTree(ControlView& view);
   void PlaceForFirstShowing();
@@ -127,6 +141,8 @@ class FormWindow final : public ControlView, public FormHost {
   TForm& form_;
   const ViewFactory& views_factory_;
   FormOwner& owner_;
+  StoredLengths lengths_;
+  const base::Size stored_client_;  // the description's client size
   std::vector<std::unique_ptr<ControlView>> views_;
   ControlView* active_ = nullptr;
   bool shown_before_ = false;

@@ -6,6 +6,7 @@
 #include "ui/caption_move.h"
 #include "ui/control_tree.h"
 #include "ui/program_icon.h"
+#include "ui/screen_density.h"
 #include "ui/view_factory.h"
 #include "ui/wide_text.h"
 
@@ -70,9 +71,26 @@ void TellOwnedWindows(HWND owner) {
 }  // namespace
 
 FormWindow::FormWindow(TForm& form, const ViewFactory& views, FormOwner& owner)
-    : ControlView(form, *this), form_(form), views_factory_(views), owner_(owner) {
+    : ControlView(form, *this),
+      form_(form),
+      views_factory_(views),
+      owner_(owner),
+      lengths_(form),
+      stored_client_{form.client_width, form.client_height} {
   SetErrorSink(&owner_);
+  // Laid out for the system's density first; a window that comes up on a
+  // monitor of another one is laid out again for that, before its
+  // controls have windows.
+  lengths_.ScaleTo(DpiScale(SystemDpi()));
   CreateWindowIn(owner_.OwnerHandle(), true);
+  if (const int dpi = WindowDpi(Handle()); dpi != lengths_.Applied().Dpi()) {
+    lengths_.ScaleTo(DpiScale(dpi));
+    const RECT outer = OuterRectAt(dpi);
+    form_.width = outer.right - outer.left;
+    form_.height = outer.bottom - outer.top;
+    SetWindowPos(Handle(), nullptr, form_.left, form_.top, form_.width, form_.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   form_.visible = false;
   CreateViews(*this);
   creating_ = false;
@@ -85,16 +103,22 @@ FormWindow::~FormWindow() {
   DestroyHandle();
 }
 
+RECT FormWindow::OuterRectAt(int dpi) const {
+  // A stored client size wins over the outer size: the frame is whatever the
+  // desktop's metrics make it at that density.
+  if (form_.client_width > 0 && form_.client_height > 0) {
+    const WindowStyles styles = StylesOf(form_);
+    return WindowRectForClient(RECT{0, 0, form_.client_width, form_.client_height}, styles.style,
+                               styles.ex_style, dpi);
+  }
+  return RECT{0, 0, form_.width, form_.height};
+}
+
 void FormWindow::CreateWindowIn(HWND parent, bool) {
   const WindowStyles styles = StylesOf(form_);
-  // A stored client size wins over the outer size: the frame is whatever the
-  // desktop's metrics make it.
-  if (form_.client_width > 0 && form_.client_height > 0) {
-    RECT outer{0, 0, form_.client_width, form_.client_height};
-    AdjustWindowRectEx(&outer, styles.style, FALSE, styles.ex_style);
-    form_.width = outer.right - outer.left;
-    form_.height = outer.bottom - outer.top;
-  }
+  const RECT outer = OuterRectAt(lengths_.Applied().Dpi());
+  form_.width = outer.right - outer.left;
+  form_.height = outer.bottom - outer.top;
   const std::wstring class_name = Wide(form_.ClassName());
   // A form is a top-level window: its class shows the program's icon.
   SetClassIcons(ProgramIcons());
@@ -311,6 +335,53 @@ void FormWindow::OnWindowPosChanged(const WINDOWPOS& place) {
 bool FormWindow::OnActivate(bool active, bool minimized) {
   if (!active || minimized) return false;
   FocusFirstControl();
+  return true;
+}
+
+bool FormWindow::ChangeDensity(int dpi, const RECT& outer) {
+  if (!DpiScale::Plausible(dpi) || IsRectEmpty(&outer) || !MonitorFromRect(&outer, MONITOR_DEFAULTTONULL)) {
+    return false;
+  }
+  lengths_.ScaleTo(DpiScale(dpi));
+  OnDensityChanged();
+  for (const auto& view : views_) view->OnDensityChanged();
+  form_.left = outer.left;
+  form_.top = outer.top;
+  form_.width = outer.right - outer.left;
+  form_.height = outer.bottom - outer.top;
+  SetWindowPos(Handle(), nullptr, form_.left, form_.top, form_.width, form_.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  // The size may be the one the window had: the controls are placed anew
+  // whether or not a WM_SIZE came.
+  AlignTree(*this);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  return true;
+}
+
+bool FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  // Handled even when refused: the system's answer would resize the window
+  // to a rectangle that was found wrong.
+  ChangeDensity(dpi, suggested);
+  return true;
+}
+
+bool FormWindow::OnDpiScaledSize(int dpi, SIZE& size) {
+  if (!DpiScale::Plausible(dpi) || stored_client_.width <= 0 || stored_client_.height <= 0) return false;
+  // The stored client size at the new density, not the present one
+  // stretched, so the suggested rectangle that follows fits it exactly;
+  // unless the user resized the window since.
+  RECT client;
+  GetClientRect(Handle(), &client);
+  const base::Size now{client.right, client.bottom};
+  const DpiScale to(dpi), from = lengths_.Applied();
+  const base::Size wanted =
+      now == from.Scale(stored_client_)
+          ? to.Scale(stored_client_)
+          : base::Size{MulDiv(now.width, dpi, from.Dpi()), MulDiv(now.height, dpi, from.Dpi())};
+  const WindowStyles styles = StylesOf(form_);
+  const RECT outer =
+      WindowRectForClient(RECT{0, 0, wanted.width, wanted.height}, styles.style, styles.ex_style, dpi);
+  size = SIZE{outer.right - outer.left, outer.bottom - outer.top};
   return true;
 }
 

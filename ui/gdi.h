@@ -18,14 +18,14 @@ namespace ui {
 // not have draws as the button face; an RGB value keeps its low 24 bits.
 COLORREF ColorRef(TColor color);
 
-// A GDI font for `font`: its height in pixels (the descriptions are stored
-// for 96 pixels per inch, the density the program runs at), name, style and
+// A GDI font for `font`: its height in pixels (a window scales its stored
+// heights to its density before its fonts are made), name, style and
 // character set.
 HFONT CreateFontHandle(const TFont& font);
 
 // One of the desktop's own fonts (menu, status bar, small caption: a member
-// of NONCLIENTMETRICSW); nullptr when the desktop does not say.
-HFONT CreateSystemFont(LOGFONTW NONCLIENTMETRICSW::*which);
+// of NONCLIENTMETRICSW) at `dpi`; nullptr when the desktop does not say.
+HFONT CreateSystemFont(LOGFONTW NONCLIENTMETRICSW::*which, int dpi);
 
 inline RECT ToRECT(const base::Rect& r) {
   return RECT{r.left, r.top, r.right, r.bottom};

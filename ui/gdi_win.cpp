@@ -1,5 +1,6 @@
 #include "ui/gdi.h"
 
+#include "ui/screen_density.h"
 #include "ui/wide_text.h"
 
 namespace ui {
@@ -14,10 +15,9 @@ COLORREF ColorRef(TColor color) {
   return static_cast<COLORREF>(value & 0x00FFFFFFu);
 }
 
-HFONT CreateSystemFont(LOGFONTW NONCLIENTMETRICSW::*which) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+HFONT CreateSystemFont(LOGFONTW NONCLIENTMETRICSW::*which, int dpi) {
+  NONCLIENTMETRICSW metrics;
+  if (!NonClientMetricsForDpi(metrics, dpi)) return nullptr;
   return CreateFontIndirectW(&(metrics.*which));
 }
 

@@ -29,4 +29,9 @@ const resources::ClassInfo& TStatusBar::Class() {
   return info;
 }
 
+void TStatusBar::VisitLengths(const LengthVisitor& visit) {
+  TWinControl::VisitLengths(visit);
+  for (std::size_t i = 0; i < panels.Count(); ++i) visit(panels[i].width, LengthKind::kLength);
+}
+
 }  // namespace ui

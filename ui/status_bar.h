@@ -36,6 +36,9 @@ class TStatusBar : public TWinControl {
   TStatusPanels panels;
   bool simple_panel = false;
 
+  // Adds each panel's width.
+  void VisitLengths(const LengthVisitor& visit) override;
+
   const char* ClassName() const override { return "TStatusBar"; }
   static const resources::ClassInfo& Class();
 };

@@ -7,6 +7,7 @@
 
 #include "ui/form_window.h"
 #include "ui/gdi.h"
+#include "ui/screen_density.h"
 #include "ui/wide_text.h"
 
 namespace ui {
@@ -82,7 +83,7 @@ StatusBarLayout StatusBarView::Layout(HDC dc) const {
 }
 
 HFONT StatusBarView::StatusFont() {
-  if (!status_font_.Get()) status_font_.Reset(CreateSystemFont(&NONCLIENTMETRICSW::lfStatusFont));
+  if (!status_font_.Get()) status_font_.Reset(CreateSystemFont(&NONCLIENTMETRICSW::lfStatusFont, WindowDpi(Handle())));
   return status_font_.Get();
 }
 

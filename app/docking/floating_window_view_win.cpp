@@ -12,6 +12,7 @@
 #include "ui/form_window.h"
 #include "ui/gdi.h"
 #include "ui/mouse_capture.h"
+#include "ui/screen_density.h"
 #include "ui/wide_text.h"
 
 namespace app {
@@ -103,7 +104,7 @@ DockableView* FloatingWindowView::ContentView() const {
 }
 
 void FloatingWindowView::CreateWindowIn(HWND parent, bool) {
-  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont));
+  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont, ui::WindowDpi(Handle())));
   close_glyph_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), L"CLOSE"));
   // Owned by the form's window: it stays above it and gets no task-bar button.
   // It is never made the active window by a click or by the system handing
@@ -408,7 +409,7 @@ bool FloatingWindowView::OnNcMouseLeave() {
 void FloatingWindowView::OnSystemColorsChanged() {
   // The caption's font and the frame's colours come from the system.
   if (!Handle()) return;
-  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont));
+  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont, ui::WindowDpi(Handle())));
   RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 

@@ -70,4 +70,9 @@ const resources::ClassInfo& TTBDockableWindow::Class() {
   return info;
 }
 
+void TTBDockableWindow::VisitLengths(const ui::LengthVisitor& visit) {
+  TWinControl::VisitLengths(visit);
+  visit(dock_pos, ui::LengthKind::kPositionOrNone);
+}
+
 }  // namespace app

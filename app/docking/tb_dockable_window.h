@@ -77,6 +77,9 @@ class TTBDockableWindow : public ui::TWinControl {
   // The last dock going first is forgotten.
   void Notification(base::TComponent* component, base::TOperation operation) override;
 
+  // Adds its place in its dock's row (-1, the row's end, stays).
+  void VisitLengths(const ui::LengthVisitor& visit) override;
+
   const char* ClassName() const override { return "TTBDockableWindow"; }
   static const resources::ClassInfo& Class();
 

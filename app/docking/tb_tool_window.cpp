@@ -19,4 +19,10 @@ const resources::ClassInfo& TTBToolWindow::Class() {
   return info;
 }
 
+void TTBToolWindow::VisitLengths(const ui::LengthVisitor& visit) {
+  TTBDockableWindow::VisitLengths(visit);
+  visit(client_area_width, ui::LengthKind::kLength);
+  visit(client_area_height, ui::LengthKind::kLength);
+}
+
 }  // namespace app

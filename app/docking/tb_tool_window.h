@@ -23,6 +23,9 @@ class TTBToolWindow : public TTBDockableWindow {
   // The default dock going first leaves the window without one.
   void Notification(base::TComponent* component, base::TOperation operation) override;
 
+  // Adds the client area's size.
+  void VisitLengths(const ui::LengthVisitor& visit) override;
+
   const char* ClassName() const override { return "TTBToolWindow"; }
   static const resources::ClassInfo& Class();
 };

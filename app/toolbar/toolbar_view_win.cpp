@@ -15,6 +15,7 @@
 #include "ui/form_window.h"
 #include "ui/gdi.h"
 #include "ui/mouse_capture.h"
+#include "ui/screen_density.h"
 #include "ui/wide_text.h"
 
 namespace app {
@@ -64,7 +65,8 @@ ToolbarView::~ToolbarView() {
 }
 
 void ToolbarView::CreateWindowIn(HWND parent, bool top_level) {
-  if (!menu_font_.Get()) menu_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfMenuFont));
+  if (!menu_font_.Get())
+    menu_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfMenuFont, ui::WindowDpi(Handle())));
   MeasureItems();
   FitItems(kUnlimitedLength);
   DockableView::CreateWindowIn(parent, top_level);
