@@ -112,9 +112,9 @@ class FloatingWindowView final : public ui::ControlView {
   // minimized, and, for content with HideWhenInactive, the program is the
   // active application. The frame's Visible is left as it is.
   void UpdateShown();
-  // The caption font and the frame's non-client area made again for the
-  // frame's density, and the frame repainted.
-  void RemakeForDensity();
+  // The caption font and the frame's non-client area made again from the
+  // system's metrics at the frame's density, and the frame repainted.
+  void RemakeFromSystem();
 
   TTBFloatingWindowParent& frame_;
   ui::GdiObject<HFONT> caption_font_;

@@ -427,16 +427,15 @@ bool FloatingWindowView::OnNcMouseLeave() {
 }
 
 void FloatingWindowView::OnSystemColorsChanged() {
-  // The caption's font and the frame's colours come from the system.
-  if (!Handle()) return;
-  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont, WindowScale().Dpi()));
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  // The caption's font, the frame's metrics and colours come from the system.
+  RemakeFromSystem();
 }
 
-void FloatingWindowView::RemakeForDensity() {
+void FloatingWindowView::RemakeFromSystem() {
   if (!Handle()) return;
   caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont, WindowScale().Dpi()));
-  // The frame's metrics changed: the system asks for the non-client area again.
+  // The frame's metrics may have changed: the system asks for the non-client
+  // area again.
   SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
@@ -450,7 +449,7 @@ bool FloatingWindowView::OnDpiChanged(int dpi, const RECT& suggested) {
     return true;
   }
   dpi_ = dpi;
-  RemakeForDensity();
+  RemakeFromSystem();
   // The content measures itself at the frame's new density (a toolbar its
   // items in the menu font there) before the frame lays it out.
   if (DockableView* content = ContentView()) content->OnDensityChanged();
