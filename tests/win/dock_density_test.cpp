@@ -180,6 +180,12 @@ TEST_F(DockDensityTest, DocksToolbarAndResultWindowAreWhereTheScaledLayoutPutsTh
   // The toolbar's dock ends above the labels.
   EXPECT_LE(PlaceOf(Of("doTop")).bottom, PlaceOf(Of("Label2")).top);
   EXPECT_LE(PlaceOf(Of("doTop")).bottom, PlaceOf(Of("Label1")).top);
+  // What the prefix's density gives, in the XML report (--gtest_output=xml).
+  RecordProperty("dpi", Scale().Dpi());
+  RecordProperty("top_dock_height", PlaceOf(Of("doTop")).Height());
+  RecordProperty("bottom_dock_height", PlaceOf(Of("doBott")).Height());
+  RecordProperty("toolbar_width", PlaceOf(Of("TBToolbar1")).Width());
+  RecordProperty("label2_top", PlaceOf(Of("Label2")).top);
 }
 
 TEST_F(DockDensityTest, TheDockedFrameAndTheToolbarButtonsAreScaled) {
@@ -227,6 +233,8 @@ TEST_F(DockDensityTest, AFloatingFrameHasTheMetricsOfItsDensity) {
             (Size{8 * app::GlyphFactor(DpiScale(dpi)), 7 * app::GlyphFactor(DpiScale(dpi))}));
   // The result window fills the frame's client area.
   EXPECT_EQ(PlaceOf(Of("twResult")).Extent(), geometry.ClientRect(outer_size).Extent());
+  RecordProperty("float_caption_bar_height", geometry.CaptionBar(outer_size).Height());
+  RecordProperty("float_close_glyph_width", geometry.CloseGlyph(outer_size).Width());
 }
 
 TEST_F(DockDensityTest, AFloatingFrameTakesANewDensityAndIgnoresBadOnes) {
@@ -313,6 +321,8 @@ TEST_F(DockDensityTest, TheDropDownsItemsAreLaidOutAtTheBarsDensity) {
   EXPECT_EQ(row.text, expected.rows[0].text);
   const RECT window = ScreenRect(menu->Handle());
   EXPECT_EQ((Size{window.right - window.left, window.bottom - window.top}), expected.size);
+  RecordProperty("drop_down_width", expected.size.width);
+  RecordProperty("drop_down_height", expected.size.height);
   // It opens right under its button.
   EXPECT_EQ(window.top, testing_support::ScreenPoint(Bar().Handle(), POINT{place.left, place.bottom}).y);
   EXPECT_EQ(window.left, testing_support::ScreenPoint(Bar().Handle(), POINT{place.left, place.bottom}).x);
