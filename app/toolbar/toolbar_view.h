@@ -30,6 +30,15 @@
 //   - Ending: Esc, a click outside, the capture taken by another window,
 //     WM_CANCELMODE (sent before an error box shows) or another program
 //     becoming active end the tracking with nothing chosen.
+//   - Keyboard menu mode (MenuKeyboardMode, its table in
+//     menu_keyboard_mode.h): the bar is its window's key preview
+//     (ui/key_preview.h), so every key of the main window reaches it before
+//     the focused control. F10 or a lone Alt makes the first button hot; from
+//     then on the message loop hands every key to the bar (RouteMenuKeys)
+//     until the mode ends, and the mode opens the drop-downs through the
+//     tracker. The focus stays where it was all along, so leaving gives the
+//     keyboard back to the same control. A mouse press on any control of the
+//     window or the window losing the activation ends the mode.
 // When a drop-down opens, its items' check marks are refreshed (the
 // item-update pass) and "MenuPopup" is requested. A choice is never run
 // here: the drop-down closes, the capture is given back, and the item goes to
@@ -53,6 +62,7 @@
 
 #include "app/docking/dockable_view.h"
 #include "app/menus/drop_down_view.h"
+#include "app/menus/menu_keyboard_mode.h"
 #include "app/menus/menu_sounds.h"
 #include "app/menus/menu_tracker.h"
 #include "app/menus/tb_drop_down_window.h"
@@ -60,6 +70,7 @@
 #include "app/menus/toolbar_menu_bar.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "app/toolbar/toolbar_fit.h"
+#include "ui/key_preview.h"
 
 namespace ui {
 class MouseCapture;
@@ -69,7 +80,7 @@ namespace app {
 
 class ToolbarUtilityWindow;
 
-class ToolbarView final : public DockableView, public DropDownOwner {
+class ToolbarView final : public DockableView, public DropDownOwner, public ui::KeyPreview {
  public:
   ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form);
   ~ToolbarView() override;
@@ -92,6 +103,10 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   std::vector<TTBItem*> ChevronItems() const;
 
   const MenuTracker& Tracker() const { return tracker_; }
+  // The keyboard's menu mode; an observer set on it (SetObserver) hears the
+  // mode start, its hot button change and the mode end.
+  const MenuKeyboardMode& KeyboardMode() const { return mode_; }
+  MenuKeyboardMode& KeyboardMode() { return mode_; }
   // The drop-down's window (made when a menu first opens), or null.
   HWND DropDownHandle() const;
 
@@ -127,6 +142,12 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   void DropDownPointer(MenuPointerAction action, POINT screen) override;
   void DropDownLost(HWND new_capture) override;
 
+  // ui::KeyPreview: the main window's keys and presses, for the keyboard's
+  // menu mode.
+  bool PreviewKey(ui::ControlView& view, const ui::KeyInput& key_input) override;
+  void PreviewPress(ui::ControlView& view) override;
+  void PreviewDeactivated() override;
+
  private:
   // What the bar shows of the tracker's state, to repaint only on a change.
   struct Look {
@@ -136,6 +157,8 @@ class ToolbarView final : public DockableView, public DropDownOwner {
     friend bool operator==(const Look&, const Look&) = default;
   };
   Look CurrentLook() const;
+  // The button drawn hot: the keyboard mode's on the bar, else the tracker's.
+  int ShownHot() const;
 
   HFONT MenuFont() const;
   void MeasureItems();
@@ -164,6 +187,7 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   TTBToolbar& toolbar_;
   ToolbarMenuBar bar_;
   MenuTracker tracker_;
+  MenuKeyboardMode mode_;
   ui::GdiObject<HFONT> menu_font_;
   std::vector<ItemSize> sizes_;  // of every top-level item, in the menu font
   std::vector<Button> buttons_;
@@ -177,10 +201,11 @@ class ToolbarView final : public DockableView, public DropDownOwner {
 };
 
 // The message loop's part in menu tracking: while a toolbar tracks its menus
-// (it or its drop-down holds the mouse capture), a key message is handed to
-// the toolbar's window instead of the window with the focus. Call it before
-// TranslateMessage, so the characters follow the keys. Other messages, and
-// keys while no toolbar tracks, are left as they are.
+// (it or its drop-down holds the mouse capture) or its window's keyboard menu
+// mode is on, a key message is handed to the toolbar's window instead of the
+// window with the focus. Call it before TranslateMessage, so the characters
+// follow the keys. Other messages, and keys while no toolbar tracks, are left
+// as they are.
 void RouteMenuKeys(MSG& message);
 
 }  // namespace app
