@@ -205,6 +205,30 @@ TEST_F(MenuKeysTest, AClickLeavesMenuMode) {
   EXPECT_EQ(GetFocus(), Of("MaskEdit1"));
 }
 
+TEST_F(MenuKeysTest, TheFloatingToolbarTakesTheKeysToo) {
+  // Dragged out by its handle (the left strip of its docked frame), far from the docks.
+  RECT frame;
+  GetWindowRect(bar_->Handle(), &frame);
+  const POINT handle{frame.left + 3, (frame.top + frame.bottom) / 2};
+  {
+    testing_support::InputSender drag(
+        testing_support::DragInputs(handle, POINT{handle.x + 60, handle.y + 400}));
+    SettleUntil([&] { return drag.Done(); });
+  }
+  ASSERT_TRUE(SettleUntil([&] { return form_->TBToolbar1->Floating(); }));
+  ParkMouse();
+  SetFocus(Of("MaskEdit1"));
+  Settle();
+  ASSERT_TRUE(EnterWithF10());
+  ASSERT_TRUE(Press(VK_RIGHT, [&] { return Mode().Hot() == kShow; }));
+  ASSERT_TRUE(Press(VK_DOWN, [&] { return MenuOpen(); }));
+  EXPECT_EQ(bar_->Tracker().Open(), kShow);
+  ASSERT_TRUE(Press(VK_ESCAPE, [&] { return !MenuOpen(); }));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(Idle());
+  EXPECT_EQ(GetFocus(), Of("MaskEdit1"));
+}
+
 TEST_F(MenuKeysTest, AltF4StillEndsTheProgramInMenuModeOrOutOfIt) {
   ASSERT_TRUE(EnterWithF10());
   PressKey(VK_F4, kAlt);
