@@ -177,6 +177,8 @@ class ToolbarView final : public DockableView, public DropDownOwner, public ui::
   void OpenDropDown(int button);
   void SyncCapture();
   void RunChoice(const MenuChoice& choice);
+  // Menu mode began: the focused control hears of it as of a click elsewhere.
+  void TellFocusedControlOfTheMenus();
   bool IsOurs(HWND window) const;
   bool WindowEnabled() const;
   DropDownView* DropDown() const;

@@ -493,10 +493,24 @@ LRESULT ToolbarView::OnGetDlgCode(LRESULT standard) {
 
 bool ToolbarView::PreviewKey(ui::ControlView&, const ui::KeyInput& key_input) {
   if (!Handle() || !WindowEnabled()) return false;
+  const bool was_active = mode_.Active();
   const MenuModeKey key = MenuModeKeyOf(key_input.key, key_input.shift);
   const MenuModeEvents events = key_input.down ? mode_.KeyDown(key) : mode_.KeyUp(key);
   Apply(events.menu);
+  if (!was_active && mode_.Active()) TellFocusedControlOfTheMenus();
   return events.taken;
+}
+
+void ToolbarView::TellFocusedControlOfTheMenus() {
+  // As a click on the bar would: the focused control ends what it had open
+  // (the name picker's list closes) and keeps the focus.
+  ui::ControlView* focused = Form().ActiveView();
+  if (!focused || focused == this) return;
+  try {
+    focused->OtherControlPressed(*this);
+  } catch (...) {
+    Form().Owner().ShowError(std::current_exception());
+  }
 }
 
 void ToolbarView::PreviewPress(ui::ControlView&) {

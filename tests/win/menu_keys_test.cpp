@@ -190,6 +190,18 @@ TEST_F(MenuKeysTest, AltWithAnotherKeyIsNoMenuKeyAndReachesTheControl) {
   EXPECT_TRUE(SettleUntil([&] { return !form_->RxDBLookupCombo1->ListVisible(); }));
 }
 
+TEST_F(MenuKeysTest, EnteringMenuModeClosesThePickersOpenList) {
+  SetFocus(Of("RxDBLookupCombo1"));
+  Settle();
+  PressKey(VK_DOWN, kAlt);
+  ASSERT_TRUE(SettleUntil([&] { return form_->RxDBLookupCombo1->ListVisible(); }));
+  ASSERT_TRUE(EnterWithF10());
+  EXPECT_TRUE(SettleUntil([&] { return !form_->RxDBLookupCombo1->ListVisible(); }));
+  EXPECT_EQ(GetFocus(), Of("RxDBLookupCombo1"));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(Idle());
+}
+
 TEST_F(MenuKeysTest, AClickLeavesMenuMode) {
   ASSERT_TRUE(EnterWithF10());
   const RECT field = [&] {
