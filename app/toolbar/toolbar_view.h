@@ -37,8 +37,10 @@
 //     then on the message loop hands every key to the bar (RouteMenuKeys)
 //     until the mode ends, and the mode opens the drop-downs through the
 //     tracker. The focus stays where it was all along, so leaving gives the
-//     keyboard back to the same control. A mouse press on any control of the
-//     window or the window losing the activation ends the mode.
+//     keyboard back to the same control (which hears of the mode's start as
+//     of a click on the bar: the picker's open list closes). A mouse press on
+//     any control of the window or the window losing the activation ends the
+//     mode.
 // When a drop-down opens, its items' check marks are refreshed (the
 // item-update pass) and "MenuPopup" is requested. A choice is never run
 // here: the drop-down closes, the capture is given back, and the item goes to
