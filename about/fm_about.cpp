@@ -33,6 +33,11 @@ void TfmAbout::laButtomCloseClick(base::TComponent*) {
   Close();
 }
 
+bool TfmAbout::EscapePressed() {
+  Close();
+  return true;
+}
+
 void TfmAbout::laLink1MouseEnter(base::TComponent* sender) {
   if (ui::TControl* link = AsControl(sender)) link->SetCursor(ui::crHandPoint);
 }

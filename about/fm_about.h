@@ -13,6 +13,7 @@
 //   pointer onto / off a link    | -                 | hand cursor / default cursor on that link
 //   click on the close mark      | -                 | hidden (Close of a window that is not
 //                                |                   | the main one), place kept
+//   Esc, the window active       | -                 | hidden, as by the close mark
 //   click on a link              | -                 | the shell opens its page, result ignored
 //   press of any button on the   | -                 | the system's move loop until release;
 //   window, the strip or the text|                   | the window stays where it was dropped
@@ -71,6 +72,9 @@ class TfmAbout : public ui::TForm {
   // answers is not looked at: a missing browser reports nothing.
   void laLink2Click(base::TComponent* sender);
   void laLink1Click(base::TComponent* sender);
+
+  // Esc while the window is active hides it, as its close mark does.
+  bool EscapePressed() override;
 
   void Loaded() override;
 

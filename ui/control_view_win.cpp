@@ -339,13 +339,25 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       PointerLeftWindow();
       break;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (OnKeyDown(static_cast<WORD>(wparam), KeyboardShiftState())) return 0;
+    case WM_SYSKEYDOWN: {
+      // The window's key preview (the menu bar) before the view.
+      const KeyInput key_input{static_cast<WORD>(wparam), true, KeyboardShiftState()};
+      if (form_.PreviewKey(*this, key_input)) return 0;
+      if (OnKeyDown(key_input.key, key_input.shift)) return 0;
+      // An Esc the control left is the window's (the About window hides).
+      if (message == WM_KEYDOWN && key_input.key == VK_ESCAPE && key_input.shift == 0 &&
+          form_.Model().EscapePressed()) {
+        return 0;
+      }
       break;
+    }
     case WM_KEYUP:
-    case WM_SYSKEYUP:
-      if (OnKeyUp(static_cast<WORD>(wparam), KeyboardShiftState())) return 0;
+    case WM_SYSKEYUP: {
+      const KeyInput key_input{static_cast<WORD>(wparam), false, KeyboardShiftState()};
+      if (form_.PreviewKey(*this, key_input)) return 0;
+      if (OnKeyUp(key_input.key, key_input.shift)) return 0;
       break;
+    }
     case WM_CHAR: {
       const wchar_t typed[] = {static_cast<wchar_t>(wparam), L'\0'};
       std::string key = Narrow(typed);

@@ -83,6 +83,9 @@ class TForm : public TWinControl {
   // Starts a move of the window by the pointer, as a grab of its caption
   // does (FormHost::StartMoveByCaption); without a host, nothing.
   void StartMoveByCaption();
+  // Esc was pressed in the window and its focused control left it: a window
+  // that closes on Esc closes and answers true. The base leaves it (false).
+  virtual bool EscapePressed() { return false; }
 
   // Sets `member` to the owned component of that name when it is a T, else null
   // (how a window class finds its members once its description has been read).

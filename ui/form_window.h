@@ -26,6 +26,7 @@
 #include "ui/control_view.h"
 #include "ui/form.h"
 #include "ui/form_host.h"
+#include "ui/key_preview.h"
 #include "ui/stored_lengths.h"
 #include "ui/window.h"
 
@@ -107,10 +108,19 @@ class FormWindow final : public ControlView, public FormHost {
   // focus refused to let it go).
   void FocusEntered(ControlView& view);
   void ControlVisibilityChanged(ControlView& view);
-  // The mouse was pressed on `view`: the focused control, when it is another
-  // one, hears of it (ControlView::OtherControlPressed). An error it raises
-  // is shown and the press goes on.
+  // The mouse was pressed on `view`: the key preview hears of it, then the
+  // focused control, when it is another one (ControlView::OtherControlPressed).
+  // An error it raises is shown and the press goes on.
   void ControlPressed(ControlView& view);
+
+  // The window's key preview (ui/key_preview.h), or null; one at a time, and
+  // it must be taken away (null) before it goes.
+  void SetKeyPreview(KeyPreview* preview) { key_preview_ = preview; }
+  KeyPreview* Preview() const { return key_preview_; }
+  // Told by the views: `input` reached `view`; true when the preview took it.
+  bool PreviewKey(ControlView& view, const KeyInput& input) const {
+    return key_preview_ && key_preview_->PreviewKey(view, input);
+  }
   // The form's window heard of a change of the system's colours or settings
   // (WM_SYSCOLORCHANGE, WM_SETTINGCHANGE): every view is told
   // (OnSystemColorsChanged, OnSettingsChanged) and the message goes on to
@@ -145,6 +155,7 @@ class FormWindow final : public ControlView, public FormHost {
   const base::Size stored_client_;  // the description's client size
   std::vector<std::unique_ptr<ControlView>> views_;
   ControlView* active_ = nullptr;
+  KeyPreview* key_preview_ = nullptr;
   bool shown_before_ = false;
   bool creating_ = true;
 };

@@ -253,6 +253,7 @@ void FormWindow::FocusEntered(ControlView& view) {
 }
 
 void FormWindow::ControlPressed(ControlView& view) {
+  if (key_preview_) key_preview_->PreviewPress(view);
   if (!active_ || active_ == &view) return;
   try {
     active_->OtherControlPressed(view);
@@ -333,6 +334,7 @@ void FormWindow::OnWindowPosChanged(const WINDOWPOS& place) {
 }
 
 bool FormWindow::OnActivate(bool active, bool minimized) {
+  if (!active && key_preview_) key_preview_->PreviewDeactivated();
   if (!active || minimized) return false;
   FocusFirstControl();
   return true;

@@ -198,6 +198,18 @@ MenuEvents MenuTracker::Key(MenuKey key) {
   return events;
 }
 
+MenuEvents MenuTracker::OpenFromKeyboard(int button) {
+  MenuEvents events;
+  Revalidate();
+  if (state_ != State::kIdle || !ValidButton(button)) return events;
+  if (bar_.HasDropDown(button)) {
+    Select(button, State::kMenu, true, events);
+  } else {
+    Choose(button, -1, false, events);
+  }
+  return events;
+}
+
 MenuEvents MenuTracker::Cancel() {
   Close();
   return {};

@@ -48,6 +48,12 @@
 // |                    |                    |                    | command: choose -> Idle; otherwise -   |
 // | Esc                | -                  | -> Idle            | close -> Idle (leaves the bar)         |
 // | cancel / capture   | -                  | -> Idle            | -> Idle                                |
+// | open from keyboard | drop-down: open    | -                  | -                                      |
+// | (button b)         | with the first     |                    |                                        |
+// |                    | choosable item     |                    |                                        |
+// |                    | highlighted ->     |                    |                                        |
+// |                    | Menu; command:     |                    |                                        |
+// |                    | choose             |                    |                                        |
 //
 // A release in MenuHeld is first taken as a move to where it happens, so a
 // drag that ends on another button behaves as if the move had been reported.
@@ -119,6 +125,10 @@ class MenuTracker {
   // The view lost the mouse capture or was told to cancel its modes: tracking
   // ends and nothing is chosen.
   MenuEvents Cancel();
+  // The bar's keyboard menu mode opens button `button` (Down, Enter or Space
+  // on a hot button): its drop-down, or its choice for a command. Only from
+  // Idle; a button the bar does not have does nothing.
+  MenuEvents OpenFromKeyboard(int button);
 
   State CurrentState() const { return state_; }
   // True while the view must keep the mouse captured and the keys routed here.

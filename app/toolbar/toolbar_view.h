@@ -30,6 +30,17 @@
 //   - Ending: Esc, a click outside, the capture taken by another window,
 //     WM_CANCELMODE (sent before an error box shows) or another program
 //     becoming active end the tracking with nothing chosen.
+//   - Keyboard menu mode (MenuKeyboardMode, its table in
+//     menu_keyboard_mode.h): the bar is its window's key preview
+//     (ui/key_preview.h), so every key of the main window reaches it before
+//     the focused control. F10 or a lone Alt makes the first button hot; from
+//     then on the message loop hands every key to the bar (RouteMenuKeys)
+//     until the mode ends, and the mode opens the drop-downs through the
+//     tracker. The focus stays where it was all along, so leaving gives the
+//     keyboard back to the same control (which hears of the mode's start as
+//     of a click on the bar: the picker's open list closes). A mouse press on
+//     any control of the window or the window losing the activation ends the
+//     mode.
 // When a drop-down opens, its items' check marks are refreshed (the
 // item-update pass) and "MenuPopup" is requested. A choice is never run
 // here: the drop-down closes, the capture is given back, and the item goes to
@@ -58,6 +69,7 @@
 
 #include "app/docking/dockable_view.h"
 #include "app/menus/drop_down_view.h"
+#include "app/menus/menu_keyboard_mode.h"
 #include "app/menus/menu_sounds.h"
 #include "app/menus/menu_tracker.h"
 #include "app/menus/tb_drop_down_window.h"
@@ -65,6 +77,7 @@
 #include "app/menus/toolbar_menu_bar.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "app/toolbar/toolbar_fit.h"
+#include "ui/key_preview.h"
 
 namespace ui {
 class MouseCapture;
@@ -74,7 +87,7 @@ namespace app {
 
 class ToolbarUtilityWindow;
 
-class ToolbarView final : public DockableView, public DropDownOwner {
+class ToolbarView final : public DockableView, public DropDownOwner, public ui::KeyPreview {
  public:
   ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form);
   ~ToolbarView() override;
@@ -97,6 +110,10 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   std::vector<TTBItem*> ChevronItems() const;
 
   const MenuTracker& Tracker() const { return tracker_; }
+  // The keyboard's menu mode; an observer set on it (SetObserver) hears the
+  // mode start, its hot button change and the mode end.
+  const MenuKeyboardMode& KeyboardMode() const { return mode_; }
+  MenuKeyboardMode& KeyboardMode() { return mode_; }
   // The drop-down's window (made when a menu first opens), or null.
   HWND DropDownHandle() const;
 
@@ -134,6 +151,12 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   void DropDownPointer(MenuPointerAction action, POINT screen) override;
   void DropDownLost(HWND new_capture) override;
 
+  // ui::KeyPreview: the main window's keys and presses, for the keyboard's
+  // menu mode.
+  bool PreviewKey(ui::ControlView& view, const ui::KeyInput& key_input) override;
+  void PreviewPress(ui::ControlView& view) override;
+  void PreviewDeactivated() override;
+
  private:
   // What the bar shows of the tracker's state, to repaint only on a change.
   struct Look {
@@ -143,6 +166,8 @@ class ToolbarView final : public DockableView, public DropDownOwner {
     friend bool operator==(const Look&, const Look&) = default;
   };
   Look CurrentLook() const;
+  // The button drawn hot: the keyboard mode's on the bar, else the tracker's.
+  int ShownHot() const;
 
   HFONT MenuFont() const;
   // Makes the menu font for the bar's density and measures the items in it;
@@ -163,6 +188,8 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   void OpenDropDown(int button);
   void SyncCapture();
   void RunChoice(const MenuChoice& choice);
+  // Menu mode began: the focused control hears of it as of a click elsewhere.
+  void TellFocusedControlOfTheMenus();
   bool IsOurs(HWND window) const;
   bool WindowEnabled() const;
   DropDownView* DropDown() const;
@@ -173,6 +200,7 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   TTBToolbar& toolbar_;
   ToolbarMenuBar bar_;
   MenuTracker tracker_;
+  MenuKeyboardMode mode_;
   ui::GdiObject<HFONT> menu_font_;
   ui::DpiScale measured_at_;     // the density of menu_font_ and sizes_
   std::vector<ItemSize> sizes_;  // of every top-level item, in the menu font
@@ -187,10 +215,11 @@ class ToolbarView final : public DockableView, public DropDownOwner {
 };
 
 // The message loop's part in menu tracking: while a toolbar tracks its menus
-// (it or its drop-down holds the mouse capture), a key message is handed to
-// the toolbar's window instead of the window with the focus. Call it before
-// TranslateMessage, so the characters follow the keys. Other messages, and
-// keys while no toolbar tracks, are left as they are.
+// (it or its drop-down holds the mouse capture) or its window's keyboard menu
+// mode is on, a key message is handed to the toolbar's window instead of the
+// window with the focus. Call it before TranslateMessage, so the characters
+// follow the keys. Other messages, and keys while no toolbar tracks, are left
+// as they are.
 void RouteMenuKeys(MSG& message);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 //   3. menu tracking: hit test, the tracker's events, the drop-down, the
 //      capture and the chosen item
 //   4. mouse and keys of the bar and of its drop-down
+//   5. the keyboard's menu mode: the window's keys before its controls
 #include "app/toolbar/toolbar_view.h"
 
 #include <algorithm>
@@ -25,22 +26,34 @@ namespace app {
 
 namespace {
 
-std::optional<MenuKey> MenuKeyOf(WORD key) {
+// The keyboard menu mode's name for `key` pressed with `shift`. Alt with
+// Ctrl held is AltGr (a character's key on some layouts), no menu key; F10
+// with Shift or Ctrl is another command's.
+MenuModeKey MenuModeKeyOf(WORD key, ui::TShiftState shift) {
+  const bool ctrl = ui::HasShift(shift, ui::ssCtrl);
   switch (key) {
-    case VK_UP:
-      return MenuKey::kUp;
-    case VK_DOWN:
-      return MenuKey::kDown;
+    case VK_MENU:
+    case VK_LMENU:
+    case VK_RMENU:
+      return ctrl ? MenuModeKey::kOther : MenuModeKey::kAlt;
+    case VK_F10:
+      return ctrl || ui::HasShift(shift, ui::ssShift) ? MenuModeKey::kOther : MenuModeKey::kF10;
     case VK_LEFT:
-      return MenuKey::kLeft;
+      return MenuModeKey::kLeft;
     case VK_RIGHT:
-      return MenuKey::kRight;
+      return MenuModeKey::kRight;
+    case VK_UP:
+      return MenuModeKey::kUp;
+    case VK_DOWN:
+      return MenuModeKey::kDown;
     case VK_RETURN:
-      return MenuKey::kEnter;
+      return MenuModeKey::kEnter;
+    case VK_SPACE:
+      return MenuModeKey::kSpace;
     case VK_ESCAPE:
-      return MenuKey::kEsc;
+      return MenuModeKey::kEsc;
     default:
-      return std::nullopt;
+      return MenuModeKey::kOther;
   }
 }
 
@@ -57,9 +70,14 @@ ToolbarView::ToolbarView(TTBToolbar& toolbar, ui::FormWindow& form)
       toolbar_(toolbar),
       bar_(form.Model(), toolbar),
       tracker_(bar_),
-      sounds_(*ui::ServicesOf(form.Model()).sounds) {}
+      mode_(tracker_, bar_),
+      sounds_(*ui::ServicesOf(form.Model()).sounds) {
+  // The bar sees the window's keys first, for F10 and a lone Alt.
+  form.SetKeyPreview(this);
+}
 
 ToolbarView::~ToolbarView() {
+  if (Form().Preview() == this) Form().SetKeyPreview(nullptr);
   // The window goes here, while this is still a ToolbarView: once this body
   // has run only the base's members are left, and the messages the window's
   // destruction sends (the capture given back, which ends the tracking)
@@ -201,13 +219,14 @@ void ToolbarView::OnPaint(HDC dc) {
     FillRect(dc, &area, Brush(SkinColor(fill)));
     FrameArea(dc, area, Brush(SkinColor(frame)), frame_width);
   };
+  const int hot = ShownHot();
   for (int button = 0; button < bar_.ButtonCount(); ++button) {
     RECT place = ButtonPlace(button);
     if (button == tracker_.Open()) {
       fill_framed(place, tcImageList, tcBorder);
-    } else if (button == tracker_.Pressed() && button == tracker_.Hot()) {
+    } else if (button == tracker_.Pressed() && button == hot) {
       fill_framed(place, tcSelPushed, tcSelBarBorder);
-    } else if (button == tracker_.Hot()) {
+    } else if (button == hot) {
       fill_framed(place, tcSelBar, tcSelBarBorder);
     }
     if (button == bar_.Chevron()) {
@@ -241,7 +260,11 @@ void ToolbarView::PaintChevron(HDC dc, const RECT& place) {
 }
 
 ToolbarView::Look ToolbarView::CurrentLook() const {
-  return Look{tracker_.Hot(), tracker_.Pressed(), tracker_.Open()};
+  return Look{ShownHot(), tracker_.Pressed(), tracker_.Open()};
+}
+
+int ToolbarView::ShownHot() const {
+  return mode_.CurrentState() == MenuKeyboardMode::State::kBar ? mode_.Hot() : tracker_.Hot();
 }
 
 // --- 3. Menu tracking ---
@@ -296,6 +319,8 @@ void ToolbarView::Apply(const MenuEvents& events) {
   }
   if (DropDownView* menu = DropDown(); menu && open >= 0) menu->SetHighlighted(tracker_.Highlighted());
   SyncCapture();
+  // The keyboard's menu mode follows what the event did to the tracking.
+  mode_.TrackerChanged();
   if (Handle() && CurrentLook() != look_) InvalidateRect(Handle(), nullptr, FALSE);
   if (events.chosen) RunChoice(*events.chosen);
 }
@@ -351,7 +376,15 @@ ToolbarView* ToolbarView::TrackingBar(HWND capture) {
 
 void RouteMenuKeys(MSG& message) {
   if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return;
-  if (ToolbarView* bar = ToolbarView::TrackingBar(GetCapture())) message.hwnd = bar->Handle();
+  if (ToolbarView* bar = ToolbarView::TrackingBar(GetCapture())) {
+    message.hwnd = bar->Handle();
+    return;
+  }
+  // In menu mode with nothing open the bar holds no capture: its window's
+  // keys are found through the window's key preview.
+  const ui::FormWindow* form = ui::FormWindow::FromHandle(message.hwnd);
+  auto* bar = form ? dynamic_cast<ToolbarView*>(form->Preview()) : nullptr;
+  if (bar && bar->Handle() && bar->KeyboardMode().Active()) message.hwnd = bar->Handle();
 }
 
 // --- 4. Mouse and keys ---
@@ -447,7 +480,9 @@ bool ToolbarView::OnKeyDown(WORD key, ui::TShiftState shift) {
     Apply(tracker_.Cancel());
     return false;
   }
-  if (const std::optional<MenuKey> menu_key = MenuKeyOf(key)) Apply(tracker_.Key(*menu_key));
+  if (const std::optional<MenuKey> menu_key = TrackerKeyOf(MenuModeKeyOf(key, shift))) {
+    Apply(tracker_.Key(*menu_key));
+  }
   return true;
 }
 
@@ -456,12 +491,46 @@ bool ToolbarView::OnKeyUp(WORD, ui::TShiftState) {
 }
 
 bool ToolbarView::OnChar(char&) {
-  return tracker_.Tracking();
+  return tracker_.Tracking() || mode_.Active();
 }
 
 LRESULT ToolbarView::OnGetDlgCode(LRESULT standard) {
   // While tracking, Tab and the arrows are the menus' keys, not the dialog's.
-  return tracker_.Tracking() ? standard | DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB : standard;
+  const bool menus = tracker_.Tracking() || mode_.Active();
+  return menus ? standard | DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB : standard;
+}
+
+// --- 5. The keyboard's menu mode ---
+
+bool ToolbarView::PreviewKey(ui::ControlView&, const ui::KeyInput& key_input) {
+  if (!Handle() || !WindowEnabled()) return false;
+  const bool was_active = mode_.Active();
+  const MenuModeKey key = MenuModeKeyOf(key_input.key, key_input.shift);
+  const MenuModeEvents events = key_input.down ? mode_.KeyDown(key) : mode_.KeyUp(key);
+  Apply(events.menu);
+  if (!was_active && mode_.Active()) TellFocusedControlOfTheMenus();
+  return events.taken;
+}
+
+void ToolbarView::TellFocusedControlOfTheMenus() {
+  // As a click on the bar would: the focused control ends what it had open
+  // (the name picker's list closes) and keeps the focus.
+  ui::ControlView* focused = Form().ActiveView();
+  if (!focused || focused == this) return;
+  try {
+    focused->OtherControlPressed(*this);
+  } catch (...) {
+    Form().Owner().ShowError(std::current_exception());
+  }
+}
+
+void ToolbarView::PreviewPress(ui::ControlView&) {
+  mode_.PointerPressed();
+  Apply({});
+}
+
+void ToolbarView::PreviewDeactivated() {
+  Apply(mode_.Deactivated().menu);
 }
 
 }  // namespace app

@@ -152,6 +152,15 @@ TEST_F(AboutHandlersTest, TheCloseMarksClickClosesTheWindow) {
   EXPECT_NO_THROW(about_->Panel1->MouseDown(ui::TMouseButton::mbLeft, 0, 1, 1));
 }
 
+TEST_F(AboutHandlersTest, EscClosesTheWindowAndAPlainWindowLeavesIt) {
+  EXPECT_TRUE(about_->EscapePressed());
+  EXPECT_EQ(host_calls_, (std::vector<std::string>{"Close"}));
+  ui::TForm plain(nullptr);
+  plain.visible = true;
+  EXPECT_FALSE(plain.EscapePressed());
+  EXPECT_TRUE(plain.visible);
+}
+
 TEST_F(AboutHandlersTest, HandlersCalledWithoutAControlAsSenderChangeNothing) {
   about_->laButtomCloseMouseEnter(nullptr);
   about_->laButtomCloseMouseLeave(&root_);

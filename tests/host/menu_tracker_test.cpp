@@ -307,4 +307,29 @@ TEST_F(MenuTrackerTest, ABarThatShrankUnderAnOpenMenuClosesItAndStrayIndicesCoun
   EXPECT_EQ(tracker_.Highlighted(), -1);
 }
 
+TEST_F(MenuTrackerTest, OpeningFromTheKeyboardHighlightsTheFirstItemOrChoosesTheCommand) {
+  bar_.buttons[kShow].choosable = {false, true};  // a separator first
+  const MenuEvents show = tracker_.OpenFromKeyboard(kShow);
+  EXPECT_TRUE(show.opened);
+  EXPECT_FALSE(show.chosen);
+  EXPECT_EQ(tracker_.CurrentState(), State::kMenu);
+  EXPECT_EQ(tracker_.Open(), kShow);
+  EXPECT_EQ(tracker_.Highlighted(), 1);
+  // Only from Idle: while tracking it changes nothing.
+  EXPECT_FALSE(tracker_.OpenFromKeyboard(kWork).opened);
+  EXPECT_EQ(tracker_.Open(), kShow);
+  tracker_.Cancel();
+
+  const MenuEvents about = tracker_.OpenFromKeyboard(kAbout);
+  EXPECT_FALSE(about.opened);
+  ASSERT_TRUE(about.chosen);
+  EXPECT_EQ(*about.chosen, (MenuChoice{kAbout, -1, false}));
+  EXPECT_FALSE(tracker_.Tracking());
+
+  // A button the bar does not have.
+  EXPECT_FALSE(tracker_.OpenFromKeyboard(3).opened);
+  EXPECT_FALSE(tracker_.OpenFromKeyboard(-1).chosen);
+  EXPECT_FALSE(tracker_.Tracking());
+}
+
 }  // namespace

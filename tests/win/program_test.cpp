@@ -1,6 +1,7 @@
 // The program itself, started as a user starts it: it shows its main window
 // and ends with exit code 0 when that window is closed, with the About window
-// shown or not, and after a click on the floating result window.
+// shown or not, and after a click on the floating result window; its menus
+// reach the About window from the keyboard alone.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -23,6 +24,16 @@ constexpr DWORD kWaitMs = 15000;
 HWND WaitForVisible(const ChildProcess& program, const wchar_t* class_name) {
   return program.WaitForTopWindow(
       [class_name](HWND w) { return IsWindowVisible(w) && WindowClassName(w) == class_name; }, kWaitMs);
+}
+
+// The program's main window once it shows, made the foreground window for
+// real input; null when it does not show.
+HWND ForegroundMainWindow(const ChildProcess& program) {
+  HWND main = WaitForVisible(program, L"TMainForm");
+  if (!main) return nullptr;
+  SetForegroundWindow(main);
+  Sleep(200);
+  return main;
 }
 
 HWND ChildOfClass(HWND parent, const wchar_t* class_name) {
@@ -76,10 +87,8 @@ TEST(ProgramTest, ClosingTheMainWindowWhileAboutShowsEndsTheProgramWithZero) {
 TEST(ProgramTest, AltF4AfterAClickOnTheFloatingResultWindowEndsTheProgramWithZero) {
   ChildProcess program(L"" PHONEBOOK_EXE);
   ASSERT_TRUE(program.Started()) << "error " << program.StartError();
-  HWND main = WaitForVisible(program, L"TMainForm");
+  HWND main = ForegroundMainWindow(program);
   ASSERT_NE(main, nullptr) << "no main window";
-  SetForegroundWindow(main);
-  Sleep(200);
   // The result window dragged out by its handle with real input.
   HWND result = ChildOfClass(main, L"TTBToolWindow");
   ASSERT_NE(result, nullptr);
@@ -103,6 +112,24 @@ TEST(ProgramTest, AltF4AfterAClickOnTheFloatingResultWindowEndsTheProgramWithZer
   Sleep(300);
   EXPECT_EQ(GetForegroundWindow(), main);
   testing_support::PressKey(VK_F4, testing_support::kAlt);
+  EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(0));
+}
+
+TEST(ProgramTest, F10RightRightEnterShowsTheAboutWindowAndEscHidesIt) {
+  ChildProcess program(L"" PHONEBOOK_EXE);
+  ASSERT_TRUE(program.Started()) << "error " << program.StartError();
+  HWND main = ForegroundMainWindow(program);
+  ASSERT_NE(main, nullptr) << "no main window";
+  for (const int key : {VK_F10, VK_RIGHT, VK_RIGHT, VK_RETURN})
+    testing_support::PressKey(static_cast<WORD>(key));
+  HWND about = WaitForVisible(program, L"TfmAbout");
+  ASSERT_NE(about, nullptr) << "the About window did not show";
+  const DWORD until = GetTickCount() + kWaitMs;
+  while (GetForegroundWindow() != about && static_cast<LONG>(until - GetTickCount()) > 0) Sleep(20);
+  testing_support::PressKey(VK_ESCAPE);
+  while (IsWindowVisible(about) && static_cast<LONG>(until - GetTickCount()) > 0) Sleep(20);
+  EXPECT_FALSE(IsWindowVisible(about));
+  PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(0));
 }
 
