@@ -126,6 +126,10 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   // DropDownOwner: what reaches the drop-down while it holds the capture.
   void DropDownPointer(MenuPointerAction action, POINT screen) override;
   void DropDownLost(HWND new_capture) override;
+  void DropDownChoose(int row) override;
+
+ protected:
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override;
 
  private:
   // What the bar shows of the tracker's state, to repaint only on a change.
@@ -136,6 +140,14 @@ class ToolbarView final : public DockableView, public DropDownOwner {
     friend bool operator==(const Look&, const Look&) = default;
   };
   Look CurrentLook() const;
+  // What readers were last told of the tracking: menu start and end, the
+  // button whose drop-down is open (expanded) and the one they are on.
+  struct Announced {
+    bool tracking = false;
+    int open = -1;
+    int current = -1;
+  };
+  void AnnounceTracking();
 
   HFONT MenuFont() const;
   void MeasureItems();
@@ -169,6 +181,7 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   std::vector<Button> buttons_;
   Rect chevron_;
   Look look_;                                  // as last painted
+  Announced announced_;
   std::unique_ptr<ui::MouseCapture> capture_;  // held for the tracking, by the bar or its drop-down
   std::optional<POINT> last_move_;             // where the pointer last moved to (screen)
   TTBDropDownWindow* drop_down_ = nullptr;     // owned by the form, made on first use
