@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/driver/program_under_test.h"
+#include "tests/driver/reader_scenarios.h"
 #include "tests/driver/toolbar_places.h"
 #include "tests/win/real_input.h"
 
@@ -419,7 +420,16 @@ const std::map<std::string, int (*)(const Setup&, Report&)>& Scenarios() {
 
 }  // namespace
 
+bool StartProgram(ProgramUnderTest& program, Report& report) {
+  return Start(program, report);
+}
+
+int EndWithAltF4(ProgramUnderTest& program, Report& report) {
+  return EndByAltF4(program, report);
+}
+
 bool RunScenario(const std::string& name, const Setup& setup, Report& report) {
+  if (RunReaderScenario(name, setup, report)) return true;
   const auto found = Scenarios().find(name);
   if (found == Scenarios().end()) return false;
   found->second(setup, report);
@@ -429,7 +439,7 @@ bool RunScenario(const std::string& name, const Setup& setup, Report& report) {
 const char* ScenarioNames() {
   return "number-search name-search conversion-error result-window float-and-dock about close-exit-item "
          "close-button "
-         "close-alt-f4 close-system-menu";
+         "close-alt-f4 close-system-menu reader-tree reader-name-search reader-number-search reader-menu";
 }
 
 }  // namespace driver
