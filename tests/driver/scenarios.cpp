@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/driver/program_under_test.h"
+#include "tests/driver/reader.h"
 #include "tests/driver/reader_scenarios.h"
 #include "tests/driver/toolbar_places.h"
 #include "tests/win/real_input.h"
@@ -69,6 +70,13 @@ bool EndsWithZero(ProgramUnderTest& program, Report& report, const std::string& 
 
 // Closes the program with Alt+F4 and checks its exit code; the failures.
 int EndByAltF4(ProgramUnderTest& program, Report& report) {
+  {
+    // After whatever the scenario did, a screen reader still reads the whole window.
+    Reader reader(0);
+    const ReadElement tree = Reader::Tree(program.Main());
+    report.Check(tree.result == S_OK && ElementCount(tree) > 10, "a screen reader reads the main window's tree",
+                 std::to_string(ElementCount(tree)));
+  }
   PressKey(VK_F4, testing_support::kAlt);
   EndsWithZero(program, report, "Alt+F4");
   return report.Failures();

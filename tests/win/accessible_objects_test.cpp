@@ -323,6 +323,14 @@ TEST_F(AccessibleObjectsTest, ShowMenuOpensWithAPopupStartAndACheckedToggleAndEs
   EXPECT_EQ(NameOf(popup.get()), W(u8"Показать"));
   EXPECT_EQ(NameOf(popup.get(), 1), W(u8"Панель результата"));
   EXPECT_TRUE(StateOf(popup.get(), 1) & STATE_SYSTEM_CHECKED);
+  // A reader walking everything while the menus are tracked changes nothing.
+  const app::MenuTracker::State state = toolbar->Tracker().CurrentState();
+  const Node tree = Walk(ClientOf(Handle()).get());
+  EXPECT_FALSE(tree.children.empty());
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(menu));
+  EXPECT_EQ(toolbar->Tracker().Open(), 1);
+  EXPECT_EQ(toolbar->Tracker().CurrentState(), state);
   PressKey(VK_ESCAPE);
   Settle(100);
   EXPECT_FALSE(IsWindowVisible(menu));
