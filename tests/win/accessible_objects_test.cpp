@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/docking/tb_floating_window_parent.h"
 #include "app/toolbar/toolbar_view.h"
 #include "tests/common/com_ref.h"
 #include "search/lookup_combo_view.h"
@@ -385,6 +386,49 @@ TEST_F(AccessibleObjectsTest, TheAboutCommandsDefaultActionShowsTheAboutWindowWh
   ASSERT_TRUE(mark);
   ASSERT_EQ(mark->accDoDefaultAction(Id(CHILDID_SELF)), S_OK);
   EXPECT_TRUE(SettleUntil([&] { return !IsWindowVisible(AboutHandle()); }));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AccessibleObjectsTest, AFloatingFrameIsAWindowWhoseCloseButtonHidesTheResultWindow) {
+  RECT docked;
+  GetWindowRect(Of("twResult"), &docked);
+  testing_support::DoubleClick(POINT{docked.left + 5, (docked.top + docked.bottom) / 2});
+  ASSERT_TRUE(SettleUntil([&] { return form_->twResult->Floating(); }));
+  app::TTBFloatingWindowParent* frame = app::FloatingFrameOf(*form_->twResult);
+  ASSERT_NE(frame, nullptr);
+  const HWND frame_window = window_->ViewOf(*frame)->Handle();
+  Held<IAccessible> object = ClientOf(frame_window);
+  ASSERT_TRUE(object);
+  EXPECT_EQ(RoleOf(object.get()), ROLE_SYSTEM_WINDOW);
+  EXPECT_EQ(NameOf(object.get()), W(u8"Окно результата"));
+  LONG count = 0;
+  ASSERT_EQ(object->get_accChildCount(&count), S_OK);
+  EXPECT_EQ(count, 2);  // the close button, then the result window inside
+  EXPECT_EQ(RoleOf(object.get(), 1), ROLE_SYSTEM_PUSHBUTTON);
+  EXPECT_EQ(NameOf(object.get(), 1), W(u8"Закрыть"));
+  // The button's place is on the frame's caption bar, above the client area.
+  LONG left = 0, top = 0, width = 0, height = 0;
+  ASSERT_EQ(object->accLocation(&left, &top, &width, &height, Id(1)), S_OK);
+  RECT outer;
+  GetWindowRect(frame_window, &outer);
+  POINT client{0, 0};
+  ClientToScreen(frame_window, &client);
+  EXPECT_GE(top, outer.top);
+  EXPECT_LT(top + height, client.y + 1);
+  EXPECT_GT(width, 0);
+  EXPECT_LE(left + width, outer.right);
+  VARIANT hit;
+  VariantInit(&hit);
+  ASSERT_EQ(object->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
+  EXPECT_EQ(hit.vt, VT_I4);
+  EXPECT_EQ(hit.lVal, 1);
+  Held<IDispatch> inner;
+  ASSERT_EQ(object->get_accChild(Id(2), inner.out()), S_OK);
+  ASSERT_EQ(object->accDoDefaultAction(Id(1)), S_OK);
+  EXPECT_TRUE(SettleUntil([&] { return !form_->twResult->visible; }));
 }
 
 }  // namespace
