@@ -1,5 +1,6 @@
 #include "about/fm_about.h"
 
+#include "about/about_accessible.h"
 #include "ui/platform_services.h"
 
 namespace about {
@@ -11,6 +12,10 @@ ui::TControl* AsControl(base::TComponent* sender) {
 }
 
 }  // namespace
+
+std::unique_ptr<ui::AccessibleDescription> TfmAbout::AccessibleFor(ui::TControl& control) {
+  return AboutAccessible(*this, control);
+}
 
 void TfmAbout::Loaded() {
   TForm::Loaded();

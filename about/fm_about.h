@@ -77,6 +77,8 @@ class TfmAbout : public ui::TForm {
   bool EscapePressed() override;
 
   void Loaded() override;
+  // The links, the close mark and the text (about_accessible.h).
+  std::unique_ptr<ui::AccessibleDescription> AccessibleFor(ui::TControl& control) override;
 
   const char* ClassName() const override { return "TfmAbout"; }
   static const resources::ClassInfo& Class();

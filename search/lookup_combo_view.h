@@ -66,6 +66,7 @@ class LookupComboView final : public ui::ControlView, private LookupPlatform {
   bool ShowsOwnText() const override { return true; }
   std::string ShownText() const override;
   void OnChanged(ui::ControlChange what) override;
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override;
 
  private:
   // --- LookupPlatform ---
@@ -85,6 +86,9 @@ class LookupComboView final : public ui::ControlView, private LookupPlatform {
   void MeasureFont();
   // The picker at least as high as its font needs (measured now).
   void FitHeightToFont();
+  // Tells readers what changed since last told: the shown text (a value
+  // change), the list opened or closed (a state change).
+  void AnnounceChanges();
 
   TRxDBLookupCombo& combo_;
   std::unique_ptr<PopupDataListView> list_view_;
@@ -95,6 +99,8 @@ class LookupComboView final : public ui::ControlView, private LookupPlatform {
   int32_t char_width_ = 0;
   int busy_depth_ = 0;
   ui::TCursor cursor_before_busy_ = ui::crDefault;
+  std::string announced_text_;  // as readers were last told
+  bool announced_open_ = false;
 };
 
 }  // namespace search

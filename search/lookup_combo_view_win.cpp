@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "search/picker_accessible.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
 #include "ui/wide_text.h"
@@ -197,10 +198,12 @@ LookupGeometry LookupComboView::Geometry() {
 
 void LookupComboView::ShowList(const base::Rect& screen_rect) {
   if (list_view_) list_view_->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr);
+  AnnounceChanges();
 }
 
 void LookupComboView::HideList() {
   if (list_view_) list_view_->HideWindow();
+  AnnounceChanges();
 }
 
 void LookupComboView::CaptureMouse(LookupPart part) {
@@ -233,6 +236,24 @@ void LookupComboView::Repaint(LookupPart part) {
   } else if (Handle()) {
     InvalidateRect(Handle(), nullptr, FALSE);
   }
+  AnnounceChanges();
+}
+
+void LookupComboView::AnnounceChanges() {
+  if (!Handle()) return;
+  if (std::string text = combo_.ShownText(); text != announced_text_) {
+    announced_text_ = std::move(text);
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
+  }
+  if (combo_.ListVisible() != announced_open_) {
+    announced_open_ = combo_.ListVisible();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
+  }
+  if (list_view_) list_view_->AnnounceRow();
+}
+
+std::unique_ptr<ui::AccessibleDescription> LookupComboView::MakeAccessible() {
+  return std::make_unique<PickerAccessible>(combo_);
 }
 
 void LookupComboView::SetBusyCursor(bool busy) {

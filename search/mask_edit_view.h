@@ -49,6 +49,7 @@ class MaskEditView final : public ui::ControlView, public MaskEditScreen {
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override;
   void OnChanged(ui::ControlChange what) override;
   bool OnKeyDown(WORD key, ui::TShiftState shift) override;
   bool OnChar(char& key) override;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cwchar>
 
+#include "search/number_field_accessible.h"
 #include "ui/global_memory.h"
 #include "ui/platform_services.h"
 #include "ui/wide_text.h"
@@ -92,7 +93,10 @@ void MaskEditView::OnChanged(ui::ControlChange what) {
 void MaskEditView::ShowState() {
   if (!Handle()) return;
   const std::wstring text = ui::Wide(edit_.EditText());
-  if (WindowText(Handle()) != text) SetWindowTextW(Handle(), text.c_str());
+  if (WindowText(Handle()) != text) {
+    SetWindowTextW(Handle(), text.c_str());
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
+  }
   SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(std::max(edit_.max_length, 0)), 0);
   SendMessageW(Handle(), EM_SETMODIFY, edit_.Modified() ? TRUE : FALSE, 0);
   const MaskEditState& state = edit_.State();
@@ -278,6 +282,10 @@ void MaskEditView::SetClipboardText(const std::string& text) {
   }
   // The clipboard owns the block once it took it.
   if (SetClipboardData(CF_UNICODETEXT, block.Get())) block.Release();
+}
+
+std::unique_ptr<ui::AccessibleDescription> MaskEditView::MakeAccessible() {
+  return std::make_unique<NumberFieldAccessible>(edit_);
 }
 
 }  // namespace search

@@ -48,6 +48,9 @@ class PopupDataListView final : public ui::ControlView {
   // Runs the auto-scroll timer every `interval_ms` ms; negative stops it.
   void SetAutoScroll(int32_t interval_ms);
   bool AutoScrollRunning() const { return timer_.Running(); }
+  // Tells readers of a new highlighted row: the list's focus and selection
+  // move to it.
+  void AnnounceRow();
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
@@ -63,6 +66,7 @@ class PopupDataListView final : public ui::ControlView {
   // The vertical scroll bar moves the record (not the highlight).
   bool OnScroll(int bar, WORD code, WORD thumb) override;
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override;
 
  private:
   static constexpr UINT_PTR kAutoScrollTimer = 1;
@@ -75,6 +79,7 @@ class PopupDataListView final : public ui::ControlView {
   TRxPopupDataList& list_;
   ui::WindowTimer timer_;
   int32_t timer_interval_ = -1;
+  int32_t announced_row_ = -1;  // the highlighted row readers were last told of
 };
 
 }  // namespace search

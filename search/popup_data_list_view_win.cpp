@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "search/picker_accessible.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
 
@@ -27,11 +28,15 @@ void PopupDataListView::ShowAt(const base::Rect& screen_rect, HWND owner) {
   UpdateScrollBar();
   SetWindowPos(Handle(), HWND_TOP, screen_rect.left, screen_rect.top, screen_rect.Width(),
                screen_rect.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  AnnounceRow();
 }
 
 void PopupDataListView::HideWindow() {
   if (!Handle()) return;
   ShowWindow(Handle(), SW_HIDE);
+  // A reader holding the closed list's object gets errors from now on.
+  DisconnectAccessible();
+  announced_row_ = -1;
   // Another top-level window the picker was in may go; the list stays with the form.
   SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Form().Handle()));
 }
@@ -40,6 +45,7 @@ void PopupDataListView::Refresh() {
   if (!Handle()) return;
   UpdateScrollBar();
   InvalidateRect(Handle(), nullptr, FALSE);
+  AnnounceRow();
 }
 
 void PopupDataListView::UpdateScrollBar() {
@@ -200,6 +206,19 @@ void PopupDataListView::DrawRow(HDC dc, const RECT& row, std::string_view text, 
     FillRect(dc, &line, Brush(line_color));
     left = line.right;
   }
+}
+
+void PopupDataListView::AnnounceRow() {
+  const int32_t row = combo_.ListVisible() ? list_.HighlightedRow() : -1;
+  if (row == announced_row_) return;
+  announced_row_ = row;
+  if (row < 0) return;
+  NotifyAccessible(EVENT_OBJECT_FOCUS, row + 1);
+  NotifyAccessible(EVENT_OBJECT_SELECTION, row + 1);
+}
+
+std::unique_ptr<ui::AccessibleDescription> PopupDataListView::MakeAccessible() {
+  return std::make_unique<NameListAccessible>(combo_);
 }
 
 }  // namespace search

@@ -33,9 +33,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ui/accessible.h"
 #include "ui/control.h"
 #include "ui/dpi_scale.h"
 #include "ui/gdi.h"
@@ -43,6 +45,7 @@
 
 namespace ui {
 
+class AccessibleObject;
 class FormWindow;
 
 // A mouse message, unpacked: the button it is about (mbLeft for moves), the
@@ -128,6 +131,15 @@ class ControlView : public Window, public ControlPeer {
   // The window `form` goes off the screen: the view of it that the pointer
   // was over hears that the pointer left.
   static void PointerGoneFrom(const FormWindow& form);
+
+  // What a reader is told about the control (made on first use by
+  // MakeAccessible()), and the system's object over it, which answers
+  // WM_GETOBJECT (ui/accessible_object_win.h).
+  AccessibleDescription& Accessible();
+  AccessibleObject& AccessibleObjectOf();
+  // Raises WinEvent `event` (EVENT_OBJECT_*, EVENT_SYSTEM_*) about the
+  // control (`child` 0) or one of its parts, for readers listening.
+  void NotifyAccessible(DWORD event, int child = 0) const;
 
   // Destroys and creates again this view's window and its children's, at
   // the same place, keeping what the controls hold (a memo whose alignment
@@ -245,6 +257,15 @@ class ControlView : public Window, public ControlPeer {
   virtual bool OnDpiScaledSize(int /*dpi*/, SIZE& /*size*/) { return false; }
   // A change of the control that needs more than the base's answer.
   virtual void OnChanged(ControlChange /*what*/) {}
+  // The description of the control for readers, made by its kind's view
+  // where the control's window has none of its own (TForm::AccessibleFor).
+  // The default tells the control's caption as a plain client area.
+  virtual std::unique_ptr<AccessibleDescription> MakeAccessible();
+  // Lets the reader's object go while the window stops being there for the
+  // user (a list that closed): a reader still holding it gets errors, and
+  // the next request makes a new one.
+  void DisconnectAccessible();
+
   // Any message the switch has no case for (private messages and queries
   // of the view's own kind): default handling unless overridden.
   virtual LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -276,6 +297,8 @@ class ControlView : public Window, public ControlPeer {
   bool clicked_ = false;  // the left button went down here and is still down
   bool captured_for_click_ = false;
   bool nc_leave_tracked_ = false;  // a WM_NCMOUSELEAVE is asked for
+  std::unique_ptr<AccessibleDescription> accessible_;
+  AccessibleObject* accessible_object_ = nullptr;  // holds one reference while made
 };
 
 // The shift state of a mouse message's wparam, with the keyboard's Alt.

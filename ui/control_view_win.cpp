@@ -7,9 +7,12 @@
 #include "ui/control_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/exception.h"
+#include "ui/accessible_object_win.h"
 #include "ui/align_layout.h"
+#include "ui/control_accessible.h"
 #include "ui/form_window.h"
 #include "ui/wide_text.h"
 
@@ -92,6 +95,7 @@ ControlView::ControlView(TControl& control, FormWindow& form) : control_(control
 }
 
 ControlView::~ControlView() {
+  DisconnectAccessible();
   if (hovered == this) hovered = nullptr;
   control_.SetPeer(nullptr);
   DestroyHandle();
@@ -369,6 +373,7 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       form_.FocusEntered(*this);
       OnSetFocus();
+      NotifyAccessible(EVENT_OBJECT_FOCUS);
       break;
     case WM_KILLFOCUS:
       OnKillFocus(reinterpret_cast<HWND>(wparam));
@@ -495,10 +500,40 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (OnEditCommand(command)) return 0;
       break;
     }
+    case WM_GETOBJECT:
+      // The client area's object is ours; the window's frame stays the system's.
+      if (static_cast<LONG>(static_cast<DWORD>(lparam)) == OBJID_CLIENT) {
+        if (const LRESULT answer = AccessibleObjectOf().AnswerRequest(wparam)) return answer;
+      }
+      break;
     default:
       return OnOtherMessage(message, wparam, lparam);
   }
   return DefaultHandling(message, wparam, lparam);
+}
+
+AccessibleDescription& ControlView::Accessible() {
+  if (!accessible_) accessible_ = form_.Model().AccessibleFor(control_);
+  if (!accessible_) accessible_ = MakeAccessible();
+  return *accessible_;
+}
+
+AccessibleObject& ControlView::AccessibleObjectOf() {
+  if (!accessible_object_) accessible_object_ = AccessibleObject::Create(*this);
+  return *accessible_object_;
+}
+
+void ControlView::DisconnectAccessible() {
+  if (!accessible_object_) return;
+  std::exchange(accessible_object_, nullptr)->Disconnect();
+}
+
+void ControlView::NotifyAccessible(DWORD event, int child) const {
+  NotifyAccessibleEvent(Handle(), event, child);
+}
+
+std::unique_ptr<AccessibleDescription> ControlView::MakeAccessible() {
+  return std::make_unique<ControlAccessible>(control_, AccessibleRole::kClient, control_.caption);
 }
 
 LRESULT ControlView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) {

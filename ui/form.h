@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/accessible.h"
 #include "ui/control.h"
 #include "ui/form_host.h"
 
@@ -96,6 +97,11 @@ class TForm : public TWinControl {
 
   // Adds the client size.
   void VisitLengths(const LengthVisitor& visit) override;
+
+  // What a reader is told about `control`, one of this window's, where the
+  // window knows better than the control's kind (a label that is a link);
+  // null leaves it to the kind's own description.
+  virtual std::unique_ptr<AccessibleDescription> AccessibleFor(TControl& /*control*/) { return nullptr; }
 
   const char* ClassName() const override { return "TForm"; }
   static const resources::ClassInfo& Class();

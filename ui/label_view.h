@@ -6,6 +6,7 @@
 // parent's until code gives it one). It takes no focus.
 #pragma once
 
+#include "ui/control_accessible.h"
 #include "ui/control_view.h"
 #include "ui/label.h"
 
@@ -19,6 +20,10 @@ class LabelView final : public ControlView {
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  // Static text holding its caption.
+  std::unique_ptr<AccessibleDescription> MakeAccessible() override {
+    return std::make_unique<ControlAccessible>(label_, AccessibleRole::kStaticText, label_.caption);
+  }
   void OnPaint(HDC dc) override;
   void OnChanged(ControlChange what) override;
 

@@ -25,6 +25,7 @@ class MemoView final : public ControlView {
   void OnChanged(ControlChange what) override;
   bool PaintsItself() const override { return !memo_.enabled; }
   void OnPaint(HDC dc) override;
+  std::unique_ptr<AccessibleDescription> MakeAccessible() override;
 
  private:
   TMemo& memo_;

@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/accessible_object_win.h"
+#include "ui/memo_accessible.h"
 #include "ui/wide_text.h"
 
 namespace ui {
 
 namespace {
-
-// The lines as the edit control shows them: no line break after the last.
-std::string EditText(const TStrings& lines) {
-  std::string text = lines.Text();
-  if (text.ends_with("\r\n")) text.resize(text.size() - 2);
-  return text;
-}
 
 // The edit control's whole text, lines separated by CR LF.
 std::wstring TextOf(HWND edit) {
@@ -108,6 +103,9 @@ void MemoView::OnChanged(ControlChange what) {
   switch (what) {
     case ControlChange::kText:
       SetWindowTextW(Handle(), Wide(EditText(memo_.lines)).c_str());
+      // A reader hears the new text (the answer) though the focus is elsewhere.
+      NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
+      AnnounceText(Handle(), SpokenText(memo_.lines));
       break;
     case ControlChange::kAlignment:
       // The edit control takes its alignment only when created. What the
@@ -118,6 +116,10 @@ void MemoView::OnChanged(ControlChange what) {
     default:
       break;
   }
+}
+
+std::unique_ptr<AccessibleDescription> MemoView::MakeAccessible() {
+  return std::make_unique<MemoAccessible>(memo_);
 }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 // its children.
 #pragma once
 
+#include "ui/control_accessible.h"
 #include "ui/control_view.h"
 #include "ui/panel.h"
 
@@ -14,6 +15,10 @@ class PanelView final : public ControlView {
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  // A pane holding its controls.
+  std::unique_ptr<AccessibleDescription> MakeAccessible() override {
+    return std::make_unique<ControlAccessible>(panel_, AccessibleRole::kPane, panel_.caption);
+  }
   void OnPaint(HDC dc) override;
 
  private:

@@ -27,6 +27,7 @@ class StatusBarView final : public ControlView {
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  std::unique_ptr<AccessibleDescription> MakeAccessible() override;
   void OnPaint(HDC dc) override;
   // OnPaint covers every pixel.
   bool OnEraseBackground(HDC /*dc*/) override { return true; }

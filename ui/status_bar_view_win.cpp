@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/form_window.h"
+#include "ui/status_bar_accessible.h"
 #include "ui/gdi.h"
 #include "ui/screen_density.h"
 #include "ui/wide_text.h"
@@ -209,6 +210,10 @@ void StatusBarView::OnThemeChanged() {
   theme_ = VisualTheme();
   theme_opened_ = false;
   InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+std::unique_ptr<AccessibleDescription> StatusBarView::MakeAccessible() {
+  return std::make_unique<StatusBarAccessible>(bar_);
 }
 
 }  // namespace ui

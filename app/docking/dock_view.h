@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/docking/tb_dock.h"
+#include "ui/control_accessible.h"
 #include "ui/control_view.h"
 
 namespace app {
@@ -20,6 +21,10 @@ class DockView final : public ui::ControlView {
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  // A pane holding its bars, with no name of its own.
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override {
+    return std::make_unique<ui::ControlAccessible>(dock_, ui::AccessibleRole::kPane, std::string());
+  }
 
  private:
   TTBDock& dock_;

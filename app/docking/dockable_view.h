@@ -16,6 +16,7 @@
 #include "app/docking/tb_dock.h"
 #include "app/docking/tb_dockable_window.h"
 #include "app/skin/skin_colors.h"
+#include "ui/control_accessible.h"
 #include "ui/control_view.h"
 
 namespace app {
@@ -42,6 +43,10 @@ class DockableView : public ui::ControlView {
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  // A pane named by its caption (the result window); the toolbar tells more.
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override {
+    return std::make_unique<ui::ControlAccessible>(window_, ui::AccessibleRole::kPane, window_.caption);
+  }
   // The skin colour at `index`, as the form's windows draw it now.
   ui::TColor SkinColor(TTBColorIndex index) const;
   // The side of the dock the window sits in (top when it is in none).

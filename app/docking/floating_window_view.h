@@ -72,6 +72,7 @@ class FloatingWindowView final : public ui::ControlView {
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override;
   bool OnNcCalcSize(RECT& area) override;
   bool OnNcPaint() override;
   bool OnNcHitTest(POINT screen, LRESULT& result) override;

@@ -7,6 +7,7 @@
 
 #include "app/docking/dock_drag.h"
 #include "app/docking/dockable_view.h"
+#include "app/docking/floating_frame_accessible.h"
 #include "app/skin/form_skin.h"
 #include "app/skin/skin_frame.h"
 #include "ui/capture_loop.h"
@@ -464,6 +465,17 @@ bool FloatingWindowView::OnDpiChanged(int dpi, const RECT& suggested) {
 
 void FloatingWindowView::OnSettingsChanged() {
   OnSystemColorsChanged();
+}
+
+std::unique_ptr<ui::AccessibleDescription> FloatingWindowView::MakeAccessible() {
+  return std::make_unique<FloatingFrameAccessible>(frame_, [this] {
+    // The close button's place in the window, moved to the client area's origin.
+    RECT window{};
+    GetWindowRect(Handle(), &window);
+    POINT client{0, 0};
+    ClientToScreen(Handle(), &client);
+    return Geometry().CloseButton(OuterSizeOf(Handle())).Moved(window.left - client.x, window.top - client.y);
+  });
 }
 
 }  // namespace app

@@ -48,6 +48,8 @@ class DropDownOwner {
   // The drop-down lost the capture to `new_capture` (null: none), was told
   // to cancel its modes, or the program stopped being the active one.
   virtual void DropDownLost(HWND new_capture) = 0;
+  // A reader chose row `row` (its default action): as a click on it.
+  virtual void DropDownChoose(int row) = 0;
 
  protected:
   ~DropDownOwner() = default;
@@ -94,6 +96,7 @@ class DropDownView final : public ui::ControlView {
   // The menu leaves the activation where it is.
   bool ActivatesOnClick() const override { return false; }
   bool OnActivateApp(bool active) override;
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override;
 
  private:
   void Pass(MenuPointerAction action, const ui::MouseInput& input);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/menus/drop_down_accessible.h"
 #include "app/skin/form_skin.h"
 #include "app/skin/skin_frame.h"
 #include "ui/form_window.h"
@@ -31,6 +32,8 @@ DropDownOwner* DropDownView::Owner() const {
 
 void DropDownView::Open(std::vector<TTBItem*> rows, HFONT font, const ui::DpiScale& scale, const RECT& button,
                         bool horizontal_bar) {
+  // Another menu replaces the open one: readers hear the one end first.
+  if (IsOpen()) NotifyAccessible(EVENT_SYSTEM_MENUPOPUPEND);
   font_ = font;
   scale_ = scale;
   menu_.SetRows(std::move(rows));
@@ -66,11 +69,17 @@ void DropDownView::Open(std::vector<TTBItem*> rows, HFONT font, const ui::DpiSca
   InvalidateRect(Handle(), nullptr, TRUE);
   menu_.SetVisible(true);
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  NotifyAccessible(EVENT_SYSTEM_MENUPOPUPSTART);
 }
 
 void DropDownView::Close() {
+  const bool was_open = IsOpen();
   menu_.highlighted = -1;
   menu_.SetVisible(false);
+  if (!was_open) return;
+  NotifyAccessible(EVENT_SYSTEM_MENUPOPUPEND);
+  // A reader holding the closed menu's object gets errors from now on.
+  DisconnectAccessible();
 }
 
 void DropDownView::SetHighlighted(int row) {
@@ -81,6 +90,13 @@ void DropDownView::SetHighlighted(int row) {
     InvalidateRect(Handle(), &area, FALSE);
   }
   menu_.highlighted = row;
+  if (row >= 0) NotifyAccessible(EVENT_OBJECT_FOCUS, row + 1);
+}
+
+std::unique_ptr<ui::AccessibleDescription> DropDownView::MakeAccessible() {
+  return std::make_unique<DropDownAccessible>(menu_, layout_, [this](int row) {
+    if (DropDownOwner* owner = Owner()) owner->DropDownChoose(row);
+  });
 }
 
 int DropDownView::RowAt(POINT screen) const {

@@ -150,6 +150,10 @@ class ToolbarView final : public DockableView, public DropDownOwner, public ui::
   // DropDownOwner: what reaches the drop-down while it holds the capture.
   void DropDownPointer(MenuPointerAction action, POINT screen) override;
   void DropDownLost(HWND new_capture) override;
+  void DropDownChoose(int row) override;
+
+ protected:
+  std::unique_ptr<ui::AccessibleDescription> MakeAccessible() override;
 
   // ui::KeyPreview: the main window's keys and presses, for the keyboard's
   // menu mode.
@@ -168,6 +172,14 @@ class ToolbarView final : public DockableView, public DropDownOwner, public ui::
   Look CurrentLook() const;
   // The button drawn hot: the keyboard mode's on the bar, else the tracker's.
   int ShownHot() const;
+  // What readers were last told of the tracking: menu start and end, the
+  // button whose drop-down is open (expanded) and the one they are on.
+  struct Announced {
+    bool tracking = false;
+    int open = -1;
+    int current = -1;
+  };
+  void AnnounceTracking();
 
   HFONT MenuFont() const;
   // Makes the menu font for the bar's density and measures the items in it;
@@ -207,6 +219,7 @@ class ToolbarView final : public DockableView, public DropDownOwner, public ui::
   std::vector<Button> buttons_;
   Rect chevron_;
   Look look_;                                  // as last painted
+  Announced announced_;
   std::unique_ptr<ui::MouseCapture> capture_;  // held for the tracking, by the bar or its drop-down
   std::optional<POINT> last_move_;             // where the pointer last moved to (screen)
   TTBDropDownWindow* drop_down_ = nullptr;     // owned by the form, made on first use

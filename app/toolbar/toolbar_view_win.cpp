@@ -15,6 +15,7 @@
 #include "app/skin/glyph_scale.h"
 #include "app/skin/skin_frame.h"
 #include "app/toolbar/toolbar_measure.h"
+#include "app/toolbar/toolbar_accessible.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
@@ -311,6 +312,7 @@ bool ToolbarView::IsOurs(HWND window) const {
 }
 
 void ToolbarView::Apply(const MenuEvents& events) {
+  if (tracker_.Tracking() && !announced_.tracking) NotifyAccessible(EVENT_SYSTEM_MENUSTART);
   const int open = tracker_.Open();
   if (events.opened && open >= 0) {
     OpenDropDown(open);
@@ -322,7 +324,39 @@ void ToolbarView::Apply(const MenuEvents& events) {
   // The keyboard's menu mode follows what the event did to the tracking.
   mode_.TrackerChanged();
   if (Handle() && CurrentLook() != look_) InvalidateRect(Handle(), nullptr, FALSE);
+  AnnounceTracking();
   if (events.chosen) RunChoice(*events.chosen);
+}
+
+void ToolbarView::AnnounceTracking() {
+  Announced now;
+  now.tracking = tracker_.Tracking();
+  now.open = tracker_.Open();
+  now.current = now.tracking ? (now.open >= 0 ? now.open : tracker_.Hot()) : -1;
+  for (const int button : {announced_.open, now.open}) {
+    if (button >= 0 && announced_.open != now.open) NotifyAccessible(EVENT_OBJECT_STATECHANGE, button + 1);
+  }
+  // The drop-down's highlighted item is the focus once there is one.
+  const bool item_focused = now.open >= 0 && tracker_.Highlighted() >= 0;
+  if (now.current >= 0 && now.current != announced_.current && !item_focused) {
+    NotifyAccessible(EVENT_OBJECT_FOCUS, now.current + 1);
+  }
+  if (announced_.tracking && !now.tracking) NotifyAccessible(EVENT_SYSTEM_MENUEND);
+  announced_ = now;
+}
+
+void ToolbarView::DropDownChoose(int row) {
+  if (tracker_.Open() >= 0) Apply(tracker_.PointerRelease(MenuPointer::Item(row)));
+}
+
+std::unique_ptr<ui::AccessibleDescription> ToolbarView::MakeAccessible() {
+  return std::make_unique<ToolbarAccessible>(
+      toolbar_, bar_, tracker_,
+      [this](int button) {
+        const RECT place = ButtonPlace(button);
+        return Rect{place.left, place.top, place.right, place.bottom};
+      },
+      [this](const MenuEvents& events) { Apply(events); });
 }
 
 void ToolbarView::OpenDropDown(int button) {

@@ -5,6 +5,7 @@
 
 #include "tests/driver/monkey_plan.h"
 #include "tests/driver/program_under_test.h"
+#include "tests/driver/reader.h"
 #include "tests/win/real_input.h"
 
 namespace driver {
@@ -116,6 +117,7 @@ class Monkey {
   EventHistory history_;
   std::unique_ptr<ProgramUnderTest> program_;
   std::uint64_t restarts_ = 0, boxes_ = 0, skipped_ = 0;
+  Reader reader_{0};  // the accessibility client of the invariants' walk (COM set up for this thread)
 };
 
 bool Monkey::StartProgram() {
@@ -346,11 +348,21 @@ std::string Monkey::CheckInvariants() {
     if (!MonitorFromRect(&r, MONITOR_DEFAULTTONULL))
       return "a window of class " + Utf8(WindowClassName(window)) + " is off every screen";
   }
+  // A screen reader walks every shown window's tree, as one does while the
+  // user works: each answers, the main window's from its client object.
+  std::size_t elements = 0;
+  for (HWND window : program_->VisibleTopWindows()) {
+    const ReadElement tree = Reader::Tree(window);
+    if (window == program_->Main() && tree.result != S_OK) return "the main window's accessible tree cannot be read";
+    elements += ElementCount(tree);
+  }
+  if (!program_->Answers(2000)) return "the program does not answer within 2 s after the reader's walk";
   Log(JsonLine()
           .Text("check", "invariants")
           .Flag("ok", true)
           .Text("field", Utf8(*field_text))
           .Text("memo", Utf8(*memo_text))
+          .Number("accessible-elements", static_cast<std::int64_t>(elements))
           .Str());
   return {};
 }

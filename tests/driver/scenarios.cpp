@@ -5,6 +5,8 @@
 #include <string>
 
 #include "tests/driver/program_under_test.h"
+#include "tests/driver/reader.h"
+#include "tests/driver/reader_scenarios.h"
 #include "tests/driver/toolbar_places.h"
 #include "tests/win/real_input.h"
 
@@ -68,6 +70,13 @@ bool EndsWithZero(ProgramUnderTest& program, Report& report, const std::string& 
 
 // Closes the program with Alt+F4 and checks its exit code; the failures.
 int EndByAltF4(ProgramUnderTest& program, Report& report) {
+  {
+    // After whatever the scenario did, a screen reader still reads the whole window.
+    Reader reader(0);
+    const ReadElement tree = Reader::Tree(program.Main());
+    report.Check(tree.result == S_OK && ElementCount(tree) > 10, "a screen reader reads the main window's tree",
+                 std::to_string(ElementCount(tree)));
+  }
   PressKey(VK_F4, testing_support::kAlt);
   EndsWithZero(program, report, "Alt+F4");
   return report.Failures();
@@ -419,7 +428,16 @@ const std::map<std::string, int (*)(const Setup&, Report&)>& Scenarios() {
 
 }  // namespace
 
+bool StartProgram(ProgramUnderTest& program, Report& report) {
+  return Start(program, report);
+}
+
+int EndWithAltF4(ProgramUnderTest& program, Report& report) {
+  return EndByAltF4(program, report);
+}
+
 bool RunScenario(const std::string& name, const Setup& setup, Report& report) {
+  if (RunReaderScenario(name, setup, report)) return true;
   const auto found = Scenarios().find(name);
   if (found == Scenarios().end()) return false;
   found->second(setup, report);
@@ -429,7 +447,7 @@ bool RunScenario(const std::string& name, const Setup& setup, Report& report) {
 const char* ScenarioNames() {
   return "number-search name-search conversion-error result-window float-and-dock about close-exit-item "
          "close-button "
-         "close-alt-f4 close-system-menu";
+         "close-alt-f4 close-system-menu reader-tree reader-name-search reader-number-search reader-menu";
 }
 
 }  // namespace driver

@@ -14,6 +14,14 @@ struct Setup {
   DirectoryPairs directory;  // its directory source
 };
 
+class ProgramUnderTest;
+
+// The start every scenario begins with: the program started and its main
+// window shown, each a check.
+bool StartProgram(ProgramUnderTest& program, Report& report);
+// Alt+F4 and the check of exit code 0; the failures so far.
+int EndWithAltF4(ProgramUnderTest& program, Report& report);
+
 // Runs the scenario `name`; false when there is no such scenario.
 bool RunScenario(const std::string& name, const Setup& setup, Report& report);
 // The scenarios' names, for the usage text.

@@ -16,6 +16,7 @@
 #include "tests/common/recording_peer.h"
 #include "tests/common/recording_services.h"
 #include "text/literal.h"
+#include "ui/memo_accessible.h"
 #include "ui/platform_services.h"
 
 namespace {
@@ -198,3 +199,43 @@ TEST(AboutWindowAddressesTest, TheCaptionsAndTheTextShowTheHostsOfThePagesTheLin
 }
 
 }  // namespace
+
+// What a reader finds in the window: links that open their pages, a close
+// button that hides the window, the text, and nothing special for the strip.
+TEST_F(AboutHandlersTest, AReaderFindsTwoLinksACloseButtonAndTheText) {
+  const auto link1 = about_->AccessibleFor(*about_->laLink1);
+  const auto link2 = about_->AccessibleFor(*about_->laLink2);
+  ASSERT_TRUE(link1 && link2);
+  for (const auto* link : {link1.get(), link2.get()}) {
+    EXPECT_EQ(link->Self().role, ui::AccessibleRole::kLink);
+    EXPECT_TRUE(link->Self().states & ui::kAccessibleLinked);
+    EXPECT_FALSE(link->Self().default_action.empty());
+  }
+  EXPECT_EQ(link1->Self().name, "example.com");
+  EXPECT_EQ(link2->Self().name, "example.org");
+  EXPECT_TRUE(link2->DoDefaultAction(0));
+  ASSERT_EQ(ShellCalls().size(), 1u);
+  EXPECT_EQ(ShellCalls()[0].file, about::kPortalDirectoryPage);
+  EXPECT_FALSE(link1->DoDefaultAction(1));  // a link has no parts
+  EXPECT_EQ(ShellCalls().size(), 1u);
+
+  const auto close = about_->AccessibleFor(*about_->laButtomClose);
+  ASSERT_TRUE(close);
+  EXPECT_EQ(close->Self().role, ui::AccessibleRole::kPushButton);
+  EXPECT_EQ(close->Self().name, text::Cp1251(u8"Закрыть").view());
+  EXPECT_TRUE(close->DoDefaultAction(0));
+  EXPECT_EQ(host_calls_, std::vector<std::string>{"Close"});
+
+  const auto text = about_->AccessibleFor(*about_->me);
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->Self().role, ui::AccessibleRole::kStaticText);
+  EXPECT_EQ(text->Self().name, ui::EditText(about_->me->lines));
+  EXPECT_EQ(about_->AccessibleFor(*about_->Panel1), nullptr);
+  EXPECT_EQ(about_->AccessibleFor(*about_), nullptr);
+}
+
+TEST_F(AboutHandlersTest, AHiddenLinkDoesNothing) {
+  about_->laLink1->SetVisible(false);
+  EXPECT_FALSE(about_->AccessibleFor(*about_->laLink1)->DoDefaultAction(0));
+  EXPECT_TRUE(ShellCalls().empty());
+}

@@ -1,0 +1,18 @@
+// What a reader finds in the About window: its two links as links named by
+// their captions, whose default action opens their page as a click does;
+// the close mark as a push button "Закрыть" whose default action hides the
+// window; the text as static text holding the whole text. AboutAccessible()
+// answers for those parts; for the others (the strip) it gives null and the
+// view's own description holds.
+#pragma once
+
+#include <memory>
+
+#include "about/fm_about.h"
+#include "ui/accessible.h"
+
+namespace about {
+
+std::unique_ptr<ui::AccessibleDescription> AboutAccessible(TfmAbout& window, ui::TControl& control);
+
+}  // namespace about

@@ -1,0 +1,211 @@
+#include "tests/driver/reader_scenarios.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/driver/program_under_test.h"
+#include "tests/driver/reader.h"
+#include "tests/win/real_input.h"
+
+namespace driver {
+
+namespace {
+
+using testing_support::Click;
+using testing_support::PressKey;
+using testing_support::TypeText;
+
+// Whether an event `event` was heard from `window` (any window: null).
+const HeardEvent* Find(const Reader& reader, DWORD event, HWND window = nullptr) {
+  for (const HeardEvent& heard : reader.Heard()) {
+    if (heard.event == event && (!window || heard.window == window)) return &heard;
+  }
+  return nullptr;
+}
+
+// Listens until `done` holds; false after `ms`.
+template <typename Done>
+bool ListenUntil(Reader& reader, Done done, DWORD ms = 3000) {
+  const ULONGLONG deadline = GetTickCount64() + ms;
+  while (!done()) {
+    if (GetTickCount64() >= deadline) return false;
+    reader.Listen(20);
+  }
+  return true;
+}
+
+// The names of `element`'s children.
+std::string ChildNames(const ReadElement& element) {
+  std::string names;
+  for (const ReadElement& child : element.children) names += (names.empty() ? "" : "|") + child.name;
+  return names;
+}
+
+const ReadElement* Named(const std::vector<const ReadElement*>& elements, const std::string& name) {
+  for (const ReadElement* element : elements) {
+    if (element->name == name) return element;
+  }
+  return nullptr;
+}
+
+int Tree(const Setup& setup, Report& report) {
+  ProgramUnderTest program(setup.exe);
+  if (!StartProgram(program, report)) return report.Failures();
+  Reader reader(0);
+  const ReadElement tree = Reader::Tree(program.Main());
+  if (!report.Check(tree.result == S_OK, "the main window has a client object")) return report.Failures();
+  report.Check(tree.role == ROLE_SYSTEM_CLIENT, "it is a client area", std::to_string(tree.role));
+  const ReadElement* bar = Named(ElementsWithRole(tree, ROLE_SYSTEM_MENUBAR), "Главное меню");
+  report.Check(bar && ChildNames(*bar) == "Работаем|Показать|O...",
+               "a menu bar \"Главное меню\" of the three items", bar ? ChildNames(*bar) : "");
+  const auto texts = ElementsWithRole(tree, ROLE_SYSTEM_TEXT);
+  const ReadElement* field = Named(texts, "Телефон");
+  report.Check(field && field->value == "_-__-__", "editable text \"Телефон\" holding the template",
+               field ? field->value : "");
+  const ReadElement* memo = Named(texts, "Окно результата");
+  report.Check(memo && memo->value == "Пока ничего нет!" && (memo->state & STATE_SYSTEM_READONLY),
+               "read-only text \"Окно результата\" holding the first text", memo ? memo->value : "");
+  const ReadElement* picker = Named(ElementsWithRole(tree, ROLE_SYSTEM_COMBOBOX), "Подбор по ФИО");
+  report.Check(picker && (picker->state & STATE_SYSTEM_COLLAPSED), "a collapsed combo box \"Подбор по ФИО\"");
+  report.Check(ElementsWithRole(tree, ROLE_SYSTEM_STATUSBAR).size() == 1, "one status bar");
+  report.Check(Named(ElementsWithRole(tree, ROLE_SYSTEM_STATICTEXT), "Телефон") != nullptr,
+               "the labels are static text");
+  report.Check(ElementsWithRole(tree, ROLE_SYSTEM_CLIENT).size() == 1, "no anonymous client object below");
+  // A child id out of range.
+  ComRef<IAccessible> toolbar = Reader::ClientOf(program.Control(L"TTBToolbar"));
+  BSTR name = nullptr;
+  report.Check(toolbar && toolbar->get_accName(ChildId(4), &name) == E_INVALIDARG,
+               "child id 4 of the three-item bar gets E_INVALIDARG");
+  return EndWithAltF4(program, report);
+}
+
+int NameSearch(const Setup& setup, Report& report) {
+  ProgramUnderTest program(setup.exe);
+  if (!StartProgram(program, report)) return report.Failures();
+  Reader reader(program.Id());
+  HWND picker = program.Control(L"TRxDBLookupCombo");
+  if (!report.Check(picker != nullptr, "the name picker is there")) return report.Failures();
+  Click(CentreOf(picker));
+  HWND list = nullptr;
+  ListenUntil(reader, [&] { return (list = program.VisibleTop(L"TRxPopupDataList")) != nullptr; });
+  if (!report.Check(list != nullptr, "a click on the picker opens its list")) return report.Failures();
+  ComRef<IAccessible> list_object = Reader::ClientOf(list);
+  report.Check(list_object && Reader::Read(list_object.get(), CHILDID_SELF, 0).name == "Подбор по ФИО",
+               "the list is named like its picker");
+  reader.Clear();
+  TypeText(L"ив");
+  program.Settle(50);
+  const std::vector<std::string> rows = SplitLines(Utf8(AskText(list).value_or(L"")));
+  DWORD_PTR selected = 0;
+  SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 2000, &selected);
+  const auto row = static_cast<LRESULT>(selected);
+  const std::string first = row >= 0 && static_cast<size_t>(row) < rows.size() ? rows[row] : "";
+  report.Check(first.rfind("ИВ", 0) == 0, "the highlighted row is the first ИВ name", first);
+  const auto named_first = [&] {
+    for (const HeardEvent& heard : reader.Heard()) {
+      if ((heard.event == EVENT_OBJECT_FOCUS || heard.event == EVENT_OBJECT_SELECTION) && heard.window == list &&
+          heard.element.name == first)
+        return true;
+    }
+    return false;
+  };
+  report.Check(ListenUntil(reader, named_first), "a focus or selection event names the first ИВ name", first);
+  report.Check(Find(reader, EVENT_OBJECT_VALUECHANGE, picker) != nullptr, "the picker's value change is heard");
+  PressKey(VK_ESCAPE);
+  ListenUntil(reader, [&] { return program.VisibleTop(L"TRxPopupDataList") == nullptr; });
+  report.Check(Find(reader, EVENT_OBJECT_STATECHANGE, picker) != nullptr, "the picker's state change is heard");
+  if (list_object) {
+    BSTR name = nullptr;
+    const HRESULT answer = list_object->get_accName(ChildId(CHILDID_SELF), &name);
+    LONG count = 0;
+    const HRESULT counted = list_object->get_accChildCount(&count);
+    report.Check((answer == CO_E_OBJNOTCONNECTED || answer == E_FAIL) &&
+                     (counted == CO_E_OBJNOTCONNECTED || counted == E_FAIL),
+                 "the closed list's object kept by the reader refuses its calls", std::to_string(answer));
+  }
+  return EndWithAltF4(program, report);
+}
+
+int NumberSearch(const Setup& setup, Report& report) {
+  ProgramUnderTest program(setup.exe);
+  if (!StartProgram(program, report)) return report.Failures();
+  Reader reader(program.Id());
+  const auto& rows = setup.directory.Rows();
+  size_t row = rows.size() / 3;
+  const std::string owner = setup.directory.NameOf(std::stoll(rows[row].second)).value_or("");
+  HWND field = program.Control(L"TMaskEdit");
+  if (!report.Check(field != nullptr, "the number field is there")) return report.Failures();
+  Click(CentreOf(field));
+  program.Settle(50);
+  TypeText(Wide(rows[row].second) + L"\r");
+  const auto carries_owner = [&] {
+    for (const HeardEvent& heard : reader.Heard()) {
+      if (heard.event == EVENT_OBJECT_VALUECHANGE && heard.element.value.find(owner) != std::string::npos)
+        return true;
+    }
+    return false;
+  };
+  report.Check(ListenUntil(reader, carries_owner), "a value change carries the owner's name", owner);
+  report.Check(Find(reader, EVENT_OBJECT_VALUECHANGE, field) != nullptr, "the field's value changes are heard");
+  return EndWithAltF4(program, report);
+}
+
+int Menu(const Setup& setup, Report& report) {
+  ProgramUnderTest program(setup.exe);
+  if (!StartProgram(program, report)) return report.Failures();
+  Reader reader(program.Id());
+  ComRef<IAccessible> bar = Reader::ClientOf(program.Control(L"TTBToolbar"));
+  if (!report.Check(static_cast<bool>(bar), "the toolbar has an object")) return report.Failures();
+  report.Check(Reader::Read(bar.get(), 2, 0).name == "Показать", "its second item is \"Показать\"");
+  report.Check(bar->accDoDefaultAction(ChildId(2)) == S_OK, "the default action of \"Показать\" is done");
+  const HeardEvent* start = nullptr;
+  ListenUntil(reader, [&] { return (start = Find(reader, EVENT_SYSTEM_MENUPOPUPSTART)) != nullptr; });
+  if (!report.Check(start != nullptr, "a pop-up start is heard")) return report.Failures();
+  report.Check(Find(reader, EVENT_SYSTEM_MENUSTART) != nullptr, "a menu start is heard");
+  const HWND menu = start->window;
+  ComRef<IAccessible> popup = Reader::ClientOf(menu);
+  const ReadElement item = popup ? Reader::Read(popup.get(), 1, 0) : ReadElement{};
+  report.Check(item.name == "Панель результата" && (item.state & STATE_SYSTEM_CHECKED),
+               "its item \"Панель результата\" is checked", item.name);
+  report.Check(Reader::Read(bar.get(), 2, 0).state & STATE_SYSTEM_EXPANDED, "\"Показать\" is expanded");
+  PressKey(VK_ESCAPE);
+  report.Check(ListenUntil(reader, [&] { return Find(reader, EVENT_SYSTEM_MENUPOPUPEND, menu) != nullptr; }),
+               "Esc: a pop-up end is heard");
+  report.Check(ListenUntil(reader, [&] { return Find(reader, EVENT_SYSTEM_MENUEND) != nullptr; }),
+               "and a menu end");
+  report.Check(bar->accDoDefaultAction(ChildId(3)) == S_OK, "the default action of \"O...\" is done");
+  HWND about = nullptr;
+  ListenUntil(reader, [&] { return (about = program.VisibleTop(L"TfmAbout")) != nullptr; });
+  report.Check(about != nullptr, "it shows the About window");
+  if (about) {
+    const ReadElement tree = Reader::Tree(about);
+    const auto links = ElementsWithRole(tree, ROLE_SYSTEM_LINK);
+    report.Check(links.size() == 2 && Named(links, "example.com") && Named(links, "example.org"),
+                 "the About window has its two links");
+    report.Check(Named(ElementsWithRole(tree, ROLE_SYSTEM_PUSHBUTTON), "Закрыть") != nullptr,
+                 "and its close mark as a button \"Закрыть\"");
+    ComRef<IAccessible> mark = Reader::ClientOf(program.ControlWithText(about, L"TLabel", L" x "));
+    report.Check(mark && mark->accDoDefaultAction(ChildId(CHILDID_SELF)) == S_OK,
+                 "the close mark's default action is done");
+    report.Check(ListenUntil(reader, [&] { return !IsWindowVisible(about); }), "it hides the About window");
+  }
+  return EndWithAltF4(program, report);
+}
+
+}  // namespace
+
+bool RunReaderScenario(const std::string& name, const Setup& setup, Report& report) {
+  static const std::map<std::string, int (*)(const Setup&, Report&)> scenarios = {
+      {"reader-tree", Tree},
+      {"reader-name-search", NameSearch},
+      {"reader-number-search", NumberSearch},
+      {"reader-menu", Menu},
+  };
+  const auto found = scenarios.find(name);
+  if (found == scenarios.end()) return false;
+  found->second(setup, report);
+  return true;
+}
+
+}  // namespace driver
