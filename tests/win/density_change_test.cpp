@@ -110,6 +110,40 @@ TEST_F(DensityChangeTest, EachNewDensityLaysTheWindowOutFromItsStoredLengths) {
   EXPECT_EQ(after_rect.bottom - after_rect.top, before_rect.bottom - before_rect.top);
 }
 
+TEST_F(DensityChangeTest, TheAboutWindowFollowsItsOwnDensityChange) {
+  about_->Show();
+  Settle();
+  HWND about = AboutHandle();
+  ASSERT_NE(about, nullptr);
+  const ts::FreshForm<about::TfmAbout> fresh("TfmAbout");
+  const int start = about_window_->WindowScale().Dpi();
+  const std::vector<std::string> before = Places(*about_window_, fresh.At(start));
+  const RECT main_before = ts::OuterRect(Handle());
+  for (const int dpi : {192, start}) {
+    SCOPED_TRACE(std::to_string(dpi) + " dpi");
+    const ui::DpiScale scale(dpi);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
+    const auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_EXSTYLE));
+    RECT suggested = ui::WindowRectForClient(RECT{0, 0, scale.Length(343), scale.Length(146)}, style, ex_style,
+                                             ui::WindowDpi(about));
+    const RECT now = ts::OuterRect(about);
+    OffsetRect(&suggested, now.left - suggested.left, now.top - suggested.top);
+    SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    Settle();
+    const app::ScaledFormLayout expected = fresh.At(dpi);
+    const SIZE client = ts::ClientSize(about);
+    EXPECT_EQ(client.cx, expected.client.width);
+    EXPECT_EQ(client.cy, expected.client.height);
+    const std::vector<std::string> wrong = ts::Misplaced(*about_window_, expected);
+    EXPECT_TRUE(wrong.empty()) << ts::Lines(wrong);
+  }
+  EXPECT_EQ(Places(*about_window_, fresh.At(start)), before);
+  // Only the window told of the change follows it.
+  const RECT main_after = ts::OuterRect(Handle());
+  EXPECT_TRUE(EqualRect(&main_after, &main_before));
+  EXPECT_EQ(window_->WindowScale().Dpi(), start);
+}
+
 TEST_F(DensityChangeTest, ADensityNoScreenHasOrARectangleOffTheScreensChangesNothing) {
   const int start = window_->WindowScale().Dpi();
   const app::ScaledFormLayout layout = fresh_.At(start);
