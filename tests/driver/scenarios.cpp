@@ -58,9 +58,9 @@ std::wstring TitleOf(const std::wstring& exe) {
 int DensityOf(HWND window) {
   using DpiForWindow = UINT(WINAPI*)(HWND);
   HMODULE user = GetModuleHandleW(L"user32.dll");
-  const auto get = user ? reinterpret_cast<DpiForWindow>(
-                              reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")))
-                        : nullptr;
+  const auto get =
+      user ? reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")))
+           : nullptr;
   if (const UINT dpi = get ? get(window) : 0; dpi != 0) return static_cast<int>(dpi);
   const HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);

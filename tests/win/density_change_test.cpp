@@ -124,8 +124,8 @@ TEST_F(DensityChangeTest, TheAboutWindowFollowsItsOwnDensityChange) {
     const ui::DpiScale scale(dpi);
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
     const auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_EXSTYLE));
-    RECT suggested = ui::WindowRectForClient(RECT{0, 0, scale.Length(343), scale.Length(146)}, style, ex_style,
-                                             ui::WindowDpi(about));
+    RECT suggested = ui::WindowRectForClient(RECT{0, 0, scale.Length(343), scale.Length(146)}, style,
+                                             ex_style, ui::WindowDpi(about));
     const RECT now = ts::OuterRect(about);
     OffsetRect(&suggested, now.left - suggested.left, now.top - suggested.top);
     SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));

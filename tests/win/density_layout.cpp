@@ -15,7 +15,8 @@ namespace {
 
 bool HoldsToolbar(const app::ScaledFormLayout& layout, const ui::TControl& control) {
   for (const app::PlacedControl& placed : layout.controls) {
-    if (placed.control->Parent() == &control && dynamic_cast<const app::TTBToolbar*>(placed.control)) return true;
+    if (placed.control->Parent() == &control && dynamic_cast<const app::TTBToolbar*>(placed.control))
+      return true;
   }
   return false;
 }
@@ -43,8 +44,8 @@ RECT OuterRect(HWND window) {
 }
 
 std::string Describe(const RECT& place) {
-  return std::to_string(place.left) + "," + std::to_string(place.top) + " " + std::to_string(place.right) + "x" +
-         std::to_string(place.bottom);
+  return std::to_string(place.left) + "," + std::to_string(place.top) + " " + std::to_string(place.right) +
+         "x" + std::to_string(place.bottom);
 }
 
 std::vector<std::string> Misplaced(const ui::FormWindow& window, const app::ScaledFormLayout& expected) {
@@ -67,7 +68,8 @@ std::vector<std::string> Misplaced(const ui::FormWindow& window, const app::Scal
       got.right = want.right;
       got.bottom = want.bottom;
     }
-    if (!EqualRect(&got, &want)) wrong.push_back(name + ": " + Describe(got) + ", expected " + Describe(want));
+    if (!EqualRect(&got, &want))
+      wrong.push_back(name + ": " + Describe(got) + ", expected " + Describe(want));
     const std::optional<int> font = FontHeightOf(view->Handle());
     if (placed.font_height != 0 && font && *font != placed.font_height) {
       wrong.push_back(name + ": font height " + std::to_string(*font) + ", expected " +

@@ -40,13 +40,18 @@ struct Figures {
 };
 
 // As the descriptions store them (96 pixels per inch).
-constexpr Figures kStored{{299, 196}, {7, 34, 138, 13}, {168, 34},  {5, 48, 145, 21},
-                          {176, 48, 67, 19}, 19, {343, 146}};
+constexpr Figures kStored{{299, 196}, {7, 34, 138, 13}, {168, 34}, {5, 48, 145, 21}, {176, 48, 67, 19},
+                          19,         {343, 146}};
 
 Figures Doubled(const Figures& f) {
   const auto twice = [](const RECT& r) { return RECT{2 * r.left, 2 * r.top, 2 * r.right, 2 * r.bottom}; };
-  return Figures{{2 * f.client.cx, 2 * f.client.cy}, twice(f.label2), {2 * f.label1.x, 2 * f.label1.y},
-                 twice(f.picker),  twice(f.field),   2 * f.status_height, {2 * f.about_client.cx, 2 * f.about_client.cy}};
+  return Figures{{2 * f.client.cx, 2 * f.client.cy},
+                 twice(f.label2),
+                 {2 * f.label1.x, 2 * f.label1.y},
+                 twice(f.picker),
+                 twice(f.field),
+                 2 * f.status_height,
+                 {2 * f.about_client.cx, 2 * f.about_client.cy}};
 }
 
 // The figures of `dpi` worked out by hand, where this test knows them.
@@ -55,7 +60,8 @@ std::optional<Figures> FiguresAt(int dpi) {
     case 96:
       return kStored;
     case 144:  // every stored value times 1.5, halves rounded up
-      return Figures{{449, 294}, {11, 51, 207, 20}, {252, 51}, {8, 72, 218, 32}, {264, 72, 101, 29}, 29, {515, 219}};
+      return Figures{{449, 294}, {11, 51, 207, 20}, {252, 51}, {8, 72, 218, 32}, {264, 72, 101, 29},
+                     29,         {515, 219}};
     case 192:
       return Doubled(kStored);
     default:
@@ -148,7 +154,8 @@ TEST_F(DensityLayoutTest, TheTitleFitsBetweenTheIconAndTheCaptionButtons) {
   const RECT outer = testing_support::OuterRect(Handle());
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
   const int buttons = (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0 ? 3 : 1;
-  const int frame = ui::SystemMetricForDpi(SM_CXSIZEFRAME, dpi_) + ui::SystemMetricForDpi(SM_CXPADDEDBORDER, dpi_);
+  const int frame =
+      ui::SystemMetricForDpi(SM_CXSIZEFRAME, dpi_) + ui::SystemMetricForDpi(SM_CXPADDEDBORDER, dpi_);
   const int room = (outer.right - outer.left) - 2 * frame - ui::SystemMetricForDpi(SM_CXSMICON, dpi_) -
                    buttons * ui::SystemMetricForDpi(SM_CXSIZE, dpi_);
   EXPECT_LE(TextWidth(title, metrics.lfCaptionFont), room) << dpi_ << " dpi";
