@@ -65,8 +65,9 @@ class DockScene final : public DragHost {
     const TTBDock& dock = *docks_[static_cast<std::size_t>(dock_id)];
     DockGeometry geometry;
     geometry.screen = ScreenRectOf(form_.ViewOf(dock)->Handle());
+    const ui::DpiScale scale = form_.WindowScale();
     const DockItem self = dragged_.DockItemFor(dock.position);
-    geometry.docked_size = DockedOuterSize(self.client, dock.position, self.handle);
+    geometry.docked_size = DockedOuterSize(self.client, dock.position, self.handle, scale);
     std::vector<TTBDockableWindow*> windows;
     std::vector<DockItem> items;
     ItemsOf(dock, windows, items);
@@ -74,7 +75,7 @@ class DockScene final : public DragHost {
     const int length = horizontal ? geometry.screen.Width() : geometry.screen.Height();
     const int across = horizontal ? geometry.screen.Height() : geometry.screen.Width();
     geometry.rows =
-        RowsOnScreen(LayoutDock(dock.position, length, dock.fix_align, items), dock.position, across);
+        RowsOnScreen(LayoutDock(dock.position, length, dock.fix_align, items, scale), dock.position, across);
     return geometry;
   }
 
@@ -94,12 +95,22 @@ class DockScene final : public DragHost {
   std::vector<TTBDock*> docks_;
 };
 
+// The density `view`'s window floats at: its frame's, once it has one, else
+// where it is now.
+ui::DpiScale FloatingScaleOf(DockableView& view) {
+  if (TTBFloatingWindowParent* frame = FloatingFrameOf(view.Dockable())) {
+    if (const ui::ControlView* frame_view = view.Form().ViewOf(*frame)) return frame_view->WindowScale();
+  }
+  return view.WindowScale();
+}
+
 // The outer size of `view`'s window when it floats: its last floating size,
 // or its frame around its content.
 Size FloatingSizeOf(DockableView& view) {
   const TTBDockableWindow& window = view.Dockable();
   if (window.floating_rect) return window.floating_rect->Extent();
-  return FloatingGeometryFor(window).OuterSize(view.ContentSize(TTBDockPosition::dpTop));
+  return FloatingGeometryFor(window, FloatingScaleOf(view))
+      .OuterSize(view.ContentSize(TTBDockPosition::dpTop));
 }
 
 // --- 2. Applying a placement ---
@@ -172,6 +183,8 @@ void RunDockDrag(DockableView& view, POINT screen) {
     start.docks.push_back(DragDock{*scene.IdOf(dock), dock->position, dock->allow_drag});
   }
   start.ctrl_down = GetKeyState(VK_CONTROL) < 0;
+  // The docks are the form's: their growth is at its density.
+  start.scale = view.Form().WindowScale();
 
   // The capture goes to the form's window, which stays put, not to the window
   // that moves: the pointer's positions are then reported against a window
@@ -228,7 +241,7 @@ void FloatWindow(DockableView& view) {
     place = *window.floating_rect;
   } else {
     // The content stays where it is on the screen; the frame goes around it.
-    const FloatingFrame geometry = FloatingGeometryFor(window);
+    const FloatingFrame geometry = FloatingGeometryFor(window, FloatingScaleOf(view));
     const Insets insets = geometry.NonClient();
     RECT client{};
     GetClientRect(view.Handle(), &client);
@@ -238,7 +251,7 @@ void FloatWindow(DockableView& view) {
                      geometry.OuterSize(view.ContentSize(TTBDockPosition::dpTop)));
   }
   DockScene scene(view);
-  FloatAt(view, KeepOnWorkArea(place, scene.WorkArea(place.TopLeft())));
+  FloatAt(view, KeepOnWorkArea(place, scene.WorkArea(place.TopLeft()), FloatingScaleOf(view)));
 }
 
 void DockWindowAgain(DockableView& view) {

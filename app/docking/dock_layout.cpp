@@ -64,8 +64,8 @@ Rect DockedClientRect(const Rect& outer, TTBDockPosition side, int handle, const
   return Rect{inner.left, inner.top + handle, inner.right, inner.bottom};
 }
 
-Rect DockedHandleRect(const Rect& outer, TTBDockPosition side, int handle) {
-  const Rect inner = outer.Grown(-kDockedBorder);
+Rect DockedHandleRect(const Rect& outer, TTBDockPosition side, int handle, const ui::DpiScale& scale) {
+  const Rect inner = outer.Grown(-DockedBorder(scale));
   if (IsHorizontal(side)) return Rect{inner.left, inner.top, inner.left + handle, inner.bottom};
   return Rect{inner.left, inner.top, inner.right, inner.top + handle};
 }

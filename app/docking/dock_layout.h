@@ -81,7 +81,7 @@ Size DockedOuterSize(Size client, TTBDockPosition side, int handle, const ui::Dp
 Rect DockedClientRect(const Rect& outer, TTBDockPosition side, int handle, const ui::DpiScale& scale = {});
 // The drag-handle strip inside the border of a docked window's outer
 // rectangle `outer`: the whole strip, its length running along the window.
-Rect DockedHandleRect(const Rect& outer, TTBDockPosition side, int handle);
+Rect DockedHandleRect(const Rect& outer, TTBDockPosition side, int handle, const ui::DpiScale& scale = {});
 
 // One window of a dock as the layout sees it.
 struct DockItem {

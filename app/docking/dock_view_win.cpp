@@ -25,8 +25,8 @@ void DockView::AlignChildren() {
     docked.push_back(view);
     items.push_back(view->DockItemFor(dock_.position));
   }
-  const DockLayout layout =
-      LayoutDock(dock_.position, horizontal ? client.right : client.bottom, false, items);
+  const DockLayout layout = LayoutDock(dock_.position, horizontal ? client.right : client.bottom,
+                                       dock_.fix_align, items, WindowScale());
   for (std::size_t i = 0; i < docked.size(); ++i) {
     const Rect& place = layout.windows[i];
     if (!docked[i]->Control().visible) continue;

@@ -3,7 +3,8 @@
 // drag-handle strip on the leading side (left in a top or bottom dock, top
 // in a left or right dock), drawn in the skin's colours, around a client
 // area that holds their content. The frame's arithmetic is the portable
-// dock layout's (app/docking/dock_layout.h).
+// dock layout's (app/docking/dock_layout.h), its look app/docking/
+// docked_frame.h; both at the density of the form the docks are on.
 #pragma once
 
 #include <windows.h>
@@ -24,10 +25,6 @@ namespace app {
 // double-click on its drag handle; its floating frame shows and hides with it.
 class DockableView : public ui::ControlView {
  public:
-  // The drag-handle strip of the default style (single grip, no close
-  // button while docked).
-  static constexpr int kDragHandle = 6;
-
   DockableView(TTBDockableWindow& window, ui::FormWindow& form)
       : ControlView(window, form), window_(window) {}
 
@@ -57,6 +54,10 @@ class DockableView : public ui::ControlView {
   void OnChanged(ui::ControlChange what) override;
   // Whether it sits in a dock now (not floating).
   bool Docked() const;
+  // The density of the docks (the form's) and the drag-handle strip's width
+  // there for the window's style.
+  ui::DpiScale DockScale() const;
+  int DockedHandle() const;
 
  private:
   TTBDockableWindow& window_;

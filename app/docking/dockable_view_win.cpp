@@ -1,6 +1,7 @@
 #include "app/docking/dockable_view.h"
 
 #include "app/docking/dock_drag.h"
+#include "app/docking/docked_frame.h"
 #include "app/docking/tb_floating_window_parent.h"
 #include "app/skin/form_skin.h"
 #include "ui/form_window.h"
@@ -19,8 +20,16 @@ DockItem DockableView::DockItemFor(TTBDockPosition side) const {
   item.pos = window_.dock_pos;
   item.visible = window_.visible;
   item.client = ContentSize(side);
-  item.handle = kDragHandle;
+  item.handle = DockedHandle();
   return item;
+}
+
+ui::DpiScale DockableView::DockScale() const {
+  return Form().WindowScale();
+}
+
+int DockableView::DockedHandle() const {
+  return DragHandleWidth(window_.drag_handle_style, window_.close_button_when_docked, DockScale());
 }
 
 TTBDockPosition DockableView::DockSide() const {
@@ -47,39 +56,36 @@ bool DockableView::OnNcPaint() {
   RECT outer;
   GetWindowRect(Handle(), &outer);
   const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+  const DockedFrameShape shape = ShapeDockedFrame(Size{w, h}, DockSide(), window_.drag_handle_style,
+                                                  window_.close_button_when_docked, DockScale());
   const ui::TColor toolbar = SkinColor(tcToolbar), face = SkinColor(tcFace);
   // Outer ring in the window's own colour, inner ring in the toolbar colour
-  // with its corner pixels in the face colour, which rounds the corners.
-  Fill(0, 0, w, 1, window_.color);
-  Fill(0, h - 1, w, h, window_.color);
-  Fill(0, 0, 1, h, window_.color);
-  Fill(w - 1, 0, w, h, window_.color);
-  Fill(1, 1, w - 1, 2, toolbar);
-  Fill(1, h - 2, w - 1, h - 1, toolbar);
-  Fill(1, 1, 2, h - 1, toolbar);
-  Fill(w - 2, 1, w - 1, h - 1, toolbar);
-  for (const POINT corner : {POINT{1, 1}, POINT{w - 2, 1}, POINT{1, h - 2}, POINT{w - 2, h - 2}}) {
-    Fill(corner.x, corner.y, corner.x + 1, corner.y + 1, face);
+  // with its corners in the face colour, which rounds the corners.
+  const int o = shape.outer_ring, in = shape.inner_ring;
+  Fill(0, 0, w, o, window_.color);
+  Fill(0, h - o, w, h, window_.color);
+  Fill(0, 0, o, h, window_.color);
+  Fill(w - o, 0, w, h, window_.color);
+  if (in > 0) {
+    Fill(o, o, w - o, o + in, toolbar);
+    Fill(o, h - o - in, w - o, h - o, toolbar);
+    Fill(o, o, o + in, h - o, toolbar);
+    Fill(w - o - in, o, w - o, h - o, toolbar);
   }
-  // The drag-handle strip with its grip: 3-pixel dashes every 2 pixels,
-  // running across the strip's length (sideways in a left or right dock).
+  for (const Rect& corner : shape.corners) Fill(corner.left, corner.top, corner.right, corner.bottom, face);
+  // The drag-handle strip with its grip.
+  const Rect& strip = shape.handle;
+  Fill(strip.left, strip.top, strip.right, strip.bottom, toolbar);
   const ui::TColor grip = SkinColor(tcDragHandle);
-  const int border = kDockedBorder, grip_at = border + GripOffset(TTBDragHandleStyle::dhSingle, false);
-  if (IsHorizontal(DockSide())) {
-    Fill(border, border, border + kDragHandle, h - border, toolbar);
-    for (int y = border + 2; y < h - border - 2; y += 2) Fill(grip_at, y, grip_at + kGripWidth, y + 1, grip);
-  } else {
-    Fill(border, border, w - border, border + kDragHandle, toolbar);
-    for (int x = border + 2; x < w - border - 2; x += 2) Fill(x, grip_at, x + 1, grip_at + kGripWidth, grip);
-  }
+  for (const Rect& dash : shape.grip) Fill(dash.left, dash.top, dash.right, dash.bottom, grip);
   return true;
 }
 
 bool DockableView::OnNcCalcSize(RECT& area) {
   // Floating, the frame window draws the frame: the content has none.
   if (!Docked()) return true;
-  const Rect inner =
-      DockedClientRect(Rect{area.left, area.top, area.right, area.bottom}, DockSide(), kDragHandle);
+  const Rect inner = DockedClientRect(Rect{area.left, area.top, area.right, area.bottom}, DockSide(),
+                                      DockedHandle(), DockScale());
   area = RECT{inner.left, inner.top, std::max(inner.left, inner.right), std::max(inner.top, inner.bottom)};
   return true;
 }
@@ -111,7 +117,7 @@ bool DockableView::OnNcDblClick(const ui::MouseInput&, LRESULT hit, POINT screen
   RECT window{};
   GetWindowRect(Handle(), &window);
   const Rect handle = DockedHandleRect(Rect{0, 0, window.right - window.left, window.bottom - window.top},
-                                       DockSide(), kDragHandle);
+                                       DockSide(), DockedHandle(), DockScale());
   if (handle.Contains(Point{screen.x - window.left, screen.y - window.top})) FloatWindow(*this);
   return true;
 }

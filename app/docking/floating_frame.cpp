@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/skin/glyph_scale.h"
+
 namespace app {
 
 namespace {
@@ -19,6 +21,7 @@ FloatingFrame::FloatingFrame(const FrameMetrics& metrics, FloatingContent conten
                              bool close_button)
     : frame_(resizable ? metrics.sizing_frame : metrics.fixed_frame),
       caption_(metrics.small_caption),
+      scale_(metrics.scale),
       content_(content),
       resizable_(resizable),
       close_button_(close_button) {}
@@ -51,22 +54,31 @@ Rect FloatingFrame::CloseButton(Size outer) const {
 
 Rect FloatingFrame::CloseButtonHighlight(Size outer) const {
   if (!close_button_) return Rect{};
-  return CloseButton(outer).Grown(2, 4, 2, 2);
+  const int side = scale_.Length(2);
+  return CloseButton(outer).Grown(side, scale_.Length(4), side, side);
 }
 
 Rect FloatingFrame::CloseGlyph(Size outer) const {
   if (!close_button_) return Rect{};
   const Rect square = CloseButton(outer);
-  const Point at{square.left + FloorHalf(square.Width() - kCloseGlyphSize.width),
-                 square.top + FloorHalf(square.Height() - kCloseGlyphSize.height)};
-  return Rect::At(at, kCloseGlyphSize);
+  const int factor = CloseGlyphFactor();
+  const Size glyph{kCloseGlyphSize.width * factor, kCloseGlyphSize.height * factor};
+  const Point at{square.left + FloorHalf(square.Width() - glyph.width),
+                 square.top + FloorHalf(square.Height() - glyph.height)};
+  return Rect::At(at, glyph);
+}
+
+int FloatingFrame::CloseGlyphFactor() const {
+  const int side = caption_ - 1;
+  const int room = std::min(side / kCloseGlyphSize.width, side / kCloseGlyphSize.height);
+  return std::max(1, std::min(GlyphFactor(scale_), room));
 }
 
 Rect FloatingFrame::CaptionTextRect(Size outer) const {
   const Rect bar = CaptionBar(outer);
   const int right = close_button_ ? CloseButton(outer).left : bar.right;
-  return Rect{bar.left + kCaptionTextIndent, bar.top, std::max(right, bar.left + kCaptionTextIndent),
-              bar.bottom};
+  const int indent = scale_.Length(kCaptionTextIndent);
+  return Rect{bar.left + indent, bar.top, std::max(right, bar.left + indent), bar.bottom};
 }
 
 FloatingHit FloatingFrame::HitTest(Size outer, Point p) const {

@@ -24,11 +24,20 @@
 // within ch + fw - 1 pixels of a corner sizes diagonally from that corner. A
 // toolbar has only the four edge zones; where two meet in a corner, the left
 // or right one wins (its width is what re-flows the items).
+//
+// At another density than the stored one the metrics are the system's for
+// that density and the formulas above run on them unchanged; the frame's
+// own pixel counts are scaled from their stored values: the two rings drawn
+// around it, the caption text's 2 pixels, the close button's highlight
+// margins. The close glyph is enlarged by a whole factor (the density's
+// ratio to the stored one, rounded, no larger than the square holds), so
+// each of its pixels becomes a square block and nothing blurs.
 #pragma once
 
 #include <cstdint>
 
 #include "base/rect.h"
+#include "ui/dpi_scale.h"
 
 namespace app {
 
@@ -41,6 +50,7 @@ struct FrameMetrics {
   Size sizing_frame;      // frame width and height of a resizable window
   Size fixed_frame;       // frame width and height of a window that is not
   int small_caption = 0;  // height of a small caption
+  ui::DpiScale scale;     // the density the metrics are for
 };
 
 struct Insets {
@@ -80,6 +90,9 @@ class FloatingFrame {
 
   // The frame's width and height in use (sizing or fixed).
   Size Frame() const { return frame_; }
+  const ui::DpiScale& Scale() const { return scale_; }
+  // The width of each of the two rings drawn around the window's edge.
+  int RingWidth() const { return scale_.Length(1); }
   Insets NonClient() const;
   Size OuterSize(Size client) const;
   Rect ClientRect(Size outer) const;
@@ -94,9 +107,12 @@ class FloatingFrame {
   // The area filled while the close button is under the pointer or pressed:
   // the square grown by 2 pixels, by 4 at its top.
   Rect CloseButtonHighlight(Size outer) const;
-  // The 8 x 7 glyph centred in the square (an odd spare pixel goes right
-  // or below).
+  // The 8 x 7 glyph enlarged by CloseGlyphFactor() and centred in the
+  // square (an odd spare pixel goes right or below).
   Rect CloseGlyph(Size outer) const;
+  // The whole factor the glyph is enlarged by: the density's ratio to the
+  // stored one rounded (halves up), at most what the square holds, 1 at least.
+  int CloseGlyphFactor() const;
 
   FloatingHit HitTest(Size outer, Point p) const;
 
@@ -109,6 +125,7 @@ class FloatingFrame {
  private:
   Size frame_;
   int caption_ = 0;
+  ui::DpiScale scale_;
   FloatingContent content_;
   bool resizable_ = true;
   bool close_button_ = true;

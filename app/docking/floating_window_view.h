@@ -24,6 +24,12 @@
 // A close request that reaches it is passed to the main window. While the
 // program is not the active application it hides (HideWhenInactive), and
 // shows again on return.
+//
+// Density: the frame follows the monitor it is on, not the main window's.
+// Its metrics, caption font and pixel counts are those of its own window's
+// density; on WM_DPICHANGED it takes the new density (ignoring one that is no
+// screen's, and an empty rectangle or one off every monitor), moves to the
+// rectangle the system suggests and lays its content out again there.
 #pragma once
 
 #include <windows.h>
@@ -38,17 +44,21 @@ namespace app {
 
 class DockableView;
 
-// The geometry of the floating frame that carries `window`, from the system
-// metrics now (sizing or fixed frame by its Resizable, close button by its
-// CloseButton).
-FloatingFrame FloatingGeometryFor(const TTBDockableWindow& window);
+// The geometry of the floating frame that carries `window` on a screen of
+// `scale`, from the system metrics for that density (sizing or fixed frame by
+// its Resizable, close button by its CloseButton).
+FloatingFrame FloatingGeometryFor(const TTBDockableWindow& window, const ui::DpiScale& scale);
 
 class FloatingWindowView final : public ui::ControlView {
  public:
   FloatingWindowView(TTBFloatingWindowParent& frame, ui::FormWindow& form);
 
-  // The frame's geometry for its carried window, from the system metrics.
+  // The frame's geometry for its carried window, from the system metrics at
+  // the frame's density.
   FloatingFrame Geometry() const;
+  // The frame's own density: its window's monitor's, or the last one
+  // WM_DPICHANGED gave it.
+  ui::DpiScale WindowScale() const override;
   // The outer size of the frame around a client area of `client`.
   Size OuterSizeFor(Size client) const { return Geometry().OuterSize(client); }
   // The carried window's view, or null.
@@ -80,6 +90,7 @@ class FloatingWindowView final : public ui::ControlView {
   bool OnTimer(UINT_PTR id) override;
   void OnCloseRequest() override;
   LRESULT OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  bool OnDpiChanged(int dpi, const RECT& suggested) override;
 
  private:
   FloatingHit HitAt(POINT screen) const;
@@ -101,6 +112,9 @@ class FloatingWindowView final : public ui::ControlView {
   // minimized, and, for content with HideWhenInactive, the program is the
   // active application. The frame's Visible is left as it is.
   void UpdateShown();
+  // The caption font and the frame's non-client area made again from the
+  // system's metrics at the frame's density, and the frame repainted.
+  void RemakeFromSystem();
 
   TTBFloatingWindowParent& frame_;
   ui::GdiObject<HFONT> caption_font_;
@@ -108,6 +122,7 @@ class FloatingWindowView final : public ui::ControlView {
   CloseButtonTracker close_button_;
   CloseLook close_look_ = CloseLook::kNormal;  // the look last painted
   bool application_active_ = true;             // as the last WM_ACTIVATEAPP said
+  int dpi_ = 0;                                // the frame's density; 0 before its window exists
 };
 
 }  // namespace app

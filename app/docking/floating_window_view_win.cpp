@@ -8,6 +8,7 @@
 #include "app/docking/dock_drag.h"
 #include "app/docking/dockable_view.h"
 #include "app/skin/form_skin.h"
+#include "app/skin/skin_frame.h"
 #include "ui/capture_loop.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
@@ -79,11 +80,13 @@ bool IsSizingZone(FloatingHit hit) {
 
 // --- 1. Geometry and creation ---
 
-FloatingFrame FloatingGeometryFor(const TTBDockableWindow& window) {
+FloatingFrame FloatingGeometryFor(const TTBDockableWindow& window, const ui::DpiScale& scale) {
+  const int dpi = scale.Dpi();
   const FrameMetrics metrics{
-      Size{GetSystemMetrics(SM_CXSIZEFRAME), GetSystemMetrics(SM_CYSIZEFRAME)},
-      Size{GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME)},
-      GetSystemMetrics(SM_CYSMCAPTION),
+      Size{ui::SystemMetricForDpi(SM_CXSIZEFRAME, dpi), ui::SystemMetricForDpi(SM_CYSIZEFRAME, dpi)},
+      Size{ui::SystemMetricForDpi(SM_CXFIXEDFRAME, dpi), ui::SystemMetricForDpi(SM_CYFIXEDFRAME, dpi)},
+      ui::SystemMetricForDpi(SM_CYSMCAPTION, dpi),
+      scale,
   };
   return FloatingFrame(metrics, window.FloatingKind(), window.resizable, window.close_button);
 }
@@ -92,8 +95,15 @@ FloatingWindowView::FloatingWindowView(TTBFloatingWindowParent& frame, ui::FormW
     : ControlView(frame, form), frame_(frame) {}
 
 FloatingFrame FloatingWindowView::Geometry() const {
-  if (const TTBDockableWindow* content = frame_.Content()) return FloatingGeometryFor(*content);
+  if (const TTBDockableWindow* content = frame_.Content())
+    return FloatingGeometryFor(*content, WindowScale());
   return FloatingFrame(FrameMetrics{}, FloatingContent::kToolWindow, false, false);
+}
+
+ui::DpiScale FloatingWindowView::WindowScale() const {
+  if (ui::DpiScale::Plausible(dpi_)) return ui::DpiScale(dpi_);
+  // Before its window exists the frame is where its form is.
+  return ControlView::WindowScale();
 }
 
 DockableView* FloatingWindowView::ContentView() const {
@@ -104,13 +114,14 @@ DockableView* FloatingWindowView::ContentView() const {
 }
 
 void FloatingWindowView::CreateWindowIn(HWND parent, bool) {
-  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont, ui::WindowDpi(Handle())));
   close_glyph_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), L"CLOSE"));
   // Owned by the form's window: it stays above it and gets no task-bar button.
   // It is never made the active window by a click or by the system handing
   // it the keyboard focus; the main window keeps the activation.
   CreateControlWindow(parent, true, L"TTBFloatingWindowParent", WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
                       WS_CLIPCHILDREN, ui::Wide(frame_.caption));
+  dpi_ = ui::WindowDpi(Handle());
+  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont, dpi_));
 }
 
 void FloatingWindowView::AlignChildren() {
@@ -148,9 +159,10 @@ void FloatingWindowView::PaintFrame(HDC dc, Size outer) {
   ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   RECT area{0, 0, outer.width, outer.height};
   FillRect(dc, &area, Brush(SkinColorOf(form, tcFace)));
-  FrameRect(dc, &area, Brush(SkinColorOf(form, tcDockBorderOut)));
-  InflateRect(&area, -1, -1);
-  FrameRect(dc, &area, Brush(SkinColorOf(form, tcDockBorderIn)));
+  const int ring = geometry.RingWidth();
+  FrameArea(dc, area, Brush(SkinColorOf(form, tcDockBorderOut)), ring);
+  InflateRect(&area, -ring, -ring);
+  FrameArea(dc, area, Brush(SkinColorOf(form, tcDockBorderIn)), ring);
 
   const RECT bar = ui::ToRECT(geometry.CaptionBar(outer));
   FillRect(dc, &bar, Brush(SkinColorOf(form, tcDockBorderTitle)));
@@ -169,12 +181,13 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
   if (geometry.CloseButton(outer).Empty()) return;
   const ui::TForm& form = Form().Model();
   const RECT highlight = ui::ToRECT(geometry.CloseButtonHighlight(outer));
+  const int ring = geometry.RingWidth();
   if (close_look_ == CloseLook::kHot) {
     FillRect(dc, &highlight, Brush(SkinColorOf(form, tcSelBar)));
-    FrameRect(dc, &highlight, Brush(SkinColorOf(form, tcSelBarBorder)));
+    FrameArea(dc, highlight, Brush(SkinColorOf(form, tcSelBarBorder)), ring);
   } else if (close_look_ == CloseLook::kPushed) {
     FillRect(dc, &highlight, Brush(SkinColorOf(form, tcSelPushed)));
-    FrameRect(dc, &highlight, Brush(SkinColorOf(form, tcSelItemBorder)));
+    FrameArea(dc, highlight, Brush(SkinColorOf(form, tcSelItemBorder)), ring);
   }
   if (!close_glyph_.Get()) return;
   const Rect glyph = geometry.CloseGlyph(outer);
@@ -185,15 +198,22 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
     // The monochrome glyph's 0 bits come out black, its 1 bits white.
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
+    // Enlarged by a whole factor, each source pixel copied into a block: no
+    // blending of neighbours.
+    const int old_mode = SetStretchBltMode(dc, COLORONCOLOR);
+    const auto draw = [&](DWORD rop) {
+      StretchBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc, 0, 0,
+                 kCloseGlyphSize.width, kCloseGlyphSize.height, rop);
+    };
     if (close_look_ == CloseLook::kPushed) {
-      BitBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc, 0, 0, kInvertUnderGlyph);
+      draw(kInvertUnderGlyph);
     } else {
       const ui::TColor ink =
           close_look_ == CloseLook::kHot ? SkinColorOf(form, tcMenuText) : SkinColorOf(form, tcCaptionText);
       ui::SelectedObject brush(dc, Brush(ink));
-      BitBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc, 0, 0,
-             kPaintBrushThroughGlyph);
+      draw(kPaintBrushThroughGlyph);
     }
+    SetStretchBltMode(dc, old_mode);
   }
   DeleteDC(glyph_dc);
 }
@@ -407,10 +427,39 @@ bool FloatingWindowView::OnNcMouseLeave() {
 }
 
 void FloatingWindowView::OnSystemColorsChanged() {
-  // The caption's font and the frame's colours come from the system.
+  // The caption's font, the frame's metrics and colours come from the system.
+  RemakeFromSystem();
+}
+
+void FloatingWindowView::RemakeFromSystem() {
   if (!Handle()) return;
-  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont, ui::WindowDpi(Handle())));
+  caption_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfSmCaptionFont, WindowScale().Dpi()));
+  // The frame's metrics may have changed: the system asks for the non-client
+  // area again.
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+bool FloatingWindowView::OnDpiChanged(int dpi, const RECT& suggested) {
+  // Handled even when refused: the system would otherwise size the frame to
+  // a rectangle found wrong.
+  if (!ui::DpiScale::Plausible(dpi) || IsRectEmpty(&suggested) ||
+      !MonitorFromRect(&suggested, MONITOR_DEFAULTTONULL)) {
+    return true;
+  }
+  dpi_ = dpi;
+  RemakeFromSystem();
+  // The content measures itself at the frame's new density (a toolbar its
+  // items in the menu font there) before the frame lays it out.
+  if (DockableView* content = ContentView()) content->OnDensityChanged();
+  const Rect place = ui::FromRECT(suggested);
+  if (TTBDockableWindow* content = frame_.Content()) content->floating_rect = place;
+  frame_.SetBounds(place.left, place.top, place.Width(), place.Height());
+  ApplyBounds();
+  AlignChildren();
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  return true;
 }
 
 void FloatingWindowView::OnSettingsChanged() {

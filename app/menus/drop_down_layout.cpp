@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/skin/glyph_scale.h"
+
 namespace app {
 
 int DropDownLayout::ItemAt(Point at) const {
@@ -44,39 +46,59 @@ Rect PlaceDropDown(const Rect& button, Size size, const Rect& work, bool horizon
   return Rect::At(Point{left, KeptInside(button.top, size.height, work.top, work.bottom)}, size);
 }
 
-DropDownLayout LayOutDropDown(std::span<const DropDownRow> rows, int text_height) {
-  const int item_height = TextItemSize(0, text_height).height;
-  const int image_width = item_height + 2;
+DropDownLayout LayOutDropDown(std::span<const DropDownRow> rows, int text_height, const ui::DpiScale& scale) {
+  const int item_height = TextItemSize(0, text_height, scale).height;
+  const int image_width = item_height + scale.Length(2);
+  const int text_gap = scale.Length(kTextGap), end_margin = scale.Length(kTextEndMargin);
   int widest_text = 0;
   for (const DropDownRow& row : rows) {
     if (!row.separator) widest_text = std::max(widest_text, row.text_width);
   }
-  const int row_width = image_width + kTextGap + widest_text + kTextEndMargin;
+  const int row_width = image_width + text_gap + widest_text + end_margin;
 
   DropDownLayout layout;
+  layout.frames = DropDownFrames{scale.Length(kDropDownFrame), scale.Length(1)};
   layout.rows.reserve(rows.size());
-  const int left = kDropDownFrame, right = left + row_width;
-  int top = kDropDownFrame;
+  const int frame = layout.frames.window;
+  const int left = frame, right = left + row_width;
+  const int separator_height = scale.Length(kSeparatorHeight), line = scale.Length(1);
+  const int row_inset = scale.Length(1), check_inset_x = scale.Length(2), check_inset_y = scale.Length(1);
+  int top = frame;
   for (const DropDownRow& row : rows) {
     DropDownRowPlace place;
     place.separator = row.separator;
-    const int height = row.separator ? kSeparatorHeight : item_height;
+    const int height = row.separator ? separator_height : item_height;
     place.row = Rect{left, top, right, top + height};
     place.image = Rect{left, top, left + image_width, top + height};
-    const int text_left = place.image.right + kTextGap;
+    const int text_left = place.image.right + text_gap;
     if (row.separator) {
-      const int middle = top + height / 2;
-      place.line = Rect{text_left, middle, right - kSeparatorInset, middle + 1};
+      const int middle = top + (height - line + 1) / 2;
+      place.line = Rect{text_left, middle, right - scale.Length(kSeparatorInset), middle + line};
     } else {
-      place.highlight = place.row.Grown(-1, 0, -1, 0);
-      place.check = place.image.Grown(-2, -1, -2, -1);
-      place.text = Rect{text_left, top, right - kTextEndMargin, top + height};
+      place.highlight = place.row.Grown(-row_inset, 0, -row_inset, 0);
+      place.check = place.image.Grown(-check_inset_x, -check_inset_y, -check_inset_x, -check_inset_y);
+      place.text = Rect{text_left, top, right - end_margin, top + height};
     }
     layout.rows.push_back(place);
     top += height;
   }
-  layout.size = Size{row_width + 2 * kDropDownFrame, top + kDropDownFrame};
+  layout.size = Size{row_width + 2 * frame, top + frame};
   return layout;
+}
+
+std::vector<Rect> CheckMarkStrokes(const Rect& square, const ui::DpiScale& scale) {
+  // Where each column's stroke starts below the mark's top.
+  constexpr int kTops[] = {2, 3, 4, 3, 2, 1, 0};
+  constexpr int kSize = 7, kStroke = 3;
+  const int k = GlyphFactor(scale);
+  const int left = square.left + (square.Width() - kSize * k) / 2;
+  const int top = square.top + (square.Height() - kSize * k) / 2;
+  std::vector<Rect> strokes;
+  for (int column = 0; column < kSize; ++column) {
+    const int x = left + column * k, y = top + kTops[column] * k;
+    strokes.push_back(Rect{x, y, x + k, y + kStroke * k});
+  }
+  return strokes;
 }
 
 std::string DropDownText(std::span<TTBItem* const> items) {

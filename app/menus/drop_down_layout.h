@@ -22,6 +22,12 @@
 //   top and bottom.
 // - The window is the frame around the widest row; its width is never less
 //   than the image column, text gap and end margin with no text at all.
+// - The check mark is 7 x 7: seven columns of 3-pixel strokes, a tick.
+// Every pixel count above is the one at the stored density; a menu opened on
+// a screen of another density has each scaled to it from that value, its
+// text measured in the menu font of that density. The check mark, a glyph,
+// is enlarged by a whole factor instead (app/skin/glyph_scale.h), so its
+// columns stay one block each.
 #pragma once
 
 #include <span>
@@ -30,6 +36,7 @@
 
 #include "app/menus/tb_item.h"
 #include "base/rect.h"
+#include "ui/dpi_scale.h"
 
 namespace app {
 
@@ -59,9 +66,17 @@ struct DropDownRowPlace {
   bool separator = false;
 };
 
+// The widths of the frames the menu draws: its own frame, and those of the
+// highlighted item and of a checked item's square (1 pixel, scaled).
+struct DropDownFrames {
+  int window = kDropDownFrame;
+  int item = 1;
+};
+
 struct DropDownLayout {
   Size size;  // of the whole drop-down window
   std::vector<DropDownRowPlace> rows;
+  DropDownFrames frames;
 
   // The row at `at` (window coordinates) that is an item, or -1 (a separator,
   // the frame, outside).
@@ -72,8 +87,15 @@ struct DropDownLayout {
   int RowAt(Point at) const;
 };
 
-// Lays out `rows` for a menu font of `text_height` pixels (> 0).
-DropDownLayout LayOutDropDown(std::span<const DropDownRow> rows, int text_height);
+// Lays out `rows` for a menu font of `text_height` pixels (> 0) on a screen
+// of `scale`.
+DropDownLayout LayOutDropDown(std::span<const DropDownRow> rows, int text_height,
+                              const ui::DpiScale& scale = {});
+
+// The check mark's strokes, one rectangle per column, centred in `square`
+// (a checked item's), at `scale`: the 7 x 7 tick enlarged by the glyph
+// factor of `scale`.
+std::vector<Rect> CheckMarkStrokes(const Rect& square, const ui::DpiScale& scale = {});
 
 // Where a drop-down window of `size` goes for the button `button` that opens
 // it (both in screen coordinates): on a bar running left to right

@@ -14,6 +14,8 @@
 //     right, 1 top and bottom) filled tcSelItem and framed tcSelItemBorder,
 //     tcSelPushed and tcSelPushedBorder while the item is highlighted, with
 //     a 7 x 7 check mark in tcMenuText in its middle.
+// Every pixel count is scaled to the density of the bar the menu opens from
+// (which is where it opens), with its font.
 //
 // It decides nothing: while a menu is open the mouse is captured by this
 // window (or by the toolbar), and what reaches it is handed to the toolbar's
@@ -61,7 +63,10 @@ class DropDownView final : public ui::ControlView {
   // running left to right (`horizontal_bar`, the menu goes below) or top to
   // bottom (beside it), kept on the monitor's work area. Nothing is
   // highlighted; the window is not activated.
-  void Open(std::vector<TTBItem*> rows, HFONT font, const RECT& button, bool horizontal_bar);
+  void Open(std::vector<TTBItem*> rows, HFONT font, const ui::DpiScale& scale, const RECT& button,
+            bool horizontal_bar);
+  // The density the menu was last opened at.
+  ui::DpiScale WindowScale() const override { return scale_; }
   // Hides the window.
   void Close();
   bool IsOpen() const { return menu_.visible; }
@@ -98,6 +103,7 @@ class DropDownView final : public ui::ControlView {
   TTBDropDownWindow& menu_;
   DropDownLayout layout_;
   HFONT font_ = nullptr;
+  ui::DpiScale scale_;
 };
 
 }  // namespace app

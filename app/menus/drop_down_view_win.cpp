@@ -3,20 +3,12 @@
 #include <utility>
 
 #include "app/skin/form_skin.h"
+#include "app/skin/skin_frame.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
 #include "ui/wide_text.h"
 
 namespace app {
-
-namespace {
-
-// The check mark: 7 columns, each a 3-pixel stroke starting this far down.
-constexpr int kCheckMarkTops[] = {2, 3, 4, 3, 2, 1, 0};
-constexpr int kCheckMarkSize = 7;
-constexpr int kCheckMarkStroke = 3;
-
-}  // namespace
 
 DropDownView::~DropDownView() {
   // The window goes here, while this is still a DropDownView: once this body
@@ -37,8 +29,10 @@ DropDownOwner* DropDownView::Owner() const {
   return dynamic_cast<DropDownOwner*>(toolbar ? Form().ViewOf(*toolbar) : nullptr);
 }
 
-void DropDownView::Open(std::vector<TTBItem*> rows, HFONT font, const RECT& button, bool horizontal_bar) {
+void DropDownView::Open(std::vector<TTBItem*> rows, HFONT font, const ui::DpiScale& scale, const RECT& button,
+                        bool horizontal_bar) {
   font_ = font;
+  scale_ = scale;
   menu_.SetRows(std::move(rows));
   std::vector<DropDownRow> measured;
   int text_height = 0;
@@ -60,7 +54,7 @@ void DropDownView::Open(std::vector<TTBItem*> rows, HFONT font, const RECT& butt
       measured.push_back(measure);
     }
   }
-  layout_ = LayOutDropDown(measured, text_height);
+  layout_ = LayOutDropDown(measured, text_height, scale_);
 
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
@@ -103,7 +97,7 @@ void DropDownView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
   FillRect(dc, &client, Brush(SkinColor(tcPopup)));
-  FrameRect(dc, &client, Brush(SkinColor(tcBorder)));
+  FrameArea(dc, client, Brush(SkinColor(tcBorder)), layout_.frames.window);
   ui::SelectedObject font(dc, font_);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ui::ColorRef(SkinColor(tcMenuText)));
@@ -117,8 +111,7 @@ void DropDownView::PaintRow(HDC dc, std::size_t row) {
     FillRect(dc, &r, Brush(SkinColor(color)));
   };
   const auto frame = [this, dc](const Rect& area, TTBColorIndex color) {
-    const RECT r = ui::ToRECT(area);
-    FrameRect(dc, &r, Brush(SkinColor(color)));
+    FrameArea(dc, ui::ToRECT(area), Brush(SkinColor(color)), layout_.frames.item);
   };
   fill(place.image, tcImageList);
   if (place.separator) {
@@ -135,12 +128,7 @@ void DropDownView::PaintRow(HDC dc, std::size_t row) {
   if (item->checked) {
     fill(place.check, highlighted ? tcSelPushed : tcSelItem);
     frame(place.check, highlighted ? tcSelPushedBorder : tcSelItemBorder);
-    const int left = place.check.left + (place.check.Width() - kCheckMarkSize) / 2;
-    const int top = place.check.top + (place.check.Height() - kCheckMarkSize) / 2;
-    for (int column = 0; column < kCheckMarkSize; ++column) {
-      const int y = top + kCheckMarkTops[column];
-      fill(Rect{left + column, y, left + column + 1, y + kCheckMarkStroke}, tcMenuText);
-    }
+    for (const Rect& stroke : CheckMarkStrokes(place.check, scale_)) fill(stroke, tcMenuText);
   }
   RECT text_area = ui::ToRECT(place.text);
   const std::wstring text = ui::Wide(item->caption);

@@ -2,8 +2,8 @@
 
 namespace app {
 
-ItemSize TextItemSize(int text_width, int text_height) {
-  return {text_width + kTextItemMarginWidth, text_height + kTextItemMarginHeight};
+ItemSize TextItemSize(int text_width, int text_height, const ui::DpiScale& scale) {
+  return {text_width + scale.Length(kTextItemMarginWidth), text_height + scale.Length(kTextItemMarginHeight)};
 }
 
 void UpdateItems(std::span<TTBItem* const> items) {

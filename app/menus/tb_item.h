@@ -15,6 +15,7 @@
 #include "base/component.h"
 #include "resources/class_info.h"
 #include "ui/control.h"
+#include "ui/dpi_scale.h"
 
 namespace app {
 
@@ -57,8 +58,9 @@ struct ItemSize {
 };
 
 // An item showing only text, on a bar or as a drop-down's row: (text width +
-// 12) x (text height + 9).
-ItemSize TextItemSize(int text_width, int text_height);
+// 12) x (text height + 9), the text measured in the font of the screen's
+// density and the margins scaled to it (`scale`).
+ItemSize TextItemSize(int text_width, int text_height, const ui::DpiScale& scale = {});
 
 // The item-update pass: UpdateState() on each of `items` (null entries are
 // skipped). A view calls it on a menu's items each time the menu opens.

@@ -23,7 +23,15 @@ int FittingRun(std::span<const int> lengths, std::int64_t room) {
 
 }  // namespace
 
-ToolbarFit FitToolbar(std::span<const int> lengths, int available) {
+int ChevronWidth(const ui::DpiScale& scale) {
+  return scale.Length(kChevronWidth);
+}
+
+Size EmptyToolbarSize(const ui::DpiScale& scale) {
+  return scale.Scale(kEmptyToolbarSize);
+}
+
+ToolbarFit FitToolbar(std::span<const int> lengths, int available, const ui::DpiScale& scale) {
   ToolbarFit fit;
   const int all = static_cast<int>(lengths.size());
   if (FittingRun(lengths, available) == all) {
@@ -31,12 +39,14 @@ ToolbarFit FitToolbar(std::span<const int> lengths, int available) {
     return fit;
   }
   fit.chevron = true;
-  fit.chevron_offset = available > kChevronWidth ? available - kChevronWidth : 0;
-  fit.shown = FittingRun(lengths, std::int64_t{available} - kChevronWidth);
+  const int chevron = ChevronWidth(scale);
+  fit.chevron_offset = available > chevron ? available - chevron : 0;
+  fit.shown = FittingRun(lengths, std::int64_t{available} - chevron);
   return fit;
 }
 
-ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, int available) {
+ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, int available,
+                            const ui::DpiScale& scale) {
   std::vector<int> lengths;
   lengths.reserve(sizes.size());
   int thickness = 0;
@@ -49,7 +59,7 @@ ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, in
     return horizontal ? Rect{start, 0, start + length, thickness} : Rect{0, start, thickness, start + length};
   };
   ToolbarLayout layout;
-  layout.fit = FitToolbar(lengths, available);
+  layout.fit = FitToolbar(lengths, available, scale);
   int at = 0;
   for (int i = 0; i < layout.fit.shown; ++i) {
     layout.buttons.push_back(along(at, lengths[static_cast<std::size_t>(i)]));
@@ -57,16 +67,17 @@ ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, in
   }
   int length = at;
   if (layout.fit.chevron) {
-    layout.chevron = along(layout.fit.chevron_offset, kChevronWidth);
-    length = std::max(available, kChevronWidth);
+    const int chevron = ChevronWidth(scale);
+    layout.chevron = along(layout.fit.chevron_offset, chevron);
+    length = std::max(available, chevron);
   }
-  layout.content = sizes.empty() ? kEmptyToolbarSize
+  layout.content = sizes.empty() ? EmptyToolbarSize(scale)
                    : horizontal  ? Size{length, thickness}
                                  : Size{thickness, length};
   return layout;
 }
 
-ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width) {
+ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width, const ui::DpiScale& scale) {
   ToolbarLayout layout;
   layout.fit.shown = static_cast<int>(sizes.size());
   int row_height = 0;
@@ -82,12 +93,13 @@ ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width) {
     x += size.width;
     widest = std::max(widest, x);
   }
-  layout.content = sizes.empty() ? kEmptyToolbarSize : Size{widest, y + row_height};
+  layout.content = sizes.empty() ? EmptyToolbarSize(scale) : Size{widest, y + row_height};
   return layout;
 }
 
-Size FloatingToolbarSize(std::span<const ItemSize> sizes, Size wanted, bool by_width) {
-  if (by_width || sizes.empty()) return FlowToolbar(sizes, wanted.width).content;
+Size FloatingToolbarSize(std::span<const ItemSize> sizes, Size wanted, bool by_width,
+                         const ui::DpiScale& scale) {
+  if (by_width || sizes.empty()) return FlowToolbar(sizes, wanted.width, scale).content;
   int row_height = 0, total = 0, widest = 0;
   for (const ItemSize& size : sizes) {
     row_height = std::max(row_height, size.height);

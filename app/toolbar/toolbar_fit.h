@@ -10,7 +10,9 @@
 // is too short for it alone.
 //
 // Lengths run along the bar: widths in a top or bottom dock, heights in a
-// left or right one.
+// left or right one. They are pixels of the bar's screen, whose density
+// (`scale`, the stored one when left out) also scales the chevron's width
+// and the size of a bar without items.
 //
 // LayOutToolbar() then places the buttons in the bar's client area: the
 // items that stay, one after the other from its start, each as thick as the
@@ -23,6 +25,7 @@
 
 #include "app/menus/tb_item.h"
 #include "base/rect.h"
+#include "ui/dpi_scale.h"
 
 namespace app {
 
@@ -42,7 +45,10 @@ struct ToolbarFit {
 
 // Fits items of `lengths` (each >= 0) into a bar `available` pixels long (may
 // be 0 or negative: nothing fits). Sums are taken without overflow.
-ToolbarFit FitToolbar(std::span<const int> lengths, int available);
+ToolbarFit FitToolbar(std::span<const int> lengths, int available, const ui::DpiScale& scale = {});
+// The chevron's width and an empty bar's content size at `scale`.
+int ChevronWidth(const ui::DpiScale& scale = {});
+Size EmptyToolbarSize(const ui::DpiScale& scale = {});
 
 // The content size of a bar without items, in a dock or floating: 22 wide,
 // 23 high.
@@ -62,7 +68,8 @@ struct ToolbarLayout {
 
 // Lays out items of `sizes` on a bar running left to right (`horizontal`) or
 // top to bottom, `available` pixels long (kUnlimitedLength: no limit).
-ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, int available);
+ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, int available,
+                            const ui::DpiScale& scale = {});
 
 // A floating bar's items re-flowed into rows at most `width` pixels wide
 // (wider only where one item alone is wider): each row takes the next items
@@ -70,13 +77,14 @@ ToolbarLayout LayOutToolbar(std::span<const ItemSize> sizes, bool horizontal, in
 // high as the highest item. Every item is shown and there is no chevron.
 // `content` is the widest row's width by the rows' total height
 // (kEmptyToolbarSize with no items).
-ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width);
+ToolbarLayout FlowToolbar(std::span<const ItemSize> sizes, int width, const ui::DpiScale& scale = {});
 
 // The client size a floating bar takes when its frame is resized so that its
 // client area would be `wanted`. Resized by a left or right edge
 // (`by_width`), the items flow at wanted.width and the height follows the
 // rows. Resized by the top or bottom edge, the bar takes as many rows as fit
 // into wanted.height (1 at least) and the narrowest flow that needs no more.
-Size FloatingToolbarSize(std::span<const ItemSize> sizes, Size wanted, bool by_width);
+Size FloatingToolbarSize(std::span<const ItemSize> sizes, Size wanted, bool by_width,
+                         const ui::DpiScale& scale = {});
 
 }  // namespace app

@@ -43,6 +43,11 @@
 //
 // The bar answers WM_GETTEXT with the captions of the items on it separated
 // by tabs.
+//
+// Density: the items are measured in the menu font of the bar's screen
+// (toolbar_measure.h), docked the main window's, floating its frame's; the
+// chevron, the buttons' frames and the drop-downs follow the same density,
+// and the bar measures again when it changes.
 #pragma once
 
 #include <windows.h>
@@ -101,6 +106,8 @@ class ToolbarView final : public DockableView, public DropDownOwner {
 
   // The skin's colours worked out again (the form heard of new system colours).
   void OnSystemColorsChanged() override;
+  // The menu font made and the items measured again at the new density.
+  void OnDensityChanged() override;
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
@@ -138,7 +145,9 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   Look CurrentLook() const;
 
   HFONT MenuFont() const;
-  void MeasureItems();
+  // Makes the menu font for the bar's density and measures the items in it;
+  // nothing when both are already of that density.
+  void MeasureForDensity();
   // The bar's orientation and the length it may take.
   bool Horizontal() const;
   int AvailableLength() const;
@@ -165,6 +174,7 @@ class ToolbarView final : public DockableView, public DropDownOwner {
   ToolbarMenuBar bar_;
   MenuTracker tracker_;
   ui::GdiObject<HFONT> menu_font_;
+  ui::DpiScale measured_at_;     // the density of menu_font_ and sizes_
   std::vector<ItemSize> sizes_;  // of every top-level item, in the menu font
   std::vector<Button> buttons_;
   Rect chevron_;

@@ -11,6 +11,9 @@
 
 #include "app/docking/dock_drag.h"
 #include "app/skin/form_skin.h"
+#include "app/skin/glyph_scale.h"
+#include "app/skin/skin_frame.h"
+#include "app/toolbar/toolbar_measure.h"
 #include "app/toolbar/toolbar_utility_window.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
@@ -65,9 +68,8 @@ ToolbarView::~ToolbarView() {
 }
 
 void ToolbarView::CreateWindowIn(HWND parent, bool top_level) {
-  if (!menu_font_.Get())
-    menu_font_.Reset(ui::CreateSystemFont(&NONCLIENTMETRICSW::lfMenuFont, ui::WindowDpi(Handle())));
-  MeasureItems();
+  menu_font_.Reset();
+  MeasureForDensity();
   FitItems(kUnlimitedLength);
   DockableView::CreateWindowIn(parent, top_level);
   if (utility_) return;
@@ -87,18 +89,19 @@ HFONT ToolbarView::MenuFont() const {
   return menu_font_.Get() ? menu_font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-void ToolbarView::MeasureItems() {
-  sizes_.clear();
-  ui::WindowDC screen(nullptr);
-  ui::SelectedObject font(screen.Get(), MenuFont());
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(screen.Get(), &metrics);
-  for (const TTBItem* item : bar_.Items()) {
-    const std::wstring text = ui::Wide(item->caption);
-    SIZE extent{};
-    GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    sizes_.push_back(TextItemSize(extent.cx, metrics.tmHeight));
-  }
+void ToolbarView::MeasureForDensity() {
+  const ui::DpiScale scale = WindowScale();
+  if (menu_font_.Get() && scale == measured_at_) return;
+  measured_at_ = scale;
+  menu_font_.Reset(CreateMenuFont(scale));
+  sizes_ = MeasureTextItems(bar_.Items(), menu_font_.Get(), scale);
+}
+
+void ToolbarView::OnDensityChanged() {
+  DockableView::OnDensityChanged();
+  // An open menu was laid out for the old density.
+  if (tracker_.Tracking()) Apply(tracker_.Cancel());
+  MeasureForDensity();
 }
 
 bool ToolbarView::Horizontal() const {
@@ -111,8 +114,7 @@ int ToolbarView::AvailableLength() const {
   if (!dock || !dock_view || !dock_view->Handle()) return kUnlimitedLength;
   RECT client;
   GetClientRect(dock_view->Handle(), &client);
-  const Size frame = DockedOuterSize(
-      Size{}, dock->position, DragHandleWidth(toolbar_.drag_handle_style, toolbar_.close_button_when_docked));
+  const Size frame = DockedOuterSize(Size{}, dock->position, DockedHandle(), DockScale());
   return IsHorizontal(dock->position) ? client.right - frame.width : client.bottom - frame.height;
 }
 
@@ -120,25 +122,28 @@ Size ToolbarView::ContentSize(TTBDockPosition side) const {
   // Limited by the dock only in the dock it sits in.
   const TTBDock* dock = toolbar_.CurrentDock();
   const int available = dock && dock->position == side ? AvailableLength() : kUnlimitedLength;
-  return LayOutToolbar(sizes_, IsHorizontal(side), available).content;
+  return LayOutToolbar(sizes_, IsHorizontal(side), available, measured_at_).content;
 }
 
 void ToolbarView::AlignChildren() {
   DockableView::AlignChildren();
   if (!Handle() || Form().Creating()) return;
+  // Moved between the main window and a frame on a monitor of another density.
+  MeasureForDensity();
   RECT client;
   GetClientRect(Handle(), &client);
   FitItems(Horizontal() ? client.right : client.bottom);
 }
 
 std::optional<Size> ToolbarView::FloatingFit(Size wanted, bool by_width) const {
-  return FloatingToolbarSize(sizes_, wanted, by_width);
+  return FloatingToolbarSize(sizes_, wanted, by_width, measured_at_);
 }
 
 void ToolbarView::FitItems(int length) {
   // Floating, the items flow into rows as wide as the client area.
-  const ToolbarLayout layout =
-      toolbar_.Floating() ? FlowToolbar(sizes_, length) : LayOutToolbar(sizes_, Horizontal(), length);
+  const ToolbarLayout layout = toolbar_.Floating()
+                                   ? FlowToolbar(sizes_, length, measured_at_)
+                                   : LayOutToolbar(sizes_, Horizontal(), length, measured_at_);
   if (layout.fit.shown != bar_.Shown() || layout.fit.chevron != (bar_.Chevron() >= 0)) {
     // The buttons the tracker knows change: an open menu closes first.
     if (tracker_.Tracking()) Apply(tracker_.Cancel());
@@ -190,9 +195,11 @@ void ToolbarView::OnPaint(HDC dc) {
   ui::SelectedObject font(dc, MenuFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ui::ColorRef(SkinColor(tcMenuText)));
-  const auto fill_framed = [this, dc](const RECT& area, TTBColorIndex fill, TTBColorIndex frame) {
+  const int frame_width = measured_at_.Length(1);
+  const auto fill_framed = [this, dc, frame_width](const RECT& area, TTBColorIndex fill,
+                                                   TTBColorIndex frame) {
     FillRect(dc, &area, Brush(SkinColor(fill)));
-    FrameRect(dc, &area, Brush(SkinColor(frame)));
+    FrameArea(dc, area, Brush(SkinColor(frame)), frame_width);
   };
   for (int button = 0; button < bar_.ButtonCount(); ++button) {
     RECT place = ButtonPlace(button);
@@ -216,15 +223,18 @@ void ToolbarView::OnPaint(HDC dc) {
 
 void ToolbarView::PaintChevron(HDC dc, const RECT& place) {
   const HBRUSH ink = Brush(SkinColor(tcMenuText));
-  const int left = place.left + (place.right - place.left - kChevronGlyph) / 2;
-  const int top = place.top + (place.bottom - place.top - kChevronGlyph) / 2;
+  // Enlarged by a whole factor, each dot a square block: the arrows stay sharp.
+  const int k = GlyphFactor(measured_at_);
+  const int glyph = kChevronGlyph * k;
+  const int left = place.left + (place.right - place.left - glyph) / 2;
+  const int top = place.top + (place.bottom - place.top - glyph) / 2;
   const bool horizontal = Horizontal();
   for (int step = 0; step < kChevronGlyph; ++step) {
     const int in = std::min(step, kChevronGlyph - 1 - step);  // 0 1 2 1 0: the arrow heads' points
     for (const int offset : {in, in + 2}) {
       // Along the bar the heads point to its end; across it they span the glyph.
-      const int x = left + (horizontal ? offset : step), y = top + (horizontal ? step : offset);
-      const RECT dot{x, y, x + 1, y + 1};
+      const int x = left + k * (horizontal ? offset : step), y = top + k * (horizontal ? step : offset);
+      const RECT dot{x, y, x + k, y + k};
       FillRect(dc, &dot, ink);
     }
   }
@@ -300,7 +310,8 @@ void ToolbarView::OpenDropDown(int button) {
   }
   DropDownView* menu = DropDown();
   if (!menu) return;
-  menu->Open(std::move(rows), MenuFont(), ButtonScreenRect(button), Horizontal());
+  // The menu opens at the bar's density, in its menu font.
+  menu->Open(std::move(rows), MenuFont(), measured_at_, ButtonScreenRect(button), Horizontal());
   sounds_.Play(MenuSound::kMenuPopup);
 }
 

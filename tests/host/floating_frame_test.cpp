@@ -14,7 +14,7 @@ using app::Rect;
 using app::Size;
 
 // Sizing frame 4 x 4, fixed frame 3 x 3, small caption 16.
-constexpr app::FrameMetrics kMetrics{{4, 4}, {3, 3}, 16};
+constexpr app::FrameMetrics kMetrics{{4, 4}, {3, 3}, 16, {}};
 constexpr Size kOuter{200, 150};
 
 TEST(FloatingFrame, InsetsFollowTheFrameAndTheCaption) {
@@ -28,7 +28,7 @@ TEST(FloatingFrame, InsetsFollowTheFrameAndTheCaption) {
   EXPECT_EQ(fixed.Frame(), (Size{3, 3}));
   EXPECT_EQ(fixed.NonClient(), (app::Insets{3, 17, 3, 2}));
 
-  const FloatingFrame wide({{8, 6}, {3, 3}, 21}, FloatingContent::kToolbar, true, true);
+  const FloatingFrame wide({{8, 6}, {3, 3}, 21, {}}, FloatingContent::kToolbar, true, true);
   EXPECT_EQ(wide.NonClient(), (app::Insets{8, 25, 8, 5}));
 }
 
@@ -46,12 +46,12 @@ TEST(FloatingFrame, CaptionBarCloseSquareHighlightAndGlyph) {
 
   // An even side centres the glyph exactly across; the spare pixel of an odd
   // remainder goes below.
-  const FloatingFrame even({{4, 4}, {3, 3}, 17}, FloatingContent::kToolWindow, true, true);
+  const FloatingFrame even({{4, 4}, {3, 3}, 17, {}}, FloatingContent::kToolWindow, true, true);
   EXPECT_EQ(even.CloseGlyph(kOuter), (Rect{184, 7, 192, 14}));
   EXPECT_EQ(even.CloseButton(kOuter), (Rect{180, 3, 196, 19}));
   // A caption too low for the glyph: the glyph overhangs the square, its
   // offsets still rounded down.
-  const FloatingFrame tiny({{4, 4}, {3, 3}, 6}, FloatingContent::kToolWindow, true, true);
+  const FloatingFrame tiny({{4, 4}, {3, 3}, 6, {}}, FloatingContent::kToolWindow, true, true);
   EXPECT_EQ(tiny.CloseButton(kOuter), (Rect{191, 3, 196, 8}));
   EXPECT_EQ(tiny.CloseGlyph(kOuter), (Rect{189, 2, 197, 9}));
 

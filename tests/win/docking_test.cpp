@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/docking/dock_drag.h"
+#include "app/docking/dock_layout.h"
 #include "app/docking/dockable_view.h"
 #include "app/docking/floating_window_view.h"
 #include "app/docking/tb_floating_window_parent.h"
@@ -137,6 +138,11 @@ class DockingTest : public testing_support::ProgramWindowsTest {
   COLORREF Skin(app::TTBColorIndex index) const {
     return ui::ColorRef(app::SkinColorOf(window_->Model(), index));
   }
+  // A stored pixel count at the main window's density (itself at 96 dpi).
+  int S(int stored) const { return window_->WindowScale().Length(stored); }
+  // The bottom dock's thickness holding the result window: its client
+  // height and the docked border above and below (97 at 96 dpi).
+  int ResultDockHeight() const { return S(93) + 2 * app::DockedBorder(window_->WindowScale()); }
   // Waits until the screen shows `want` at `screen`; the pixel then.
   COLORREF PixelBecomes(POINT screen, COLORREF want) {
     SettleUntil([&] { return ScreenPixel(screen) == want; }, 2000);
@@ -183,7 +189,7 @@ class DockingTest : public testing_support::ProgramWindowsTest {
 };
 
 TEST_F(DockingTest, TheResultWindowDraggedOutFloatsAtThePointerAndItsDockCollapses) {
-  ASSERT_EQ(HeightOf(Of("doBott")), 97);
+  ASSERT_EQ(HeightOf(Of("doBott")), ResultDockHeight());
   const POINT grab = HandleOf(Of("twResult"));
   const POINT to = kAfloat;
   DragAndSettle(grab, to);
@@ -207,9 +213,9 @@ TEST_F(DockingTest, TheResultWindowDraggedOutFloatsAtThePointerAndItsDockCollaps
   EXPECT_EQ(TextOf(Of("meResult")), W(u8"Пока ничего нет!"));
   // The dock collapsed; the main window, the labels and the search controls stayed.
   EXPECT_EQ(HeightOf(Of("doBott")), 0);
-  EXPECT_EQ(testing_support::ClientSize(Handle()).cy, 196);
-  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).left, 176);
-  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).top, 48);
+  EXPECT_EQ(testing_support::ClientSize(Handle()).cy, S(196));
+  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).left, S(176));
+  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).top, S(48));
 }
 
 TEST_F(DockingTest, DraggedBackOverItsDockTheResultWindowDocksAgain) {
@@ -219,10 +225,13 @@ TEST_F(DockingTest, DraggedBackOverItsDockTheResultWindowDocksAgain) {
   DragAndSettle(CaptionOf(*form_->twResult), POINT{dock.left + 60, dock.top});
   EXPECT_FALSE(form_->twResult->Floating());
   EXPECT_EQ(form_->twResult->CurrentDock(), form_->doBott);
-  EXPECT_EQ(HeightOf(Of("doBott")), 97);
+  EXPECT_EQ(HeightOf(Of("doBott")), ResultDockHeight());
   EXPECT_FALSE(IsWindowVisible(FrameHandle(*form_->twResult)));
   EXPECT_EQ(GetParent(Of("twResult")), Of("doBott"));
-  EXPECT_EQ(PlaceInParent(Of("meResult")).right, 289);
+  // The memo as wide as the dock less the docked frame (289 at 96 dpi).
+  EXPECT_EQ(PlaceInParent(Of("meResult")).right,
+            testing_support::ClientSize(Handle()).cx - 2 * app::DockedBorder(window_->WindowScale()) -
+                app::DragHandleWidth(app::TTBDragHandleStyle::dhSingle, false, window_->WindowScale()));
 }
 
 TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
@@ -233,7 +242,7 @@ TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
   const POINT over_bottom = OverTheBottomDock();
   EXPECT_TRUE(form_->TBToolbar1->Floating());
   EXPECT_EQ(HeightOf(Of("doTop")), 0);
-  EXPECT_EQ(HeightOf(Of("doBott")), 97);
+  EXPECT_EQ(HeightOf(Of("doBott")), ResultDockHeight());
   // Over the bottom dock with Ctrl held it stays afloat; Ctrl let go there
   // docks it at once: before the button is released, where the pointer rests.
   // (The whole drag is sent from the sender's thread: while the button is
@@ -254,9 +263,9 @@ TEST_F(DockingTest, CtrlKeepsTheToolbarAfloatOverTheBottomDock) {
   Settle(100);
   EXPECT_EQ(form_->TBToolbar1->CurrentDock(), form_->doBott);
   EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_GT(HeightOf(Of("doBott")), 97) << "two rows now";
+  EXPECT_GT(HeightOf(Of("doBott")), ResultDockHeight()) << "two rows now";
   // The search controls never moved.
-  EXPECT_EQ(PlaceInParent(Of("RxDBLookupCombo1")).top, 48);
+  EXPECT_EQ(PlaceInParent(Of("RxDBLookupCombo1")).top, S(48));
 }
 
 TEST_F(DockingTest, AMotionlessClickOnTheCaptionOfAFloatOverADockLeavesItFloating) {
@@ -275,7 +284,7 @@ TEST_F(DockingTest, AMotionlessClickOnTheCaptionOfAFloatOverADockLeavesItFloatin
   EXPECT_TRUE(form_->TBToolbar1->Floating()) << "a click without a move is no drag";
   const RECT after = ScreenRect(FrameHandle(*form_->TBToolbar1));
   EXPECT_TRUE(EqualRect(&frame, &after)) << "the frame did not move";
-  EXPECT_EQ(HeightOf(Of("doBott")), 97);
+  EXPECT_EQ(HeightOf(Of("doBott")), ResultDockHeight());
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
@@ -286,7 +295,7 @@ TEST_F(DockingTest, DoubleClicksFloatAndDockAgain) {
   testing_support::DoubleClick(CaptionOf(*form_->twResult));
   ASSERT_TRUE(SettleUntil([&] { return !form_->twResult->Floating(); }));
   EXPECT_EQ(form_->twResult->CurrentDock(), form_->doBott);
-  EXPECT_EQ(HeightOf(Of("doBott")), 97);
+  EXPECT_EQ(HeightOf(Of("doBott")), ResultDockHeight());
 }
 
 TEST_F(DockingTest, ADoubleClickOnTheBordersOfADockedWindowFloatsNothing) {
@@ -349,20 +358,24 @@ TEST_F(DockingTest, TheFloatingFrameAndCaptionBarAreDrawnInTheSkinsColours) {
   const int mid_x = outer.width / 2, mid_y = outer.height / 2;
   // The two outer rings, on all four sides.
   const COLORREF out = Skin(app::tcDockBorderOut), in = Skin(app::tcDockBorderIn), face = Skin(app::tcFace);
+  // Each ring 1 pixel wide at 96 dpi, scaled at other densities.
+  const int ring = geometry.RingWidth();
   EXPECT_EQ(PixelBecomes(at(0, mid_y), out), out);
+  EXPECT_EQ(ScreenPixel(at(ring - 1, mid_y)), out);
   EXPECT_EQ(ScreenPixel(at(outer.width - 1, mid_y)), out);
   EXPECT_EQ(ScreenPixel(at(mid_x, 0)), out);
   EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 1)), out);
-  EXPECT_EQ(ScreenPixel(at(1, mid_y)), in);
-  EXPECT_EQ(ScreenPixel(at(outer.width - 2, mid_y)), in);
-  EXPECT_EQ(ScreenPixel(at(mid_x, 1)), in);
-  EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 2)), in);
+  EXPECT_EQ(ScreenPixel(at(ring, mid_y)), in);
+  EXPECT_EQ(ScreenPixel(at(2 * ring - 1, mid_y)), in);
+  EXPECT_EQ(ScreenPixel(at(outer.width - 1 - ring, mid_y)), in);
+  EXPECT_EQ(ScreenPixel(at(mid_x, ring)), in);
+  EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 1 - ring)), in);
   // The rest of the frame in the face colour, where the frame is that wide.
-  if (insets.left >= 3) {
-    EXPECT_EQ(ScreenPixel(at(2, mid_y)), face);
+  if (insets.left > 2 * ring) {
+    EXPECT_EQ(ScreenPixel(at(2 * ring, mid_y)), face);
   }
-  if (insets.bottom >= 3) {
-    EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 3)), face);
+  if (insets.bottom > 2 * ring) {
+    EXPECT_EQ(ScreenPixel(at(mid_x, outer.height - 1 - 2 * ring)), face);
   }
   // The caption bar, its text 2 pixels in, one line, centred.
   const app::Rect bar = geometry.CaptionBar(outer);
@@ -371,7 +384,7 @@ TEST_F(DockingTest, TheFloatingFrameAndCaptionBarAreDrawnInTheSkinsColours) {
   EXPECT_EQ(ScreenPixel(at(bar.left, bar.top + 1)), title);
   EXPECT_EQ(ScreenPixel(at(bar.left + 1, (bar.top + bar.bottom) / 2)), title);
   const app::Rect text = geometry.CaptionTextRect(outer);
-  EXPECT_EQ(text.left, bar.left + 2);
+  EXPECT_EQ(text.left, bar.left + S(2));
   int first_x = outer.width, top_y = outer.height, bottom_y = -1;
   for (int y = bar.top; y < bar.bottom; ++y) {
     for (int x = bar.left; x < text.left + 40; ++x) {
@@ -383,16 +396,21 @@ TEST_F(DockingTest, TheFloatingFrameAndCaptionBarAreDrawnInTheSkinsColours) {
   }
   ASSERT_GE(bottom_y, 0) << "no caption text drawn";
   EXPECT_GE(first_x, text.left);
-  EXPECT_LE(first_x, text.left + 2) << "the text starts 2 pixels into the bar";
+  EXPECT_LE(first_x, text.left + S(2)) << "the text starts 2 pixels into the bar";
   EXPECT_LE(std::abs((top_y - bar.top) - (bar.bottom - 1 - bottom_y)), 3) << "centred vertically";
   // The close button's normal look: its X in the caption colour on the bar.
   const app::Rect square = geometry.CloseButton(outer);
   EXPECT_EQ(square.Width(), GetSystemMetrics(SM_CYSMCAPTION) - 1);
   EXPECT_EQ(square.right, bar.right);
+  // The glyph's pixels, each a block of the whole factor it is enlarged by.
   const app::Rect glyph = geometry.CloseGlyph(outer);
+  const int k = geometry.CloseGlyphFactor();
+  EXPECT_EQ(glyph.Extent(), (app::Size{8 * k, 7 * k}));
   EXPECT_EQ(ScreenPixel(at(glyph.left, glyph.top)), ink);
-  EXPECT_EQ(ScreenPixel(at(glyph.left + 3, glyph.top + 3)), ink);
-  EXPECT_EQ(ScreenPixel(at(glyph.left + 3, glyph.top)), title);
+  EXPECT_EQ(ScreenPixel(at(glyph.left + k - 1, glyph.top + k - 1)), ink);
+  EXPECT_EQ(ScreenPixel(at(glyph.left + 3 * k, glyph.top + 3 * k)), ink);
+  EXPECT_EQ(ScreenPixel(at(glyph.left + 3 * k, glyph.top)), title);
+  EXPECT_EQ(ScreenPixel(at(glyph.left + 4 * k - 1, glyph.top + k - 1)), title);
   EXPECT_EQ(ScreenPixel(at(square.left, (square.top + square.bottom) / 2)), title);
 }
 
@@ -427,7 +445,7 @@ TEST_F(DockingTest, TheCloseButtonShowsItsHotAndPushedLooks) {
   const auto at = [&](int x, int y) { return shape.At(x, y); };
   const app::Rect square = geometry.CloseButton(outer), glyph = geometry.CloseGlyph(outer);
   const app::Rect highlight = geometry.CloseButtonHighlight(outer);
-  EXPECT_EQ(highlight, square.Grown(2, 4, 2, 2));
+  EXPECT_EQ(highlight, square.Grown(S(2), S(4), S(2), S(2)));
   const POINT centre = at((square.left + square.right) / 2, (square.top + square.bottom) / 2);
   // Inside the highlight, off the glyph; on the glyph's X; on the highlight's frame.
   const POINT fill = at(square.left, square.bottom - 1), glyph_ink = at(glyph.left, glyph.top);
@@ -560,7 +578,7 @@ TEST_F(DockingTest, AFloatingToolbarResizedFlowsItsItemsIntoRows) {
   EXPECT_EQ(form_->TBToolbar1->CurrentDock(), last_dock);
   EXPECT_EQ(bar->Buttons()[2].place.top, 0);
   EXPECT_EQ(bar->Buttons()[2].place.left, bar->Buttons()[1].place.right);
-  EXPECT_EQ(HeightOf(Of("TBToolbar1")), row + 4);
+  EXPECT_EQ(HeightOf(Of("TBToolbar1")), row + 2 * app::DockedBorder(window_->WindowScale()));
 }
 
 TEST_F(DockingTest, AFloatDraggedTowardsAScreenEdgeStaysFourPixelsInside) {
@@ -573,8 +591,8 @@ TEST_F(DockingTest, AFloatDraggedTowardsAScreenEdgeStaysFourPixelsInside) {
   ASSERT_TRUE(form_->twResult->Floating());
   const HWND frame = FrameHandle(*form_->twResult);
   RECT r = ScreenRect(frame);
-  EXPECT_EQ(r.left, width - 4);
-  EXPECT_EQ(r.top, height - 4);
+  EXPECT_EQ(r.left, width - S(4));
+  EXPECT_EQ(r.top, height - S(4));
   EXPECT_EQ(GetCapture(), nullptr);
   // Docked again and grabbed by the bottom-right pixel (the grab point then
   // lies at the float's right edge), dragged to the top-left corner: its
@@ -586,8 +604,8 @@ TEST_F(DockingTest, AFloatDraggedTowardsAScreenEdgeStaysFourPixelsInside) {
   DragAndSettle(POINT{again.right - 1, again.bottom - 1}, POINT{0, 0}, 8);
   ASSERT_TRUE(form_->twResult->Floating());
   r = ScreenRect(frame);
-  EXPECT_EQ(r.right, 4);
-  EXPECT_GE(r.bottom, 4);
+  EXPECT_EQ(r.right, S(4));
+  EXPECT_GE(r.bottom, S(4));
 }
 
 TEST_F(DockingTest, ClickingTheFloatingWindowLeavesTheMainWindowActiveAndAltF4EndsTheProgram) {
@@ -667,11 +685,11 @@ TEST_F(DockingTest, WhileFloatingOrHiddenTheTabCycleHoldsOnlyTheSearchControls) 
   ASSERT_NO_FATAL_FAILURE(ChooseToggleItem());
   ASSERT_TRUE(SettleUntil([&] { return !form_->twResult->visible; }));
   EXPECT_EQ(HeightOf(Of("doBott")), 0);
-  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).top, 48);
+  EXPECT_EQ(PlaceInParent(Of("MaskEdit1")).top, S(48));
   ExpectTabCyclesTheSearchControlsOnly();
   // Shown again, docked as it was.
   ASSERT_NO_FATAL_FAILURE(ChooseToggleItem());
-  EXPECT_TRUE(SettleUntil([&] { return HeightOf(Of("doBott")) == 97; }));
+  EXPECT_TRUE(SettleUntil([&] { return HeightOf(Of("doBott")) == ResultDockHeight(); }));
 }
 
 // A top-level window of another thread, which counts as another application

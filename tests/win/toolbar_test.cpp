@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/docking/docked_frame.h"
 #include "app/menus/drop_down_view.h"
 #include "app/menus/menu_sounds.h"
 #include "app/skin/form_skin.h"
@@ -94,6 +95,31 @@ class ToolbarTest : public testing_support::ProgramWindowsTest {
   }
 
   HWND BarHandle() const { return bar_->Handle(); }
+  ui::DpiScale Scale() const { return window_->WindowScale(); }
+  // The docked bar's frame as it is drawn at the window's density, and a
+  // point of the bar's window in screen coordinates.
+  app::DockedFrameShape BarFrame() const {
+    RECT outer;
+    GetWindowRect(BarHandle(), &outer);
+    return app::ShapeDockedFrame({outer.right - outer.left, outer.bottom - outer.top},
+                                 app::TTBDockPosition::dpTop, app::TTBDragHandleStyle::dhSingle, false,
+                                 Scale());
+  }
+  POINT InBarWindow(int x, int y) const {
+    RECT outer;
+    GetWindowRect(BarHandle(), &outer);
+    return POINT{outer.left + x, outer.top + y};
+  }
+  // A pixel of the grip's first dash, and of the inner ring's top-left corner
+  // (4, 4 and 1, 1 at 96 dpi).
+  POINT OnTheGrip() const {
+    const app::Rect dash = BarFrame().grip.at(0);
+    return InBarWindow(dash.left + 1, dash.top);
+  }
+  POINT OnTheRoundedCorner() const {
+    const app::Rect corner = BarFrame().corners.at(0);
+    return InBarWindow(corner.left, corner.top);
+  }
   // The screen point `dx`, `dy` from the top left of the button of item `index`.
   POINT InButton(int index, int dx, int dy) const {
     const RECT place = bar_->Buttons().at(static_cast<std::size_t>(index)).place;
@@ -192,6 +218,34 @@ TEST_F(ToolbarTest, TheDockedFrameHasRoundedCornersAndAGripOfDashes) {
   const COLORREF face = Skin(app::tcFace), toolbar = Skin(app::tcToolbar), grip = Skin(app::tcDragHandle);
   const COLORREF own = GetSysColor(COLOR_BTNFACE);  // the window's own colour, clBtnFace
   ASSERT_NE(face, toolbar);
+  if (!Scale().Identity()) {
+    // At another density: the rings, corners and dashes where the frame's
+    // shape for that density puts them, the rest of the strip tcToolbar.
+    const app::DockedFrameShape shape = BarFrame();
+    const int o = shape.outer_ring, in = shape.inner_ring;
+    EXPECT_EQ(at(0, 0), own);
+    EXPECT_EQ(at(o - 1, h / 2), own);
+    EXPECT_EQ(at(w / 2, h - o), own);
+    for (const app::Rect& corner : shape.corners) EXPECT_EQ(at(corner.left, corner.top), face);
+    EXPECT_EQ(at(o + in, o), toolbar);
+    EXPECT_EQ(at(w - o - 1, h / 2), toolbar);
+    const app::Rect& strip = shape.handle;
+    ASSERT_FALSE(shape.grip.empty());
+    int dashes = 0;
+    for (int y = strip.top; y < strip.bottom; ++y) {
+      const app::Rect* dash = nullptr;
+      for (const app::Rect& d : shape.grip) {
+        if (y >= d.top && y < d.bottom) dash = &d;
+      }
+      if (dash && y == dash->top) ++dashes;
+      for (int x = strip.left; x < strip.right; ++x) {
+        const bool on_dash = dash && x >= dash->left && x < dash->right;
+        EXPECT_EQ(at(x, y), on_dash ? grip : toolbar) << x << ", " << y;
+      }
+    }
+    EXPECT_EQ(dashes, static_cast<int>(shape.grip.size()));
+    return;
+  }
   // Outer ring, inner ring, and the inner ring's corner pixels in the face colour.
   EXPECT_EQ(at(0, 0), own);
   EXPECT_EQ(at(w - 1, h / 2), own);
@@ -249,12 +303,9 @@ TEST_F(ToolbarTest, AChangeOfTheSystemColoursRedrawsTheToolbarInTheNewDerivedCol
   };
 
   EXPECT_EQ(PixelBecomes(InButton(1, 2, 2), expect(app::tcToolbar)), expect(app::tcToolbar));
-  RECT outer;
-  GetWindowRect(BarHandle(), &outer);
   // The frame too: a corner pixel and a grip dash.
-  EXPECT_EQ(PixelBecomes(POINT{outer.left + 1, outer.top + 1}, expect(app::tcFace)), expect(app::tcFace));
-  EXPECT_EQ(PixelBecomes(POINT{outer.left + 4, outer.top + 4}, expect(app::tcDragHandle)),
-            expect(app::tcDragHandle));
+  EXPECT_EQ(PixelBecomes(OnTheRoundedCorner(), expect(app::tcFace)), expect(app::tcFace));
+  EXPECT_EQ(PixelBecomes(OnTheGrip(), expect(app::tcDragHandle)), expect(app::tcDragHandle));
   MoveMouse(ButtonCentre(2));
   EXPECT_EQ(PixelBecomes(InButton(2, 2, 2), expect(app::tcSelBar)), expect(app::tcSelBar));
   EXPECT_EQ(ScreenPixel(InButton(2, 0, 0)), RGB(49, 106, 197));  // tcSelBarBorder: the highlight
@@ -268,10 +319,8 @@ TEST_F(ToolbarTest, ACustomSkinDrawsItsOwnColoursMaskedTo24Bits) {
   skin.colors.colors[app::tcFace] = ui::clHighlight;                             // looked up when drawn
   app::RefreshSkinColors(window_->Model());
   EXPECT_EQ(PixelBecomes(InButton(1, 2, 2), RGB(0xA0, 0x50, 0x20)), RGB(0xA0, 0x50, 0x20));
-  RECT outer;
-  GetWindowRect(BarHandle(), &outer);
-  EXPECT_EQ(ScreenPixel(POINT{outer.left + 4, outer.top + 4}), RGB(0x34, 0x12, 0x00));
-  EXPECT_EQ(ScreenPixel(POINT{outer.left + 1, outer.top + 1}), GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_EQ(ScreenPixel(OnTheGrip()), RGB(0x34, 0x12, 0x00));
+  EXPECT_EQ(ScreenPixel(OnTheRoundedCorner()), GetSysColor(COLOR_HIGHLIGHT));
 }
 
 TEST_F(ToolbarTest, ADropDownHighlightsTheItemUnderThePointerAndSquaresTheCheckedOne) {
@@ -279,9 +328,10 @@ TEST_F(ToolbarTest, ADropDownHighlightsTheItemUnderThePointerAndSquaresTheChecke
   EXPECT_EQ(TextOf(DropDown()), W(u8"Панель результата [x]"));
   const app::DropDownRowPlace row = MenuLayout().rows.at(0);
   const int gap_x = row.image.right + 2, middle_y = (row.row.top + row.row.bottom) / 2;
+  const int frame = MenuLayout().frames.item;  // the frames' width: 1 pixel at 96 dpi
   // Not highlighted yet (opened by the mouse): the body, and the square in tcSelItem.
   EXPECT_EQ(PixelBecomes(InMenu(gap_x, middle_y), Skin(app::tcPopup)), Skin(app::tcPopup));
-  EXPECT_EQ(ScreenPixel(InMenu(row.check.left + 1, row.check.top + 1)), Skin(app::tcSelItem));
+  EXPECT_EQ(ScreenPixel(InMenu(row.check.left + frame, row.check.top + frame)), Skin(app::tcSelItem));
   EXPECT_EQ(ScreenPixel(InMenu(row.check.left, middle_y)), Skin(app::tcSelItemBorder));
   EXPECT_EQ(ScreenPixel(InMenu(row.image.left + 1, middle_y)), Skin(app::tcImageList));
   EXPECT_EQ(ScreenPixel(InMenu(0, 0)), Skin(app::tcBorder));
@@ -289,14 +339,15 @@ TEST_F(ToolbarTest, ADropDownHighlightsTheItemUnderThePointerAndSquaresTheChecke
   MoveMouse(RowCentre(0));
   EXPECT_EQ(PixelBecomes(InMenu(gap_x, middle_y), Skin(app::tcSelItem)), Skin(app::tcSelItem));
   EXPECT_EQ(bar_->Tracker().Highlighted(), 0);
-  // The highlight's frame, inset 1 pixel at both ends of the row.
-  EXPECT_EQ(ScreenPixel(InMenu(row.row.left + 1, middle_y)), Skin(app::tcSelItemBorder));
-  EXPECT_EQ(ScreenPixel(InMenu(row.row.right - 2, middle_y)), Skin(app::tcSelItemBorder));
+  // The highlight's frame, inset 1 pixel at both ends of the row (scaled).
+  EXPECT_EQ(row.highlight.left, row.row.left + Scale().Length(1));
+  EXPECT_EQ(ScreenPixel(InMenu(row.highlight.left, middle_y)), Skin(app::tcSelItemBorder));
+  EXPECT_EQ(ScreenPixel(InMenu(row.highlight.right - 1, middle_y)), Skin(app::tcSelItemBorder));
   EXPECT_EQ(ScreenPixel(InMenu(gap_x, row.row.top)), Skin(app::tcSelItemBorder));
   EXPECT_EQ(ScreenPixel(InMenu(row.row.left, middle_y)), Skin(app::tcImageList));
   EXPECT_EQ(ScreenPixel(InMenu(row.row.right - 1, middle_y)), Skin(app::tcPopup));
   // The checked square under the pointer: the pushed colours.
-  EXPECT_EQ(ScreenPixel(InMenu(row.check.left + 1, row.check.top + 1)), Skin(app::tcSelPushed));
+  EXPECT_EQ(ScreenPixel(InMenu(row.check.left + frame, row.check.top + frame)), Skin(app::tcSelPushed));
   EXPECT_EQ(ScreenPixel(InMenu(row.check.left, middle_y)), Skin(app::tcSelPushedBorder));
   // The check mark inside: its lowest point, 2 columns in from its left.
   const int mark_left = row.check.left + (row.check.Width() - 7) / 2;
@@ -328,7 +379,9 @@ TEST_F(ToolbarTest, ThePanelItemHidesAndShowsTheResultWindowAndItsCheckFollows) 
             Skin(app::tcImageList));
   Click(RowCentre(0));
   ASSERT_TRUE(SettleUntil([&] { return IsWindowVisible(Of("twResult")); }));
-  EXPECT_EQ(testing_support::PlaceInParent(Of("doBott")).bottom, 97);
+  // Its thickness again: the client height and the border (97 at 96 dpi).
+  EXPECT_EQ(testing_support::PlaceInParent(Of("doBott")).bottom,
+            Scale().Length(93) + 2 * app::DockedBorder(Scale()));
   ASSERT_TRUE(OpenMenu(1));
   EXPECT_EQ(TextOf(DropDown()), W(u8"Панель результата [x]"));
   PressKey(VK_ESCAPE);
@@ -467,20 +520,25 @@ TEST_F(ToolbarTest, MenuSoundsStaySilentWhenTheSchemeLeavesThemEmptyOrOut) {
 // --- The chevron ---
 
 TEST_F(ToolbarTest, ANarrowWindowPutsWhatDoesNotFitBehindTheChevron) {
-  // The bar's length is the dock's less the frame (10); one pixel short of all three items.
+  // The bar's length is the dock's less the frame (10 at 96 dpi); one pixel
+  // short of all three items.
+  const int docked_frame =
+      app::DockedOuterSize({}, app::TTBDockPosition::dpTop,
+                           app::DragHandleWidth(app::TTBDragHandleStyle::dhSingle, false, Scale()), Scale())
+          .width;
   const int items = bar_->Buttons().back().place.right;
   RECT outer, client;
   GetWindowRect(Handle(), &outer);
   GetClientRect(Handle(), &client);
   const int frame = (outer.right - outer.left) - client.right;
-  SetWindowPos(Handle(), nullptr, 0, 0, items + 10 - 1 + frame, outer.bottom - outer.top,
+  SetWindowPos(Handle(), nullptr, 0, 0, items + docked_frame - 1 + frame, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ASSERT_TRUE(SettleUntil([&] { return bar_->Buttons().size() == 2; }));
   EXPECT_EQ(TextOf(BarHandle()), W(u8"Работаем\tПоказать"));
   const RECT chevron = bar_->ChevronPlace();
   ASSERT_FALSE(IsRectEmpty(&chevron));
   EXPECT_EQ(chevron.right, testing_support::ClientSize(BarHandle()).cx);
-  EXPECT_EQ(chevron.right - chevron.left, app::kChevronWidth);
+  EXPECT_EQ(chevron.right - chevron.left, app::ChevronWidth(Scale()));
 
   Click(ScreenPoint(BarHandle(), POINT{(chevron.left + chevron.right) / 2, chevron.bottom / 2}));
   ASSERT_TRUE(SettleUntil([&] { return MenuOpen(); }));
