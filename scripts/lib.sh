@@ -28,7 +28,7 @@ select_density() {
     die "PHONEBOOK_DPI=$PHONEBOOK_DPI is no screen density (24 to 1920)"
   WINEPREFIX="$BUILD/wine"
   if [ "$PHONEBOOK_DPI" -ne 96 ]; then WINEPREFIX="$BUILD/wine-dpi$PHONEBOOK_DPI"; fi
-  export WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
+  export PHONEBOOK_DPI WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
 }
 select_density "${PHONEBOOK_DPI:-96}"
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/forms/scaled_form_layout.h"
+#include "app/toolbar/toolbar_measure.h"
 #include "base/component.h"
 #include "ui/form_window.h"
 
@@ -25,8 +26,12 @@ template <typename Form>
 class FreshForm {
  public:
   explicit FreshForm(const char* class_name) : form_(new Form(&owner_)) { ReadFreshForm(*form_, class_name); }
-  // Where its controls go at `dpi` (the layout refers to this form's controls).
-  app::ScaledFormLayout At(int dpi) const { return app::LayOutScaled(*form_, ui::DpiScale(dpi)); }
+  // Where its controls go at `dpi` (the layout refers to this form's
+  // controls), a toolbar's items measured as its view measures them.
+  app::ScaledFormLayout At(int dpi) const {
+    const ui::DpiScale scale(dpi);
+    return app::LayOutScaled(*form_, scale, app::ToolbarMeasureAt(scale));
+  }
 
  private:
   base::TComponent owner_{nullptr};
@@ -36,10 +41,8 @@ class FreshForm {
 // One line per control of `expected` whose window in `window` is not where
 // the layout puts it (place in the parent's client area and size), or whose
 // font (where its window tells it, WM_GETFONT) has another height; empty when
-// all are right. A toolbar is left out, and the dock holding it is compared
-// by place and width only: its height follows the toolbar's items, which
-// only the screen side measures. A label that sizes itself to its text is
-// compared by its place only.
+// all are right. A label that sizes itself to its text is compared by its
+// place only.
 std::vector<std::string> Misplaced(const ui::FormWindow& window, const app::ScaledFormLayout& expected);
 
 // The lines joined for a failure message.

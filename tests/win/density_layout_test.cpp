@@ -106,7 +106,7 @@ TEST_F(DensityLayoutTest, TheMainWindowIsTheStoredLayoutScaledToItsDensity) {
   EXPECT_EQ(client.cy, expected.client.height) << dpi_ << " dpi";
   const std::vector<std::string> wrong = Misplaced(*window_, expected);
   EXPECT_TRUE(wrong.empty()) << dpi_ << " dpi:" << Lines(wrong);
-  // The toolbar's dock, however high its items make it, ends above the labels.
+  // The toolbar's dock, as high as its items make it, ends above the labels.
   const RECT dock = PlaceInParent(Of("doTop"));
   EXPECT_LE(dock.top + dock.bottom, PlaceInParent(Of("Label2")).top) << Describe(dock);
   EXPECT_LE(dock.top + dock.bottom, PlaceInParent(Of("Label1")).top) << Describe(dock);
