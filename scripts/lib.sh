@@ -17,15 +17,20 @@ die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 # PHONEBOOK_DPI=N runs the Windows side at N pixels per inch in a Wine prefix
 # of its own, build/wine-dpiN, so the default prefix (96) is never touched.
 # scripts/wine-exec follows it through PHONEBOOK_WINEPREFIX (ctest, drivers).
-PHONEBOOK_DPI="${PHONEBOOK_DPI:-96}"
-case "$PHONEBOOK_DPI" in
-  '' | *[!0-9]*) die "PHONEBOOK_DPI must be a number of pixels per inch, not '$PHONEBOOK_DPI'" ;;
-esac
-PHONEBOOK_DPI=$((10#$PHONEBOOK_DPI))
-[ "$PHONEBOOK_DPI" -ge 24 ] && [ "$PHONEBOOK_DPI" -le 1920 ] ||
-  die "PHONEBOOK_DPI=$PHONEBOOK_DPI is no screen density (24 to 1920)"
-if [ "$PHONEBOOK_DPI" -ne 96 ]; then export WINEPREFIX="$BUILD/wine-dpi$PHONEBOOK_DPI"; fi
-export PHONEBOOK_WINEPREFIX="$WINEPREFIX"
+# select_density N: later Wine calls (and ensure_wine_prefix, start_wineserver)
+# use the prefix of density N; scripts/test runs some tests at 144 and 192.
+select_density() {
+  case "$1" in
+    '' | *[!0-9]*) die "PHONEBOOK_DPI must be a number of pixels per inch, not '$1'" ;;
+  esac
+  PHONEBOOK_DPI=$((10#$1))
+  [ "$PHONEBOOK_DPI" -ge 24 ] && [ "$PHONEBOOK_DPI" -le 1920 ] ||
+    die "PHONEBOOK_DPI=$PHONEBOOK_DPI is no screen density (24 to 1920)"
+  WINEPREFIX="$BUILD/wine"
+  if [ "$PHONEBOOK_DPI" -ne 96 ]; then WINEPREFIX="$BUILD/wine-dpi$PHONEBOOK_DPI"; fi
+  export PHONEBOOK_DPI WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
+}
+select_density "${PHONEBOOK_DPI:-96}"
 
 # --- packages -----------------------------------------------------------------
 
@@ -198,9 +203,14 @@ start_wineserver() {
   LANG=ru_RU.UTF-8 "$WINE64" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
-stop_wine_and_x() {
+# stop_wineserver: ends every Wine process of the selected prefix and its server.
+stop_wineserver() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
   "$WINESERVER" -w >/dev/null 2>&1 || true
+}
+
+stop_wine_and_x() {
+  stop_wineserver
   if [ -n "$XVFB_PID" ]; then
     kill "$XVFB_PID" 2>/dev/null || true
     wait "$XVFB_PID" 2>/dev/null || true

@@ -478,6 +478,9 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnThemeChanged();
       break;
     case WM_DPICHANGED:
+      // A message without its suggested rectangle (sent by another program)
+      // is dropped: the system always gives one.
+      if (lparam == 0) return 0;
       if (OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam))) return 0;
       break;
     case kGetDpiScaledSize:

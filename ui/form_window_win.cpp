@@ -356,6 +356,10 @@ bool FormWindow::ChangeDensity(int dpi, const RECT& outer) {
   // The size may be the one the window had: the controls are placed anew
   // whether or not a WM_SIZE came.
   AlignTree(*this);
+  // The scaling wrote the lengths without telling the views, and a layout
+  // that then finds a control's place equal to the one written moves
+  // nothing (a dock's windows): every window goes where its control says.
+  for (const auto& view : views_) view->ApplyBounds();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   return true;
 }

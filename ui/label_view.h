@@ -1,7 +1,9 @@
 // LabelView: a TLabel on screen (Windows only): its caption drawn in its box
 // with the stored alignment, in its font and font colour. A label with
 // AutoSize takes the size of its text (again when its caption or font
-// changes); one without keeps its stored box. A transparent label shows its
+// changes, and when the window's density does: the text is measured anew in
+// the font of the new density, not its old size scaled); one without keeps
+// its stored box. A transparent label shows its
 // parent's colour behind the text, any other its own colour (which is its
 // parent's until code gives it one). It takes no focus.
 #pragma once
@@ -26,6 +28,7 @@ class LabelView final : public ControlView {
   }
   void OnPaint(HDC dc) override;
   void OnChanged(ControlChange what) override;
+  void OnDensityChanged() override;
 
  private:
   void FitToText();

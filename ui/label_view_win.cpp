@@ -55,4 +55,12 @@ void LabelView::OnChanged(ControlChange what) {
   }
 }
 
+void LabelView::OnDensityChanged() {
+  ControlView::OnDensityChanged();
+  if (Handle() && label_.auto_size) {
+    FitToText();
+    ApplyBounds();
+  }
+}
+
 }  // namespace ui

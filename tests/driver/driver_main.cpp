@@ -20,6 +20,7 @@
 #include "tests/driver/program_under_test.h"
 #include "tests/driver/scenarios.h"
 #include "tests/driver/screenshots.h"
+#include "tests/win/density_awareness.h"
 
 namespace {
 
@@ -45,6 +46,9 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc < 4) return Usage();
+  // Places, sizes and metrics in the screen's pixels at any density, as the
+  // program sees them, before the driver asks anything of the system.
+  testing_support::DeclareDensityAwareness();
   const std::string scenario = argv[1];
   driver::Setup setup;
   setup.exe = driver::Wide(WindowsPath(argv[2]));

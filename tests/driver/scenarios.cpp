@@ -54,6 +54,22 @@ std::wstring TitleOf(const std::wstring& exe) {
   return name;
 }
 
+// The density `window` is shown at (its monitor's where the system tells,
+// else the system's): the driver is aware of every density itself, so both
+// are the screen's own pixels.
+int DensityOf(HWND window) {
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  HMODULE user = GetModuleHandleW(L"user32.dll");
+  const auto get =
+      user ? reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")))
+           : nullptr;
+  if (const UINT dpi = get ? get(window) : 0; dpi != 0) return static_cast<int>(dpi);
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
 // A started program with its main window, or a failed check.
 bool Start(ProgramUnderTest& program, Report& report) {
   if (!report.Check(program.Started(), "the program starts")) return false;
@@ -276,7 +292,12 @@ int About(const Setup& setup, Report& report) {
                std::to_string(dx / 2) + "," + std::to_string(dy / 2));
   RECT client;
   GetClientRect(about, &client);
-  report.Check(client.right == 343 && client.bottom == 146, "its client area is 343 x 146",
+  // 343 x 146 as stored, scaled to the density the program shows it at.
+  const int dpi = DensityOf(about);
+  const long width = MulDiv(343, dpi, 96), height = MulDiv(146, dpi, 96);
+  report.Check(client.right == width && client.bottom == height,
+               "its client area is " + std::to_string(width) + " x " + std::to_string(height) + " at " +
+                   std::to_string(dpi) + " dpi",
                std::to_string(client.right) + "x" + std::to_string(client.bottom));
   report.Check(program.ControlWithText(about, L"TLabel", L"example.com") != nullptr,
                "the maker's link is there");

@@ -1,6 +1,7 @@
 #include "tests/win/screen_shots.h"
 
 #include "about/fm_about.h"
+#include "tests/win/density_awareness.h"
 #include "ui/form_window.h"
 
 namespace testing_support {
@@ -23,7 +24,8 @@ RECT WindowRect(HWND window) {
 }
 
 ShotProgram::ShotProgram(const char* name, int argc, wchar_t** argv)
-    : folder(argc == 2 ? argv[1] : L""),
+    : density_aware(DeclareDensityAwareness()),
+      folder(argc == 2 ? argv[1] : L""),
       application("phonebook.exe", box),
       form(application.CreateForm<app::TMainForm>()) {
   application.CreateForm<about::TfmAbout>();

@@ -42,6 +42,9 @@ class ShotProgram {
   // The exit status for a run that could not start: 2 for wrong arguments, else 1.
   int FailureStatus() const { return folder.empty() ? 2 : 1; }
 
+  // First, before any window: the windows get the screen's density, as the
+  // program's do (its manifest declares the same awareness).
+  const bool density_aware;
   std::wstring folder;
   SilentBox box;
   app::TApplication application;
