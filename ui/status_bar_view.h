@@ -4,7 +4,8 @@
 // bevel), the panels' texts by their alignment (placed by StatusBarLayout)
 // in the system's status-bar font, and a size grip at the
 // right end while its window has a sizing frame and the bar's bottom-right
-// corner is the window's client bottom-right corner. Pressing the grip sizes
+// corner is the window's client bottom-right corner; the font, the system's
+// sizes and the layout's pixel counts at the window's density. Pressing the grip sizes
 // the window. It answers the status bar's queries of its parts and texts
 // (SB_GETPARTS, SB_GETTEXTW, SB_GETTEXTLENGTHW) and WM_GETTEXT with the
 // panels' texts separated by tabs.
@@ -24,6 +25,9 @@ class StatusBarView final : public ControlView {
   // Repaints in the new colours; a setting change may bring another font.
   void OnSystemColorsChanged() override;
   void OnSettingsChanged() override;
+  // The status font, the grip and the layout's pixel counts follow the new
+  // density.
+  void OnDensityChanged() override;
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;

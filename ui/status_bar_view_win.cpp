@@ -65,12 +65,10 @@ const VisualTheme& StatusBarView::Theme() const {
 StatusBarLayout StatusBarView::Layout(HDC dc) const {
   RECT client;
   GetClientRect(Handle(), &client);
-  StatusBarMetrics metrics{client.right,
-                           client.bottom,
-                           GetSystemMetrics(SM_CXVSCROLL) + 1,
-                           GetSystemMetrics(SM_CYHSCROLL) + 1,
-                           GetSystemMetrics(SM_CXVSCROLL),
-                           true};
+  const DpiScale scale = WindowScale();
+  const int scroll_width = SystemMetricForDpi(SM_CXVSCROLL, scale.Dpi());
+  const base::Size grip = ClassicGripSize(scroll_width, SystemMetricForDpi(SM_CYHSCROLL, scale.Dpi()), scale);
+  StatusBarMetrics metrics{client.right, client.bottom, grip.width, grip.height, scroll_width, true, scale};
   if (const VisualTheme& theme = Theme()) {
     metrics.bevels = false;
     if (const auto size = dc ? theme.PartSize(dc, SP_GRIPPER, 0, client) : std::nullopt) {
@@ -78,12 +76,14 @@ StatusBarLayout StatusBarView::Layout(HDC dc) const {
       metrics.grip_height = size->cy;
     }
   }
-  const bool grip = (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
-  return StatusBarLayout(bar_, metrics, grip);
+  const bool shows_grip = (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
+  return StatusBarLayout(bar_, metrics, shows_grip);
 }
 
 HFONT StatusBarView::StatusFont() {
-  if (!status_font_.Get()) status_font_.Reset(CreateSystemFont(&NONCLIENTMETRICSW::lfStatusFont, WindowDpi(Handle())));
+  if (!status_font_.Get()) {
+    status_font_.Reset(CreateSystemFont(&NONCLIENTMETRICSW::lfStatusFont, WindowScale().Dpi()));
+  }
   return status_font_.Get();
 }
 
@@ -194,6 +194,13 @@ LRESULT StatusBarView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam
 
 void StatusBarView::OnWindowPosChanged(const WINDOWPOS& /*place*/) {
   UpdateGripStyle();
+}
+
+void StatusBarView::OnDensityChanged() {
+  ControlView::OnDensityChanged();
+  // The status font and the visual style's part sizes are the old density's.
+  status_font_.Reset();
+  OnThemeChanged();
 }
 
 void StatusBarView::OnSettingsChanged() {
