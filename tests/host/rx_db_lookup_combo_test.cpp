@@ -423,6 +423,11 @@ TEST_F(LookupComboTest, AtADenserScreenTheListTakesItsMetricsAndDensity) {
   Key(LookupKey::kDown, true);
   EXPECT_EQ(platform.shown_at.Width(), 24 * 12 + 6 + 26);
   Key(LookupKey::kEscape);
+  // A stored row height above the font's is scaled like every stored length.
+  picker->item_height = 30;
+  Key(LookupKey::kDown, true);
+  EXPECT_EQ(List().RowHeight(), 45);
+  Key(LookupKey::kEscape);
   EXPECT_EQ(search::FixedColumnWidth(24, 8, {}), 24 * 8 + 4);
   EXPECT_EQ(search::FixedColumnWidth(24, 16, ui::DpiScale(192)), 24 * 16 + 8);
 }
