@@ -11,29 +11,24 @@ constexpr int kPanelGap = 2;
 constexpr int kTextInset = 3;
 
 StatusBarPart MakePart(base::Rect frame, TStatusPanelBevel bevel, TAlignment alignment, std::string caption,
-                       const StatusBarMetrics& metrics) {
+                       bool bevels) {
   StatusBarPart part{frame, frame, bevel, alignment, std::move(caption)};
-  if (metrics.bevels && bevel != TStatusPanelBevel::pbNone) {
+  if (bevels && bevel != TStatusPanelBevel::pbNone) {
     part.text = base::Rect{frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1};
   }
-  part.text.left += metrics.scale.Length(kTextInset);
+  part.text.left += kTextInset;
   return part;
 }
 
 }  // namespace
 
-base::Size ClassicGripSize(int scroll_width, int scroll_height, const DpiScale& scale) {
-  return {scroll_width + scale.Length(1), scroll_height + scale.Length(1)};
-}
-
 StatusBarLayout::StatusBarLayout(const TStatusBar& bar, const StatusBarMetrics& metrics, bool grip)
     : client_{0, 0, metrics.width, metrics.height}, grip_(grip) {
-  const int top = std::min(metrics.scale.Length(kTopStrip), metrics.height);
-  const int gap = metrics.scale.Length(kPanelGap);
+  const int top = std::min(kTopStrip, metrics.height);
   const std::size_t count = bar.panels.Count();
   if (bar.simple_panel || count == 0) {
     parts_.push_back(MakePart(base::Rect{0, top, metrics.width, metrics.height}, TStatusPanelBevel::pbLowered,
-                              TAlignment::taLeftJustify, {}, metrics));
+                              TAlignment::taLeftJustify, {}, metrics.bevels));
   } else {
     int left = 0;
     int right = 0;
@@ -42,8 +37,8 @@ StatusBarLayout::StatusBarLayout(const TStatusBar& bar, const StatusBarMetrics& 
       right += panel.width;
       const int end = i + 1 == count ? metrics.width : right;
       parts_.push_back(MakePart(base::Rect{left, top, end, metrics.height}, panel.bevel, panel.alignment,
-                                panel.text, metrics));
-      left = end + gap;
+                                panel.text, metrics.bevels));
+      left = end + kPanelGap;
     }
   }
   grip_box_ = base::Rect{std::max(0, metrics.width - metrics.grip_width),

@@ -3,26 +3,20 @@
 //
 // The bar keeps a 2-pixel strip free along its top; below it each panel is
 // a frame the height of the rest of the bar. Panels follow one another from
-// the left edge, each as wide as its width (the stored one scaled to the
-// window's density), with a 2-pixel gap between them; the last one reaches
-// to the right edge whatever its width. A simple bar (or one without panels)
-// is one lowered panel over the whole width. A panel's text goes inside its
-// bevel (one pixel when it has one, as the system draws it at every density)
-// with a 3-pixel inset on the left, placed by its alignment. The size grip
-// is a square of the system's scroll-arrow size plus one in the bottom-right
+// the left edge, each as wide as stored, with a 2-pixel gap between them;
+// the last one reaches to the right edge whatever its stored width. A simple
+// bar (or one without panels) is one lowered panel over the whole width. A
+// panel's text goes inside its bevel (one pixel when it has one) with a
+// 3-pixel inset on the left, placed by its alignment. The size grip is a
+// square of the system's scroll-arrow size plus one in the bottom-right
 // corner; the pointer is on it in the column of the scroll-bar width at the
 // right end, over the bar's full height.
-//
-// The strip, the gap, the inset and the grip's one are pixels of the stored
-// density, scaled by the metrics' `scale`; the system's sizes come for the
-// window's density already.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "base/rect.h"
-#include "ui/dpi_scale.h"
 #include "ui/status_bar.h"
 
 namespace ui {
@@ -45,13 +39,7 @@ struct StatusBarMetrics {
   int grip_height = 0;
   int scroll_width = 0;  // SM_CXVSCROLL
   bool bevels = true;
-  DpiScale scale;
 };
-
-// The grip's drawn size of the classic look: the scroll arrows' size
-// (`scroll_width` x `scroll_height`, at the window's density) and one pixel
-// of the stored density.
-base::Size ClassicGripSize(int scroll_width, int scroll_height, const DpiScale& scale);
 
 class StatusBarLayout {
  public:

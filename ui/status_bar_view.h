@@ -4,11 +4,12 @@
 // bevel), the panels' texts by their alignment (placed by StatusBarLayout)
 // in the system's status-bar font, and a size grip at the
 // right end while its window has a sizing frame and the bar's bottom-right
-// corner is the window's client bottom-right corner; the font, the system's
-// sizes and the layout's pixel counts at the window's density. Pressing the grip sizes
-// the window. It answers the status bar's queries of its parts and texts
-// (SB_GETPARTS, SB_GETTEXTW, SB_GETTEXTLENGTHW) and WM_GETTEXT with the
-// panels' texts separated by tabs.
+// corner is the window's client bottom-right corner. The font and the
+// system's sizes (scroll bar, grip) come for the window's density; the top
+// strip, the gaps and the insets stay the pixels the system's control keeps
+// at every density. Pressing the grip sizes the window. It answers the status bar's queries of its parts and
+// texts (SB_GETPARTS, SB_GETTEXTW, SB_GETTEXTLENGTHW) and WM_GETTEXT with the panels' texts separated by
+// tabs.
 #pragma once
 
 #include "ui/control_view.h"
@@ -25,7 +26,7 @@ class StatusBarView final : public ControlView {
   // Repaints in the new colours; a setting change may bring another font.
   void OnSystemColorsChanged() override;
   void OnSettingsChanged() override;
-  // The status font, the grip and the layout's pixel counts follow the new
+  // The status font, the grip and the visual style's sizes follow the new
   // density.
   void OnDensityChanged() override;
 

@@ -65,10 +65,13 @@ const VisualTheme& StatusBarView::Theme() const {
 StatusBarLayout StatusBarView::Layout(HDC dc) const {
   RECT client;
   GetClientRect(Handle(), &client);
-  const DpiScale scale = WindowScale();
-  const int scroll_width = SystemMetricForDpi(SM_CXVSCROLL, scale.Dpi());
-  const base::Size grip = ClassicGripSize(scroll_width, SystemMetricForDpi(SM_CYHSCROLL, scale.Dpi()), scale);
-  StatusBarMetrics metrics{client.right, client.bottom, grip.width, grip.height, scroll_width, true, scale};
+  // The system's sizes at the window's density; the strip, the gaps and
+  // the insets stay the pixels the system's control keeps at every density.
+  const int dpi = WindowScale().Dpi();
+  const int scroll_width = SystemMetricForDpi(SM_CXVSCROLL, dpi);
+  StatusBarMetrics metrics{client.right,     client.bottom,
+                           scroll_width + 1, SystemMetricForDpi(SM_CYHSCROLL, dpi) + 1,
+                           scroll_width,     true};
   if (const VisualTheme& theme = Theme()) {
     metrics.bevels = false;
     if (const auto size = dc ? theme.PartSize(dc, SP_GRIPPER, 0, client) : std::nullopt) {
@@ -76,8 +79,8 @@ StatusBarLayout StatusBarView::Layout(HDC dc) const {
       metrics.grip_height = size->cy;
     }
   }
-  const bool shows_grip = (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
-  return StatusBarLayout(bar_, metrics, shows_grip);
+  const bool grip = (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
+  return StatusBarLayout(bar_, metrics, grip);
 }
 
 HFONT StatusBarView::StatusFont() {

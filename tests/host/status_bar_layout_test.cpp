@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/dpi_scale.h"
+
 namespace {
 
 using BarRect = base::Rect;
@@ -22,7 +24,7 @@ void AddPanel(ui::TStatusBar& bar, int width, TStatusPanelBevel bevel, TAlignmen
   panel.text = text;
 }
 
-constexpr StatusBarMetrics kMainBar{299, 19, 17, 17, 16, true, {}};
+constexpr StatusBarMetrics kMainBar{299, 19, 17, 17, 16, true};
 
 TEST(StatusBarLayoutTest, OnePanelFillsTheBarBelowTheTopStrip) {
   ui::TStatusBar bar(nullptr);
@@ -44,7 +46,7 @@ TEST(StatusBarLayoutTest, PanelsFollowWithGapsAndTheLastReachesTheRightEdge) {
   AddPanel(bar, 60, TStatusPanelBevel::pbRaised, TAlignment::taCenter, "one");
   AddPanel(bar, 40, TStatusPanelBevel::pbNone, TAlignment::taRightJustify, "two");
   AddPanel(bar, 10, TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify, "");
-  const StatusBarLayout layout(bar, StatusBarMetrics{300, 25, 18, 16, 17, true, {}}, false);
+  const StatusBarLayout layout(bar, StatusBarMetrics{300, 25, 18, 16, 17, true}, false);
   ASSERT_EQ(layout.Parts().size(), 3u);
   // Each stored width ends where the sum of the widths so far says.
   EXPECT_EQ(layout.Parts()[0].frame, (BarRect{0, 2, 60, 25}));
@@ -72,7 +74,7 @@ TEST(StatusBarLayoutTest, PanelsFollowWithGapsAndTheLastReachesTheRightEdge) {
 TEST(StatusBarLayoutTest, GripHitIsTheScrollBarWideColumnAtTheRightEnd) {
   ui::TStatusBar bar(nullptr);
   AddPanel(bar, 50, TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify, "x");
-  const StatusBarLayout layout(bar, StatusBarMetrics{200, 19, 17, 17, 16, true, {}}, true);
+  const StatusBarLayout layout(bar, StatusBarMetrics{200, 19, 17, 17, 16, true}, true);
   EXPECT_TRUE(layout.OnGrip(184, 0));
   EXPECT_TRUE(layout.OnGrip(199, 18));
   EXPECT_FALSE(layout.OnGrip(183, 18));
@@ -101,7 +103,7 @@ TEST(StatusBarLayoutTest, StylePanesTakeNoBevelFromTheText) {
   ui::TStatusBar bar(nullptr);
   AddPanel(bar, 50, TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify, "a");
   AddPanel(bar, 50, TStatusPanelBevel::pbRaised, TAlignment::taCenter, "b");
-  const StatusBarLayout layout(bar, StatusBarMetrics{200, 19, 12, 12, 16, false, {}}, true);
+  const StatusBarLayout layout(bar, StatusBarMetrics{200, 19, 12, 12, 16, false}, true);
   EXPECT_EQ(layout.Parts()[0].text, (BarRect{3, 2, 50, 19}));
   EXPECT_EQ(layout.Parts()[1].text, (BarRect{55, 2, 200, 19}));
   EXPECT_EQ(layout.GripBox(), (BarRect{188, 7, 200, 19}));
@@ -110,48 +112,40 @@ TEST(StatusBarLayoutTest, StylePanesTakeNoBevelFromTheText) {
 }
 
 // The main window's bar at the densities of common screens and at two odd
-// ones: the top strip, the gap and the text inset scale, the bevel stays one
-// pixel, the panel widths come scaled (as the form gives them) and the grip
-// is the scroll arrows' size at that density plus one pixel scaled.
-TEST(StatusBarLayoutTest, AtEveryDensityTheStripGapInsetAndGripScale) {
-  struct Case {
-    int dpi;
-    int strip, gap, inset, grip_extra;
-  };
-  for (const Case c : {Case{72, 2, 2, 2, 1}, Case{96, 2, 2, 3, 1}, Case{120, 3, 3, 4, 1},
-                       Case{144, 3, 3, 5, 2}, Case{192, 4, 4, 6, 2}, Case{480, 10, 10, 15, 5}}) {
-    SCOPED_TRACE(c.dpi);
-    const ui::DpiScale scale(c.dpi);
+// ones, as the view gives it: its size and the panel widths scaled, the
+// system's scroll bar and grip sizes of that density. The top strip, the
+// gap, the bevel and the text inset stay the system control's pixels, and
+// nothing collapses or overlaps.
+TEST(StatusBarLayoutTest, AtEveryDensityTheScaledBarKeepsTheSystemControlsStripGapAndInset) {
+  for (const int dpi : {72, 96, 120, 144, 192, 480}) {
+    SCOPED_TRACE(dpi);
+    const ui::DpiScale scale(dpi);
     ui::TStatusBar bar(nullptr);
     AddPanel(bar, scale.Length(60), TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify, "one");
     AddPanel(bar, scale.Length(50), TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify, "two");
     const int width = scale.Length(299), height = scale.Length(19);
-    const int scroll = scale.Length(16);  // as the system's metric would come
-    const base::Size grip = ui::ClassicGripSize(scroll, scroll, scale);
-    EXPECT_EQ(grip, (base::Size{scroll + c.grip_extra, scroll + c.grip_extra}));
-    const StatusBarLayout layout(
-        bar, StatusBarMetrics{width, height, grip.width, grip.height, scroll, true, scale}, true);
+    const int scroll = scale.Length(16);  // as the system's metric comes at that density
+    const StatusBarLayout layout(bar, StatusBarMetrics{width, height, scroll + 1, scroll + 1, scroll, true},
+                                 true);
     ASSERT_EQ(layout.Parts().size(), 2u);
     const base::Rect first = layout.Parts()[0].frame, second = layout.Parts()[1].frame;
-    EXPECT_EQ(first, (BarRect{0, c.strip, scale.Length(60), height}));
-    EXPECT_EQ(second, (BarRect{scale.Length(60) + c.gap, c.strip, width, height}));
-    EXPECT_EQ(layout.Parts()[0].text, (BarRect{1 + c.inset, c.strip + 1, first.right - 1, height - 1}));
-    EXPECT_EQ(layout.GripBox(), (BarRect{width - grip.width, height - grip.height, width, height}));
-    // Nothing collapses and nothing overlaps.
+    EXPECT_EQ(first, (BarRect{0, 2, scale.Length(60), height}));
+    EXPECT_EQ(second, (BarRect{scale.Length(60) + 2, 2, width, height}));
+    EXPECT_EQ(layout.Parts()[0].text, (BarRect{4, 3, first.right - 1, height - 1}));
+    EXPECT_EQ(layout.GripBox(), (BarRect{width - scroll - 1, height - scroll - 1, width, height}));
     EXPECT_GT(layout.Parts()[0].text.Width(), 0);
     EXPECT_GT(layout.Parts()[0].text.Height(), 0);
+    EXPECT_GE(layout.GripBox().top, 0);
     EXPECT_LT(first.right, second.left);
     EXPECT_TRUE(layout.OnGrip(width - 1, height - 1));
     EXPECT_FALSE(layout.OnGrip(width - scroll - 1, height - 1));
   }
-  // At the stored density the grip is the one the bar always had.
-  EXPECT_EQ(ui::ClassicGripSize(16, 16, {}), (base::Size{17, 17}));
 }
 
 TEST(StatusBarLayoutTest, TinyBarKeepsItsGripInside) {
   ui::TStatusBar bar(nullptr);
   AddPanel(bar, 50, TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify, "x");
-  const StatusBarLayout layout(bar, StatusBarMetrics{10, 1, 17, 17, 16, true, {}}, true);
+  const StatusBarLayout layout(bar, StatusBarMetrics{10, 1, 17, 17, 16, true}, true);
   EXPECT_EQ(layout.GripBox(), (BarRect{0, 0, 10, 1}));
   EXPECT_EQ(layout.Parts()[0].frame, (BarRect{0, 1, 10, 1}));
 }

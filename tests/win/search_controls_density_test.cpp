@@ -265,10 +265,11 @@ TEST_F(SearchControlsDensityTest, TheStatusBarIsScaledAndItsTextFitsInTheStatusF
   const std::wstring text = testing_support::TextOf(bar);
   ASSERT_EQ(text, testing_support::W(u8"Cobbletree Soft 2003. База от 01.10.2003"));
   const SIZE extent = Extent(font.Get(), text);
-  // Inside the bevel and the inset, clear of the grip.
-  const int grip = ui::SystemMetricForDpi(SM_CXVSCROLL, Dpi()) + scale_.Length(1);
-  EXPECT_LE(1 + scale_.Length(3) + extent.cx, ClientSize(bar).cx - grip);
-  EXPECT_LE(extent.cy, ClientSize(bar).cy - scale_.Length(2) - 2);
+  // Inside the bevel and the 3-pixel inset, clear of the grip; below the
+  // 2-pixel strip and inside the bevel (the system control's pixels).
+  const int grip = ui::SystemMetricForDpi(SM_CXVSCROLL, Dpi()) + 1;
+  EXPECT_LE(1 + 3 + extent.cx, ClientSize(bar).cx - grip);
+  EXPECT_LE(extent.cy, ClientSize(bar).cy - 2 - 2);
   // The grip answers in the scroll bar's column at this density.
   RECT r;
   GetWindowRect(bar, &r);
