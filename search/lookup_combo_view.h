@@ -19,7 +19,9 @@
 // Drawing: a one-pixel margin in the picker's colour around the text area
 // and the drop-down button (the system's vertical scroll bar width, drawn by
 // DrawFrameControl: pushed and flat while pressed, greyed when the picker
-// cannot modify or is disabled); the text 2 pixels into the text area,
+// cannot modify or is disabled); the text 2 pixels into the text area
+// (margin and indent scaled to the window's density, the button's width the
+// scroll bar's at that density),
 // centred vertically; focused with the list closed, the text area in
 // clHighlightText on clHighlight with a focus rectangle; disabled, the text
 // in clGrayText.
@@ -51,6 +53,9 @@ class LookupComboView final : public ui::ControlView, private LookupPlatform {
   PopupDataListView* ListView() const { return list_view_.get(); }
 
   void OtherControlPressed(ui::ControlView& pressed) override;
+  // An open list closes; the font is measured again and the picker kept
+  // as high as it needs at the new density.
+  void OnDensityChanged() override;
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;

@@ -10,6 +10,8 @@
 #include "search/picker_accessible.h"
 #include "ui/form_window.h"
 #include "ui/gdi.h"
+#include "ui/screen_density.h"
+#include "ui/system_function.h"
 #include "ui/wide_text.h"
 
 namespace search {
@@ -17,6 +19,18 @@ namespace search {
 namespace {
 
 constexpr ui::TColor kGrayText = ui::SystemColor(COLOR_GRAYTEXT);
+
+// The density of `monitor` where the system tells one per monitor (the
+// shell's GetDpiForMonitor, looked up when a list first opens); `fallback`
+// elsewhere.
+int MonitorDpi(HMONITOR monitor, int fallback) {
+  using DpiForMonitor = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
+  static DpiForMonitor* const get = ui::SystemFunction<DpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
+  UINT x = 0, y = 0;
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  if (!get || !monitor || FAILED(get(monitor, kEffectiveDpi, &x, &y))) return fallback;
+  return ui::DpiScale::Plausible(static_cast<int>(y)) ? static_cast<int>(y) : fallback;
+}
 
 }  // namespace
 
@@ -54,14 +68,19 @@ void LookupComboView::CreateWindowIn(HWND parent, bool top_level) {
 void LookupComboView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
+  const ui::DpiScale scale = WindowScale();
   const PickerLayout layout =
       LayoutPicker(static_cast<int32_t>(client.right), static_cast<int32_t>(client.bottom),
-                   GetSystemMetrics(SM_CXVSCROLL));
+                   ui::SystemMetricForDpi(SM_CXVSCROLL, scale.Dpi()), scale);
   const bool enabled = IsWindowEnabled(Handle()) != FALSE;
   const bool selected = combo_.Focused() && !combo_.ListVisible();
   const ui::TColor color = combo_.EffectiveColor();
 
-  FrameRect(dc, &client, Brush(color));
+  // The margin around the text area and the button, as thick as scaled.
+  for (RECT ring = client; ring.top < layout.text.top && ring.left < ring.right && ring.top < ring.bottom;
+       InflateRect(&ring, -1, -1)) {
+    FrameRect(dc, &ring, Brush(color));
+  }
 
   MeasureFont();
   const RECT text = ui::ToRECT(layout.text);
@@ -73,7 +92,7 @@ void LookupComboView::OnPaint(HDC dc) {
                                            : combo_.EffectiveFont().color));
   const std::wstring shown = ui::Wide(combo_.ShownText());
   const int y = static_cast<int>(text.top) + (static_cast<int>(text.bottom - text.top) - font_height_) / 2;
-  ExtTextOutW(dc, static_cast<int>(text.left) + PickerLayout::kTextIndent, y, ETO_OPAQUE | ETO_CLIPPED, &text,
+  ExtTextOutW(dc, static_cast<int>(text.left) + layout.text_indent, y, ETO_OPAQUE | ETO_CLIPPED, &text,
               shown.c_str(), static_cast<UINT>(shown.size()), nullptr);
   if (selected) DrawFocusRect(dc, &text);
 
@@ -100,8 +119,18 @@ void LookupComboView::MeasureFont() {
 void LookupComboView::FitHeightToFont() {
   MeasureFont();
   if (!font_measured_) return;
-  const int border = GetSystemMetrics(combo_.ctl3d ? SM_CYEDGE : SM_CYBORDER);
-  combo_.FitHeightToFont(font_height_, border);
+  const ui::DpiScale scale = WindowScale();
+  const int border = ui::SystemMetricForDpi(combo_.ctl3d ? SM_CYEDGE : SM_CYBORDER, scale.Dpi());
+  combo_.FitHeightToFont(font_height_, border, scale);
+}
+
+void LookupComboView::OnDensityChanged() {
+  // An open list was placed and measured for the old density.
+  combo_.CancelMode();
+  ControlView::OnDensityChanged();
+  font_measured_ = false;
+  FitHeightToFont();
+  if (list_view_) list_view_->OnDensityChanged();
 }
 
 // --- 3. Keys, focus, capture and notices ---
@@ -179,25 +208,34 @@ LookupGeometry LookupComboView::Geometry() {
   GetClientRect(Handle(), &client);
   MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
   geometry.picker_client = ui::FromRECT(client);
+  const HMONITOR on = MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST);
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
+  if (GetMonitorInfoW(on, &monitor)) {
     geometry.screen = ui::FromRECT(monitor.rcMonitor);
   } else {
     geometry.screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
+  // The picker's window has its top-level window's density; the list opens
+  // on the picker's monitor and has that one's (the same unless the main
+  // window straddles monitors of two densities).
+  const int dpi = MonitorDpi(on, WindowScale().Dpi());
+  geometry.scale = ui::DpiScale(dpi);
   MeasureFont();
   if (font_measured_) {
     geometry.metrics.font_height = font_height_;
     geometry.metrics.char_width = char_width_;
   }
-  geometry.metrics.scroll_bar_width = GetSystemMetrics(SM_CXVSCROLL);
-  geometry.metrics.list_border = GetSystemMetrics(SM_CXBORDER);
+  geometry.metrics.scroll_bar_width = ui::SystemMetricForDpi(SM_CXVSCROLL, dpi);
+  geometry.metrics.list_border = ui::SystemMetricForDpi(SM_CXBORDER, dpi);
   return geometry;
 }
 
 void LookupComboView::ShowList(const base::Rect& screen_rect) {
-  if (list_view_) list_view_->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr);
+  if (list_view_) {
+    list_view_->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr,
+                       combo_.List().Scale());
+  }
   AnnounceChanges();
 }
 

@@ -13,13 +13,15 @@
 #include <cstdint>
 
 #include "base/rect.h"
+#include "ui/dpi_scale.h"
 
 namespace search {
 
 // The two windows of a picker.
 enum class LookupPart : uint8_t { kPicker, kList };
 
-// Sizes that come from the system and the font.
+// Sizes that come from the system and the font, at the density of the
+// screen the picker is on.
 struct LookupMetrics {
   int32_t font_height = 13;       // the control font's character cell height
   int32_t char_width = 8;         // width of "M" in that font (fixed columns)
@@ -28,10 +30,14 @@ struct LookupMetrics {
 };
 
 // Where the picker stands, in screen coordinates, and the screen it is on.
+// The list opens next to the picker, so on that screen, and takes its
+// density: the pixel counts it draws and measures with (margins, the
+// auto-scroll distances) are scaled by `scale`.
 struct LookupGeometry {
   base::Rect picker_window;  // the picker's window, border included
   base::Rect picker_client;  // its client area
   base::Rect screen;         // the screen area the list must stay on
+  ui::DpiScale scale;        // that screen's density
   LookupMetrics metrics;
 };
 

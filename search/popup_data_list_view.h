@@ -16,9 +16,11 @@
 // value in clHighlightText on clHighlight with a focus rectangle, the others
 // in the font colour on the list's colour; the top row with a focus
 // rectangle alone when the value is empty and the table stands on its first
-// record; rows past the last record blank. With several display fields in
-// lsFixed style each field gets a column of (display width x width of "M" +
-// 4) pixels, the last one the rest, with one-pixel lines between them.
+// record; rows past the last record blank; text 2 pixels into its cell. With
+// several display fields in lsFixed style each field gets a column of
+// (display width x width of "M" + 4) pixels, the last one the rest, with
+// one-pixel lines between them. Those pixel counts are scaled to the
+// density of the monitor the list opened on.
 #pragma once
 
 #include <cstdint>
@@ -38,9 +40,10 @@ class PopupDataListView final : public ui::ControlView {
   PopupDataListView(TRxDBLookupCombo& combo, ui::FormWindow& form);
 
   // Shows the window at `screen_rect` above `owner` (the picker's top-level
-  // window) without activating it; creates the window again when it was
-  // destroyed with a former owner.
-  void ShowAt(const base::Rect& screen_rect, HWND owner);
+  // window) without activating it, drawn for a screen of `scale` (the
+  // monitor it opens on); creates the window again when it was destroyed
+  // with a former owner.
+  void ShowAt(const base::Rect& screen_rect, HWND owner, const ui::DpiScale& scale);
   // Hides the window and gives it back to the form's window.
   void HideWindow();
   // The scroll bar takes the core's state and the rows are painted again.
@@ -51,6 +54,10 @@ class PopupDataListView final : public ui::ControlView {
   // Tells readers of a new highlighted row: the list's focus and selection
   // move to it.
   void AnnounceRow();
+
+  // The density it was last opened at (its own monitor's, not necessarily
+  // the form's).
+  ui::DpiScale WindowScale() const override { return scale_; }
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
@@ -80,6 +87,7 @@ class PopupDataListView final : public ui::ControlView {
   ui::WindowTimer timer_;
   int32_t timer_interval_ = -1;
   int32_t announced_row_ = -1;  // the highlighted row readers were last told of
+  ui::DpiScale scale_;
 };
 
 }  // namespace search

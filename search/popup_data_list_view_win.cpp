@@ -22,8 +22,9 @@ void PopupDataListView::CreateWindowIn(HWND parent, bool) {
                       CS_SAVEBITS);
 }
 
-void PopupDataListView::ShowAt(const base::Rect& screen_rect, HWND owner) {
+void PopupDataListView::ShowAt(const base::Rect& screen_rect, HWND owner, const ui::DpiScale& scale) {
   if (!Handle()) Create(nullptr);
+  scale_ = scale;
   SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner ? owner : Form().Handle()));
   UpdateScrollBar();
   SetWindowPos(Handle(), HWND_TOP, screen_rect.left, screen_rect.top, screen_rect.Width(),
@@ -173,9 +174,10 @@ void PopupDataListView::DrawRow(HDC dc, const RECT& row, std::string_view text, 
   SetTextColor(dc, fore);
   SetBkMode(dc, OPAQUE);
   const int y = static_cast<int>(row.top) + (static_cast<int>(row.bottom - row.top) - text_height) / 2;
+  const int indent = scale_.Length(2);
   const auto draw = [&](const RECT& cell, std::string_view part) {
     const std::wstring wide = ui::Wide(part);
-    ExtTextOutW(dc, static_cast<int>(cell.left) + 2, y, ETO_OPAQUE | ETO_CLIPPED, &cell, wide.c_str(),
+    ExtTextOutW(dc, static_cast<int>(cell.left) + indent, y, ETO_OPAQUE | ETO_CLIPPED, &cell, wide.c_str(),
                 static_cast<UINT>(wide.size()), nullptr);
   };
   const std::vector<data::TField*>& fields = list_.DisplayFields();
@@ -198,11 +200,13 @@ void PopupDataListView::DrawRow(HDC dc, const RECT& row, std::string_view text, 
     if (!last) {
       const int32_t chars =
           std::clamp(fields[i]->DisplayWidth > 0 ? fields[i]->DisplayWidth : fields[i]->Size(), 0, 4096);
-      cell.right = std::min<LONG>(row.right, cell.left + static_cast<LONG>(chars) * m.cx + 4);
+      const int64_t column = FixedColumnWidth(chars, static_cast<int32_t>(m.cx), scale_);
+      cell.right = static_cast<LONG>(std::min<int64_t>(row.right, cell.left + column));
     }
     draw(cell, part);
     if (last) break;
-    const RECT line{cell.right, row.top, std::min<LONG>(row.right, cell.right + 1), row.bottom};
+    const RECT line{cell.right, row.top, std::min<LONG>(row.right, cell.right + scale_.Length(1)),
+                    row.bottom};
     FillRect(dc, &line, Brush(line_color));
     left = line.right;
   }

@@ -27,20 +27,22 @@ base::Rect PlaceDropDown(const base::Rect& picker, int32_t width, int32_t height
   return {left, top, left + width, top + height};
 }
 
-PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width) {
-  const base::Rect inner{1, 1, std::max(1, width - 1), std::max(1, height - 1)};
+PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width, const ui::DpiScale& scale) {
+  const int32_t margin = scale.Length(1);
+  const base::Rect inner{margin, margin, std::max(margin, width - margin), std::max(margin, height - margin)};
   PickerLayout layout;
+  layout.text_indent = scale.Length(layout.text_indent);
   layout.button = {std::max(inner.left, inner.right - button_width), inner.top, inner.right, inner.bottom};
   layout.text = {inner.left, inner.top, layout.button.left, inner.bottom};
   return layout;
 }
 
-int32_t LeastPickerHeight(int32_t char_height, int32_t border) {
-  return std::max(char_height, 0) + 2 * std::max(border, 0) + 3;
+int32_t LeastPickerHeight(int32_t char_height, int32_t border, const ui::DpiScale& scale) {
+  return std::max(char_height, 0) + 2 * std::max(border, 0) + scale.Length(3);
 }
 
-void TRxDBLookupCombo::FitHeightToFont(int32_t char_height, int32_t border) {
-  const int32_t least = LeastPickerHeight(char_height, border);
+void TRxDBLookupCombo::FitHeightToFont(int32_t char_height, int32_t border, const ui::DpiScale& scale) {
+  const int32_t least = LeastPickerHeight(char_height, border, scale);
   if (height < least) SetBounds(left, top, width, least);
 }
 
@@ -100,7 +102,7 @@ int32_t TRxDBLookupCombo::ListWidth(const LookupGeometry& geometry) const {
   int64_t wanted = geometry.metrics.scroll_bar_width;
   for (const data::TField* field : DisplayFields()) {
     const int32_t chars = field->DisplayWidth > 0 ? field->DisplayWidth : field->Size();
-    wanted += int64_t{chars} * geometry.metrics.char_width + 4;
+    wanted += FixedColumnWidth(chars, geometry.metrics.char_width, geometry.scale);
   }
   wanted = std::max<int64_t>(wanted, picker);
   if (geometry.screen.Width() > 0) wanted = std::min<int64_t>(wanted, geometry.screen.Width());
@@ -130,7 +132,8 @@ void TRxDBLookupCombo::DropDown() {
   list.fields_delimiter = fields_delimiter;
   list.ignore_case = ignore_case;
   list.index_switch = index_switch;
-  list.SetRowHeight(std::max(geometry.metrics.font_height, item_height));
+  list.SetRowHeight(std::max(geometry.metrics.font_height, geometry.scale.Length(item_height)));
+  list.SetScale(geometry.scale);
   list.SetRowCount(drop_down_count);
 
   // The list's window of rows grows around the current record, then the
@@ -296,7 +299,7 @@ void TRxDBLookupCombo::PointerMoved(int32_t x, int32_t y) {
   const LookupGeometry geometry = platform_->Geometry();
   const base::Rect& client = geometry.picker_client;
   const PickerLayout layout =
-      LayoutPicker(client.Width(), client.Height(), geometry.metrics.scroll_bar_width);
+      LayoutPicker(client.Width(), client.Height(), geometry.metrics.scroll_bar_width, geometry.scale);
   SetPressed(layout.button.Contains({x, y}));
   if (!ListVisible()) return;
   const int64_t screen_x = int64_t{x} + client.left;

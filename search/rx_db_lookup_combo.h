@@ -86,13 +86,16 @@ base::Rect PlaceDropDown(const base::Rect& picker, int32_t width, int32_t height
 
 // The picker's client area of `width` x `height` split into the text area
 // (the area less a one-pixel margin and the button) and the drop-down button
-// of `button_width` at its right end. Text is drawn kTextIndent pixels in.
+// of `button_width` (the scroll bar width at the picker's density) at its
+// right end. Text is drawn 2 pixels into the text area. The margin and the
+// indent are pixels of the stored density, scaled by `scale`.
 struct PickerLayout {
-  static constexpr int32_t kTextIndent = 2;
   base::Rect text;
   base::Rect button;
+  int32_t text_indent = 2;
 };
-PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width);
+PickerLayout LayoutPicker(int32_t width, int32_t height, int32_t button_width,
+                          const ui::DpiScale& scale = {});
 
 // The columns of the table above.
 enum class PickerState : uint8_t {
@@ -104,8 +107,9 @@ enum class PickerState : uint8_t {
 
 // The least height of a picker whose font's character cell is `char_height`
 // high, inside a border `border` pixels thick: the character height, the
-// border above and below it, and 3 pixels.
-int32_t LeastPickerHeight(int32_t char_height, int32_t border);
+// border above and below it, and 3 pixels of the stored density scaled by
+// `scale` (the cell and the border are already pixels of the screen).
+int32_t LeastPickerHeight(int32_t char_height, int32_t border, const ui::DpiScale& scale = {});
 
 class TRxDBLookupCombo : public TRxLookupControl {
  public:
@@ -172,9 +176,9 @@ class TRxDBLookupCombo : public TRxLookupControl {
   void FocusChanged(bool focused);
   // Another control of the window was pressed (cancel-mode notice).
   void CancelMode();
-  // The view measured the picker's font: a picker lower than
-  // LeastPickerHeight grows to it (its top stays).
-  void FitHeightToFont(int32_t char_height, int32_t border);
+  // The view measured the picker's font on a screen of `scale`: a picker
+  // lower than LeastPickerHeight grows to it (its top stays).
+  void FitHeightToFont(int32_t char_height, int32_t border, const ui::DpiScale& scale = {});
   // Ends a drag that started on the picker without closing anything (the
   // mouse capture went elsewhere while the button was held).
   void CancelTracking();

@@ -294,6 +294,10 @@ int32_t ListCurrentSelection(TRxDBLookupList& list) {
   return list.HighlightedRow();
 }
 
+int64_t FixedColumnWidth(int32_t chars, int32_t char_width, const ui::DpiScale& scale) {
+  return int64_t{chars} * char_width + scale.Length(4);
+}
+
 int32_t AutoScrollIntervalMs(int64_t pixels_beyond, const ui::DpiScale& scale) {
   // 200 ms less 15 per stored pixel; past 14 stored pixels it is 0 anyway,
   // so the distance is capped before it is multiplied.

@@ -140,6 +140,7 @@ class TRxDBLookupList : public TRxLookupControl {
   // The density of the list's screen: the distance beyond the rows counts
   // in pixels of the stored density (96 pixels per inch unless set).
   void SetScale(const ui::DpiScale& scale) { scale_ = scale; }
+  const ui::DpiScale& Scale() const { return scale_; }
   // Ends a drag without selecting anything (the list closes, capture lost).
   void CancelTracking();
   // The left button is held since a press in the list (or a drag it took
@@ -193,6 +194,11 @@ class TRxDBLookupList : public TRxLookupControl {
 // pixels of the stored density (rounded to the nearest, halves up), so the
 // timer runs as fast at the same distance in inches on every screen.
 int32_t AutoScrollIntervalMs(int64_t pixels_beyond, const ui::DpiScale& scale = {});
+
+// The width of a fixed column (lsFixed) for a field `chars` characters wide
+// in a font whose "M" is `char_width` pixels: chars x char_width and a 4-pixel
+// gap of the stored density scaled by `scale`.
+int64_t FixedColumnWidth(int32_t chars, int32_t char_width, const ui::DpiScale& scale = {});
 
 // What the list answers a screen reader or a test: its rows that hold a
 // record, separated by line breaks (WM_GETTEXT), and the index of the

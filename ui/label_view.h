@@ -19,6 +19,9 @@ class LabelView final : public ControlView {
   LabelView(TLabel& label, FormWindow& form) : ControlView(label, form), label_(label) {}
 
   TColor BackgroundColor() const override;
+  // The font is made again at the new density; a label with AutoSize takes
+  // the size of its text in it.
+  void OnDensityChanged() override;
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
@@ -28,7 +31,6 @@ class LabelView final : public ControlView {
   }
   void OnPaint(HDC dc) override;
   void OnChanged(ControlChange what) override;
-  void OnDensityChanged() override;
 
  private:
   void FitToText();

@@ -48,16 +48,14 @@ void LabelView::OnPaint(HDC dc) {
   DrawCaption(dc, label_.caption, client, format);
 }
 
-void LabelView::OnChanged(ControlChange what) {
-  if ((what == ControlChange::kText || what == ControlChange::kFont) && label_.auto_size) {
-    FitToText();
-    ApplyBounds();
-  }
-}
-
 void LabelView::OnDensityChanged() {
   ControlView::OnDensityChanged();
-  if (Handle() && label_.auto_size) {
+  // The form window places every control after this, in the new size.
+  if (label_.auto_size) FitToText();
+}
+
+void LabelView::OnChanged(ControlChange what) {
+  if ((what == ControlChange::kText || what == ControlChange::kFont) && label_.auto_size) {
     FitToText();
     ApplyBounds();
   }

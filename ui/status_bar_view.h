@@ -4,10 +4,12 @@
 // bevel), the panels' texts by their alignment (placed by StatusBarLayout)
 // in the system's status-bar font, and a size grip at the
 // right end while its window has a sizing frame and the bar's bottom-right
-// corner is the window's client bottom-right corner. Pressing the grip sizes
-// the window. It answers the status bar's queries of its parts and texts
-// (SB_GETPARTS, SB_GETTEXTW, SB_GETTEXTLENGTHW) and WM_GETTEXT with the
-// panels' texts separated by tabs.
+// corner is the window's client bottom-right corner. The font and the
+// system's sizes (scroll bar, grip) come for the window's density; the top
+// strip, the gaps and the insets stay the pixels the system's control keeps
+// at every density. Pressing the grip sizes the window. It answers the status bar's queries of its parts and
+// texts (SB_GETPARTS, SB_GETTEXTW, SB_GETTEXTLENGTHW) and WM_GETTEXT with the panels' texts separated by
+// tabs.
 #pragma once
 
 #include "ui/control_view.h"
@@ -24,6 +26,9 @@ class StatusBarView final : public ControlView {
   // Repaints in the new colours; a setting change may bring another font.
   void OnSystemColorsChanged() override;
   void OnSettingsChanged() override;
+  // The status font, the grip and the visual style's sizes follow the new
+  // density.
+  void OnDensityChanged() override;
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;

@@ -66,12 +66,13 @@ const VisualTheme& StatusBarView::Theme() const {
 StatusBarLayout StatusBarView::Layout(HDC dc) const {
   RECT client;
   GetClientRect(Handle(), &client);
-  StatusBarMetrics metrics{client.right,
-                           client.bottom,
-                           GetSystemMetrics(SM_CXVSCROLL) + 1,
-                           GetSystemMetrics(SM_CYHSCROLL) + 1,
-                           GetSystemMetrics(SM_CXVSCROLL),
-                           true};
+  // The system's sizes at the window's density; the strip, the gaps and
+  // the insets stay the pixels the system's control keeps at every density.
+  const int dpi = WindowScale().Dpi();
+  const int scroll_width = SystemMetricForDpi(SM_CXVSCROLL, dpi);
+  StatusBarMetrics metrics{client.right,     client.bottom,
+                           scroll_width + 1, SystemMetricForDpi(SM_CYHSCROLL, dpi) + 1,
+                           scroll_width,     true};
   if (const VisualTheme& theme = Theme()) {
     metrics.bevels = false;
     if (const auto size = dc ? theme.PartSize(dc, SP_GRIPPER, 0, client) : std::nullopt) {
@@ -84,7 +85,9 @@ StatusBarLayout StatusBarView::Layout(HDC dc) const {
 }
 
 HFONT StatusBarView::StatusFont() {
-  if (!status_font_.Get()) status_font_.Reset(CreateSystemFont(&NONCLIENTMETRICSW::lfStatusFont, WindowDpi(Handle())));
+  if (!status_font_.Get()) {
+    status_font_.Reset(CreateSystemFont(&NONCLIENTMETRICSW::lfStatusFont, WindowScale().Dpi()));
+  }
   return status_font_.Get();
 }
 
@@ -195,6 +198,13 @@ LRESULT StatusBarView::OnOtherMessage(UINT message, WPARAM wparam, LPARAM lparam
 
 void StatusBarView::OnWindowPosChanged(const WINDOWPOS& /*place*/) {
   UpdateGripStyle();
+}
+
+void StatusBarView::OnDensityChanged() {
+  ControlView::OnDensityChanged();
+  // The status font and the visual style's part sizes are the old density's.
+  status_font_.Reset();
+  OnThemeChanged();
 }
 
 void StatusBarView::OnSettingsChanged() {

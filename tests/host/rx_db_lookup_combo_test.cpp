@@ -346,6 +346,92 @@ TEST(PickerLayoutTest, ThePickerGrowsToItsFontsCharacterHeightTheBorderAndThreeP
   EXPECT_EQ(picker->height, 31);
 }
 
+constexpr int kDensities[] = {72, 96, 120, 144, 192, 480};
+
+// The picker's client area (its stored 145 x 21 scaled, less the flat
+// one-pixel border) at each density: the margin and the text indent scale,
+// the button takes the scroll bar width given, and the parts neither
+// overlap nor vanish.
+TEST(PickerLayoutTest, AtEveryDensityTheMarginAndIndentScaleAndTheButtonTakesItsWidth) {
+  struct Expected {
+    int dpi, margin, indent;
+  };
+  for (const Expected e : {Expected{72, 1, 2}, Expected{96, 1, 2}, Expected{120, 1, 3}, Expected{144, 2, 3},
+                           Expected{192, 2, 4}, Expected{480, 5, 10}}) {
+    SCOPED_TRACE(e.dpi);
+    const ui::DpiScale scale(e.dpi);
+    const int width = scale.Length(145) - 2, height = scale.Length(21) - 2;
+    const int button = scale.Length(17);
+    const search::PickerLayout layout = search::LayoutPicker(width, height, button, scale);
+    EXPECT_EQ(layout.text_indent, e.indent);
+    EXPECT_EQ(layout.text, (base::Rect{e.margin, e.margin, width - e.margin - button, height - e.margin}));
+    EXPECT_EQ(layout.button,
+              (base::Rect{width - e.margin - button, e.margin, width - e.margin, height - e.margin}));
+    EXPECT_GT(layout.text.Width(), layout.text_indent);
+    EXPECT_GT(layout.text.Height(), 0);
+  }
+  // At the stored density exactly the layout the picker always had.
+  const search::PickerLayout stored = search::LayoutPicker(143, 19, 17, ui::DpiScale(96));
+  EXPECT_EQ(stored.text, (base::Rect{1, 1, 125, 18}));
+  EXPECT_EQ(stored.text_indent, 2);
+}
+
+TEST(PickerLayoutTest, TheHeightRuleScalesItsThreePixelsAndTheStoredHeightHoldsAtEveryDensity) {
+  EXPECT_EQ(search::LeastPickerHeight(13, 1, ui::DpiScale(96)), 18);
+  EXPECT_EQ(search::LeastPickerHeight(20, 1, ui::DpiScale(144)), 20 + 2 + 5);
+  EXPECT_EQ(search::LeastPickerHeight(26, 1, ui::DpiScale(192)), 26 + 2 + 6);
+  EXPECT_EQ(search::LeastPickerHeight(10, 1, ui::DpiScale(72)), 10 + 2 + 2);
+  for (const int dpi : kDensities) {
+    SCOPED_TRACE(dpi);
+    const ui::DpiScale scale(dpi);
+    // The stored font's 13-pixel cell grows with the density, and the
+    // stored 21 scaled by the same rule still holds it: the picker keeps
+    // its scaled height.
+    base::TComponent owner(nullptr);
+    auto* picker = new search::TRxDBLookupCombo(&owner);
+    picker->SetBounds(scale.Position(5), scale.Position(48), scale.Length(145), scale.Length(21));
+    picker->FitHeightToFont(scale.Length(13), 1, scale);
+    EXPECT_EQ(picker->height, scale.Length(21));
+    // A font twice as high makes it grow to the rule.
+    picker->FitHeightToFont(scale.Length(26), 1, scale);
+    EXPECT_EQ(picker->height, search::LeastPickerHeight(scale.Length(26), 1, scale));
+  }
+}
+
+// The list opened on a denser screen: the metrics come at that density, the
+// list takes them and the density (its auto-scroll counts stored pixels),
+// and its fixed columns get the scaled 4 pixels.
+TEST_F(LookupComboTest, AtADenserScreenTheListTakesItsMetricsAndDensity) {
+  platform.geometry.picker_window = {150, 300, 368, 332};
+  platform.geometry.picker_client = {151, 301, 367, 331};
+  platform.geometry.scale = ui::DpiScale(144);
+  platform.geometry.metrics = search::LookupMetrics{20, 12, 26, 1};
+  Key(LookupKey::kDown, true);
+  ASSERT_TRUE(picker->ListVisible());
+  EXPECT_EQ(List().Scale(), ui::DpiScale(144));
+  EXPECT_EQ(List().RowHeight(), 20);
+  EXPECT_EQ(platform.shown_at, (base::Rect{150, 332, 368, 332 + 8 * 20 + 2}));
+  EXPECT_EQ(List().ClientWidth(), 218 - 2 - 26);
+  // 6 screen pixels below the rows are 4 stored ones: 200 - 60 ms.
+  Press(List(), 10, 5);
+  Drag(List(), 10, List().ClientHeight() + 5);
+  EXPECT_EQ(List().AutoScrollInterval(), 140);
+  Release(List(), 10, 5);
+  EXPECT_FALSE(picker->ListVisible());
+  // Wide enough for the name column: 24 x "M" + 4 pixels scaled, and the bar.
+  picker->drop_down_width = -1;
+  Key(LookupKey::kDown, true);
+  EXPECT_EQ(platform.shown_at.Width(), 24 * 12 + 6 + 26);
+  Key(LookupKey::kEscape);
+  // A stored row height above the font's is scaled like every stored length.
+  picker->item_height = 30;
+  Key(LookupKey::kDown, true);
+  EXPECT_EQ(List().RowHeight(), 45);
+  Key(LookupKey::kEscape);
+  EXPECT_EQ(search::FixedColumnWidth(24, 8, {}), 24 * 8 + 4);
+  EXPECT_EQ(search::FixedColumnWidth(24, 16, ui::DpiScale(192)), 24 * 16 + 8);
+}
+
 TEST_F(LookupComboTest, EveryHundredAndFirstPersonTypedInFullAndAcceptedIsCurrent) {
   int typed = 0;
   for (size_t i = 0; i < Persons().size(); i += 101, ++typed) {

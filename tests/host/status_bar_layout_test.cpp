@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/dpi_scale.h"
+
 namespace {
 
 using BarRect = base::Rect;
@@ -107,6 +109,37 @@ TEST(StatusBarLayoutTest, StylePanesTakeNoBevelFromTheText) {
   EXPECT_EQ(layout.GripBox(), (BarRect{188, 7, 200, 19}));
   // The hit column keeps the scroll-bar width.
   EXPECT_TRUE(layout.OnGrip(184, 3));
+}
+
+// The main window's bar at the densities of common screens and at two odd
+// ones, as the view gives it: its size and the panel widths scaled, the
+// system's scroll bar and grip sizes of that density. The top strip, the
+// gap, the bevel and the text inset stay the system control's pixels, and
+// nothing collapses or overlaps.
+TEST(StatusBarLayoutTest, AtEveryDensityTheScaledBarKeepsTheSystemControlsStripGapAndInset) {
+  for (const int dpi : {72, 96, 120, 144, 192, 480}) {
+    SCOPED_TRACE(dpi);
+    const ui::DpiScale scale(dpi);
+    ui::TStatusBar bar(nullptr);
+    AddPanel(bar, scale.Length(60), TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify, "one");
+    AddPanel(bar, scale.Length(50), TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify, "two");
+    const int width = scale.Length(299), height = scale.Length(19);
+    const int scroll = scale.Length(16);  // as the system's metric comes at that density
+    const StatusBarLayout layout(bar, StatusBarMetrics{width, height, scroll + 1, scroll + 1, scroll, true},
+                                 true);
+    ASSERT_EQ(layout.Parts().size(), 2u);
+    const base::Rect first = layout.Parts()[0].frame, second = layout.Parts()[1].frame;
+    EXPECT_EQ(first, (BarRect{0, 2, scale.Length(60), height}));
+    EXPECT_EQ(second, (BarRect{scale.Length(60) + 2, 2, width, height}));
+    EXPECT_EQ(layout.Parts()[0].text, (BarRect{4, 3, first.right - 1, height - 1}));
+    EXPECT_EQ(layout.GripBox(), (BarRect{width - scroll - 1, height - scroll - 1, width, height}));
+    EXPECT_GT(layout.Parts()[0].text.Width(), 0);
+    EXPECT_GT(layout.Parts()[0].text.Height(), 0);
+    EXPECT_GE(layout.GripBox().top, 0);
+    EXPECT_LT(first.right, second.left);
+    EXPECT_TRUE(layout.OnGrip(width - 1, height - 1));
+    EXPECT_FALSE(layout.OnGrip(width - scroll - 1, height - 1));
+  }
 }
 
 TEST(StatusBarLayoutTest, TinyBarKeepsItsGripInside) {

@@ -19,6 +19,7 @@
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
 #include "ui/gdi.h"
+#include "ui/screen_density.h"
 
 namespace {
 
@@ -137,12 +138,14 @@ TEST_F(AboutWindowTest, OIsShowsItCentredOnTheMainWindowAndInFront) {
   const RECT main = WindowRect(Handle());
   const RECT about = WindowRect(AboutHandle());
   const LONG width = about.right - about.left, height = about.bottom - about.top;
-  EXPECT_EQ(width, 343);
-  EXPECT_EQ(height, 146);
+  // The stored client area at the window's density (the prefix's).
+  const ui::DpiScale scale = about_window_->WindowScale();
+  EXPECT_EQ(width, scale.Length(343));
+  EXPECT_EQ(height, scale.Length(146));
   EXPECT_EQ(about.left, std::max(0L, main.left + (main.right - main.left - width) / 2));
   EXPECT_EQ(about.top, std::max(0L, main.top + (main.bottom - main.top - height) / 2));
-  EXPECT_EQ(testing_support::ClientSize(AboutHandle()).cx, 343);
-  EXPECT_EQ(testing_support::ClientSize(AboutHandle()).cy, 146);
+  EXPECT_EQ(testing_support::ClientSize(AboutHandle()).cx, scale.Length(343));
+  EXPECT_EQ(testing_support::ClientSize(AboutHandle()).cy, scale.Length(146));
   // In front: active, and on top where it covers the main window.
   EXPECT_EQ(GetForegroundWindow(), AboutHandle());
   EXPECT_EQ(TopWindowAt(ClientCentre(AboutHandle())), AboutHandle());
@@ -163,19 +166,22 @@ TEST_F(AboutWindowTest, ItHasNoFrameTitleBarOrSystemMenuAndIsOpaque) {
   const HWND strip = AboutOf("Panel1");
   EXPECT_TRUE(GetWindowLongPtrW(strip, GWL_STYLE) & WS_BORDER);
   EXPECT_FALSE(GetWindowLongPtrW(strip, GWL_EXSTYLE) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
-  EXPECT_EQ(testing_support::ClientSize(strip).cx, 341);
-  EXPECT_EQ(testing_support::ClientSize(strip).cy, 17);
+  // The border stays one pixel at every density.
+  const ui::DpiScale scale = about_window_->WindowScale();
+  EXPECT_EQ(testing_support::ClientSize(strip).cx, scale.Length(343) - 2);
+  EXPECT_EQ(testing_support::ClientSize(strip).cy, scale.Length(19) - 2);
   const HWND text = AboutOf("me");
   EXPECT_FALSE(GetWindowLongPtrW(text, GWL_STYLE) & WS_BORDER);
   EXPECT_FALSE(GetWindowLongPtrW(text, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_FALSE(IsWindowEnabled(text));
   EXPECT_TRUE(GetWindowLongPtrW(text, GWL_STYLE) & ES_READONLY);
-  // The close mark: 17 x 17 at the strip's right edge.
+  // The close mark: 17 x 17 at the strip's right edge (its stored width
+  // scaled, the strip's height inside the border).
   const RECT mark = testing_support::PlaceInParent(AboutOf("laButtomClose"));
-  EXPECT_EQ(mark.left, 324);
+  EXPECT_EQ(mark.left, scale.Length(343) - 2 - scale.Length(17));
   EXPECT_EQ(mark.top, 0);
-  EXPECT_EQ(mark.right, 17);   // width
-  EXPECT_EQ(mark.bottom, 17);  // height
+  EXPECT_EQ(mark.right, scale.Length(17));       // width
+  EXPECT_EQ(mark.bottom, scale.Length(19) - 2);  // height
 }
 
 TEST_F(AboutWindowTest, TheDisabledTextIsDrawnInBlackNotGrey) {
@@ -238,7 +244,7 @@ TEST_F(AboutWindowTest, DraggingOnTheStripOrTheTextWithAnyButtonMovesItByTheDist
     const RECT after = DragAboutBy(from, c.dx, c.dy, c.button);
     EXPECT_EQ(after.left - before.left, c.dx) << c.what;
     EXPECT_EQ(after.top - before.top, c.dy) << c.what;
-    EXPECT_EQ(after.right - after.left, 343) << c.what;
+    EXPECT_EQ(after.right - after.left, about_window_->WindowScale().Length(343)) << c.what;
     // The move ended with the release: the pointer moving on leaves it there.
     MoveMouse(Offset(from, c.dx + 40, c.dy + 25));
     Settle();
@@ -373,8 +379,15 @@ TEST_F(AboutWindowTest, ALinkWithAFailingShellReportsNothingAndTheProgramGoesOn)
 TEST_F(AboutWindowTest, BurstsOfClicksOnOAndOnTheCloseMarkLeaveOneSoundWindow) {
   ShowAbout();
   const RECT main = WindowRect(Handle());
-  // Out of the way of "O..." and of the main window.
-  PlaceAbout(POINT{main.right + 20, main.top});
+  // Out of the way of "O..." and of the main window; on a denser screen,
+  // where there is no room beside it, in the screen's bottom-right corner,
+  // below the toolbar.
+  const RECT shown = WindowRect(AboutHandle());
+  const int screen_width = GetSystemMetrics(SM_CXSCREEN), screen_height = GetSystemMetrics(SM_CYSCREEN);
+  const LONG about_width = shown.right - shown.left, about_height = shown.bottom - shown.top;
+  PlaceAbout(main.right + 20 + about_width <= screen_width
+                 ? POINT{main.right + 20, main.top}
+                 : POINT{screen_width - about_width, screen_height - about_height});
   const RECT placed = WindowRect(AboutHandle());
   const POINT item = AboutItemPoint();
   for (int i = 0; i < 6; ++i) Click(item);
@@ -437,7 +450,9 @@ TEST(AboutWindowProgramTest, ClosingTheMainWindowWhileItShowsEndsTheProgramWithZ
   const HWND about = visible_of_class(L"TfmAbout");
   ASSERT_NE(about, nullptr) << "the About window did not show";
   const RECT before = WindowRect(about);
-  const POINT strip{before.left + 250, before.top + 9};
+  // Between the right link and the close mark, at the program's density.
+  const ui::DpiScale scale(ui::SystemDpi());
+  const POINT strip{before.left + scale.Position(250), before.top + scale.Position(9)};
   {
     testing_support::PacedDrag drag(strip, Offset(strip, 30, 40), Button::kLeft,
                                     GetWindowThreadProcessId(about, nullptr));

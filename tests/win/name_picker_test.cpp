@@ -325,7 +325,7 @@ TEST_F(NamePickerTest, AFreshPickerShowsNothingAndOpensOnTheFirstPersonWithOnlyA
   const RECT picker = WindowRect(Picker());
   EXPECT_EQ(list.left, picker.left);
   EXPECT_EQ(list.top, picker.bottom);
-  EXPECT_EQ(list.right - list.left, 145);
+  EXPECT_EQ(list.right - list.left, window_->WindowScale().Length(145));  // the picker's stored width
   EXPECT_EQ(list.bottom - list.top, 8 * RowHeight() + 2);
   EXPECT_TRUE(GetWindowLongPtrW(List(), GWL_STYLE) & WS_VSCROLL);
 
@@ -751,7 +751,7 @@ TEST_F(NamePickerTest, TheListStandsAboveThePickerNearTheScreensBottomAndStaysOn
   // Past the right edge: moved left to end there.
   r = open_at(POINT{width - 60, 100});
   EXPECT_EQ(r.right, width);
-  EXPECT_EQ(r.right - r.left, 145);
+  EXPECT_EQ(r.right - r.left, window_->WindowScale().Length(145));
   // Past the left edge: never left of 0.
   r = open_at(POINT{-80, 100});
   EXPECT_EQ(r.left, 0);

@@ -57,20 +57,24 @@ TEST_F(StatusBarTest, ClassicLookFaceLoweredBevelTextAndGripAsPixels) {
   Settle(100);
   RECT client;
   GetClientRect(Bar(), &client);
-  ASSERT_EQ(client.bottom, 19);
+  // The stored 19 at the window's density (the prefix's).
+  ASSERT_EQ(client.bottom, window_->WindowScale().Length(19));
   const int mid = client.right / 2;
-  // The 2-pixel strip above the panel in the face colour.
+  const int bottom = client.bottom - 1;
+  // The 2-pixel strip above the panel in the face colour (the system's
+  // control keeps it 2 pixels at every density).
   EXPECT_EQ(BarPixel(mid, 0), GetSysColor(COLOR_3DFACE));
   EXPECT_EQ(BarPixel(mid, 1), GetSysColor(COLOR_3DFACE));
   // The lowered bevel: shadow along the top and left, light along the
   // bottom and right.
   EXPECT_EQ(BarPixel(mid, 2), GetSysColor(COLOR_3DSHADOW));
   EXPECT_EQ(BarPixel(0, 10), GetSysColor(COLOR_3DSHADOW));
-  EXPECT_EQ(BarPixel(mid, 18), GetSysColor(COLOR_3DHILIGHT));
-  // Inside it the face, and the text's ink near the left end.
-  EXPECT_EQ(BarPixel(mid + 40, 5), GetSysColor(COLOR_3DFACE));
+  EXPECT_EQ(BarPixel(mid, bottom), GetSysColor(COLOR_3DHILIGHT));
+  // Inside it the face past the text's end, and the text's ink near the
+  // left end.
+  EXPECT_EQ(BarPixel(client.right - GetSystemMetrics(SM_CXVSCROLL) - 5, 5), GetSysColor(COLOR_3DFACE));
   int ink = 0;
-  for (int y = 3; y < 18; ++y) {
+  for (int y = 3; y < bottom; ++y) {
     for (int x = 4; x < 40; ++x) ink += BarPixel(x, y) == GetSysColor(COLOR_BTNTEXT) ? 1 : 0;
   }
   EXPECT_GT(ink, 10);
