@@ -12,7 +12,10 @@ namespace driver {
 
 namespace {
 
+using testing_support::Button;
+using testing_support::ButtonEvent;
 using testing_support::Click;
+using testing_support::MoveInputs;
 using testing_support::PressKey;
 using testing_support::TypeText;
 
@@ -104,17 +107,19 @@ int NameSearch(const Setup& setup, Report& report) {
   report.Check(first.rfind("ИВ", 0) == 0, "the highlighted row is the first ИВ name", first);
   const auto named_first = [&] {
     for (const HeardEvent& heard : reader.Heard()) {
-      if ((heard.event == EVENT_OBJECT_FOCUS || heard.event == EVENT_OBJECT_SELECTION) && heard.window == list &&
-          heard.element.name == first)
+      if ((heard.event == EVENT_OBJECT_FOCUS || heard.event == EVENT_OBJECT_SELECTION) &&
+          heard.window == list && heard.element.name == first)
         return true;
     }
     return false;
   };
   report.Check(ListenUntil(reader, named_first), "a focus or selection event names the first ИВ name", first);
-  report.Check(Find(reader, EVENT_OBJECT_VALUECHANGE, picker) != nullptr, "the picker's value change is heard");
+  report.Check(Find(reader, EVENT_OBJECT_VALUECHANGE, picker) != nullptr,
+               "the picker's value change is heard");
   PressKey(VK_ESCAPE);
   ListenUntil(reader, [&] { return program.VisibleTop(L"TRxPopupDataList") == nullptr; });
-  report.Check(Find(reader, EVENT_OBJECT_STATECHANGE, picker) != nullptr, "the picker's state change is heard");
+  report.Check(Find(reader, EVENT_OBJECT_STATECHANGE, picker) != nullptr,
+               "the picker's state change is heard");
   if (list_object) {
     BSTR name = nullptr;
     const HRESULT answer = list_object->get_accName(ChildId(CHILDID_SELF), &name);
@@ -147,7 +152,8 @@ int NumberSearch(const Setup& setup, Report& report) {
     return false;
   };
   report.Check(ListenUntil(reader, carries_owner), "a value change carries the owner's name", owner);
-  report.Check(Find(reader, EVENT_OBJECT_VALUECHANGE, field) != nullptr, "the field's value changes are heard");
+  report.Check(Find(reader, EVENT_OBJECT_VALUECHANGE, field) != nullptr,
+               "the field's value changes are heard");
   return EndWithAltF4(program, report);
 }
 
@@ -193,14 +199,122 @@ int Menu(const Setup& setup, Report& report) {
   return EndWithAltF4(program, report);
 }
 
+// The window that holds the mouse capture in `window`'s thread (seen from
+// this process), or null.
+HWND CaptureOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
+}
+
+// The first row the list shows.
+std::string TopRow(HWND list) {
+  const std::vector<std::string> rows = SplitLines(Utf8(AskText(list).value_or(L"")));
+  return rows.empty() ? "" : rows.front();
+}
+
+// A reader that walks every window while the user is in the middle of
+// something changes nothing the user sees: while the button is held below
+// the open name list (which scrolls on its timer), and while the result
+// window is dragged out of its dock.
+int WhileBusy(const Setup& setup, Report& report) {
+  ProgramUnderTest program(setup.exe);
+  if (!StartProgram(program, report)) return report.Failures();
+  Reader reader(0);
+  HWND picker = program.Control(L"TRxDBLookupCombo");
+  if (!report.Check(picker != nullptr, "the name picker is there")) return report.Failures();
+  Click(CentreOf(picker));
+  HWND list = nullptr;
+  ListenUntil(reader, [&] { return (list = program.VisibleTop(L"TRxPopupDataList")) != nullptr; });
+  if (!report.Check(list != nullptr, "a click on the picker opens its list")) return report.Failures();
+  // The list settles (drawn, its rows read) before the press on it.
+  ListenUntil(reader, [&] { return !TopRow(list).empty(); });
+  reader.Listen(200);
+  RECT box;
+  GetWindowRect(list, &box);
+  const POINT row{(box.left + box.right) / 2, box.top + 8};
+  const POINT below{row.x, box.bottom + 30};
+  {
+    std::vector<INPUT> press{ButtonEvent(row, Button::kLeft, true)};
+    const std::vector<INPUT> moves = MoveInputs(row, below, 6);
+    press.insert(press.end(), moves.begin(), moves.end());
+    testing_support::InputSender sender(press);
+    ListenUntil(reader, [&] { return sender.Done(); });
+  }
+  reader.Listen(300);
+  const HWND holder = CaptureOf(list);
+  const std::string before = TopRow(list);
+  reader.Listen(300);
+  report.Check(holder == list && TopRow(list) != before, "held below the list, it scrolls on its own",
+               before + " -> " + TopRow(list));
+  const std::string scrolled = TopRow(list);
+  const ReadElement tree = Reader::Tree(program.Main());
+  const ReadElement rows = Reader::Tree(list, 2);
+  report.Check(tree.result == S_OK && rows.result == S_OK && !rows.children.empty(),
+               "a reader reads both windows while the list scrolls", std::to_string(rows.children.size()));
+  reader.Listen(300);
+  report.Check(CaptureOf(list) == list && IsWindowVisible(list) && TopRow(list) != scrolled,
+               "after the reading the list still holds the pointer and goes on scrolling",
+               scrolled + " -> " + TopRow(list));
+  {
+    testing_support::InputSender sender({ButtonEvent(below, Button::kLeft, false),
+                                         testing_support::KeyEvent(VK_ESCAPE, true),
+                                         testing_support::KeyEvent(VK_ESCAPE, false)});
+    ListenUntil(reader, [&] { return sender.Done(); });
+  }
+  ListenUntil(reader, [&] { return program.VisibleTop(L"TRxPopupDataList") == nullptr; });
+  report.Check(program.VisibleTop(L"TRxPopupDataList") == nullptr, "released and Esc, the list is closed");
+
+  // The result window dragged out by its handle, read halfway.
+  const HWND result = program.Control(L"TTBToolWindow");
+  if (!report.Check(result != nullptr, "the result window is there")) return report.Failures();
+  RECT docked;
+  GetWindowRect(result, &docked);
+  const POINT handle{docked.left + 5, (docked.top + docked.bottom) / 2};
+  const POINT halfway{handle.x + 150, handle.y + 200};
+  const POINT end{620, 600};
+  {
+    std::vector<INPUT> first{ButtonEvent(handle, Button::kLeft, true)};
+    const std::vector<INPUT> moves = MoveInputs(handle, halfway, 5);
+    first.insert(first.end(), moves.begin(), moves.end());
+    testing_support::InputSender sender(first);
+    ListenUntil(reader, [&] { return sender.Done(); });
+  }
+  reader.Listen(200);
+  const HWND dragging = CaptureOf(program.Main());
+  const HWND carrier = GetAncestor(program.ResultMemo(), GA_ROOT);
+  RECT carrier_place{};
+  GetWindowRect(carrier, &carrier_place);
+  const ReadElement during = Reader::Tree(program.Main());
+  report.Check(dragging != nullptr && during.result == S_OK, "a reader reads the window during the drag",
+               std::to_string(ElementCount(during)));
+  RECT carrier_after{};
+  GetWindowRect(carrier, &carrier_after);
+  report.Check(CaptureOf(program.Main()) == dragging &&
+                   GetAncestor(program.ResultMemo(), GA_ROOT) == carrier &&
+                   EqualRect(&carrier_place, &carrier_after) != FALSE,
+               "after the reading the drag goes on, the dragged window where it was");
+  {
+    std::vector<INPUT> rest = MoveInputs(halfway, end, 5);
+    rest.push_back(ButtonEvent(end, Button::kLeft, false));
+    testing_support::InputSender sender(rest);
+    ListenUntil(reader, [&] { return sender.Done(); });
+  }
+  HWND frame = nullptr;
+  ListenUntil(reader, [&] { return (frame = program.VisibleTop(L"TTBFloatingWindowParent")) != nullptr; });
+  RECT place{};
+  if (frame) GetWindowRect(frame, &place);
+  report.Check(frame != nullptr && PtInRect(&place, end) != FALSE,
+               "released, the result window floats at the pointer as without a reader");
+  return EndWithAltF4(program, report);
+}
+
 }  // namespace
 
 bool RunReaderScenario(const std::string& name, const Setup& setup, Report& report) {
   static const std::map<std::string, int (*)(const Setup&, Report&)> scenarios = {
-      {"reader-tree", Tree},
-      {"reader-name-search", NameSearch},
-      {"reader-number-search", NumberSearch},
-      {"reader-menu", Menu},
+      {"reader-tree", Tree}, {"reader-name-search", NameSearch}, {"reader-number-search", NumberSearch},
+      {"reader-menu", Menu}, {"reader-while-busy", WhileBusy},
   };
   const auto found = scenarios.find(name);
   if (found == scenarios.end()) return false;
