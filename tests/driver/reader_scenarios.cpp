@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/driver/program_under_test.h"
@@ -207,6 +208,20 @@ HWND CaptureOf(HWND window) {
   return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
 }
 
+// Sends `inputs` as the user's, listening meanwhile.
+void SendWhileListening(Reader& reader, std::vector<INPUT> inputs) {
+  testing_support::InputSender sender(std::move(inputs));
+  ListenUntil(reader, [&] { return sender.Done(); });
+}
+
+// A press at `from` and moves to `to` with the button held.
+std::vector<INPUT> PressAndMove(POINT from, POINT to, int steps) {
+  std::vector<INPUT> inputs{ButtonEvent(from, Button::kLeft, true)};
+  const std::vector<INPUT> moves = MoveInputs(from, to, steps);
+  inputs.insert(inputs.end(), moves.begin(), moves.end());
+  return inputs;
+}
+
 // The first row the list shows.
 std::string TopRow(HWND list) {
   const std::vector<std::string> rows = SplitLines(Utf8(AskText(list).value_or(L"")));
@@ -234,13 +249,7 @@ int WhileBusy(const Setup& setup, Report& report) {
   GetWindowRect(list, &box);
   const POINT row{(box.left + box.right) / 2, box.top + 8};
   const POINT below{row.x, box.bottom + 30};
-  {
-    std::vector<INPUT> press{ButtonEvent(row, Button::kLeft, true)};
-    const std::vector<INPUT> moves = MoveInputs(row, below, 6);
-    press.insert(press.end(), moves.begin(), moves.end());
-    testing_support::InputSender sender(press);
-    ListenUntil(reader, [&] { return sender.Done(); });
-  }
+  SendWhileListening(reader, PressAndMove(row, below, 6));
   reader.Listen(300);
   const HWND holder = CaptureOf(list);
   const std::string before = TopRow(list);
@@ -256,12 +265,9 @@ int WhileBusy(const Setup& setup, Report& report) {
   report.Check(CaptureOf(list) == list && IsWindowVisible(list) && TopRow(list) != scrolled,
                "after the reading the list still holds the pointer and goes on scrolling",
                scrolled + " -> " + TopRow(list));
-  {
-    testing_support::InputSender sender({ButtonEvent(below, Button::kLeft, false),
-                                         testing_support::KeyEvent(VK_ESCAPE, true),
-                                         testing_support::KeyEvent(VK_ESCAPE, false)});
-    ListenUntil(reader, [&] { return sender.Done(); });
-  }
+  SendWhileListening(reader,
+                     {ButtonEvent(below, Button::kLeft, false), testing_support::KeyEvent(VK_ESCAPE, true),
+                      testing_support::KeyEvent(VK_ESCAPE, false)});
   ListenUntil(reader, [&] { return program.VisibleTop(L"TRxPopupDataList") == nullptr; });
   report.Check(program.VisibleTop(L"TRxPopupDataList") == nullptr, "released and Esc, the list is closed");
 
@@ -273,13 +279,7 @@ int WhileBusy(const Setup& setup, Report& report) {
   const POINT handle{docked.left + 5, (docked.top + docked.bottom) / 2};
   const POINT halfway{handle.x + 150, handle.y + 200};
   const POINT end{620, 600};
-  {
-    std::vector<INPUT> first{ButtonEvent(handle, Button::kLeft, true)};
-    const std::vector<INPUT> moves = MoveInputs(handle, halfway, 5);
-    first.insert(first.end(), moves.begin(), moves.end());
-    testing_support::InputSender sender(first);
-    ListenUntil(reader, [&] { return sender.Done(); });
-  }
+  SendWhileListening(reader, PressAndMove(handle, halfway, 5));
   reader.Listen(200);
   const HWND dragging = CaptureOf(program.Main());
   const HWND carrier = GetAncestor(program.ResultMemo(), GA_ROOT);
@@ -294,12 +294,9 @@ int WhileBusy(const Setup& setup, Report& report) {
                    GetAncestor(program.ResultMemo(), GA_ROOT) == carrier &&
                    EqualRect(&carrier_place, &carrier_after) != FALSE,
                "after the reading the drag goes on, the dragged window where it was");
-  {
-    std::vector<INPUT> rest = MoveInputs(halfway, end, 5);
-    rest.push_back(ButtonEvent(end, Button::kLeft, false));
-    testing_support::InputSender sender(rest);
-    ListenUntil(reader, [&] { return sender.Done(); });
-  }
+  std::vector<INPUT> rest = MoveInputs(halfway, end, 5);
+  rest.push_back(ButtonEvent(end, Button::kLeft, false));
+  SendWhileListening(reader, std::move(rest));
   HWND frame = nullptr;
   ListenUntil(reader, [&] { return (frame = program.VisibleTop(L"TTBFloatingWindowParent")) != nullptr; });
   RECT place{};
