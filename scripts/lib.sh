@@ -28,9 +28,21 @@ select_density() {
     die "PHONEBOOK_DPI=$PHONEBOOK_DPI is no screen density (24 to 1920)"
   WINEPREFIX="$BUILD/wine"
   if [ "$PHONEBOOK_DPI" -ne 96 ]; then WINEPREFIX="$BUILD/wine-dpi$PHONEBOOK_DPI"; fi
-  export PHONEBOOK_DPI WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
+  PHONEBOOK_DESKTOP=virtual
+  export PHONEBOOK_DPI PHONEBOOK_DESKTOP WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
 }
 select_density "${PHONEBOOK_DPI:-96}"
+
+# select_default_desktop: later Wine calls use build/wine-nodesktop, a prefix
+# at 96 dpi left in Wine's default mode, as a Linux user meets it: no virtual
+# desktop, every top-level window an X window of its own. select_density goes
+# back to a prefix with the virtual desktop.
+select_default_desktop() {
+  select_density 96
+  PHONEBOOK_DESKTOP=none
+  WINEPREFIX="$BUILD/wine-nodesktop"
+  export PHONEBOOK_DESKTOP WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
+}
 
 # --- packages -----------------------------------------------------------------
 
@@ -152,7 +164,8 @@ ensure_wine_prefix() {
   # Every window opens inside one virtual desktop: it draws frames and title
   # bars itself and needs no window manager, so windows behave (and close) as
   # on Windows instead of waiting for an X window manager that is not there.
-  if [ ! -f "$WINEPREFIX/.phonebook-desktop" ]; then
+  # The prefix of select_default_desktop keeps Wine's default mode instead.
+  if [ "$PHONEBOOK_DESKTOP" = virtual ] && [ ! -f "$WINEPREFIX/.phonebook-desktop" ]; then
     "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
       "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 ||
       die "could not configure the Wine prefix's virtual desktop"

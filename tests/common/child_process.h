@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <functional>
 #include <optional>
@@ -69,6 +70,24 @@ class ChildProcess {
     DWORD code = 0;
     if (!GetExitCodeProcess(info_.hProcess, &code)) return std::nullopt;
     return code;
+  }
+
+  // Waits at most `timeout_ms` for the program to wait for input with
+  // nothing left to do (its first idle message loop). False on a time-out.
+  bool WaitForIdle(DWORD timeout_ms) const {
+    return info_.hProcess && WaitForInputIdle(info_.hProcess, timeout_ms) == 0;
+  }
+
+  // The memory the program has committed now (its commit charge, the
+  // counters' PagefileUsage; Wine fills that one from the process's private
+  // resident and swapped pages, and leaves PrivateUsage empty), or nothing
+  // when the counters cannot be read.
+  std::optional<size_t> CommittedBytes() const {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    if (!info_.hProcess || !K32GetProcessMemoryInfo(info_.hProcess, &counters, sizeof counters))
+      return std::nullopt;
+    return counters.PagefileUsage;
   }
 
   // The first top-level window of this program, in the system's z-order,

@@ -2,14 +2,17 @@
 // until the program shows its main window, taken as the first visible
 // top-level window of the process that is not the hidden application window
 // (any main window class counts). Each run then closes that window with
-// WM_CLOSE and requires the program to end with exit code 0.
+// WM_CLOSE and requires the program to end with exit code 0. Before the
+// close it reads, from outside, the memory the process has committed once
+// its window shows and its message loop first waits (GetProcessMemoryInfo).
 //
 // The runs alternate with runs of a bare window program (one class, one
 // empty window) built in the same tree, so that both meet the same machine
 // load; the program's runs are started with PHONEBOOK_PROFILE naming a
 // temporary file, whose phases are collected. Prints every run, the median
-// of each phase, both medians and their ratio; exit status 1 when a run
-// fails, 2 for bad arguments.
+// of each phase, both medians and their ratio, and both median committed
+// sizes with their difference; exit status 1 when a run fails, 2 for bad
+// arguments.
 //
 //   win_startup_bench.exe [runs [program [bare program]]]
 //   (defaults: 15 runs each, the build's phonebook.exe and bare_window.exe via Z:)
@@ -28,6 +31,7 @@ namespace {
 
 constexpr DWORD kShowTimeoutMs = 20000;
 constexpr DWORD kExitTimeoutMs = 10000;
+constexpr DWORD kIdleTimeoutMs = 10000;
 constexpr long kMaxRuns = 1000;
 
 bool IsShownMainWindow(HWND window) {
@@ -45,12 +49,13 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to, const LA
   return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
-// One start of `program`: its time to the first shown window in `ms`.
+// One start of `program`: its time to the first shown window in `ms`, and
+// the bytes it has committed once it is idle after that in `committed`.
 // Prints the reason and returns false when the run fails.
 // With `profile` named, the program is let finish its profile (bounded wait)
 // before it is closed.
 bool TimeOneStart(const std::wstring& program, int run, const LARGE_INTEGER& frequency, double& ms,
-                  const std::wstring& profile = {}) {
+                  double& committed, const std::wstring& profile = {}) {
   LARGE_INTEGER start, shown;
   QueryPerformanceCounter(&start);
   const testing_support::ChildProcess child(program);
@@ -71,13 +76,26 @@ bool TimeOneStart(const std::wstring& program, int run, const LARGE_INTEGER& fre
     return false;
   }
   ms = Milliseconds(start, shown, frequency);
-  const std::wstring window_class = testing_support::WindowClassName(window);
-  std::printf("run %2d: %8.1f ms  (window class %ls)\n", run, ms, window_class.c_str());
-  std::fflush(stdout);
-
   if (!profile.empty()) {
     for (int waited = 0; waited < 5000 && GetFileSizeOf(profile) == 0; waited += 10) Sleep(10);
   }
+  if (!child.WaitForIdle(kIdleTimeoutMs)) {
+    std::fprintf(stderr, "run %d: the program is not idle %lu ms after showing its window\n", run,
+                 kIdleTimeoutMs);
+    return false;
+  }
+  const auto bytes = child.CommittedBytes();
+  if (!bytes) {
+    std::fprintf(stderr, "run %d: cannot read the program's memory counters (error %lu)\n", run,
+                 GetLastError());
+    return false;
+  }
+  committed = static_cast<double>(*bytes) / (1024.0 * 1024.0);
+  const std::wstring window_class = testing_support::WindowClassName(window);
+  std::printf("run %2d: %8.1f ms  %6.2f MiB committed  (window class %ls)\n", run, ms, committed,
+              window_class.c_str());
+  std::fflush(stdout);
+
   PostMessageW(window, WM_CLOSE, 0, 0);
   const auto code = child.WaitForExit(kExitTimeoutMs);
   if (!code) {
@@ -155,13 +173,13 @@ int wmain(int argc, wchar_t** argv) {
 
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
-  std::vector<double> times, bare_times;
+  std::vector<double> times, bare_times, memory, bare_memory;
   PhaseTimes phases;
   for (int run = 1; run <= runs; ++run) {
     const std::wstring profile = ProfilePath();
     SetEnvironmentVariableW(L"PHONEBOOK_PROFILE", profile.empty() ? nullptr : profile.c_str());
-    double ms = 0;
-    const bool started = TimeOneStart(program, run, frequency, ms, profile);
+    double ms = 0, committed = 0;
+    const bool started = TimeOneStart(program, run, frequency, ms, committed, profile);
     SetEnvironmentVariableW(L"PHONEBOOK_PROFILE", nullptr);
     if (!profile.empty()) {
       phases.Add(app::ParseStartupProfile(ReadWholeFile(profile)));
@@ -169,8 +187,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (!started) return 1;
     times.push_back(ms);
-    if (!TimeOneStart(bare, run, frequency, ms)) return 1;
+    memory.push_back(committed);
+    if (!TimeOneStart(bare, run, frequency, ms, committed)) return 1;
     bare_times.push_back(ms);
+    bare_memory.push_back(committed);
   }
   std::printf("phases of the program's start-up (medians, from its own profile):\n");
   phases.Print();
@@ -180,5 +200,10 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("start of %ls to its first visible window, median of %ld runs: %.1f ms\n", bare.c_str(), runs,
               bare_median);
   std::printf("ratio program / bare window: %.2f\n", median / bare_median);
+  const double memory_median = testing_support::Median(memory);
+  const double bare_memory_median = testing_support::Median(bare_memory);
+  std::printf("committed once shown and idle, medians: program %.2f MiB, bare window %.2f MiB, "
+              "difference %.2f MiB\n",
+              memory_median, bare_memory_median, memory_median - bare_memory_median);
   return 0;
 }
