@@ -26,8 +26,8 @@
 // clHighlightText on clHighlight with a focus rectangle; disabled, the text
 // in clGrayText.
 //
-// The list's window (search/popup_data_list_view.h) is made with the
-// picker's and kept for the picker's life. The hourglass of a long search is
+// The list's window (search/popup_data_list_view.h) is made when the list
+// first opens, not at start-up, and kept for the picker's life. The hourglass of a long search is
 // the form owner's screen cursor.
 #pragma once
 
@@ -49,8 +49,9 @@ class LookupComboView final : public ui::ControlView, private LookupPlatform {
   LookupComboView(TRxDBLookupCombo& combo, ui::FormWindow& form);
   ~LookupComboView() override;
 
-  // The drop-down list's view (made with the picker's window; null before).
-  PopupDataListView* ListView() const { return list_view_.get(); }
+  // The drop-down list's view, made when first needed (the list first
+  // opens); null while the picker has no window.
+  PopupDataListView* ListView();
 
   void OtherControlPressed(ui::ControlView& pressed) override;
   // An open list closes; the font is measured again and the picker kept

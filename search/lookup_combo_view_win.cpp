@@ -54,13 +54,18 @@ void LookupComboView::CreateWindowIn(HWND parent, bool top_level) {
   CreateControlWindow(parent, top_level, L"TRxDBLookupCombo", ex_style, style, L"");
   font_measured_ = false;
   FitHeightToFont();
-  if (!list_view_) {
-    // Re-creating the picker's window keeps the list's.
+}
+
+PopupDataListView* LookupComboView::ListView() {
+  // Made when first needed, so the start-up makes one top-level window
+  // fewer; re-creating the picker's window keeps the list's.
+  if (!list_view_ && Handle()) {
     auto list = std::make_unique<PopupDataListView>(combo_, Form());
     list->SetErrorSink(&Form().Owner());
     list->Create(nullptr);
     list_view_ = std::move(list);
   }
+  return list_view_.get();
 }
 
 // --- 2. Painting ---
@@ -232,8 +237,8 @@ LookupGeometry LookupComboView::Geometry() {
 }
 
 void LookupComboView::ShowList(const base::Rect& screen_rect) {
-  if (list_view_) {
-    list_view_->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr,
+  if (PopupDataListView* list = ListView()) {
+    list->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr,
                        combo_.List().Scale());
   }
   AnnounceChanges();
@@ -307,7 +312,12 @@ void LookupComboView::SetBusyCursor(bool busy) {
 }
 
 void LookupComboView::SetAutoScrollTimer(int32_t interval_ms) {
-  if (list_view_) list_view_->SetAutoScroll(interval_ms);
+  // Only an open list scrolls; stopping needs no list.
+  if (interval_ms > 0) {
+    if (PopupDataListView* list = ListView()) list->SetAutoScroll(interval_ms);
+  } else if (list_view_) {
+    list_view_->SetAutoScroll(interval_ms);
+  }
 }
 
 }  // namespace search

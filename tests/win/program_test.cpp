@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "tests/common/child_process.h"
 #include "tests/common/embedded_streams.h"
@@ -112,6 +114,45 @@ TEST(ProgramTest, AltF4AfterAClickOnTheFloatingResultWindowEndsTheProgramWithZer
   Sleep(300);
   EXPECT_EQ(GetForegroundWindow(), main);
   testing_support::PressKey(VK_F4, testing_support::kAlt);
+  EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(0));
+}
+
+// The classes of the program's top-level windows, hidden ones too, sorted;
+// the system's own (an input method's) left out.
+std::vector<std::wstring> TopLevelClasses(const ChildProcess& program) {
+  std::vector<std::wstring> classes;
+  program.FindTopWindow([&classes](HWND w) {
+    std::wstring name = WindowClassName(w);
+    if (name != L"IME" && name != L"MSCTFIME UI") classes.push_back(std::move(name));
+    return false;
+  });
+  std::sort(classes.begin(), classes.end());
+  return classes;
+}
+
+TEST(ProgramTest, StartsWithTheWindowsItShowsAndMakesTheNameListWhenItFirstOpens) {
+  ChildProcess program(L"" PHONEBOOK_EXE);
+  ASSERT_TRUE(program.Started()) << "error " << program.StartError();
+  HWND main = ForegroundMainWindow(program);
+  ASSERT_NE(main, nullptr) << "no main window";
+  ASSERT_TRUE(program.WaitForIdle(kWaitMs));
+  // The About window and the name list are made when first needed.
+  EXPECT_EQ(TopLevelClasses(program), (std::vector<std::wstring>{L"PhonebookApplication", L"TMainForm"}));
+
+  HWND picker = ChildOfClass(main, L"TRxDBLookupCombo");
+  ASSERT_NE(picker, nullptr);
+  RECT r;
+  GetWindowRect(picker, &r);
+  testing_support::Click(POINT{r.right - 4, (r.top + r.bottom) / 2});
+  HWND list = WaitForVisible(program, L"TRxPopupDataList");
+  ASSERT_NE(list, nullptr) << "the list did not open";
+  // The list shows the first names of the directory in the system's order.
+  EXPECT_GT(SendMessageW(list, WM_GETTEXTLENGTH, 0, 0), 0);
+  testing_support::PressKey(VK_ESCAPE);
+  ASSERT_TRUE(program.WaitForTopWindow([](HWND w) {
+    return WindowClassName(w) == L"TRxPopupDataList" && !IsWindowVisible(w);
+  }, kWaitMs));
+  PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(0));
 }
 
