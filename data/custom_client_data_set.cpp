@@ -88,13 +88,20 @@ uint32_t TCustomClientDataSet::RecordCount() const {
 
 // --- Opening and closing -----------------------------------------------------
 
+void TCustomClientDataSet::SetData(std::string packet) {
+  packet_ = std::move(packet);
+  if (!Active()) store_.reset();
+}
+
 void TCustomClientDataSet::InternalOpen() {
-  if (packet_.empty()) DatabaseError("Missing data provider or data packet");
+  if (packet_.empty() && !store_) DatabaseError("Missing data provider or data packet");
   opening_ = true;
   try {
-    store_ = std::make_unique<IDSBase>(collation_);
-    const auto* bytes = reinterpret_cast<const uint8_t*>(packet_.data());
-    Check(store_->AppendData(std::span<const uint8_t>(bytes, packet_.size()), true));
+    if (!packet_.empty()) {
+      store_ = std::make_unique<IDSBase>(collation_);
+      const auto* bytes = reinterpret_cast<const uint8_t*>(packet_.data());
+      Check(store_->AppendData(std::span<const uint8_t>(bytes, packet_.size()), true));
+    }
     descriptors_ = store_->FieldDescriptors();
     field_defs_.Assign(MakeFieldDefs(descriptors_));
     packet_options_ = 0;
@@ -108,11 +115,14 @@ void TCustomClientDataSet::InternalOpen() {
     cursor_->MoveToBOF();
     current_record_ = 0;
     ApplyOrder();
-    if (read_only_) store_->SetReadOnly(true);
+    store_->SetReadOnly(read_only_);
     window_.Attach(cursor_.get(), [this](RecordBuffer& buffer) { ComputeFields(buffer); });
     UpdateWindowSize();
     window_.FillFromFirst();
     current_record_ = window_.ActiveRecord();
+    // Only opening needed the packet: a read-only table's rows are all in
+    // the store now and stay as they are.
+    if (read_only_) std::string().swap(packet_);
     opening_ = false;
   } catch (...) {
     opening_ = false;
@@ -209,7 +219,8 @@ void TCustomClientDataSet::InternalClose() {
   calc_buffer_ = nullptr;
   temp_buffer_ = {};
   cursor_.reset();
-  store_.reset();
+  // Without its packet, the store holds the only copy of the rows.
+  if (!packet_.empty()) store_.reset();
   key_buffer_.clear();
   key_fields_.clear();
   descriptors_.clear();
@@ -374,7 +385,7 @@ void TCustomClientDataSet::Resync(ResyncMode mode) {
 }
 
 bool TCustomClientDataSet::GetFieldData(const TField& field, FieldData& out) const {
-  if (!store_ || (field.FieldNo() < 1 && !field.IsComputed())) return false;
+  if (!cursor_ || (field.FieldNo() < 1 && !field.IsComputed())) return false;
   const auto column = static_cast<uint32_t>(field.FieldNo());
   if (State() == TDataSetState::dsSetKey) {
     if (column >= key_buffer_.size()) return false;

@@ -54,7 +54,11 @@ class TCustomClientDataSet : public TDataSet {
   const char* ClassName() const override { return "TCustomClientDataSet"; }
 
   // The packet bytes (the Data payload) loaded when the table opens.
-  void SetData(std::string packet) { packet_ = std::move(packet); }
+  // A read-only table lets them go once it is open: its rows cannot change,
+  // so it keeps them only in its row store, which stays over a close and
+  // serves the next open. A new packet replaces that store.
+  void SetData(std::string packet);
+  // The packet the next open reads: empty once a read-only table let it go.
   const std::string& Data() const { return packet_; }
 
   // The stored Active property of a window description: the table opens in
@@ -184,6 +188,8 @@ class TCustomClientDataSet : public TDataSet {
   bool field_names_mode_ = false;
   bool read_only_ = false;
   uint8_t packet_options_ = 0;
+  // The row store while open; after a close, the rows of a read-only table
+  // whose packet was let go (null otherwise).
   std::unique_ptr<IDSBase> store_;
   std::unique_ptr<IDSCursor> cursor_;
   std::vector<FieldDescriptor> descriptors_;

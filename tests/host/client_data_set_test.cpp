@@ -342,6 +342,39 @@ TEST_F(ClientDataSetTest, PacketOptionsAndClosedTables) {
   EXPECT_EQ(t.FieldByName("N")->AsInteger(), 3);
 }
 
+TEST_F(ClientDataSetTest, AReadOnlyTableKeepsItsRowsOnlyInItsStoreAndReopensFromThem) {
+  data::TClientDataSet& t = OpenPhones(PhonesWithKeys({3, 1, 2}));
+  // Open, the packet is let go: the rows are in the store alone.
+  EXPECT_TRUE(t.Data().empty());
+  ASSERT_NE(t.RowStore(), nullptr);
+  EXPECT_EQ(t.RecordCount(), 3u);
+  t.Close();
+  EXPECT_FALSE(t.Active());
+  t.Open();
+  EXPECT_EQ(t.RecordCount(), 3u);
+  EXPECT_EQ(Tel(), 20000 - 2 * 7);  // the smallest number first, as at the first open
+  EXPECT_TRUE(t.SeekKey({int64_t{20000}}));
+  EXPECT_EQ(Key(), 3);
+
+  // A new packet given while closed is the one the next open reads.
+  t.Close();
+  t.SetData(PhonesWithKeys({9}));
+  t.Open();
+  EXPECT_EQ(t.RecordCount(), 1u);
+  EXPECT_EQ(Key(), 9);
+
+  // A table that may change keeps its packet: every open starts from it.
+  data::TClientDataSet editable(&owner, &collation);
+  editable.SetName("daEdit");
+  editable.SetData(PhonesWithKeys({5, 6}));
+  editable.Open();
+  EXPECT_FALSE(editable.Data().empty());
+  editable.Close();
+  EXPECT_EQ(editable.RowStore(), nullptr);
+  editable.Open();
+  EXPECT_EQ(editable.RecordCount(), 2u);
+}
+
 TEST_F(ClientDataSetTest, NameOrderFollowsTheCollationNotBytes) {
   const std::vector<std::pair<int16_t, std::string>> people = {{1, text::Cp1251(u8"АБВ Г").str()},
                                                                {2, text::Cp1251(u8"АБВА Б").str()},
