@@ -1,9 +1,9 @@
 // VisualTheme: the drawing of a window class's parts in the current visual
 // style (Windows only), for own-drawn views that look like a system control.
-// The theme library is looked up when first used, not imported: the system
-// has it loaded already in every process that shows windows, and without it
-// (or without an active style) Open() gives an empty theme and the view
-// draws the classic look.
+// The theme library is looked up when first used, not imported, and only
+// when a style may be active (ui/visual_style_presence.h); without it (or
+// without an active style) Open() gives an empty theme and the view draws
+// the classic look.
 #pragma once
 
 #include <windows.h>

@@ -1,9 +1,12 @@
 #include "ui/visual_theme.h"
 
+#include <optional>
+#include <string>
 #include <type_traits>
 #include <utility>
 
 #include "ui/system_function.h"
+#include "ui/visual_style_presence.h"
 
 namespace ui {
 
@@ -35,9 +38,23 @@ const ThemeLibrary& Library() {
   return library;
 }
 
+// The ThemeManager's "ThemeActive" text, or nothing when it is not set.
+std::optional<std::wstring> ThemeActiveSetting() {
+  wchar_t value[16] = {};
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
+                   L"ThemeActive", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return std::wstring(value);
+}
+
 }  // namespace
 
 VisualTheme VisualTheme::Open(HWND window, const wchar_t* classes) {
+  // Asked again at every open, so a style the user turns on later is found
+  // (a view opens its theme anew when the theme changes).
+  if (!VisualStyleMayBeActive(GetModuleHandleW(L"uxtheme.dll") != nullptr, ThemeActiveSetting()))
+    return VisualTheme();
   const ThemeLibrary& library = Library();
   if (!library.open) return VisualTheme();
   return VisualTheme(library.open(window, classes));
