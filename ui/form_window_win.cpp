@@ -56,6 +56,18 @@ WindowStyles StylesOf(const TForm& form) {
 
 // Sends OwnerStateMessage() to the top-level windows of this thread that
 // `owner` owns.
+// The primary screen, as a rectangle.
+RECT ScreenRect() {
+  return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+// Where a window of `width` x `height` stands centred on `area`, never left
+// of or above the screen's origin.
+POINT CentredOn(const RECT& area, int width, int height) {
+  return POINT{std::max(0L, area.left + (area.right - area.left - width) / 2),
+               std::max(0L, area.top + (area.bottom - area.top - height) / 2)};
+}
+
 void TellOwnedWindows(HWND owner) {
   EnumThreadWindows(
       GetCurrentThreadId(),
@@ -122,8 +134,14 @@ void FormWindow::CreateWindowIn(HWND parent, bool) {
   const std::wstring class_name = Wide(form_.ClassName());
   // A form is a top-level window: its class shows the program's icon.
   SetClassIcons(ProgramIcons());
-  if (!CreateHandle(class_name.c_str(), styles.ex_style, styles.style, Wide(form_.caption), form_.left,
-                    form_.top, form_.width, form_.height, parent, CS_DBLCLKS)) {
+  // A form centred on the screen is made where its first showing puts it,
+  // so that showing it need not move its window again.
+  POINT at{form_.left, form_.top};
+  if (form_.position == TPosition::poScreenCenter || form_.position == TPosition::poDesktopCenter) {
+    at = CentredOn(ScreenRect(), form_.width, form_.height);
+  }
+  if (!CreateHandle(class_name.c_str(), styles.ex_style, styles.style, Wide(form_.caption), at.x, at.y,
+                    form_.width, form_.height, parent, CS_DBLCLKS)) {
     throw base::Exception("Cannot create the window " + form_.Name());
   }
 }
@@ -181,7 +199,7 @@ ControlView* FormWindow::ViewNamed(std::string_view name) const {
 }
 
 void FormWindow::PlaceForFirstShowing() {
-  RECT centre_on{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT centre_on = ScreenRect();
   const auto window_rect_of = [&centre_on](HWND window) {
     if (window) GetWindowRect(window, &centre_on);
     return window != nullptr;
@@ -205,9 +223,11 @@ void FormWindow::PlaceForFirstShowing() {
   }
   RECT outer;
   GetWindowRect(Handle(), &outer);
-  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  form_.left = std::max(0L, centre_on.left + (centre_on.right - centre_on.left - width) / 2);
-  form_.top = std::max(0L, centre_on.top + (centre_on.bottom - centre_on.top - height) / 2);
+  const POINT at = CentredOn(centre_on, outer.right - outer.left, outer.bottom - outer.top);
+  form_.left = at.x;
+  form_.top = at.y;
+  // A window made in its place already is not moved again.
+  if (at.x == outer.left && at.y == outer.top) return;
   SetWindowPos(Handle(), nullptr, form_.left, form_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -78,12 +78,19 @@ TEST_F(MainWindowTest, FrameSizeCaptionAndOwner) {
 }
 
 TEST_F(MainWindowTest, FirstShowingCentresLaterShowingsKeepThePlace) {
-  ShowAndSettle();
-  EXPECT_TRUE(IsWindowVisible(Handle()));
+  // Made hidden where the first showing puts it, so the showing moves nothing.
   RECT outer;
   GetWindowRect(Handle(), &outer);
-  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 307) / 2);
-  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 223) / 2);
+  const POINT centre{(GetSystemMetrics(SM_CXSCREEN) - 307) / 2, (GetSystemMetrics(SM_CYSCREEN) - 223) / 2};
+  EXPECT_EQ(outer.left, centre.x);
+  EXPECT_EQ(outer.top, centre.y);
+  ShowAndSettle();
+  EXPECT_TRUE(IsWindowVisible(Handle()));
+  GetWindowRect(Handle(), &outer);
+  EXPECT_EQ(outer.left, centre.x);
+  EXPECT_EQ(outer.top, centre.y);
+  EXPECT_EQ(form_->left, centre.x);
+  EXPECT_EQ(form_->top, centre.y);
   SetWindowPos(Handle(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   form_->Hide();
   form_->Show();
