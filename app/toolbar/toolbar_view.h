@@ -224,7 +224,8 @@ class ToolbarView final : public DockableView, public DropDownOwner, public ui::
   std::optional<POINT> last_move_;             // where the pointer last moved to (screen)
   TTBDropDownWindow* drop_down_ = nullptr;     // owned by the form, made on first use
   MenuSounds sounds_;                          // "MenuPopup" as a drop-down opens
-  ToolbarUtilityWindow* utility_ = nullptr;    // owned by the form, made with the bar's first window
+  ToolbarUtilityWindow* utility_ = nullptr;    // owned by the form, made with the first choice
+  bool skin_colors_known_ = false;             // worked out when the bar's first window was made
 };
 
 // The message loop's part in menu tracking: while a toolbar tracks its menus

@@ -91,10 +91,10 @@ void ToolbarView::CreateWindowIn(HWND parent, bool top_level) {
   MeasureForDensity();
   FitItems(kUnlimitedLength);
   DockableView::CreateWindowIn(parent, top_level);
-  if (utility_) return;
-  // The bar's first window: the window that runs its chosen items, and the
-  // skin's colours worked out from here on.
-  utility_ = new ToolbarUtilityWindow(Form());
+  // The skin's colours are worked out from the bar's first window on. The
+  // window that runs the chosen items is made with the first choice.
+  if (skin_colors_known_) return;
+  skin_colors_known_ = true;
   RefreshSkinColors(Form().Model());
 }
 
@@ -396,7 +396,9 @@ void ToolbarView::RunChoice(const MenuChoice& choice) {
     item = static_cast<std::size_t>(choice.item) < rows.size() ? rows[static_cast<std::size_t>(choice.item)]
                                                                : nullptr;
   }
-  if (item && utility_) utility_->Runner().Choose(*item, choice.from_drop_down);
+  if (!item) return;
+  if (!utility_) utility_ = new ToolbarUtilityWindow(Form());
+  utility_->Runner().Choose(*item, choice.from_drop_down);
 }
 
 ToolbarView* ToolbarView::TrackingBar(HWND capture) {

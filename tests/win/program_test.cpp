@@ -130,14 +130,27 @@ std::vector<std::wstring> TopLevelClasses(const ChildProcess& program) {
   return classes;
 }
 
+// Whether the program has a message-only window of `class_name`.
+bool HasMessageWindow(const ChildProcess& program, const wchar_t* class_name) {
+  for (HWND w = FindWindowExW(HWND_MESSAGE, nullptr, class_name, nullptr); w;
+       w = FindWindowExW(HWND_MESSAGE, w, class_name, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == program.Id()) return true;
+  }
+  return false;
+}
+
 TEST(ProgramTest, StartsWithTheWindowsItShowsAndMakesTheNameListWhenItFirstOpens) {
   ChildProcess program(L"" PHONEBOOK_EXE);
   ASSERT_TRUE(program.Started()) << "error " << program.StartError();
   HWND main = ForegroundMainWindow(program);
   ASSERT_NE(main, nullptr) << "no main window";
   ASSERT_TRUE(program.WaitForIdle(kWaitMs));
-  // The About window and the name list are made when first needed.
+  // The About window, the name list and the window that runs the menus'
+  // choices are made when first needed.
   EXPECT_EQ(TopLevelClasses(program), (std::vector<std::wstring>{L"PhonebookApplication", L"TMainForm"}));
+  EXPECT_FALSE(HasMessageWindow(program, L"PhonebookToolbarUtility"));
 
   HWND picker = ChildOfClass(main, L"TRxDBLookupCombo");
   ASSERT_NE(picker, nullptr);
@@ -165,6 +178,8 @@ TEST(ProgramTest, F10RightRightEnterShowsTheAboutWindowAndEscHidesIt) {
     testing_support::PressKey(static_cast<WORD>(key));
   HWND about = WaitForVisible(program, L"TfmAbout");
   ASSERT_NE(about, nullptr) << "the About window did not show";
+  // The choice made the window that runs it.
+  EXPECT_TRUE(HasMessageWindow(program, L"PhonebookToolbarUtility"));
   const DWORD until = GetTickCount() + kWaitMs;
   while (GetForegroundWindow() != about && static_cast<LONG>(until - GetTickCount()) > 0) Sleep(20);
   testing_support::PressKey(VK_ESCAPE);
