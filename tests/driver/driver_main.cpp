@@ -32,6 +32,15 @@ std::string WindowsPath(std::string path) {
   return path;
 }
 
+// The path of `file` in the driver's own folder.
+std::wstring BesideDriver(const wchar_t* file) {
+  wchar_t path[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length < MAX_PATH ? length : 0);
+  folder.erase(folder.find_last_of(L"\\/") + 1);
+  return folder + file;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: phonebook_driver SCENARIO PROGRAM DIRECTORY\n"
@@ -52,6 +61,7 @@ int main(int argc, char** argv) {
   const std::string scenario = argv[1];
   driver::Setup setup;
   setup.exe = driver::Wide(WindowsPath(argv[2]));
+  setup.bare_window = BesideDriver(L"bare_window.exe");
   std::ifstream source(WindowsPath(argv[3]), std::ios::binary);
   std::stringstream bytes;
   bytes << source.rdbuf();

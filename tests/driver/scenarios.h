@@ -12,6 +12,7 @@ namespace driver {
 struct Setup {
   std::wstring exe;          // the program under test
   DirectoryPairs directory;  // its directory source
+  std::wstring bare_window;  // the least program that shows a window, beside the driver
 };
 
 class ProgramUnderTest;
