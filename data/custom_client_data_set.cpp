@@ -1,6 +1,7 @@
 #include "data/custom_client_data_set.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/ascii_name.h"
 #include "base/format.h"
@@ -8,6 +9,7 @@
 #include "data/default_collation.h"
 #include "data/field_bytes.h"
 #include "data/integer_field.h"
+#include "data/stored_order.h"
 #include "data/string_field.h"
 
 namespace data {
@@ -108,6 +110,8 @@ void TCustomClientDataSet::InternalOpen() {
     cursor_->MoveToBOF();
     current_record_ = 0;
     ApplyOrder();
+    stored_order_.clear();  // only for the open's first order
+    stored_order_.shrink_to_fit();
     if (read_only_) store_->SetReadOnly(true);
     window_.Attach(cursor_.get(), [this](RecordBuffer& buffer) { ComputeFields(buffer); });
     UpdateWindowSize();
@@ -210,6 +214,7 @@ void TCustomClientDataSet::InternalClose() {
   temp_buffer_ = {};
   cursor_.reset();
   store_.reset();
+  stored_order_unchecked_ = false;
   key_buffer_.clear();
   key_fields_.clear();
   descriptors_.clear();
@@ -309,7 +314,7 @@ void TCustomClientDataSet::ApplyOrder() {
       if (index.fields.empty()) {
         Check(cursor_->UseIndex(kDefaultOrderName));
       } else {
-        Check(store_->BuildTemporaryIndex(index));
+        if (!AdoptStoredOrder(index)) Check(store_->BuildTemporaryIndex(index));
         Check(cursor_->UseTemporaryIndex());
       }
     }
@@ -324,6 +329,28 @@ void TCustomClientDataSet::ApplyOrder() {
   if (current_record_ == 0 || cursor_->MoveToRecord(current_record_) != kDsOk) cursor_->MoveToBOF();
   key_fields_.clear();
   for (const IndexKeyField& key : cursor_->CurrentIndex().fields) key_fields_.push_back(key.field_no);
+}
+
+bool TCustomClientDataSet::AdoptStoredOrder(const IndexDescriptor& index) {
+  if (stored_order_.empty()) return false;
+  const std::string bytes = std::exchange(stored_order_, std::string());
+  std::vector<uint32_t> records;
+  if (!DecodeStoredOrder(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), records))
+    return false;
+  stored_order_unchecked_ = store_->AdoptTemporaryIndex(index, std::move(records)) == kDsOk;
+  return stored_order_unchecked_;
+}
+
+bool TCustomClientDataSet::CheckStoredOrder() {
+  if (!std::exchange(stored_order_unchecked_, false) || !store_) return false;
+  bool rebuilt = false;
+  Check(store_->CheckAdoptedOrders(rebuilt));
+  if (!rebuilt) return false;
+  window_.MarkStale();
+  if (current_record_ == 0 || cursor_->MoveToRecord(current_record_) != kDsOk) cursor_->MoveToBOF();
+  Resync({});
+  DataEvent(TDataEvent::deDataSetChange);
+  return true;
 }
 
 // --- Key search --------------------------------------------------------------
