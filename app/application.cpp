@@ -20,10 +20,28 @@ namespace {
 // Posted to the application window when the loop first goes idle.
 constexpr UINT kCheckStoredOrders = WM_APP + 0x28;
 
-bool IsInput(UINT message) {
-  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_NCLBUTTONDOWN ||
-         message == WM_NCRBUTTONDOWN || message == WM_NCMBUTTONDOWN;
+// A key, a button or the wheel: input by which the user acts on what the
+// windows show (a pointer that only moves does not).
+bool IsAction(UINT message) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MOUSEWHEEL:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -132,8 +150,8 @@ void TApplication::MainWindowClosed() {
 
 void TApplication::Dispatch(MSG& message) {
   try {
-    // Input that came before the loop first went idle waits for the check.
-    if (!stored_orders_checked_ && IsInput(message.message)) CheckStoredOrders();
+    // A key or a click that came before the loop first went idle waits for the check.
+    if (!stored_orders_checked_ && IsAction(message.message)) CheckStoredOrders();
     RouteMenuKeys(message);
     if (ui::HandleDialogKey(message)) return;
     TranslateMessage(&message);
