@@ -331,13 +331,15 @@ void TCustomClientDataSet::ApplyOrder() {
   for (const IndexKeyField& key : cursor_->CurrentIndex().fields) key_fields_.push_back(key.field_no);
 }
 
+void TCustomClientDataSet::SetStoredOrder(std::span<const uint8_t> bytes) {
+  if (!DecodeStoredOrder(bytes, stored_order_)) stored_order_.clear();
+  stored_order_.shrink_to_fit();
+}
+
 bool TCustomClientDataSet::AdoptStoredOrder(const IndexDescriptor& index) {
   if (stored_order_.empty()) return false;
-  const std::string bytes = std::exchange(stored_order_, std::string());
-  std::vector<uint32_t> records;
-  if (!DecodeStoredOrder(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), records))
-    return false;
-  stored_order_unchecked_ = store_->AdoptTemporaryIndex(index, std::move(records)) == kDsOk;
+  stored_order_unchecked_ =
+      store_->AdoptTemporaryIndex(index, std::exchange(stored_order_, std::vector<uint32_t>())) == kDsOk;
   return stored_order_unchecked_;
 }
 

@@ -30,6 +30,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,8 +60,9 @@ class TCustomClientDataSet : public TDataSet {
 
   // A stored order of the IndexFieldNames order (bytes of data/stored_order.h),
   // computed ahead of time: the open adopts it instead of sorting when it
-  // fits the rows (otherwise it sorts as always) and then drops the bytes.
-  void SetStoredOrder(std::string bytes) { stored_order_ = std::move(bytes); }
+  // fits the rows (otherwise it sorts as always) and then drops it. Bytes
+  // that are no stored order are dropped at once.
+  void SetStoredOrder(std::span<const uint8_t> bytes);
   // Whether the open adopted a stored order that CheckStoredOrder has not checked.
   bool StoredOrderUnchecked() const { return stored_order_unchecked_; }
   // Checks an adopted stored order, once, against the table's collation:
@@ -172,7 +174,7 @@ class TCustomClientDataSet : public TDataSet {
   // open and an order change); restores the cursor onto the current record.
   void ApplyOrder();
   // Hands the stored order, if any, to the row store as the order of
-  // `index`; drops the bytes. True when the store adopted it.
+  // `index`. True when the store adopted it.
   bool AdoptStoredOrder(const IndexDescriptor& index);
   IndexDescriptor FieldNamesDescriptor() const;
   IndexDescriptor IndexDefDescriptor(const TIndexDef& def) const;
@@ -193,7 +195,7 @@ class TCustomClientDataSet : public TDataSet {
 
   const Collation& collation_;
   std::string packet_;
-  std::string stored_order_;
+  std::vector<uint32_t> stored_order_;  // record numbers; empty for none
   bool stored_order_unchecked_ = false;
   bool streamed_active_ = false;
   TFieldDefs field_defs_;

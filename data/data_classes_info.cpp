@@ -40,8 +40,9 @@ bool StoreStoredOrder(base::TPersistent& object, base::ByteCursor bytes) {
   if (!table) return false;
   std::int32_t length = 0;
   std::span<const std::uint8_t> order;
-  const bool whole = bytes.Read(length) && length >= 0 && bytes.ReadSpan(static_cast<std::size_t>(length), order);
-  table->SetStoredOrder(whole ? std::string(order.begin(), order.end()) : std::string());
+  const bool whole =
+      bytes.Read(length) && length >= 0 && bytes.ReadSpan(static_cast<std::size_t>(length), order);
+  table->SetStoredOrder(whole ? order : std::span<const std::uint8_t>());
   return true;
 }
 

@@ -799,7 +799,8 @@ int IDSBase::CompareKeyLocked(const Index& index, const std::vector<KeyValue>& k
     int32_t length = 0;
     const bool null_row = t.View(record, f, v, length) != FieldData::State::kValue;
     const KeyOperand searched{key[k].integer, key[k].real, key[k].text};
-    if (const int c = CompareKeyField(kf, KindOf(f), key[k].null, searched, null_row, v, collation_)) return c;
+    if (const int c = CompareKeyField(kf, KindOf(f), key[k].null, searched, null_row, v, collation_))
+      return c;
   }
   return 0;
 }
@@ -814,7 +815,8 @@ int IDSBase::CompareRecordsLocked(const Index& index, uint32_t a, uint32_t b) co
     int32_t length = 0;
     const bool null_a = t.View(a, f, va, length) != FieldData::State::kValue;
     const bool null_b = t.View(b, f, vb, length) != FieldData::State::kValue;
-    if (const int c = CompareKeyField(kf, kind, null_a, OperandOf(kind, va), null_b, vb, collation_)) return c;
+    if (const int c = CompareKeyField(kf, kind, null_a, OperandOf(kind, va), null_b, vb, collation_))
+      return c;
   }
   return 0;
 }

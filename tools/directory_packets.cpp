@@ -117,7 +117,8 @@ bool BuildDirectoryPacketFiles(const std::string& source_path, const std::string
     return false;
   }
   return WriteFileReplacing(person_path, packets.person, errors) &&
-         WriteFileReplacing(phone_path, packets.phone, errors) && WriteFileReplacing(order_path, order, errors);
+         WriteFileReplacing(phone_path, packets.phone, errors) &&
+         WriteFileReplacing(order_path, order, errors);
 }
 
 }  // namespace tools

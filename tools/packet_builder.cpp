@@ -4,9 +4,9 @@
 // Usage:  packet_builder SOURCE PERSON_PACKET PHONE_PACKET NAME_ORDER
 //
 // Reads SOURCE (format in tools/directory_source.h) and writes the person and
-// the phone packet and the person table's name order (tools/directory_packets.h). Every bad row is reported on
-// standard error as "file:line: reason"; then nothing is written and the exit
-// status is 1.
+// the phone packet and the person table's name order
+// (tools/directory_packets.h). Every bad row is reported on standard error as
+// "file:line: reason"; then nothing is written and the exit status is 1.
 #include <iostream>
 #include <string>
 #include <vector>

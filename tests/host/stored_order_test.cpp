@@ -38,9 +38,9 @@ Records OrderOf(const data::TClientDataSet& table) {
 // A person table ordered by "FIO", opened with `stored` as its stored order
 // (none when empty).
 struct NameTable {
-  NameTable(const std::string& packet, std::string stored) {
+  NameTable(const std::string& packet, const std::string& stored) {
     table.SetData(packet);
-    table.SetStoredOrder(std::move(stored));
+    table.SetStoredOrder(Bytes(stored));
     table.SetIndexFieldNames("FIO");
     table.Open();
   }
@@ -55,7 +55,8 @@ Records FreshOrder(const std::string& packet) {
 std::string SamplePacket(size_t count) {
   const auto names = testing_support::SampleNames(count);
   std::vector<std::pair<int16_t, std::string>> rows;
-  for (size_t i = 0; i < names.size(); ++i) rows.emplace_back(static_cast<int16_t>(i + 1), names[i].substr(0, 24));
+  for (size_t i = 0; i < names.size(); ++i)
+    rows.emplace_back(static_cast<int16_t>(i + 1), names[i].substr(0, 24));
   return testing_support::PersonPacket(rows);
 }
 
@@ -75,10 +76,16 @@ TEST(StoredOrderBytes, RoundTripAndEveryMalformedShapeIsRefused) {
   count_too_large[4] = 5;
   std::string count_too_small = bytes;
   count_too_small[4] = 3;
-  const std::vector<std::string> malformed{
-      "", bytes.substr(0, 3), bytes.substr(0, 7), bytes.substr(0, bytes.size() - 1),
-      bytes.substr(0, bytes.size() - 4), bytes + "x", wrong_tag, count_too_large, count_too_small,
-      std::string("pbOr\xff\xff\xff\xff", 8)};
+  const std::vector<std::string> malformed{"",
+                                           bytes.substr(0, 3),
+                                           bytes.substr(0, 7),
+                                           bytes.substr(0, bytes.size() - 1),
+                                           bytes.substr(0, bytes.size() - 4),
+                                           bytes + "x",
+                                           wrong_tag,
+                                           count_too_large,
+                                           count_too_small,
+                                           std::string("pbOr\xff\xff\xff\xff", 8)};
   for (const std::string& m : malformed) {
     decoded = {7};
     EXPECT_FALSE(data::DecodeStoredOrder(Bytes(m), decoded)) << m.size();
@@ -126,10 +133,14 @@ TEST(StoredOrderAdoption, AnOrderThatDoesNotFitTheRowsIsNotUsed) {
   std::string cut = data::EncodeStoredOrder(reversed);
   cut.pop_back();
   const std::vector<std::pair<const char*, std::string>> cases{
-      {"shorter", data::EncodeStoredOrder(shorter)},     {"longer", data::EncodeStoredOrder(longer)},
-      {"index 0", data::EncodeStoredOrder(with_zero)},   {"beyond the rows", data::EncodeStoredOrder(beyond)},
-      {"repeated", data::EncodeStoredOrder(repeated)},   {"wrong tag", wrong_tag},
-      {"cut short", cut},                                {"no header", "pbO"},
+      {"shorter", data::EncodeStoredOrder(shorter)},
+      {"longer", data::EncodeStoredOrder(longer)},
+      {"index 0", data::EncodeStoredOrder(with_zero)},
+      {"beyond the rows", data::EncodeStoredOrder(beyond)},
+      {"repeated", data::EncodeStoredOrder(repeated)},
+      {"wrong tag", wrong_tag},
+      {"cut short", cut},
+      {"no header", "pbO"},
       {"empty order", data::EncodeStoredOrder({})}};
   for (const auto& [what, bytes] : cases) {
     NameTable t(packet, bytes);

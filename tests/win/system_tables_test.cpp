@@ -39,12 +39,12 @@ TEST(SystemTablesTest, NameOrderThroughSortKeysAgreesWithCompare) {
 // with `stored` (a valid permutation, or none) as the table's stored order;
 // `rebuilt` tells whether the check rebuilt it.
 std::vector<uint32_t> NameOrder(const std::string& packet, const data::Collation& collation,
-                                std::string stored = {}, bool* rebuilt = nullptr) {
+                                const std::string& stored = {}, bool* rebuilt = nullptr) {
   base::TComponent owner(nullptr);
   data::TClientDataSet table(&owner, &collation);
   table.SetData(packet);
   const bool given = !stored.empty();
-  table.SetStoredOrder(std::move(stored));
+  table.SetStoredOrder({reinterpret_cast<const uint8_t*>(stored.data()), stored.size()});
   table.SetIndexFieldNames("FIO");
   table.Open();
   EXPECT_EQ(table.StoredOrderUnchecked(), given);
@@ -69,7 +69,8 @@ TEST(SystemTablesTest, StoredOrderEndsAsTheSystemsOrderWhateverItWas) {
   // The word sort's order, as the build stores it, agrees with the system's.
   const data::WordSortCollation word_sort;
   bool rebuilt = true;
-  EXPECT_EQ(NameOrder(packet, system, data::EncodeStoredOrder(NameOrder(packet, word_sort)), &rebuilt), fresh);
+  EXPECT_EQ(NameOrder(packet, system, data::EncodeStoredOrder(NameOrder(packet, word_sort)), &rebuilt),
+            fresh);
   EXPECT_FALSE(rebuilt);
   // An order the system disagrees with (two neighbours swapped, or all
   // reversed) is rebuilt into the system's.
