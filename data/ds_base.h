@@ -21,7 +21,8 @@
 // going back and forth between two field-name orders sorts each only once;
 // every kept order is rebuilt with the others when rows are appended, so a
 // kept order is always current. Orders are built by the sort of
-// data/order_sort.h with the key comparison below.
+// data/order_sort.h with the key comparison below, or adopted as computed
+// ahead of time (AdoptTemporaryIndex) and checked pair by pair later.
 //
 // Key comparison, per key field in order (the first unequal field decides):
 // null before any value; integers signed or unsigned by their type; floats as
