@@ -6,6 +6,7 @@
 #include "app/toolbar/toolbar_view.h"
 #include "base/compiler.h"
 #include "base/exception.h"
+#include "data/custom_client_data_set.h"
 #include "data/data_set.h"
 #include "resources/component_reader.h"
 #include "resources/window_resource.h"
@@ -13,6 +14,37 @@
 #include "ui/wide_text.h"
 
 namespace app {
+
+namespace {
+
+// Posted to the application window when the loop first goes idle.
+constexpr UINT kCheckStoredOrders = WM_APP + 0x28;
+
+// A key, a button or the wheel: input by which the user acts on what the
+// windows show (a pointer that only moves does not).
+bool IsAction(UINT message) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MOUSEWHEEL:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
 
 std::string ExecutablePath() {
   std::wstring path(MAX_PATH, L'\0');
@@ -118,6 +150,8 @@ void TApplication::MainWindowClosed() {
 
 void TApplication::Dispatch(MSG& message) {
   try {
+    // A key or a click that came before the loop first went idle waits for the check.
+    if (!stored_orders_checked_ && IsAction(message.message)) CheckStoredOrders();
     RouteMenuKeys(message);
     if (ui::HandleDialogKey(message)) return;
     TranslateMessage(&message);
@@ -157,7 +191,7 @@ int TApplication::Run() {
   MSG message;
   for (;;) {
     // GetMessageW waits while the queue is empty: the loop's idle wait.
-    if (!profile_written_) FinishProfileWhenIdle();
+    if (!check_posted_) PostStoredOrderCheckWhenIdle();
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
     Dispatch(message);
@@ -170,15 +204,26 @@ int TApplication::Run() {
   return 0;
 }
 
-void TApplication::FinishProfileWhenIdle() {
-  if (!profile_.On()) {
-    profile_written_ = true;
-    return;
-  }
+void TApplication::PostStoredOrderCheckWhenIdle() {
   // Anything queued, painting included, is still start-up work.
   if (HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) return;
   profile_.Mark("loop idle: every window shown and painted");
-  profile_target_.Write(profile_.Text());
+  check_posted_ = true;
+  // A posted message is taken before any input that comes after it.
+  if (!PostMessageW(Handle(), kCheckStoredOrders, 0, 0)) CheckStoredOrders();
+}
+
+void TApplication::CheckStoredOrders() {
+  if (stored_orders_checked_) return;
+  stored_orders_checked_ = true;
+  for (base::TComponent* form : Components()) {
+    for (base::TComponent* component : form->Components()) {
+      auto* table = dynamic_cast<data::TCustomClientDataSet*>(component);
+      if (table && table->StoredOrderUnchecked()) table->CheckStoredOrder();
+    }
+  }
+  profile_.Mark("stored name order checked");
+  if (!profile_written_ && profile_.On()) profile_target_.Write(profile_.Text());
   profile_written_ = true;
 }
 
@@ -197,6 +242,9 @@ void TApplication::ShowError(std::exception_ptr error) noexcept {
 
 LRESULT TApplication::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case kCheckStoredOrders:
+      CheckStoredOrders();
+      return 0;
     case WM_CLOSE:
       // From the task-bar button's menu or another program: the same end as
       // closing the main window.

@@ -95,8 +95,9 @@ class TApplication final : public base::TComponent,
 
   // The start-up profile (off unless PHONEBOOK_PROFILE names a target). The
   // application marks its own phases (itself, each window's description,
-  // tables and window handles, the first idle moment of the loop, when the
-  // profile is written); the entry point marks the showing of the main window.
+  // tables and window handles, the first idle moment of the loop, the check
+  // of the stored orders, after which the profile is written); the entry
+  // point marks the showing of the main window.
   StartupProfile& Profile() { return profile_; }
 
  private:
@@ -106,14 +107,20 @@ class TApplication final : public base::TComponent,
   void TrimSystemMenu();
   void CreateFormWindow(ui::TForm& form, HMODULE module);
   void Dispatch(MSG& message);
-  // Ends the profile when the loop first finds nothing to do (every window
-  // shown and painted) and writes it to its target, once.
-  void FinishProfileWhenIdle();
+  // When the loop first finds nothing to do (every window shown and
+  // painted): marks the profile and posts the check of the stored orders.
+  void PostStoredOrderCheckWhenIdle();
+  // Once: every window's tables that adopted a stored order check it against
+  // their collation (rebuilding an order it disagrees with); then the
+  // profile ends and is written to its target.
+  void CheckStoredOrders();
 
   // First, so that the profile's clock runs before anything else is built.
   ProfileTarget profile_target_ = ProfileTarget::FromEnvironment();
   StartupProfile profile_ = profile_target_.StartProfile();
   bool profile_written_ = false;
+  bool check_posted_ = false;
+  bool stored_orders_checked_ = false;
   std::string exe_path_;
   std::string title_;
   ErrorDisplay errors_;

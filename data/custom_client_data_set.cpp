@@ -1,6 +1,7 @@
 #include "data/custom_client_data_set.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/ascii_name.h"
 #include "base/format.h"
@@ -8,6 +9,7 @@
 #include "data/default_collation.h"
 #include "data/field_bytes.h"
 #include "data/integer_field.h"
+#include "data/stored_order.h"
 #include "data/string_field.h"
 
 namespace data {
@@ -115,6 +117,8 @@ void TCustomClientDataSet::InternalOpen() {
     cursor_->MoveToBOF();
     current_record_ = 0;
     ApplyOrder();
+    stored_order_.clear();  // only for the open's first order
+    stored_order_.shrink_to_fit();
     store_->SetReadOnly(read_only_);
     window_.Attach(cursor_.get(), [this](RecordBuffer& buffer) { ComputeFields(buffer); });
     UpdateWindowSize();
@@ -219,8 +223,16 @@ void TCustomClientDataSet::InternalClose() {
   calc_buffer_ = nullptr;
   temp_buffer_ = {};
   cursor_.reset();
-  // Without its packet, the store holds the only copy of the rows.
-  if (!packet_.empty()) store_.reset();
+  // Without its packet, the store holds the only copy of the rows. An order
+  // it adopted and still holds unchecked is checked before it is kept, so a
+  // later open never uses an unchecked one.
+  if (!packet_.empty()) {
+    store_.reset();
+  } else if (store_ && stored_order_unchecked_) {
+    bool rebuilt = false;
+    store_->CheckAdoptedOrders(rebuilt);
+  }
+  stored_order_unchecked_ = false;
   key_buffer_.clear();
   key_fields_.clear();
   descriptors_.clear();
@@ -320,7 +332,7 @@ void TCustomClientDataSet::ApplyOrder() {
       if (index.fields.empty()) {
         Check(cursor_->UseIndex(kDefaultOrderName));
       } else {
-        Check(store_->BuildTemporaryIndex(index));
+        if (!AdoptStoredOrder(index)) Check(store_->BuildTemporaryIndex(index));
         Check(cursor_->UseTemporaryIndex());
       }
     }
@@ -335,6 +347,30 @@ void TCustomClientDataSet::ApplyOrder() {
   if (current_record_ == 0 || cursor_->MoveToRecord(current_record_) != kDsOk) cursor_->MoveToBOF();
   key_fields_.clear();
   for (const IndexKeyField& key : cursor_->CurrentIndex().fields) key_fields_.push_back(key.field_no);
+}
+
+void TCustomClientDataSet::SetStoredOrder(std::span<const uint8_t> bytes) {
+  if (!DecodeStoredOrder(bytes, stored_order_)) stored_order_.clear();
+  stored_order_.shrink_to_fit();
+}
+
+bool TCustomClientDataSet::AdoptStoredOrder(const IndexDescriptor& index) {
+  if (stored_order_.empty()) return false;
+  stored_order_unchecked_ =
+      store_->AdoptTemporaryIndex(index, std::exchange(stored_order_, std::vector<uint32_t>())) == kDsOk;
+  return stored_order_unchecked_;
+}
+
+bool TCustomClientDataSet::CheckStoredOrder() {
+  if (!std::exchange(stored_order_unchecked_, false) || !store_) return false;
+  bool rebuilt = false;
+  Check(store_->CheckAdoptedOrders(rebuilt));
+  if (!rebuilt) return false;
+  window_.MarkStale();
+  if (current_record_ == 0 || cursor_->MoveToRecord(current_record_) != kDsOk) cursor_->MoveToBOF();
+  Resync({});
+  DataEvent(TDataEvent::deDataSetChange);
+  return true;
 }
 
 // --- Key search --------------------------------------------------------------

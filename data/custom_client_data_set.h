@@ -30,6 +30,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,20 @@ class TCustomClientDataSet : public TDataSet {
   void SetData(std::string packet);
   // The packet the next open reads: empty once a read-only table let it go.
   const std::string& Data() const { return packet_; }
+
+  // A stored order of the IndexFieldNames order (bytes of data/stored_order.h),
+  // computed ahead of time: the open adopts it instead of sorting when it
+  // fits the rows (otherwise it sorts as always) and then drops it. Bytes
+  // that are no stored order are dropped at once.
+  void SetStoredOrder(std::span<const uint8_t> bytes);
+  // Whether the open adopted a stored order that CheckStoredOrder has not checked.
+  bool StoredOrderUnchecked() const { return stored_order_unchecked_; }
+  // Checks an adopted stored order, once, against the table's collation:
+  // where a pair of neighbouring rows is out of order or equal, the order is
+  // built anew as if no stored order had been given, the current record
+  // stays current and deDataSetChange tells the attached controls. Returns
+  // whether it rebuilt the order.
+  bool CheckStoredOrder();
 
   // The stored Active property of a window description: the table opens in
   // Loaded(), once the whole description has been read.
@@ -162,6 +177,9 @@ class TCustomClientDataSet : public TDataSet {
   // Resolves the stored order and makes it the cursor's (steps shared by
   // open and an order change); restores the cursor onto the current record.
   void ApplyOrder();
+  // Hands the stored order, if any, to the row store as the order of
+  // `index`. True when the store adopted it.
+  bool AdoptStoredOrder(const IndexDescriptor& index);
   IndexDescriptor FieldNamesDescriptor() const;
   IndexDescriptor IndexDefDescriptor(const TIndexDef& def) const;
   void BindFields();
@@ -181,6 +199,8 @@ class TCustomClientDataSet : public TDataSet {
 
   const Collation& collation_;
   std::string packet_;
+  std::vector<uint32_t> stored_order_;  // record numbers; empty for none
+  bool stored_order_unchecked_ = false;
   bool streamed_active_ = false;
   TFieldDefs field_defs_;
   TIndexDefs index_defs_;

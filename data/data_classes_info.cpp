@@ -32,6 +32,20 @@ bool StoreData(base::TPersistent& object, base::ByteCursor bytes) {
   return true;
 }
 
+// The StoredOrder payload, laid out as Data's. Its bytes are checked when the
+// table opens, and bytes that are not an order only mean the order is
+// sorted: so no payload fails the window's description.
+bool StoreStoredOrder(base::TPersistent& object, base::ByteCursor bytes) {
+  auto* table = dynamic_cast<TCustomClientDataSet*>(&object);
+  if (!table) return false;
+  std::int32_t length = 0;
+  std::span<const std::uint8_t> order;
+  const bool whole =
+      bytes.Read(length) && length >= 0 && bytes.ReadSpan(static_cast<std::size_t>(length), order);
+  table->SetStoredOrder(whole ? order : std::span<const std::uint8_t>());
+  return true;
+}
+
 }  // namespace
 
 const resources::ClassInfo& ClientDataSetClass() {
@@ -45,6 +59,10 @@ const resources::ClassInfo& ClientDataSetClass() {
       {"Data",
        [](base::TPersistent& object, resources::ValueReader& reader) {
          resources::detail::ReadBinaryExtra(object, reader, &StoreData);
+       }},
+      {"StoredOrder",
+       [](base::TPersistent& object, resources::ValueReader& reader) {
+         resources::detail::ReadBinaryExtra(object, reader, &StoreStoredOrder);
        }},
   };
   static const resources::ClassInfo info{"TClientDataSet", nullptr, kProperties,

@@ -749,6 +749,8 @@ std::string IDSBase::GetErrorString(DsResult code) const {
       return "Index not found";
     case kDsBadField:
       return "Field index out of range";
+    case kDsOrderMismatch:
+      return "The order does not fit the table's rows";
     default:
       return std::string(ResultMessage(code));
   }
@@ -766,6 +768,25 @@ const IDSBase::Index* IDSBase::FindIndexLocked(std::string_view name) const {
   return nullptr;
 }
 
+namespace {
+
+// One key field's comparison of a value `a` (null when `null_a`) with a
+// row's value `b` (its stored bytes, null when `null_b`): null first, then
+// through the collation's Compare; reversed for a descending field.
+int CompareKeyField(const IndexKeyField& kf, CompareKind kind, bool null_a, const KeyOperand& a, bool null_b,
+                    std::span<const uint8_t> b, const Collation& collation) {
+  int c;
+  if (null_a || null_b) {
+    c = null_a == null_b ? 0 : (null_a ? -1 : 1);
+  } else {
+    const TextOrder order{&collation, kf.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive};
+    c = CompareOperands(kind, a, OperandOf(kind, b), order);
+  }
+  return kf.descending ? -c : c;
+}
+
+}  // namespace
+
 int IDSBase::CompareKeyLocked(const Index& index, const std::vector<KeyValue>& key, size_t fields,
                               uint32_t record) const {
   const Table& t = *table_;
@@ -777,16 +798,25 @@ int IDSBase::CompareKeyLocked(const Index& index, const std::vector<KeyValue>& k
     std::span<const uint8_t> v;
     int32_t length = 0;
     const bool null_row = t.View(record, f, v, length) != FieldData::State::kValue;
-    int c;
-    if (key[k].null || null_row) {
-      c = key[k].null == null_row ? 0 : (key[k].null ? -1 : 1);
-    } else {
-      const CompareKind kind = KindOf(f);
-      const KeyOperand searched{key[k].integer, key[k].real, key[k].text};
-      const TextOrder order{&collation_, kf.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive};
-      c = CompareOperands(kind, searched, OperandOf(kind, v), order);
-    }
-    if (c != 0) return kf.descending ? -c : c;
+    const KeyOperand searched{key[k].integer, key[k].real, key[k].text};
+    if (const int c = CompareKeyField(kf, KindOf(f), key[k].null, searched, null_row, v, collation_))
+      return c;
+  }
+  return 0;
+}
+
+int IDSBase::CompareRecordsLocked(const Index& index, uint32_t a, uint32_t b) const {
+  const Table& t = *table_;
+  for (const IndexKeyField& kf : index.descriptor.fields) {
+    assert(kf.field_no >= 1 && kf.field_no <= t.fields.size());
+    const FieldDescriptor& f = t.fields[kf.field_no - 1];
+    const CompareKind kind = KindOf(f);
+    std::span<const uint8_t> va, vb;
+    int32_t length = 0;
+    const bool null_a = t.View(a, f, va, length) != FieldData::State::kValue;
+    const bool null_b = t.View(b, f, vb, length) != FieldData::State::kValue;
+    if (const int c = CompareKeyField(kf, kind, null_a, OperandOf(kind, va), null_b, vb, collation_))
+      return c;
   }
   return 0;
 }
@@ -951,6 +981,7 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
     }
   }
   index.order = std::move(order);
+  index.adopted = false;
   index.value_maps.clear();
   return kDsOk;
 }
@@ -1017,24 +1048,33 @@ DsResult IDSBase::CreateIndex(const IndexDescriptor& descriptor) {
 DsResult IDSBase::BuildTemporaryIndex(const IndexDescriptor& descriptor) {
   std::lock_guard lock(mutex_);
   if (!table_) return kDsBadCall;
-  Index* same = nullptr;
+  if (ChooseKeptTemporaryLocked(descriptor)) return kDsOk;
+  Index fresh;
+  fresh.descriptor = descriptor;
+  fresh.temporary = true;
+  if (const DsResult r = BuildOrderLocked(fresh)) return r;
+  PlaceTemporaryLocked(std::move(fresh));
+  return kDsOk;
+}
+
+bool IDSBase::ChooseKeptTemporaryLocked(const IndexDescriptor& descriptor) {
+  for (auto& index : indexes_) {
+    if (!index->temporary || !(index->descriptor == descriptor)) continue;
+    index->last_chosen = ++temporary_choices_;
+    temporary_in_use_ = index.get();
+    return true;
+  }
+  return false;
+}
+
+void IDSBase::PlaceTemporaryLocked(Index fresh) {
   Index* least_recent = nullptr;
   size_t kept = 0;
   for (auto& index : indexes_) {
     if (!index->temporary) continue;
     ++kept;
-    if (index->descriptor == descriptor) same = index.get();
     if (!least_recent || index->last_chosen < least_recent->last_chosen) least_recent = index.get();
   }
-  if (same) {
-    same->last_chosen = ++temporary_choices_;
-    temporary_in_use_ = same;
-    return kDsOk;
-  }
-  Index fresh;
-  fresh.descriptor = descriptor;
-  fresh.temporary = true;
-  if (const DsResult r = BuildOrderLocked(fresh)) return r;
   fresh.last_chosen = ++temporary_choices_;
   // A cursor on a replaced order keeps pointing at the same slot, which now
   // holds the new order (it repositions with MoveToRecord, as after any
@@ -1045,6 +1085,70 @@ DsResult IDSBase::BuildTemporaryIndex(const IndexDescriptor& descriptor) {
   } else {
     indexes_.push_back(std::make_unique<Index>(std::move(fresh)));
     temporary_in_use_ = indexes_.back().get();
+  }
+}
+
+namespace {
+
+// Whether `order` names each of the rows that take part exactly once:
+// as many entries as such rows, each a record number from 1 to
+// `row_count` of a row that takes part, none twice.
+template <typename TakesPart>
+bool OrderFitsRows(const std::vector<uint32_t>& order, uint32_t row_count, uint32_t taking_part,
+                   TakesPart takes_part) {
+  if (order.size() != taking_part) return false;
+  std::vector<bool> seen(size_t{row_count} + 1, false);
+  for (const uint32_t record : order) {
+    if (record == 0 || record > row_count || seen[record] || !takes_part(record)) return false;
+    seen[record] = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+DsResult IDSBase::AdoptTemporaryIndex(const IndexDescriptor& descriptor, std::vector<uint32_t> order) {
+  std::lock_guard lock(mutex_);
+  if (!table_) return kDsBadCall;
+  const Table& t = *table_;
+  for (const IndexKeyField& key : descriptor.fields) {
+    if (key.field_no == 0 || key.field_no > t.fields.size()) return kDsBadField;
+  }
+  if (ChooseKeptTemporaryLocked(descriptor)) return kDsOk;
+  try {
+    if (!OrderFitsRows(order, t.RowCount(), t.live,
+                       [&t](uint32_t record) { return t.TakesPart(t.status[record - 1]); }))
+      return kDsOrderMismatch;
+    Index adopted;
+    adopted.descriptor = descriptor;
+    adopted.temporary = true;
+    adopted.order = std::move(order);
+    adopted.adopted = true;
+    PlaceTemporaryLocked(std::move(adopted));
+  } catch (const std::bad_alloc&) {
+    return kDsOutOfMemory;
+  }
+  return kDsOk;
+}
+
+DsResult IDSBase::CheckAdoptedOrders(bool& rebuilt) {
+  rebuilt = false;
+  std::lock_guard lock(mutex_);
+  if (!table_) return kDsOk;
+  for (auto& index : indexes_) {
+    if (!index->adopted) continue;
+    index->adopted = false;
+    const std::vector<uint32_t>& order = index->order;
+    bool in_order = true;
+    for (size_t i = 1; i < order.size() && in_order; ++i)
+      in_order = CompareRecordsLocked(*index, order[i - 1], order[i]) < 0;
+    if (in_order) continue;
+    try {
+      if (const DsResult r = BuildOrderLocked(*index)) return r;
+    } catch (const std::bad_alloc&) {
+      return kDsOutOfMemory;
+    }
+    rebuilt = true;
   }
   return kDsOk;
 }

@@ -21,7 +21,8 @@
 // going back and forth between two field-name orders sorts each only once;
 // every kept order is rebuilt with the others when rows are appended, so a
 // kept order is always current. Orders are built by the sort of
-// data/order_sort.h with the key comparison below.
+// data/order_sort.h with the key comparison below, or adopted as computed
+// ahead of time (AdoptTemporaryIndex) and checked pair by pair later.
 //
 // Key comparison, per key field in order (the first unequal field decides):
 // null before any value; integers signed or unsigned by their type; floats as
@@ -61,6 +62,7 @@ inline constexpr DsResult kDsKeyNotFound = 0x2203;     // a key search found not
 inline constexpr DsResult kDsRecordNotFound = 0x2204;  // no row of that record number in the order
 inline constexpr DsResult kDsNoSuchIndex = 0x2205;     // no built order of that name
 inline constexpr DsResult kDsBadField = 0x2206;        // a field number that is not a column
+inline constexpr DsResult kDsOrderMismatch = 0x2207;   // a given order that does not fit the rows
 
 // One value of a row, as the facade reads it.
 struct FieldData {
@@ -145,6 +147,20 @@ class IDSBase {
   // default kKeptTemporaryOrders). Lowering it drops none already built
   // until their places are needed.
   void SetKeptTemporaryOrders(size_t orders);
+  // Makes `order` (record numbers in the order's sequence, computed ahead of
+  // time) the temporary sort index of `index`, placed as BuildTemporaryIndex
+  // places a built one, without sorting. A kept order with an equal
+  // descriptor is chosen instead, as BuildTemporaryIndex would. Refused with
+  // kDsOrderMismatch, nothing changed, unless `order` names every row that
+  // takes part exactly once. The adopted order is trusted until
+  // CheckAdoptedOrders.
+  DsResult AdoptTemporaryIndex(const IndexDescriptor& index, std::vector<uint32_t> order);
+  // Compares every neighbouring pair of each adopted order through the
+  // collation: an order with a pair out of order or equal is built anew
+  // exactly as BuildTemporaryIndex builds it (in its place, so a cursor on it
+  // stays on it and repositions with MoveToRecord). Sets `rebuilt` when any
+  // order was. Each adopted order is checked once.
+  DsResult CheckAdoptedOrders(bool& rebuilt);
   static constexpr size_t kKeptTemporaryOrders = 4;
   // Whether an order of that name is built (names compared through the
   // collation, case-sensitive; "" is "DEFAULT_ORDER").
@@ -164,6 +180,7 @@ class IDSBase {
     std::vector<uint32_t> order;  // record numbers
     bool temporary = false;
     uint64_t last_chosen = 0;  // temporary orders: when BuildTemporaryIndex last chose it
+    bool adopted = false;      // given by AdoptTemporaryIndex and not yet checked
     // The values of one integer column with their positions in `order`,
     // sorted, for exact searches by value (FindIntegerLocked). A column's
     // first search scans; the second builds its map. Rebuilding the order
@@ -184,6 +201,13 @@ class IDSBase {
   DsResult BuildOrderLocked(Index& index) const;
   int CompareKeyLocked(const Index& index, const std::vector<KeyValue>& key, size_t fields,
                        uint32_t record) const;
+  // Two rows by the order's key fields, through the collation's Compare.
+  int CompareRecordsLocked(const Index& index, uint32_t a, uint32_t b) const;
+  // Chooses the kept temporary order of `descriptor`, if there is one.
+  bool ChooseKeptTemporaryLocked(const IndexDescriptor& descriptor);
+  // Makes `fresh` the temporary order in use, in the place of the least
+  // recently chosen kept one when the store keeps its limit.
+  void PlaceTemporaryLocked(Index fresh);
   // The first position in `index`'s order whose `column` holds the integer
   // `value` (read as unsigned when `unsigned_values`; null values match
   // nothing), or the order's size when there is none.

@@ -6,7 +6,10 @@
 #include <sstream>
 #include <system_error>
 
+#include "data/client_data_set.h"
 #include "data/datapacket_writer.h"
+#include "data/stored_order.h"
+#include "data/word_sort_collation.h"
 
 namespace tools {
 
@@ -41,7 +44,7 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
-      errors.push_back(path + ": cannot write the packet");
+      errors.push_back(path + ": cannot write the file");
       std::remove(temporary.c_str());
       return false;
     }
@@ -49,7 +52,7 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::
   std::error_code error;
   std::filesystem::rename(temporary, path, error);
   if (error) {
-    errors.push_back(path + ": cannot write the packet: " + error.message());
+    errors.push_back(path + ": cannot write the file: " + error.message());
     std::remove(temporary.c_str());
     return false;
   }
@@ -82,8 +85,22 @@ DirectoryPackets BuildDirectoryPackets(const Directory& directory) {
   return {person.Finish(), phone.Finish()};
 }
 
+std::string BuildNameOrder(const std::string& person_packet) {
+  const data::WordSortCollation collation;
+  data::TClientDataSet table(nullptr, &collation);
+  table.SetData(person_packet);
+  table.SetIndexFieldNames("FIO");
+  table.Open();
+  std::vector<uint32_t> records;
+  records.reserve(table.RecordCount());
+  table.Cursor()->MoveToBOF();
+  for (uint32_t record = 0; table.Cursor()->GetNextRecord(record) == data::kDsOk;) records.push_back(record);
+  return data::EncodeStoredOrder(records);
+}
+
 bool BuildDirectoryPacketFiles(const std::string& source_path, const std::string& person_path,
-                               const std::string& phone_path, std::vector<std::string>& errors) {
+                               const std::string& phone_path, const std::string& order_path,
+                               std::vector<std::string>& errors) {
   std::string text;
   if (!ReadFile(source_path, text)) {
     errors.push_back(source_path + ": cannot read the directory source");
@@ -92,8 +109,16 @@ bool BuildDirectoryPacketFiles(const std::string& source_path, const std::string
   const auto directory = ReadDirectorySource(text, source_path, errors);
   if (!directory) return false;
   const DirectoryPackets packets = BuildDirectoryPackets(*directory);
+  std::string order;
+  try {
+    order = BuildNameOrder(packets.person);
+  } catch (const std::exception& e) {
+    errors.push_back(person_path + ": cannot order the names: " + e.what());
+    return false;
+  }
   return WriteFileReplacing(person_path, packets.person, errors) &&
-         WriteFileReplacing(phone_path, packets.phone, errors);
+         WriteFileReplacing(phone_path, packets.phone, errors) &&
+         WriteFileReplacing(order_path, order, errors);
 }
 
 }  // namespace tools

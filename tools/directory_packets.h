@@ -32,13 +32,23 @@ struct DirectoryPackets {
 // kNameWidth bytes), so every value fits its column.
 DirectoryPackets BuildDirectoryPackets(const Directory& directory);
 
+// The person table's name order (a stored order, data/stored_order.h): the
+// person packet opened as the program opens it, ordered by "FIO" through the
+// portable word sort, which orders the directory's names as the system does.
+// The program adopts it at once and checks it against the system's order
+// after its first paint. Throws the engine's exception for a packet it
+// cannot open.
+std::string BuildNameOrder(const std::string& person_packet);
+
 // Reads the directory source at `source_path` and writes the person and the
-// phone packet. Returns true when both were written. On any failure (the
-// source cannot be read, a bad row, a file cannot be written) returns false
-// with the messages in `errors`; when the source has a bad row, no file is
-// created or changed. Each packet is written to a temporary file beside it
-// and renamed into place, so a reader never sees half a packet.
+// phone packet and the person table's name order. Returns true when all
+// three were written. On any failure (the source cannot be read, a bad row,
+// a file cannot be written) returns false with the messages in `errors`;
+// when the source has a bad row, no file is created or changed. Each file is
+// written to a temporary file beside it and renamed into place, so a reader
+// never sees half a file.
 bool BuildDirectoryPacketFiles(const std::string& source_path, const std::string& person_path,
-                               const std::string& phone_path, std::vector<std::string>& errors);
+                               const std::string& phone_path, const std::string& order_path,
+                               std::vector<std::string>& errors);
 
 }  // namespace tools

@@ -16,6 +16,7 @@ namespace testing_support {
 
 inline constexpr const char* kPersonPacketFile = "fio.packet";
 inline constexpr const char* kPhonePacketFile = "tel.packet";
+inline constexpr const char* kNameOrderFile = "fio.order";
 
 inline std::filesystem::path BuiltPacketDir() {
   if (const char* dir = std::getenv("PHONEBOOK_PACKET_DIR")) return dir;

@@ -160,8 +160,8 @@ TEST_F(PacketFiles, BadSourceWritesNothingAndLeavesOldPacketsAlone) {
   Write("dir.txt", Source("ИВАНОВ ИИ\t12345\nПЕТРОВ ПП\t123\n"));
   Write("tel.packet", "old");
   std::vector<std::string> errors;
-  EXPECT_FALSE(
-      tools::BuildDirectoryPacketFiles(Path("dir.txt"), Path("fio.packet"), Path("tel.packet"), errors));
+  EXPECT_FALSE(tools::BuildDirectoryPacketFiles(Path("dir.txt"), Path("fio.packet"), Path("tel.packet"),
+                                                Path("fio.order"), errors));
   EXPECT_EQ(errors, Messages{Path("dir.txt") + ":3: number '123' is not five digits from 10000 to 99999"});
   EXPECT_FALSE(std::filesystem::exists(Path("fio.packet")));
   EXPECT_EQ(Read("tel.packet"), "old");
@@ -170,23 +170,23 @@ TEST_F(PacketFiles, BadSourceWritesNothingAndLeavesOldPacketsAlone) {
 
 TEST_F(PacketFiles, MissingSourceOrUnwritableOutputIsAFailure) {
   std::vector<std::string> errors;
-  EXPECT_FALSE(
-      tools::BuildDirectoryPacketFiles(Path("none.txt"), Path("fio.packet"), Path("tel.packet"), errors));
+  EXPECT_FALSE(tools::BuildDirectoryPacketFiles(Path("none.txt"), Path("fio.packet"), Path("tel.packet"),
+                                                Path("fio.order"), errors));
   EXPECT_EQ(errors, Messages{Path("none.txt") + ": cannot read the directory source"});
 
   Write("dir.txt", Source("ИВАНОВ ИИ\t12345\n"));
   errors.clear();
   EXPECT_FALSE(tools::BuildDirectoryPacketFiles(Path("dir.txt"), Path("no/such/fio.packet"),
-                                                Path("tel.packet"), errors));
-  EXPECT_EQ(errors, Messages{Path("no/such/fio.packet") + ": cannot write the packet"});
+                                                Path("tel.packet"), Path("fio.order"), errors));
+  EXPECT_EQ(errors, Messages{Path("no/such/fio.packet") + ": cannot write the file"});
 }
 
 TEST_F(PacketFiles, GoodSourceWritesBothPackets) {
   Write("dir.txt", Source("ИВАНОВ ИИ\t12345\nАБРАМОВ АА\t54321\n"));
   Write("fio.packet", "old");
   std::vector<std::string> errors;
-  ASSERT_TRUE(
-      tools::BuildDirectoryPacketFiles(Path("dir.txt"), Path("fio.packet"), Path("tel.packet"), errors));
+  ASSERT_TRUE(tools::BuildDirectoryPacketFiles(Path("dir.txt"), Path("fio.packet"), Path("tel.packet"),
+                                               Path("fio.order"), errors));
   EXPECT_TRUE(errors.empty());
   std::vector<std::string> read_errors;
   const auto directory =
@@ -195,6 +195,7 @@ TEST_F(PacketFiles, GoodSourceWritesBothPackets) {
   const tools::DirectoryPackets expected = tools::BuildDirectoryPackets(*directory);
   EXPECT_EQ(Read("fio.packet"), expected.person);
   EXPECT_EQ(Read("tel.packet"), expected.phone);
+  EXPECT_EQ(Read("fio.order"), tools::BuildNameOrder(expected.person));
   EXPECT_EQ(expected.person.size(), 75u + 2 * 5 + 9 + 10);
   EXPECT_EQ(expected.phone.size(), 92u + 2 * 8);
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
+#include "app/forms/main_form.h"
 #include "base/exception.h"
+#include "data/client_data_set.h"
 #include "tests/common/recording_message_box.h"
 #include "ui/window.h"
 
@@ -70,6 +72,37 @@ TEST(Application, TheFirstRegisteredWindowIsTheMainWindow) {
   application.SetMainWindowIfFirst(first.Handle());
   application.SetMainWindowIfFirst(second.Handle());
   EXPECT_EQ(application.MainWindow(), first.Handle());
+}
+
+std::vector<uint32_t> OrderOf(const data::TCustomClientDataSet& table) {
+  std::vector<uint32_t> records;
+  table.Cursor()->MoveToBOF();
+  for (uint32_t r = 0; table.Cursor()->GetNextRecord(r) == data::kDsOk;) records.push_back(r);
+  return records;
+}
+
+// The main window's person table opens on the name order stored by the
+// build; the loop's first idle moment checks it against the system's order,
+// and what the table then holds is the order the system's keys build.
+TEST(Application, TheLoopChecksTheStoredNameOrderWhenFirstIdle) {
+  RecordingBox box;
+  app::TApplication application("phonebook.exe", box);
+  app::TMainForm& form = application.CreateForm<app::TMainForm>();
+  ASSERT_NE(form.daFio, nullptr);
+  EXPECT_TRUE(form.daFio->StoredOrderUnchecked());
+  // A timer's message comes after a posted one: it ends the loop once idle.
+  const UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); });
+  EXPECT_EQ(application.Run(), 0);
+  KillTimer(nullptr, timer);
+  EXPECT_FALSE(form.daFio->StoredOrderUnchecked());
+  EXPECT_TRUE(box.shown.empty());
+
+  base::TComponent owner(nullptr);
+  data::TClientDataSet fresh(&owner);
+  fresh.SetData(form.daFio->Data());
+  fresh.SetIndexFieldNames("FIO");
+  fresh.Open();
+  EXPECT_EQ(OrderOf(*form.daFio), OrderOf(fresh));
 }
 
 }  // namespace
