@@ -107,8 +107,10 @@ class ReadPhases final : public resources::ReadProgress {
 void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
   try {
     ReadPhases phases(profile_, form.ClassName());
+    // The description is the module's resource: a table keeps a view of its
+    // packet there instead of a copy.
     resources::ReadComponentStream(resources::FindWindowStream(form.ClassName(), module), form, classes_, {},
-                                   profile_.On() ? &phases : nullptr);
+                                   profile_.On() ? &phases : nullptr, resources::StreamBytes::kOutliveComponents);
     profile_.Mark(std::string(form.ClassName()) + ": other components loaded");
     if (!main_window_) {
       form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));

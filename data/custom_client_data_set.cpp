@@ -91,7 +91,14 @@ uint32_t TCustomClientDataSet::RecordCount() const {
 // --- Opening and closing -----------------------------------------------------
 
 void TCustomClientDataSet::SetData(std::string packet) {
-  packet_ = std::move(packet);
+  packet_copy_ = std::move(packet);
+  packet_ = {reinterpret_cast<const uint8_t*>(packet_copy_.data()), packet_copy_.size()};
+  if (!Active()) store_.reset();
+}
+
+void TCustomClientDataSet::SetDataView(std::span<const uint8_t> packet) {
+  std::string().swap(packet_copy_);
+  packet_ = packet;
   if (!Active()) store_.reset();
 }
 
@@ -101,8 +108,7 @@ void TCustomClientDataSet::InternalOpen() {
   try {
     if (!packet_.empty()) {
       store_ = std::make_unique<IDSBase>(collation_);
-      const auto* bytes = reinterpret_cast<const uint8_t*>(packet_.data());
-      Check(store_->AppendData(std::span<const uint8_t>(bytes, packet_.size()), true));
+      Check(store_->AppendData(packet_, true));
     }
     descriptors_ = store_->FieldDescriptors();
     field_defs_.Assign(MakeFieldDefs(descriptors_));
@@ -126,7 +132,10 @@ void TCustomClientDataSet::InternalOpen() {
     current_record_ = window_.ActiveRecord();
     // Only opening needed the packet: a read-only table's rows are all in
     // the store now and stay as they are.
-    if (read_only_) std::string().swap(packet_);
+    if (read_only_) {
+      packet_ = {};
+      std::string().swap(packet_copy_);
+    }
     opening_ = false;
   } catch (...) {
     opening_ = false;

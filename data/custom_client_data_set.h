@@ -59,8 +59,13 @@ class TCustomClientDataSet : public TDataSet {
   // so it keeps them only in its row store, which stays over a close and
   // serves the next open. A new packet replaces that store.
   void SetData(std::string packet);
+  // The same without a copy, for packet bytes that stay valid as long as
+  // the table may open (a window description embedded in the program).
+  void SetDataView(std::span<const uint8_t> packet);
   // The packet the next open reads: empty once a read-only table let it go.
-  const std::string& Data() const { return packet_; }
+  std::string_view Data() const {
+    return {reinterpret_cast<const char*>(packet_.data()), packet_.size()};
+  }
 
   // A stored order of the IndexFieldNames order (bytes of data/stored_order.h),
   // computed ahead of time: the open adopts it instead of sorting when it
@@ -198,7 +203,8 @@ class TCustomClientDataSet : public TDataSet {
   }
 
   const Collation& collation_;
-  std::string packet_;
+  std::span<const uint8_t> packet_;  // into packet_copy_, or a view given by SetDataView
+  std::string packet_copy_;
   std::vector<uint32_t> stored_order_;  // record numbers; empty for none
   bool stored_order_unchecked_ = false;
   bool streamed_active_ = false;

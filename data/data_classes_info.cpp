@@ -11,25 +11,34 @@
 #include "data/integer_field.h"
 #include "data/string_field.h"
 #include "resources/property_info.h"
+#include "resources/value_reader.h"
 
 namespace data {
 
 namespace {
 
-// The Data payload: a 4-byte signed length, then that many packet bytes.
-bool StoreData(base::TPersistent& object, base::ByteCursor bytes) {
+// The Data payload: a 4-byte signed length, then that many packet bytes,
+// handed to `keep` (a copy, or a view when the stream outlives the table).
+bool ReadData(base::TPersistent& object, base::ByteCursor bytes,
+              void (*keep)(TCustomClientDataSet&, std::span<const std::uint8_t>)) {
   auto* table = dynamic_cast<TCustomClientDataSet*>(&object);
   if (!table) return false;
   std::int32_t length = 0;
   if (!bytes.Read(length)) return false;
-  if (length < 1) {
-    table->SetData(std::string());
-    return true;
-  }
   std::span<const std::uint8_t> packet;
-  if (!bytes.ReadSpan(static_cast<std::size_t>(length), packet)) return false;
-  table->SetData(std::string(packet.begin(), packet.end()));
+  if (length >= 1 && !bytes.ReadSpan(static_cast<std::size_t>(length), packet)) return false;
+  keep(*table, packet);
   return true;
+}
+bool StoreData(base::TPersistent& object, base::ByteCursor bytes) {
+  return ReadData(object, bytes, [](TCustomClientDataSet& table, std::span<const std::uint8_t> packet) {
+    table.SetData(std::string(packet.begin(), packet.end()));
+  });
+}
+bool ViewData(base::TPersistent& object, base::ByteCursor bytes) {
+  return ReadData(object, bytes, [](TCustomClientDataSet& table, std::span<const std::uint8_t> packet) {
+    table.SetDataView(packet);
+  });
 }
 
 // The StoredOrder payload, laid out as Data's. Its bytes are checked when the
@@ -58,7 +67,8 @@ const resources::ClassInfo& ClientDataSetClass() {
   static const resources::ExtraPropertyInfo kExtras[] = {
       {"Data",
        [](base::TPersistent& object, resources::ValueReader& reader) {
-         resources::detail::ReadBinaryExtra(object, reader, &StoreData);
+         resources::detail::ReadBinaryExtra(object, reader,
+                                            reader.BytesOutliveComponents() ? &ViewData : &StoreData);
        }},
       {"StoredOrder",
        [](base::TPersistent& object, resources::ValueReader& reader) {

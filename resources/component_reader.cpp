@@ -42,8 +42,11 @@ std::string DisplayName(const base::TComponent& component) {
 class Reader {
  public:
   Reader(std::span<const std::uint8_t> stream, base::TComponent& window, const ClassRegistry& registry,
-         const StreamLimits& limits, ReadProgress* progress)
-      : in_(stream, limits), window_(window), registry_(registry), progress_(progress) {}
+         const StreamLimits& limits, ReadProgress* progress, StreamBytes bytes)
+      : in_(stream, limits, bytes == StreamBytes::kOutliveComponents),
+        window_(window),
+        registry_(registry),
+        progress_(progress) {}
 
   void Run() {
     try {
@@ -349,8 +352,9 @@ class Reader {
 }  // namespace
 
 void ReadComponentStream(std::span<const std::uint8_t> stream, base::TComponent& window,
-                         const ClassRegistry& registry, const StreamLimits& limits, ReadProgress* progress) {
-  Reader(stream, window, registry, limits, progress).Run();
+                         const ClassRegistry& registry, const StreamLimits& limits, ReadProgress* progress,
+                         StreamBytes bytes) {
+  Reader(stream, window, registry, limits, progress, bytes).Run();
 }
 
 }  // namespace resources

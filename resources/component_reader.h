@@ -57,8 +57,13 @@ class ReadProgress {
   ~ReadProgress() = default;
 };
 
+// How long the stream's bytes stay valid: only during the read (a component
+// copies what it keeps), or as long as the components read from them (the
+// program's embedded descriptions), so a component may keep a view of them.
+enum class StreamBytes { kValidDuringRead, kOutliveComponents };
+
 void ReadComponentStream(std::span<const std::uint8_t> stream, base::TComponent& window,
                          const ClassRegistry& registry, const StreamLimits& limits = {},
-                         ReadProgress* progress = nullptr);
+                         ReadProgress* progress = nullptr, StreamBytes bytes = StreamBytes::kValidDuringRead);
 
 }  // namespace resources

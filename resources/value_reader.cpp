@@ -10,8 +10,9 @@
 
 namespace resources {
 
-ValueReader::ValueReader(std::span<const std::uint8_t> bytes, const StreamLimits& limits)
-    : cursor_(bytes), limits_(limits) {}
+ValueReader::ValueReader(std::span<const std::uint8_t> bytes, const StreamLimits& limits,
+                         bool bytes_outlive_components)
+    : cursor_(bytes), limits_(limits), bytes_outlive_components_(bytes_outlive_components) {}
 
 void ValueReader::Fail(const char* message) {
   throw EReadError(message);

@@ -58,9 +58,14 @@ struct PropertyEntry {
 class ValueReader {
  public:
   // `bytes` must outlive the reader and every binary view it hands out.
-  ValueReader(std::span<const std::uint8_t> bytes, const StreamLimits& limits);
+  // `bytes_outlive_components`: they stay valid as long as the components
+  // read from them (an embedded resource), so a component may keep a view
+  // of a binary value instead of a copy.
+  ValueReader(std::span<const std::uint8_t> bytes, const StreamLimits& limits,
+              bool bytes_outlive_components = false);
 
   const StreamLimits& Limits() const { return limits_; }
+  bool BytesOutliveComponents() const { return bytes_outlive_components_; }
   std::size_t Position() const { return cursor_.Position(); }
   bool AtEnd() const { return cursor_.Remaining() == 0; }
 
@@ -144,6 +149,7 @@ class ValueReader {
 
   base::ByteCursor cursor_;
   StreamLimits limits_;
+  bool bytes_outlive_components_ = false;
   std::size_t depth_ = 0;
 };
 

@@ -375,6 +375,28 @@ TEST_F(ClientDataSetTest, AReadOnlyTableKeepsItsRowsOnlyInItsStoreAndReopensFrom
   EXPECT_EQ(editable.RecordCount(), 2u);
 }
 
+TEST_F(ClientDataSetTest, AViewedPacketIsReadInPlaceAndNeverCopied) {
+  const std::string bytes = PhonesWithKeys({4, 8});
+  const std::span<const uint8_t> view(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  data::TClientDataSet editable(&owner, &collation);
+  editable.SetName("daView");
+  editable.SetDataView(view);
+  EXPECT_EQ(editable.Data().data(), bytes.data());
+  editable.Open();
+  EXPECT_EQ(editable.RecordCount(), 2u);
+  // Open, an editable table still reads its packet where it lies.
+  EXPECT_EQ(editable.Data().data(), bytes.data());
+  editable.Close();
+  editable.Open();
+  EXPECT_EQ(editable.RecordCount(), 2u);
+  editable.Close();
+  // A read-only one lets the view go with the open, as it would a copy.
+  editable.SetReadOnly(true);
+  editable.Open();
+  EXPECT_TRUE(editable.Data().empty());
+  EXPECT_EQ(editable.RecordCount(), 2u);
+}
+
 TEST_F(ClientDataSetTest, NameOrderFollowsTheCollationNotBytes) {
   const std::vector<std::pair<int16_t, std::string>> people = {{1, text::Cp1251(u8"АБВ Г").str()},
                                                                {2, text::Cp1251(u8"АБВА Б").str()},

@@ -287,3 +287,28 @@ TEST(AboutWindowStreamTest, EveryTruncationIsAReadError) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WindowStreamBytesTest, TablesReadFromBytesThatOutliveThemOpenFromThemWithoutACopy) {
+  // As the program reads its embedded description: the tables take views
+  // of their packets in the stream, open from them and, read-only, let them go.
+  const std::string stream = ReadFormStreamFile("tmainform.stream");
+  resources::ClassRegistry registry;
+  app::RegisterComponentClasses(registry);
+  base::TComponent application(nullptr);
+  auto* form = new app::TMainForm(&application);
+  resources::ReadComponentStream({reinterpret_cast<const std::uint8_t*>(stream.data()), stream.size()}, *form,
+                                 registry, {}, nullptr, resources::StreamBytes::kOutliveComponents);
+  ASSERT_TRUE(form->daFio->Active());
+  EXPECT_EQ(form->daFio->RecordCount(), testing_support::ShippedPersonCount());
+  EXPECT_TRUE(form->daFio->Data().empty());
+  ASSERT_TRUE(form->daTel->Active());
+  EXPECT_TRUE(form->daTel->Data().empty());
+  // Closed and opened again, each reads the rows it kept.
+  form->daFio->Close();
+  form->daFio->Open();
+  EXPECT_EQ(form->daFio->RecordCount(), testing_support::ShippedPersonCount());
+}
+
+}  // namespace
