@@ -97,12 +97,19 @@ TEST(Application, TheLoopChecksTheStoredNameOrderWhenFirstIdle) {
   EXPECT_FALSE(form.daFio->StoredOrderUnchecked());
   EXPECT_TRUE(box.shown.empty());
 
-  base::TComponent owner(nullptr);
-  data::TClientDataSet fresh(&owner);
-  fresh.SetData(form.daFio->Data());
-  fresh.SetIndexFieldNames("FIO");
-  fresh.Open();
-  EXPECT_EQ(OrderOf(*form.daFio), OrderOf(fresh));
+  // The same rows sorted afresh by the system's keys (the table let its
+  // packet go once open: it is read-only).
+  const std::vector<uint32_t> checked = OrderOf(*form.daFio);
+  data::IDSBase& store = *form.daFio->RowStore();
+  const data::IndexDescriptor by_name{"fresh name order", {{static_cast<uint32_t>(form.daFioFIO->FieldNo())}}};
+  ASSERT_EQ(store.BuildTemporaryIndex(by_name), data::kDsOk);
+  data::IDSCursor fresh(store);
+  ASSERT_EQ(fresh.UseTemporaryIndex(), data::kDsOk);
+  std::vector<uint32_t> fresh_order;
+  fresh.MoveToBOF();
+  for (uint32_t r = 0; fresh.GetNextRecord(r) == data::kDsOk;) fresh_order.push_back(r);
+  EXPECT_EQ(fresh_order.size(), store.RecordCount());
+  EXPECT_EQ(checked, fresh_order);
 }
 
 }  // namespace
