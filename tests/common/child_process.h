@@ -30,6 +30,13 @@ inline std::wstring WindowText(HWND window) {
   return text;
 }
 
+// Whether `window` is a program's shown main window: any visible top-level
+// window but the program's hidden application window (which only shows, at
+// no size, to hold the task-bar button).
+inline bool IsShownMainWindow(HWND window) {
+  return IsWindowVisible(window) && WindowClassName(window) != L"PhonebookApplication";
+}
+
 // A started program. If it still runs when this object goes, it is ended
 // (TerminateProcess), so a failed check never leaves a process behind.
 class ChildProcess {

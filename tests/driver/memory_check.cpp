@@ -9,6 +9,7 @@
 
 #include "tests/common/child_process.h"
 #include "tests/common/median_time.h"
+#include "tests/driver/program_under_test.h"
 
 namespace driver {
 
@@ -27,12 +28,8 @@ std::string MiB(double value) {
 // for input; nothing when it does not get there or does not end with 0.
 std::optional<double> CommittedOnceShown(const std::wstring& exe, Report& report) {
   const testing_support::ChildProcess child(exe);
-  if (!report.Check(child.Started(), "it starts", std::string(exe.begin(), exe.end()))) return std::nullopt;
-  const HWND window = child.WaitForTopWindow(
-      [](HWND w) {
-        return IsWindowVisible(w) && testing_support::WindowClassName(w) != L"PhonebookApplication";
-      },
-      kWaitMs);
+  if (!report.Check(child.Started(), "it starts", Utf8(exe))) return std::nullopt;
+  const HWND window = child.WaitForTopWindow(testing_support::IsShownMainWindow, kWaitMs);
   if (!report.Check(window != nullptr, "its window shows")) return std::nullopt;
   if (!report.Check(child.WaitForIdle(kWaitMs), "it waits for input once shown")) return std::nullopt;
   const std::optional<size_t> bytes = child.CommittedBytes();

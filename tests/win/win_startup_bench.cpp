@@ -34,10 +34,6 @@ constexpr DWORD kExitTimeoutMs = 10000;
 constexpr DWORD kIdleTimeoutMs = 10000;
 constexpr long kMaxRuns = 1000;
 
-bool IsShownMainWindow(HWND window) {
-  return IsWindowVisible(window) && testing_support::WindowClassName(window) != L"PhonebookApplication";
-}
-
 // The size of the file at `path`, 0 when it is missing.
 ULONGLONG GetFileSizeOf(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
@@ -63,7 +59,7 @@ bool TimeOneStart(const std::wstring& program, int run, const LARGE_INTEGER& fre
     std::fprintf(stderr, "run %d: cannot start %ls (error %lu)\n", run, program.c_str(), child.StartError());
     return false;
   }
-  HWND window = child.WaitForTopWindow(IsShownMainWindow, kShowTimeoutMs);
+  HWND window = child.WaitForTopWindow(testing_support::IsShownMainWindow, kShowTimeoutMs);
   QueryPerformanceCounter(&shown);
   if (!window) {
     const auto code = child.WaitForExit(0);
