@@ -245,8 +245,13 @@ std::vector<Person> DrawNames(Random& random) {
   while (persons.size() < kPersons) {
     const Surname& s = surnames[by_frequency.Pick(random)];
     const bool female = random.Below(100) < 53;
-    const std::string initials = std::string(kFirstInitials[first.Pick(random)].first) +
-                                 kPatronymicInitials[patronymic.Pick(random)].first;
+    // Two statements: the order of two draws in one expression is the
+    // compiler's choice, and the directory must not depend on the compiler.
+    // The patronymic's initial is drawn first, as the shipped file was made.
+    const size_t patronymic_initial = patronymic.Pick(random);
+    const size_t first_initial = first.Pick(random);
+    const std::string initials =
+        std::string(kFirstInitials[first_initial].first) + kPatronymicInitials[patronymic_initial].first;
     const std::string& surname = female ? s.female : s.male;
     const std::string name = MakeName(surname, initials);
     const size_t length = Cp1251Length(name);
