@@ -309,7 +309,16 @@ std::string Monkey::HandleErrorBoxes() {
   if (boxes.empty()) return {};
   if (boxes.size() > 1) return std::to_string(boxes.size()) + " error boxes at once";
   HWND box = boxes[0];
-  const std::string text = Utf8(ErrorBoxText(box));
+  std::string text = Utf8(ErrorBoxText(box));
+  if (text.empty()) {
+    // A box still being made has no text yet, and one being taken down none
+    // any more (a busy machine shows both): judge it once it has one, or not
+    // at all once it is gone.
+    WaitUntil(
+        *program_, [&] { return !IsWindowVisible(box) || !ErrorBoxText(box).empty(); }, 2000);
+    if (!IsWindowVisible(box)) return {};
+    text = Utf8(ErrorBoxText(box));
+  }
   ++boxes_;
   Log(JsonLine().Text("error-box", text).Str());
   const std::string wrong = CheckErrorBoxText(text);

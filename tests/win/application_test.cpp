@@ -90,10 +90,20 @@ TEST(Application, TheLoopChecksTheStoredNameOrderWhenFirstIdle) {
   app::TMainForm& form = application.CreateForm<app::TMainForm>();
   ASSERT_NE(form.daFio, nullptr);
   EXPECT_TRUE(form.daFio->StoredOrderUnchecked());
-  // A timer's message comes after a posted one: it ends the loop once idle.
-  const UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); });
+  // The loop ends on a timer once the check has run, or after 5 s without
+  // it. (A timer that fires at once may come before the loop's first idle
+  // moment on a busy machine: the loop must not end before it.)
+  static app::TMainForm* checked_form = nullptr;
+  static DWORD give_up_at = 0;
+  checked_form = &form;
+  give_up_at = GetTickCount() + 5000;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (!checked_form->daFio->StoredOrderUnchecked() || static_cast<LONG>(GetTickCount() - give_up_at) >= 0)
+      PostQuitMessage(0);
+  });
   EXPECT_EQ(application.Run(), 0);
   KillTimer(nullptr, timer);
+  checked_form = nullptr;
   EXPECT_FALSE(form.daFio->StoredOrderUnchecked());
   EXPECT_TRUE(box.shown.empty());
 
