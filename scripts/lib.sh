@@ -115,25 +115,40 @@ ensure_locale() {
 
 # --- builds -------------------------------------------------------------------
 
-# configure_tree DIR [cmake options...]: configures once, later calls only build.
+# configure_tree DIR [cmake options...]: configures once, later calls only
+# build. A tree configured with other options (an older checkout's) is made
+# afresh, so a changed compiler or option never mixes with old objects.
 configure_tree() {
   local dir="$1"; shift
+  local wanted="$*" signature="$dir/phonebook-configure-options"
+  if [ -f "$dir/build.ninja" ] && [ "$(cat "$signature" 2>/dev/null)" != "$wanted" ]; then
+    say "${dir#"$ROOT"/} was configured with other options: configuring it afresh"
+    rm -rf "$dir"
+  fi
   if [ ! -f "$dir/build.ninja" ]; then
+    mkdir -p "$dir"
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir.configure.log" 2>&1 ||
-      { cat "$dir.configure.log" >&2; die "cmake could not configure $dir"; }
+      { tail -n 40 "$dir.configure.log" >&2; die "cmake could not configure $dir (log: $dir.configure.log)"; }
+    printf '%s' "$wanted" >"$signature"
   fi
 }
 
+# build_tree DIR [targets...]: builds the targets (default: all) on every core.
 build_tree() {
-  local dir="$1"
-  say "building ${dir#"$ROOT"/}"
-  cmake --build "$dir" -- -j"$(nproc)" >"$dir.build.log" 2>&1 ||
+  local dir="$1"; shift
+  local targets=()
+  [ $# -eq 0 ] || targets=(--target "$@")
+  say "building ${dir#"$ROOT"/}${targets[*]:+ (${*})}"
+  cmake --build "$dir" "${targets[@]}" -- -j"$(nproc)" >"$dir.build.log" 2>&1 ||
     { tail -n 60 "$dir.build.log" >&2; die "the build of ${dir#"$ROOT"/} failed (log: $dir.build.log)"; }
 }
 
+# The plain optimized host tree: the tools the Windows tree runs (packet
+# builder, form compiler, glyph bitmaps, time stamp, identity check) with the
+# packets, and the benchmarks. The host tests run in build/host-asan.
 build_host() {
   configure_tree "$BUILD/host"
-  build_tree "$BUILD/host"
+  build_tree "$BUILD/host" phonebook_host_tools host_bench
 }
 
 build_win() {
@@ -142,14 +157,55 @@ build_win() {
   build_tree "$BUILD/win"
 }
 
+# The sanitizer tree: clang with AddressSanitizer and UndefinedBehaviorSanitizer,
+# optimized, with libFuzzer's coverage, so that the host tests and the fuzz
+# targets share one build of every library. Line tables are all the debug
+# information a sanitizer's report needs.
 build_host_asan() {
-  configure_tree "$BUILD/host-asan" -DPHONEBOOK_SANITIZE=ON
+  configure_tree "$BUILD/host-asan" -DCMAKE_CXX_COMPILER=clang++ -DPHONEBOOK_SANITIZE=ON -DPHONEBOOK_FUZZ=ON \
+    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -gline-tables-only"
   build_tree "$BUILD/host-asan"
 }
 
-build_fuzz() {
-  configure_tree "$BUILD/fuzz" -DPHONEBOOK_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
-  build_tree "$BUILD/fuzz"
+# --- fuzzing ------------------------------------------------------------------
+
+# claim_fuzz_target TARGETS RESULTS: prints the path of a fuzz target in
+# TARGETS that no worker has taken yet, and takes it (mkdir is atomic, so two
+# workers side by side never take the same one); fails when all are taken.
+claim_fuzz_target() {
+  local dir="$1" results="$2" target
+  mkdir -p "$results/claims"
+  for target in "$dir"/*_fuzz; do
+    [ -f "$target" ] && [ -x "$target" ] || continue
+    if mkdir "$results/claims/$(basename "$target")" 2>/dev/null; then
+      echo "$target"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# run_fuzz_target TARGET WORK RESULTS SECONDS: fuzzes TARGET for SECONDS from
+# the committed seed corpus, copied into WORK/corpus/NAME (which keeps what the
+# runs find). A crash, a sanitizer report, a leak or a hang fails it and leaves
+# the input that did it in WORK/artifacts/NAME-*. Writes RESULTS/NAME.log and
+# RESULTS/NAME.result ("passed failed" counts); returns non-zero on a failure.
+run_fuzz_target() {
+  local target="$1" work="$2" results="$3" seconds="$4" name
+  name="$(basename "$target")"
+  local corpus="$work/corpus/$name" log="$results/$name.log"
+  mkdir -p "$corpus" "$work/artifacts" "$results"
+  [ ! -d "$ROOT/tests/fuzz/corpus/$name" ] || cp -r "$ROOT/tests/fuzz/corpus/$name/." "$corpus/"
+  if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$work/artifacts/$name-" "$corpus" >"$log" 2>&1; then
+    echo "$name: $(grep -E '^#[0-9]+.*DONE' "$log" | tail -n1)"
+    echo "1 0" >"$results/$name.result"
+  else
+    tail -n 40 "$log"
+    echo "$name: FAILED (log: $log; artifacts: $work/artifacts/)"
+    echo "0 1" >"$results/$name.result"
+    return 1
+  fi
 }
 
 # --- Wine and the X server ----------------------------------------------------
@@ -157,9 +213,10 @@ build_fuzz() {
 ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     say "creating the Wine prefix in ${WINEPREFIX#"$ROOT"/} (once, about 10 s)"
-    LANG=ru_RU.UTF-8 "$WINE64" wineboot -i >"$BUILD/wineboot.log" 2>&1 || true
+    local log="$BUILD/wineboot-$(basename "$WINEPREFIX").log"
+    LANG=ru_RU.UTF-8 "$WINE64" wineboot -i >"$log" 2>&1 || true
     "$WINESERVER" -w
-    [ -f "$WINEPREFIX/system.reg" ] || die "wineboot did not create the prefix (log: $BUILD/wineboot.log)"
+    [ -f "$WINEPREFIX/system.reg" ] || die "wineboot did not create the prefix (log: $log)"
   fi
   # Every window opens inside one virtual desktop: it draws frames and title
   # bars itself and needs no window manager, so windows behave (and close) as
@@ -187,23 +244,30 @@ ensure_wine_prefix() {
 }
 
 XVFB_PID=""
-# start_xvfb: a private X server on a free display; sets DISPLAY.
+XVFB_PIDS=()
+# start_xvfb: a private X server on a free display; sets DISPLAY and XVFB_PID.
+# Called again, it starts another server on another display (each has its own
+# pointer and keyboard); stop_wine_and_x stops them all.
 start_xvfb() {
   local n
   for n in $(seq 90 190); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$BUILD/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$BUILD/xvfb-$n.log" 2>&1 &
     XVFB_PID=$!
     local i
     for i in $(seq 1 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+      if [ -e "/tmp/.X11-unix/X$n" ]; then
+        export DISPLAY=":$n"
+        XVFB_PIDS+=("$XVFB_PID")
+        return 0
+      fi
       kill -0 "$XVFB_PID" 2>/dev/null || break
       sleep 0.1
     done
     kill "$XVFB_PID" 2>/dev/null || true
     XVFB_PID=""
   done
-  die "could not start Xvfb (log: $BUILD/xvfb.log)"
+  die "could not start Xvfb (log: $BUILD/xvfb-$n.log)"
 }
 
 # A wineserver that stays up for the whole run, so each Windows process starts
@@ -224,9 +288,11 @@ stop_wineserver() {
 
 stop_wine_and_x() {
   stop_wineserver
-  if [ -n "$XVFB_PID" ]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-    XVFB_PID=""
-  fi
+  local pid
+  for pid in "${XVFB_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  XVFB_PIDS=()
+  XVFB_PID=""
 }
