@@ -100,15 +100,17 @@ release_msi() {
   cp "$BUILD/win/identity/phonebook.ico" "$work/phonebook.ico"
   touch -d "@$date" "$work/phonebook.exe" "$work/phonebook.ico"
   # wixl finds the files to install by names relative to where it runs.
-  (cd "$work" && TZ=UTC faketime "$stamp" wixl -a x64 -D Version="$version" \
+  (cd "$work" && TZ=UTC faketime -f "$stamp" wixl -a x64 -D Version="$version" \
     -D ProductCode="$(msi_product_code "$version")" -D Program=phonebook.exe -D Icon=phonebook.ico \
     -D SizeKb="$size_kb" -o phonebook.msi "$PACKAGING/windows/phonebook.wxs" >wixl.log 2>&1) ||
     { cat "$work/wixl.log" >&2; rm -rf "$work"; die "wixl could not make the installer"; }
   # The Russian texts, in code page 1251 (the product's language, 1049);
-  # the removal of the user's programs folder when the removal leaves it
-  # empty (wixl's RemoveFolder cannot name another folder than its own); and
-  # the summary: ASCII, x64, Russian, first with a zero package code (wixl's
-  # is random), then with one derived from all the other bytes.
+  # the user's programs folder as one the product creates, so that the
+  # removal takes it away when it is left empty (after the product's own
+  # folder is gone: the folders' actions run after the files'; wixl writes
+  # neither the row nor the actions); and the summary: ASCII, x64, Russian,
+  # first with a zero package code (wixl's is random), then with one derived
+  # from all the other bytes.
   printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
   local summary=("Talmir phone directory" "Cobbletree Soft" "x64;1049")
   msibuild "$work/phonebook.msi" -i "$work/_ForceCodepage.idt" \
@@ -116,7 +118,9 @@ release_msi() {
     -q "UPDATE Shortcut SET Name='$PROGRAM_TITLE' WHERE Shortcut='StartMenuShortcut'" \
     -q "UPDATE Shortcut SET Description='Чей это номер и какой номер у этого человека' WHERE Shortcut='StartMenuShortcut'" \
     -q "UPDATE LaunchCondition SET Description='Уже установлена более новая версия справочника.' WHERE Condition='NOT WIX_DOWNGRADE_DETECTED'" \
-    -q "INSERT INTO RemoveFile (FileKey, Component_, DirProperty, InstallMode) VALUES ('RemoveUserPrograms', 'Program', 'UserPrograms', 2)" \
+    -q "INSERT INTO CreateFolder (Directory_, Component_) VALUES ('UserPrograms', 'Program')" \
+    -q "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('RemoveFolders', 3600)" \
+    -q "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('CreateFolders', 3700)" \
     -s "${summary[@]}" "{00000000-0000-0000-0000-000000000000}" >"$work/msibuild.log" 2>&1 &&
     msibuild "$work/phonebook.msi" -s "${summary[@]}" \
       "{$(derived_uuid "package $(sha256sum <"$work/phonebook.msi" | cut -c1-64)")}" >>"$work/msibuild.log" 2>&1 ||
