@@ -157,6 +157,17 @@ build_win() {
   build_tree "$BUILD/win"
 }
 
+# build_program: only what build/win/phonebook.exe needs (the host tree's
+# tools, then the program), for the release scripts. The trees are the ones
+# build_host and build_win make, so nothing is built twice.
+build_program() {
+  configure_tree "$BUILD/host"
+  build_tree "$BUILD/host" phonebook_host_tools
+  configure_tree "$BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+    -DPHONEBOOK_HOST_TOOLS="$BUILD/host/tools"
+  build_tree "$BUILD/win" phonebook
+}
+
 # The sanitizer tree: clang with AddressSanitizer and UndefinedBehaviorSanitizer,
 # optimized, with libFuzzer's coverage, so that the host tests and the fuzz
 # targets share one build of every library. Line tables are all the debug
