@@ -514,9 +514,13 @@ int Monkey::Run() {
                      .Number("error-boxes", static_cast<std::int64_t>(boxes_))
                      .Number("restarts", static_cast<std::int64_t>(restarts_))
                      .Number("ms", static_cast<std::int64_t>(elapsed)));
-  // The program is closed as a user closes it and must end with 0.
+  // The program is closed as a user closes it and must end with 0 (a busy
+  // machine may take seconds to end a Windows process under Wine).
+  wrong = HandleErrorBoxes();
+  if (!wrong.empty()) return Violation(wrong);
   PostMessageW(program_->Main(), WM_CLOSE, 0, 0);
-  const auto code = program_->WaitForExit(5000);
+  const auto code = program_->WaitForExit(15000);
+  summary_.Write(JsonLine().Flag("ended", code.has_value()).Number("exit-code", code ? *code : -1));
   summary_.Check(code == std::optional<DWORD>(0), "the program ends with 0 after the run");
   return summary_.Failures();
 }

@@ -858,7 +858,9 @@ class DockingCutShortTest : public DockingTest {
     KillTimer(nullptr, timer_);
     DockingTest::TearDown();
   }
-  // A slow drag of the result window's handle out to kAfloat and on.
+  // A slow drag of the result window's handle out to kAfloat and on: 40 moves
+  // afloat, so that the timer finds a quiet moment during the drag even on a
+  // busy machine (a timer's message waits until no input is queued).
   std::vector<INPUT> SlowDrag() const {
     using testing_support::ButtonEvent;
     using testing_support::MoveInputs;
@@ -867,7 +869,7 @@ class DockingCutShortTest : public DockingTest {
     std::vector<INPUT> inputs = MoveInputs(grab, grab, 0);
     inputs.push_back(ButtonEvent(grab, testing_support::Button::kLeft, true));
     for (const INPUT& move : MoveInputs(grab, kAfloat, 8)) inputs.push_back(move);
-    for (const INPUT& move : MoveInputs(kAfloat, further, 12)) inputs.push_back(move);
+    for (const INPUT& move : MoveInputs(kAfloat, further, 40)) inputs.push_back(move);
     inputs.push_back(ButtonEvent(further, testing_support::Button::kLeft, false));
     return inputs;
   }
