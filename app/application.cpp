@@ -110,7 +110,8 @@ void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
     // The description is the module's resource: a table keeps a view of its
     // packet there instead of a copy.
     resources::ReadComponentStream(resources::FindWindowStream(form.ClassName(), module), form, classes_, {},
-                                   profile_.On() ? &phases : nullptr, resources::StreamBytes::kOutliveComponents);
+                                   profile_.On() ? &phases : nullptr,
+                                   resources::StreamBytes::kOutliveComponents);
     profile_.Mark(std::string(form.ClassName()) + ": other components loaded");
     if (!main_window_) {
       form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));
@@ -118,7 +119,8 @@ void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
     } else {
       // Any later window starts hidden: its handles are made when it is
       // first shown (or first asked for), which keeps them out of the start-up.
-      form.AttachHostWhenNeeded([&form, this] { return std::make_unique<ui::FormWindow>(form, views_, *this); });
+      form.AttachHostWhenNeeded(
+          [&form, this] { return std::make_unique<ui::FormWindow>(form, views_, *this); });
     }
   } catch (...) {
     base::TComponent::Destroy(&form);

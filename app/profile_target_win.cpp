@@ -43,8 +43,8 @@ StartupProfile ProfileTarget::StartProfile() const {
   StartupProfile profile([=] {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    return entry_ms +
-           static_cast<double>(now.QuadPart - origin.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    return entry_ms + static_cast<double>(now.QuadPart - origin.QuadPart) * 1000.0 /
+                          static_cast<double>(frequency.QuadPart);
   });
   profile.Record("process start to the program's entry", entry_ms, entry_ms);
   return profile;

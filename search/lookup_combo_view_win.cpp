@@ -238,8 +238,7 @@ LookupGeometry LookupComboView::Geometry() {
 
 void LookupComboView::ShowList(const base::Rect& screen_rect) {
   if (PopupDataListView* list = ListView()) {
-    list->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr,
-                       combo_.List().Scale());
+    list->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr, combo_.List().Scale());
   }
   AnnounceChanges();
 }

@@ -169,8 +169,11 @@ class ViewObject final : public IAccessible, public AccessibleObject {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
     return E_NOTIMPL;
   }
 
@@ -180,7 +183,8 @@ class ViewObject final : public IAccessible, public AccessibleObject {
     *parent = nullptr;
     if (!Connected()) return CO_E_OBJNOTCONNECTED;
     if (!System().create_std_object) return E_FAIL;
-    return System().create_std_object(view_->Handle(), OBJID_WINDOW, __uuidof(IDispatch), reinterpret_cast<void**>(parent));
+    return System().create_std_object(view_->Handle(), OBJID_WINDOW, __uuidof(IDispatch),
+                                      reinterpret_cast<void**>(parent));
   }
 
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
@@ -300,7 +304,8 @@ class ViewObject final : public IAccessible, public AccessibleObject {
     return DISP_E_MEMBERNOTFOUND;  // a reader moves through the controls as the user does
   }
 
-  HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT id) override {
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                        VARIANT id) override {
     if (!left || !top || !width || !height) return E_POINTER;
     *left = *top = *width = *height = 0;
     int part = 0;

@@ -27,8 +27,8 @@ const TLabel* LabelAbove(const TControl& control) {
     const auto* label = dynamic_cast<const TLabel*>(component);
     if (!label || label == &control || label->Parent() != control.Parent()) continue;
     const int gap = control.top - (label->top + label->height);
-    const int overlap =
-        std::min(label->left + label->width, control.left + control.width) - std::max(label->left, control.left);
+    const int overlap = std::min(label->left + label->width, control.left + control.width) -
+                        std::max(label->left, control.left);
     if (gap < 0 || gap > control.height || overlap <= 0) continue;
     if (!best || gap < best_gap || (gap == best_gap && overlap > best_overlap)) {
       best = label;

@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "ui/form_window.h"
-#include "ui/status_bar_accessible.h"
 #include "ui/gdi.h"
 #include "ui/screen_density.h"
+#include "ui/status_bar_accessible.h"
 #include "ui/wide_text.h"
 
 namespace ui {

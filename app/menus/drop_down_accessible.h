@@ -19,7 +19,8 @@ namespace app {
 class DropDownAccessible final : public ui::AccessibleDescription {
  public:
   // `layout` holds the rows' places while the menu is open (the view's).
-  DropDownAccessible(const TTBDropDownWindow& menu, const DropDownLayout& layout, std::function<void(int row)> choose)
+  DropDownAccessible(const TTBDropDownWindow& menu, const DropDownLayout& layout,
+                     std::function<void(int row)> choose)
       : menu_(menu), layout_(layout), choose_(std::move(choose)) {}
 
   ui::AccessibleElement Self() const override;

@@ -218,7 +218,7 @@ class ToolbarView final : public DockableView, public DropDownOwner, public ui::
   std::vector<ItemSize> sizes_;  // of every top-level item, in the menu font
   std::vector<Button> buttons_;
   Rect chevron_;
-  Look look_;                                  // as last painted
+  Look look_;  // as last painted
   Announced announced_;
   std::unique_ptr<ui::MouseCapture> capture_;  // held for the tracking, by the bar or its drop-down
   std::optional<POINT> last_move_;             // where the pointer last moved to (screen)

@@ -90,7 +90,8 @@ TEST_F(ControlAccessibleTest, TheResultMemoIsReadOnlyTextNamedByItsWindowHolding
 
   const std::string name = text::Cp1251(u8"Иванов Иван Иванович").str();
   f.meResult->lines.Assign({text::Cp1251(u8" *** Результат. ***").str(),
-                            text::Cp1251(u8"Фамилия - ").str() + name, text::Cp1251(u8"Телефон - 21345").str()});
+                            text::Cp1251(u8"Фамилия - ").str() + name,
+                            text::Cp1251(u8"Телефон - 21345").str()});
   self = memo.Self();
   EXPECT_EQ(self.value, ui::EditText(f.meResult->lines));
   EXPECT_NE(self.value.find(name), std::string::npos);

@@ -198,8 +198,9 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("ratio program / bare window: %.2f\n", median / bare_median);
   const double memory_median = testing_support::Median(memory);
   const double bare_memory_median = testing_support::Median(bare_memory);
-  std::printf("committed once shown and idle, medians: program %.2f MiB, bare window %.2f MiB, "
-              "difference %.2f MiB\n",
-              memory_median, bare_memory_median, memory_median - bare_memory_median);
+  std::printf(
+      "committed once shown and idle, medians: program %.2f MiB, bare window %.2f MiB, "
+      "difference %.2f MiB\n",
+      memory_median, bare_memory_median, memory_median - bare_memory_median);
   return 0;
 }
