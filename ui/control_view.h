@@ -301,6 +301,10 @@ class ControlView : public Window, public ControlPeer {
   AccessibleObject* accessible_object_ = nullptr;  // holds one reference while made
 };
 
+// The DrawText flag of `alignment`: DT_LEFT, DT_RIGHT or DT_CENTER. An edit
+// control's styles ES_LEFT, ES_RIGHT and ES_CENTER have the same values.
+UINT AlignmentFormat(TAlignment alignment);
+
 // The shift state of a mouse message's wparam, with the keyboard's Alt.
 TShiftState MouseShiftState(WPARAM wparam);
 // The shift state of the keyboard now (Shift, Ctrl, Alt).

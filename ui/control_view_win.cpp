@@ -69,6 +69,19 @@ LPCWSTR SystemCursorOf(TCursor cursor) {
 
 }  // namespace
 
+UINT AlignmentFormat(TAlignment alignment) {
+  static_assert(DT_LEFT == ES_LEFT && DT_RIGHT == ES_RIGHT && DT_CENTER == ES_CENTER);
+  switch (alignment) {
+    case TAlignment::taCenter:
+      return DT_CENTER;
+    case TAlignment::taRightJustify:
+      return DT_RIGHT;
+    case TAlignment::taLeftJustify:
+      break;
+  }
+  return DT_LEFT;
+}
+
 TShiftState MouseShiftState(WPARAM wparam) {
   TShiftState state = 0;
   if (wparam & MK_SHIFT) state |= 1u << ssShift;

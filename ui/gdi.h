@@ -143,6 +143,24 @@ class WindowDC {
   HDC dc_;
 };
 
+// A memory DC compatible with `target` (CreateCompatibleDC ... DeleteDC),
+// for drawing into a bitmap or from one selected into it; null when the
+// system refused it.
+class CompatibleDC {
+ public:
+  explicit CompatibleDC(HDC target) : dc_(CreateCompatibleDC(target)) {}
+  ~CompatibleDC() {
+    if (dc_) DeleteDC(dc_);
+  }
+  CompatibleDC(const CompatibleDC&) = delete;
+  CompatibleDC& operator=(const CompatibleDC&) = delete;
+
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // An off-screen bitmap compatible with `target`, `width` × `height`, to draw
 // into and copy at once (no flicker); Copy() puts it at (x, y) of `target`.
 class MemoryDC {
@@ -152,11 +170,11 @@ class MemoryDC {
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
 
-  HDC Get() const { return dc_; }
+  HDC Get() const { return dc_.Get(); }
   void Copy(HDC target, int x, int y) const;
 
  private:
-  HDC dc_;
+  CompatibleDC dc_;
   GdiObject<HBITMAP> bitmap_;
   HGDIOBJ previous_ = nullptr;
   int width_;

@@ -63,20 +63,19 @@ HBRUSH BrushCache::For(COLORREF color) {
 }
 
 MemoryDC::MemoryDC(HDC target, int width, int height)
-    : dc_(CreateCompatibleDC(target)),
+    : dc_(target),
       bitmap_(CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1)),
       width_(width),
       height_(height) {
-  if (dc_ && bitmap_.Get()) previous_ = SelectObject(dc_, bitmap_.Get());
+  if (dc_.Get() && bitmap_.Get()) previous_ = SelectObject(dc_.Get(), bitmap_.Get());
 }
 
 MemoryDC::~MemoryDC() {
-  if (previous_) SelectObject(dc_, previous_);
-  if (dc_) DeleteDC(dc_);
+  if (previous_) SelectObject(dc_.Get(), previous_);
 }
 
 void MemoryDC::Copy(HDC target, int x, int y) const {
-  if (dc_ && previous_) BitBlt(target, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
+  if (dc_.Get() && previous_) BitBlt(target, x, y, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace ui

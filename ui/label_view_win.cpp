@@ -12,13 +12,13 @@ void LabelView::CreateWindowIn(HWND parent, bool top_level) {
 void LabelView::FitToText() {
   // An empty caption still takes one line's height.
   const std::wstring text = label_.caption.empty() ? std::wstring(L" ") : Wide(label_.caption);
-  HDC dc = GetDC(nullptr);
   RECT extent{0, 0, 0, 0};
   {
-    SelectedObject font(dc, FontHandle());
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_EXPANDTABS);
+    const WindowDC screen(nullptr);
+    SelectedObject font(screen.Get(), FontHandle());
+    DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent,
+              DT_CALCRECT | DT_EXPANDTABS);
   }
-  ReleaseDC(nullptr, dc);
   // A right-aligned label keeps its right edge, any other its left edge.
   if (label_.alignment == TAlignment::taRightJustify) label_.left += label_.width - extent.right;
   label_.width = extent.right;
@@ -33,19 +33,7 @@ TColor LabelView::BackgroundColor() const {
 void LabelView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
-  UINT format = DT_EXPANDTABS;
-  switch (label_.alignment) {
-    case TAlignment::taLeftJustify:
-      format |= DT_LEFT;
-      break;
-    case TAlignment::taRightJustify:
-      format |= DT_RIGHT;
-      break;
-    case TAlignment::taCenter:
-      format |= DT_CENTER;
-      break;
-  }
-  DrawCaption(dc, label_.caption, client, format);
+  DrawCaption(dc, label_.caption, client, DT_EXPANDTABS | AlignmentFormat(label_.alignment));
 }
 
 void LabelView::OnDensityChanged() {

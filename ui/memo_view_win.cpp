@@ -36,18 +36,9 @@ std::vector<std::string> LinesOf(HWND edit) {
 }  // namespace
 
 void MemoView::CreateWindowIn(HWND parent, bool top_level) {
-  DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
-  switch (memo_.alignment) {
-    case TAlignment::taLeftJustify:
-      style |= ES_LEFT;
-      break;
-    case TAlignment::taRightJustify:
-      style |= ES_RIGHT;
-      break;
-    case TAlignment::taCenter:
-      style |= ES_CENTER;
-      break;
-  }
+  // The alignment's DrawText flag is the edit control's style of the same name.
+  DWORD style =
+      ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL | AlignmentFormat(memo_.alignment);
   if (memo_.read_only) style |= ES_READONLY;
   if (memo_.tab_stop) style |= WS_TABSTOP;
   DWORD ex_style = 0;

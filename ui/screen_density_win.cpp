@@ -1,5 +1,7 @@
 #include "ui/screen_density.h"
 
+#include "ui/gdi.h"
+
 namespace ui {
 
 namespace {
@@ -50,9 +52,8 @@ int FromSystemDensity(int value, int dpi) {
 
 int SystemDpi() {
   if (const auto get = Functions().dpi_for_system) return Sane(get());
-  const HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : DpiScale::kStoredDpi;
-  if (screen) ReleaseDC(nullptr, screen);
+  const WindowDC screen(nullptr);
+  const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : DpiScale::kStoredDpi;
   return Sane(static_cast<UINT>(dpi));
 }
 

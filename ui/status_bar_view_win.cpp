@@ -13,22 +13,6 @@
 
 namespace ui {
 
-namespace {
-
-UINT AlignmentFormat(TAlignment alignment) {
-  switch (alignment) {
-    case TAlignment::taCenter:
-      return DT_CENTER;
-    case TAlignment::taRightJustify:
-      return DT_RIGHT;
-    case TAlignment::taLeftJustify:
-      break;
-  }
-  return DT_LEFT;
-}
-
-}  // namespace
-
 bool StatusBarView::ShowsSizeGrip(HWND parent) const {
   const auto* form = dynamic_cast<const FormWindow*>(Window::FromHandle(parent));
   if (!form) return false;

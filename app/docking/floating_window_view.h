@@ -39,6 +39,7 @@
 #include "app/docking/tb_floating_window_parent.h"
 #include "ui/control_view.h"
 #include "ui/gdi.h"
+#include "ui/window_timer.h"
 
 namespace app {
 
@@ -122,6 +123,7 @@ class FloatingWindowView final : public ui::ControlView {
   ui::GdiObject<HBITMAP> close_glyph_;
   CloseButtonTracker close_button_;
   CloseLook close_look_ = CloseLook::kNormal;  // the look last painted
+  ui::WindowTimer hot_check_;                  // runs while that look is hot
   bool application_active_ = true;             // as the last WM_ACTIVATEAPP said
   int dpi_ = 0;                                // the frame's density; 0 before its window exists
 };
