@@ -50,43 +50,44 @@ bool TRecordWindow::PositionCursor(int32_t index) {
   return true;
 }
 
-bool TRecordWindow::FetchNext() {
-  if (!cursor_) return false;
-  if (count_ > 0 && !PositionCursor(count_ - 1)) return false;
+std::optional<TRecordWindow::Fetched> TRecordWindow::FetchBeyond(bool forward) {
+  if (!cursor_) return std::nullopt;
+  if (count_ > 0 && !PositionCursor(forward ? count_ - 1 : 0)) return std::nullopt;
   uint32_t record = 0;
-  if (cursor_->GetNextRecord(record) != kDsOk) {
+  if ((forward ? cursor_->GetNextRecord(record) : cursor_->GetPriorRecord(record)) != kDsOk) {
     cursor_index_ = -1;
-    return false;
+    return std::nullopt;
   }
-  const bool kept = Load(buffers_[static_cast<size_t>(count_)], record);
+  Fetched fetched;
+  fetched.kept = Load(buffers_[static_cast<size_t>(count_)], record);
   if (count_ == 0) {
     count_ = 1;
     active_ = 0;
     at_start_ = at_end_ = false;
-  } else if (count_ < size_) {
-    ++count_;
-  } else {
-    // The first row leaves: it becomes the fetch buffer.
-    std::rotate(buffers_.begin(), buffers_.begin() + 1, buffers_.begin() + size_ + 1);
+    fetched.only = true;
   }
-  cursor_index_ = kept ? count_ - 1 : -1;
+  return fetched;
+}
+
+bool TRecordWindow::FetchNext() {
+  const std::optional<Fetched> fetched = FetchBeyond(true);
+  if (!fetched) return false;
+  if (!fetched->only) {
+    if (count_ < size_) {
+      ++count_;
+    } else {
+      // The first row leaves: it becomes the fetch buffer.
+      std::rotate(buffers_.begin(), buffers_.begin() + 1, buffers_.begin() + size_ + 1);
+    }
+  }
+  cursor_index_ = fetched->kept ? count_ - 1 : -1;
   return true;
 }
 
 bool TRecordWindow::FetchPrior() {
-  if (!cursor_) return false;
-  if (count_ > 0 && !PositionCursor(0)) return false;
-  uint32_t record = 0;
-  if (cursor_->GetPriorRecord(record) != kDsOk) {
-    cursor_index_ = -1;
-    return false;
-  }
-  const bool kept = Load(buffers_[static_cast<size_t>(count_)], record);
-  if (count_ == 0) {
-    count_ = 1;
-    active_ = 0;
-    at_start_ = at_end_ = false;
-  } else {
+  const std::optional<Fetched> fetched = FetchBeyond(false);
+  if (!fetched) return false;
+  if (!fetched->only) {
     // The new row goes in front; a full window's last row becomes the fetch buffer.
     std::rotate(buffers_.begin(), buffers_.begin() + count_, buffers_.begin() + count_ + 1);
     if (count_ < size_) {
@@ -94,7 +95,7 @@ bool TRecordWindow::FetchPrior() {
       ++active_;
     }
   }
-  cursor_index_ = kept ? 0 : -1;
+  cursor_index_ = fetched->kept ? 0 : -1;
   return true;
 }
 
