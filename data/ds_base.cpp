@@ -877,6 +877,125 @@ int CompareColumns(const std::vector<KeyColumn>& columns, uint32_t a, uint32_t b
   return 0;
 }
 
+// The column of `key`, a field of `kind`, for the records of `order`;
+// `value_of(record, bytes)` gives a record's stored value (false: null).
+template <typename ValueOf>
+KeyColumn MakeKeyColumn(const IndexKeyField& key, CompareKind kind, const Collation& collation, size_t slots,
+                        const std::vector<uint32_t>& order, ValueOf value_of) {
+  KeyColumn column;
+  column.kind = kind;
+  column.descending = key.descending;
+  column.text_order = {&collation, key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive,
+                       collation.PrefersSortKeys()};
+  column.null.assign(slots, 1);
+  const bool text = kind == CompareKind::kCollated || kind == CompareKind::kBytes;
+  const bool sort_keys = kind == CompareKind::kCollated && column.text_order.sort_keys;
+  if (text) {
+    column.texts.resize(slots);
+    if (sort_keys) {
+      column.key_start.assign(slots, 0);
+      column.key_length.assign(slots, 0);
+      column.key_bytes.reserve(order.size() * 64);
+    }
+  } else if (kind == CompareKind::kFloat) {
+    column.reals.resize(slots);
+  } else {
+    column.integers.resize(slots);
+  }
+  for (uint32_t record : order) {
+    std::span<const uint8_t> v;
+    if (!value_of(record, v)) continue;
+    column.null[record] = 0;
+    const KeyOperand value = OperandOf(kind, v);
+    if (sort_keys) {
+      column.key_start[record] = static_cast<uint32_t>(column.key_bytes.size());
+      collation.AppendSortKey(value.text, column.text_order.mode, column.key_bytes);
+      column.key_length[record] = static_cast<uint32_t>(column.key_bytes.size()) - column.key_start[record];
+    } else if (text) {
+      column.texts[record] = value.text;
+    } else if (kind == CompareKind::kFloat) {
+      column.reals[record] = value.real;
+    } else {
+      column.integers[record] = value.integer;
+    }
+  }
+  return column;
+}
+
+// The sort strategies of BuildOrderLocked, the quickest that fits the order's
+// keys first. Each sorts `order` (record numbers in record-number order) by
+// the key columns as CompareColumns orders them; `slots` is the columns'
+// length (the highest record number plus one).
+
+// Whether no record of `order` is null in `column`.
+bool NoNulls(const KeyColumn& column, const std::vector<uint32_t>& order) {
+  return std::none_of(order.begin(), order.end(), [&](uint32_t record) { return column.null[record]; });
+}
+
+// One signed integer key without nulls (both orders of the phone table).
+void SortByIntegers(std::vector<uint32_t>& order, const KeyColumn& key) {
+  const int64_t* values = key.integers.data();
+  const int sign = key.descending ? -1 : 1;
+  if (SortDistinctKeys(order, values, key.descending)) return;
+  SortOrder(order, [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
+}
+
+// One text key without nulls, through the collation's sort keys (the person
+// table's name order on Windows). Most pairs differ in their keys' first
+// eight bytes, compared as one number (big-endian, short keys padded with
+// zero bytes); only pairs equal there are compared in full. A difference in
+// the head orders as the full comparison does: up to it both keys agree, and
+// a key that ends before it is the shorter one on a common prefix.
+void SortBySortKeys(std::vector<uint32_t>& order, const KeyColumn& key, size_t slots) {
+  std::vector<uint64_t> heads(slots, 0);
+  for (uint32_t record : order) {
+    const std::string_view bytes = key.KeyOf(record);
+    uint64_t head = 0;
+    for (size_t i = 0; i < 8; ++i)
+      head = (head << 8) | (i < bytes.size() ? static_cast<uint8_t>(bytes[i]) : 0u);
+    heads[record] = head;
+  }
+  const int sign = key.descending ? -1 : 1;
+  SortOrder(order, [&heads, &key, sign](uint32_t a, uint32_t b) {
+    if (heads[a] != heads[b]) return heads[a] < heads[b] ? -sign : sign;
+    return sign * CompareSortKeys(key.KeyOf(a), key.KeyOf(b));
+  });
+}
+
+// One text key without nulls, through the collation's Compare (the person
+// table's name order with a collation that prefers no sort keys).
+void SortByCompare(std::vector<uint32_t>& order, const KeyColumn& key) {
+  const std::string_view* texts = key.texts.data();
+  const Collation& collation = *key.text_order.collation;
+  const CaseMode mode = key.text_order.mode;
+  const int sign = key.descending ? -1 : 1;
+  SortOrder(order, [texts, &collation, mode, sign](uint32_t a, uint32_t b) {
+    return sign * collation.Compare(texts[a], texts[b], mode);
+  });
+}
+
+// Any keys: every column compared in turn, nulls first.
+void SortByColumns(std::vector<uint32_t>& order, const std::vector<KeyColumn>& columns) {
+  SortOrder(order, [&](uint32_t a, uint32_t b) { return CompareColumns(columns, a, b); });
+}
+
+// Sorts `order` by `columns` with the first strategy above that fits them.
+void SortByKeys(std::vector<uint32_t>& order, const std::vector<KeyColumn>& columns, size_t slots) {
+  const KeyColumn& key = columns.front();
+  const bool one_key = columns.size() == 1;
+  if (one_key && key.kind == CompareKind::kSigned && NoNulls(key, order)) {
+    SortByIntegers(order, key);
+  } else if (one_key && key.kind == CompareKind::kCollated && NoNulls(key, order)) {
+    if (key.text_order.sort_keys) {
+      SortBySortKeys(order, key, slots);
+    } else {
+      SortByCompare(order, key);
+    }
+  } else {
+    SortByColumns(order, columns);
+  }
+}
+
 }  // namespace
 
 DsResult IDSBase::BuildOrderLocked(Index& index) const {
@@ -891,94 +1010,17 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
   }
   if (!index.descriptor.fields.empty() && order.size() > 1) {
     const size_t slots = size_t{t.RowCount()} + 1;
-    std::vector<KeyColumn> columns(index.descriptor.fields.size());
-    for (size_t k = 0; k < columns.size(); ++k) {
-      const IndexKeyField& key = index.descriptor.fields[k];
+    std::vector<KeyColumn> columns;
+    columns.reserve(index.descriptor.fields.size());
+    for (const IndexKeyField& key : index.descriptor.fields) {
       const FieldDescriptor& f = t.fields[key.field_no - 1];
-      KeyColumn& column = columns[k];
-      column.kind = KindOf(f);
-      column.descending = key.descending;
-      column.text_order = {&collation_, key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive,
-                           collation_.PrefersSortKeys()};
-      column.null.assign(slots, 1);
-      const bool text = column.kind == CompareKind::kCollated || column.kind == CompareKind::kBytes;
-      if (text) {
-        column.texts.resize(slots);
-        if (column.kind == CompareKind::kCollated && column.text_order.sort_keys) {
-          column.key_start.assign(slots, 0);
-          column.key_length.assign(slots, 0);
-          column.key_bytes.reserve(order.size() * 64);
-        }
-      } else if (column.kind == CompareKind::kFloat) {
-        column.reals.resize(slots);
-      } else {
-        column.integers.resize(slots);
-      }
-      for (uint32_t record : order) {
-        std::span<const uint8_t> v;
-        int32_t length = 0;
-        if (t.View(record, f, v, length) != FieldData::State::kValue) continue;
-        column.null[record] = 0;
-        const KeyOperand value = OperandOf(column.kind, v);
-        if (column.kind == CompareKind::kCollated && column.text_order.sort_keys) {
-          column.key_start[record] = static_cast<uint32_t>(column.key_bytes.size());
-          collation_.AppendSortKey(value.text, column.text_order.mode, column.key_bytes);
-          column.key_length[record] =
-              static_cast<uint32_t>(column.key_bytes.size()) - column.key_start[record];
-        } else if (text) {
-          column.texts[record] = value.text;
-        } else if (column.kind == CompareKind::kFloat) {
-          column.reals[record] = value.real;
-        } else {
-          column.integers[record] = value.integer;
-        }
-      }
+      columns.push_back(MakeKeyColumn(key, KindOf(f), collation_, slots, order,
+                                      [&](uint32_t record, std::span<const uint8_t>& bytes) {
+                                        int32_t length = 0;
+                                        return t.View(record, f, bytes, length) == FieldData::State::kValue;
+                                      }));
     }
-    const KeyColumn& first = columns.front();
-    const bool plain_integers =
-        columns.size() == 1 && first.kind == CompareKind::kSigned &&
-        std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; });
-    if (plain_integers) {
-      // The common case (both orders of the phone table): one signed key without nulls.
-      const int64_t* values = first.integers.data();
-      const int sign = first.descending ? -1 : 1;
-      if (!SortDistinctKeys(order, values, first.descending))
-        SortOrder(order,
-                  [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
-    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && first.text_order.sort_keys &&
-               std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
-      // The person table's name order through system sort keys. Most pairs
-      // differ in their keys' first eight bytes, compared as one number
-      // (big-endian, short keys padded with zero bytes); only pairs equal
-      // there are compared in full. A difference in the head orders as the
-      // full comparison does: up to it both keys agree, and a key that ends
-      // before it is the shorter one on a common prefix.
-      std::vector<uint64_t> heads(slots, 0);
-      for (uint32_t record : order) {
-        const std::string_view key = first.KeyOf(record);
-        uint64_t head = 0;
-        for (size_t i = 0; i < 8; ++i)
-          head = (head << 8) | (i < key.size() ? static_cast<uint8_t>(key[i]) : 0u);
-        heads[record] = head;
-      }
-      const int sign = first.descending ? -1 : 1;
-      SortOrder(order, [&heads, &first, sign](uint32_t a, uint32_t b) {
-        if (heads[a] != heads[b]) return heads[a] < heads[b] ? -sign : sign;
-        return sign * CompareSortKeys(first.KeyOf(a), first.KeyOf(b));
-      });
-    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && !first.text_order.sort_keys &&
-               std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
-      // The person table's name order: one text key through Compare.
-      const std::string_view* texts = first.texts.data();
-      const Collation& collation = collation_;
-      const CaseMode mode = first.text_order.mode;
-      const int sign = first.descending ? -1 : 1;
-      SortOrder(order, [texts, &collation, mode, sign](uint32_t a, uint32_t b) {
-        return sign * collation.Compare(texts[a], texts[b], mode);
-      });
-    } else {
-      SortOrder(order, [&](uint32_t a, uint32_t b) { return CompareColumns(columns, a, b); });
-    }
+    SortByKeys(order, columns, slots);
   }
   index.order = std::move(order);
   index.adopted = false;
