@@ -8,6 +8,7 @@
 #include <new>
 
 #include "base/ascii_name.h"
+#include "base/byte_cursor.h"
 #include "data/field_bytes.h"
 #include "data/field_def.h"
 #include "data/field_type.h"
@@ -153,6 +154,8 @@ int CompareOperands(CompareKind kind, const KeyOperand& a, const KeyOperand& b, 
   return 0;
 }
 
+// A text value's place in a row slot, which the loader wrote: the store's own
+// bytes, never a packet's (those are read through a ByteCursor).
 uint32_t ReadU32(const uint8_t* p) {
   return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
@@ -161,17 +164,18 @@ void WriteU32(uint8_t* p, uint32_t v) {
 }
 
 // The elements of an array property value (a 4-byte count, then elements of
-// the type word's width), as numbers.
+// the type word's width), as numbers; false when the value is no such array.
 bool ArrayElements(uint32_t type_word, std::span<const uint8_t> value, std::vector<uint32_t>& out) {
-  if ((type_word & packet::kArray) == 0 || value.size() < 4) return false;
+  if ((type_word & packet::kArray) == 0) return false;
   const uint32_t width = packet::WidthOf(type_word);
   if (width != 1 && width != 2 && width != 4) return false;
-  const uint32_t count = ReadU32(value.data());
-  if (count > (value.size() - 4) / width) return false;
+  base::ByteCursor cursor(value);
+  uint32_t count = 0;
+  if (!cursor.Read(count) || count > cursor.Remaining() / width) return false;
   out.clear();
-  for (uint32_t i = 0; i < count; ++i)
-    out.push_back(static_cast<uint32_t>(UnsignedFieldValue(value.subspan(4 + size_t{i} * width, width))));
-  return true;
+  for (std::span<const uint8_t> element; out.size() < count && cursor.ReadSpan(width, element);)
+    out.push_back(static_cast<uint32_t>(UnsignedFieldValue(element)));
+  return cursor.Ok();
 }
 
 // A text property value without its terminating zero bytes.
@@ -733,7 +737,11 @@ DsResult IDSBase::GetFieldLocked(uint32_t record, uint32_t field_no, FieldData& 
   if (field_no == 0 || field_no > table_->fields.size()) return kDsBadField;
   std::span<const uint8_t> bytes;
   out.state = table_->View(record, table_->fields[field_no - 1], bytes, out.length);
-  out.bytes.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  try {
+    out.bytes.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  } catch (const std::bad_alloc&) {
+    return kDsOutOfMemory;
+  }
   return kDsOk;
 }
 
@@ -1054,8 +1062,12 @@ size_t IDSBase::FindIntegerLocked(const Index& index, uint32_t column, bool unsi
   });
   if (map == index.value_maps.end()) {
     // A column searched once may never be searched again (a lookup made
-    // while a table opens): scan, and remember that it was searched.
-    index.value_maps.push_back({column, unsigned_values, false, {}});
+    // while a table opens): scan, and remember that it was searched (no room
+    // to remember it: the next search scans again).
+    try {
+      index.value_maps.push_back({column, unsigned_values, false, {}});
+    } catch (const std::bad_alloc&) {
+    }
     return scan();
   }
   if (!map->built) {
@@ -1079,11 +1091,15 @@ size_t IDSBase::FindIntegerLocked(const Index& index, uint32_t column, bool unsi
 DsResult IDSBase::CreateIndex(const IndexDescriptor& descriptor) {
   std::lock_guard lock(mutex_);
   if (!table_) return kDsBadCall;
-  if (FindIndexLocked(descriptor.name)) return kDsOk;
-  auto index = std::make_unique<Index>();
-  index->descriptor = descriptor;
-  if (const DsResult r = BuildOrderLocked(*index)) return r;
-  indexes_.push_back(std::move(index));
+  try {
+    if (FindIndexLocked(descriptor.name)) return kDsOk;
+    auto index = std::make_unique<Index>();
+    index->descriptor = descriptor;
+    if (const DsResult r = BuildOrderLocked(*index)) return r;
+    indexes_.push_back(std::move(index));
+  } catch (const std::bad_alloc&) {
+    return kDsOutOfMemory;
+  }
   return kDsOk;
 }
 
@@ -1091,11 +1107,15 @@ DsResult IDSBase::BuildTemporaryIndex(const IndexDescriptor& descriptor) {
   std::lock_guard lock(mutex_);
   if (!table_) return kDsBadCall;
   if (ChooseKeptTemporaryLocked(descriptor)) return kDsOk;
-  Index fresh;
-  fresh.descriptor = descriptor;
-  fresh.temporary = true;
-  if (const DsResult r = BuildOrderLocked(fresh)) return r;
-  PlaceTemporaryLocked(std::move(fresh));
+  try {
+    Index fresh;
+    fresh.descriptor = descriptor;
+    fresh.temporary = true;
+    if (const DsResult r = BuildOrderLocked(fresh)) return r;
+    PlaceTemporaryLocked(std::move(fresh));
+  } catch (const std::bad_alloc&) {
+    return kDsOutOfMemory;
+  }
   return kDsOk;
 }
 
@@ -1117,15 +1137,19 @@ void IDSBase::PlaceTemporaryLocked(Index fresh) {
     ++kept;
     if (!least_recent || index->last_chosen < least_recent->last_chosen) least_recent = index.get();
   }
-  fresh.last_chosen = ++temporary_choices_;
   // A cursor on a replaced order keeps pointing at the same slot, which now
   // holds the new order (it repositions with MoveToRecord, as after any
   // rebuild); orders are never destroyed while the store lives.
   if (least_recent && kept >= kept_temporary_orders_) {
+    fresh.last_chosen = ++temporary_choices_;
     *least_recent = std::move(fresh);
     temporary_in_use_ = least_recent;
   } else {
-    indexes_.push_back(std::make_unique<Index>(std::move(fresh)));
+    // Both allocations come before anything changes.
+    indexes_.reserve(indexes_.size() + 1);
+    auto placed = std::make_unique<Index>(std::move(fresh));
+    placed->last_chosen = ++temporary_choices_;
+    indexes_.push_back(std::move(placed));
     temporary_in_use_ = indexes_.back().get();
   }
 }
@@ -1177,20 +1201,22 @@ DsResult IDSBase::CheckAdoptedOrders(bool& rebuilt) {
   rebuilt = false;
   std::lock_guard lock(mutex_);
   if (!table_) return kDsOk;
-  for (auto& index : indexes_) {
-    if (!index->adopted) continue;
-    index->adopted = false;
-    const std::vector<uint32_t>& order = index->order;
-    bool in_order = true;
-    for (size_t i = 1; i < order.size() && in_order; ++i)
-      in_order = CompareRecordsLocked(*index, order[i - 1], order[i]) < 0;
-    if (in_order) continue;
-    try {
-      if (const DsResult r = BuildOrderLocked(*index)) return r;
-    } catch (const std::bad_alloc&) {
-      return kDsOutOfMemory;
+  try {
+    for (auto& index : indexes_) {
+      if (!index->adopted) continue;
+      const std::vector<uint32_t>& order = index->order;
+      bool in_order = true;
+      for (size_t i = 1; i < order.size() && in_order; ++i)
+        in_order = CompareRecordsLocked(*index, order[i - 1], order[i]) < 0;
+      if (!in_order) {
+        if (const DsResult r = BuildOrderLocked(*index)) return r;
+        rebuilt = true;
+      }
+      index->adopted = false;
     }
-    rebuilt = true;
+  } catch (const std::bad_alloc&) {
+    // The order being checked stays adopted: it is checked again next time.
+    return kDsOutOfMemory;
   }
   return kDsOk;
 }

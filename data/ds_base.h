@@ -35,8 +35,14 @@
 // links are recorded, not acted on.
 //
 // Every public operation takes the store's mutex for its own duration and
-// never returns holding it. Operations return result codes and never throw
-// (out of memory is reported as kDsOutOfMemory).
+// never returns holding it. The operations that return a result code never
+// throw: out of memory is kDsOutOfMemory, and the store is left as it was
+// before the call (an order that could not be built is neither added nor
+// put in the place of a kept one, an adopted order that could not be
+// checked stays adopted). The accessors that hand out copies
+// (FieldDescriptors, KeptProperties, FindProperty, GetErrorString) or
+// compare names through the collation (HasIndex) allocate as any copy does
+// and throw std::bad_alloc when that fails.
 #pragma once
 
 #include <cstdint>
