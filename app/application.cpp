@@ -152,17 +152,24 @@ void TApplication::MainWindowClosed() {
   PostQuitMessage(0);
 }
 
-void TApplication::Dispatch(MSG& message) {
+template <typename Work>
+void TApplication::ShowingErrors(Work work) noexcept {
   try {
+    work();
+  } catch (...) {
+    ShowError(std::current_exception());
+  }
+}
+
+void TApplication::Dispatch(MSG& message) {
+  ShowingErrors([&] {
     // A key or a click that came before the loop first went idle waits for the check.
     if (!stored_orders_checked_ && IsAction(message.message)) CheckStoredOrders();
     RouteMenuKeys(message);
     if (ui::HandleDialogKey(message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
-  } catch (...) {
-    ShowError(std::current_exception());
-  }
+  });
 }
 
 void TApplication::ShowTaskBarEntry(bool show) {
@@ -213,8 +220,9 @@ void TApplication::PostStoredOrderCheckWhenIdle() {
   if (HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) return;
   profile_.Mark("loop idle: every window shown and painted");
   check_posted_ = true;
-  // A posted message is taken before any input that comes after it.
-  if (!PostMessageW(Handle(), kCheckStoredOrders, 0, 0)) CheckStoredOrders();
+  // A posted message is taken before any input that comes after it; when it
+  // cannot be posted, the check runs now, its error shown as a handler's.
+  if (!PostMessageW(Handle(), kCheckStoredOrders, 0, 0)) ShowingErrors([this] { CheckStoredOrders(); });
 }
 
 void TApplication::CheckStoredOrders() {
