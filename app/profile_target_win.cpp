@@ -23,14 +23,16 @@ double MsSinceProcessCreation() {
 
 }  // namespace
 
-ProfileTarget ProfileTarget::FromEnvironment() {
+ProfileTarget ProfileTarget::ForThisBuild() {
   ProfileTarget target;
+#if PHONEBOOK_STARTUP_PROFILE
   wchar_t value[MAX_PATH + 1];
   const DWORD length = GetEnvironmentVariableW(L"PHONEBOOK_PROFILE", value, MAX_PATH + 1);
   // Unset, empty, or longer than a path may be: no profile.
   if (length == 0 || length > MAX_PATH) return target;
   target.path_.assign(value, length);
   target.kind_ = target.path_ == L"debugger" ? Kind::kDebugger : Kind::kFile;
+#endif
   return target;
 }
 

@@ -9,7 +9,8 @@
 // The runs alternate with runs of a bare window program (one class, one
 // empty window) built in the same tree, so that both meet the same machine
 // load; the program's runs are started with PHONEBOOK_PROFILE naming a
-// temporary file, whose phases are collected. Prints every run, the median
+// temporary file, whose phases are collected (only a profiling build writes
+// them: scripts/startup-time times one). Prints every run, the median
 // of each phase, both medians and their ratio, and both median committed
 // sizes with their difference; exit status 1 when a run fails, 2 for bad
 // arguments.
@@ -119,6 +120,7 @@ class PhaseTimes {
       times_[i].push_back(line.duration_ms);
     }
   }
+  bool Empty() const { return names_.empty(); }
   void Print() const {
     for (size_t i = 0; i < names_.size(); ++i) {
       std::printf("  %8.1f ms  %s (%zu runs)\n", testing_support::Median(times_[i]), names_[i].c_str(),
@@ -189,6 +191,7 @@ int wmain(int argc, wchar_t** argv) {
     bare_memory.push_back(committed);
   }
   std::printf("phases of the program's start-up (medians, from its own profile):\n");
+  if (phases.Empty()) std::printf("  none: the program is no profiling build (PHONEBOOK_PROFILING)\n");
   phases.Print();
   const double median = testing_support::Median(times), bare_median = testing_support::Median(bare_times);
   std::printf("start of %ls to its first visible window, median of %ld runs: %.1f ms\n", program.c_str(),
