@@ -10,8 +10,8 @@
 #include "data/data_set.h"
 #include "resources/component_reader.h"
 #include "resources/window_resource.h"
-#include "ui/program_icon.h"
-#include "ui/wide_text.h"
+#include "ui/framework/program_icon.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 

@@ -21,11 +21,11 @@
 #include "app/profile_target.h"
 #include "base/component.h"
 #include "resources/class_registry.h"
-#include "ui/form.h"
-#include "ui/form_window.h"
-#include "ui/platform_services.h"
-#include "ui/view_factory.h"
-#include "ui/window.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/platform_services.h"
+#include "ui/framework/view_factory.h"
+#include "ui/framework/window.h"
+#include "ui/model/form.h"
 
 namespace app {
 

@@ -8,11 +8,11 @@
 #include <utility>
 
 #include "search/picker_accessible.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
-#include "ui/screen_density.h"
-#include "ui/system_function.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/screen_density.h"
+#include "ui/framework/system_function.h"
+#include "ui/framework/wide_text.h"
 
 namespace search {
 

@@ -1,7 +1,8 @@
 #include "search/picker_accessible.h"
 
 #include "text/literal.h"
-#include "ui/control_accessible.h"
+#include "ui/controls/label/label_accessible.h"
+#include "ui/model/control_accessible.h"
 
 namespace search {
 

@@ -10,12 +10,12 @@
 #include "app/docking/floating_frame_accessible.h"
 #include "app/skin/form_skin.h"
 #include "app/skin/skin_frame.h"
-#include "ui/capture_loop.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
-#include "ui/mouse_capture.h"
-#include "ui/screen_density.h"
-#include "ui/wide_text.h"
+#include "ui/framework/capture_loop.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/mouse_capture.h"
+#include "ui/framework/screen_density.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 

@@ -12,7 +12,7 @@
 
 #include "app/menus/drop_down_layout.h"
 #include "app/menus/tb_drop_down_window.h"
-#include "ui/accessible.h"
+#include "ui/model/accessible.h"
 
 namespace app {
 

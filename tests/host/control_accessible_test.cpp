@@ -2,7 +2,7 @@
 // its compiled description: the names found through the labels above the
 // search controls, the result memo and its spoken answer, the status bar,
 // the labels and the panes, and the hit test every description shares.
-#include "ui/control_accessible.h"
+#include "ui/model/control_accessible.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 
 #include "tests/common/loaded_main_form.h"
 #include "text/literal.h"
-#include "ui/label.h"
-#include "ui/memo_accessible.h"
-#include "ui/status_bar_accessible.h"
+#include "ui/controls/label/label_accessible.h"
+#include "ui/controls/memo/memo_accessible.h"
+#include "ui/controls/status_bar/status_bar_accessible.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "tests/common/form_stream_file.h"
 #include "tests/common/recording_form_host.h"
 #include "tests/common/recording_peer.h"
-#include "ui/align_layout.h"
-#include "ui/control_tree.h"
+#include "ui/model/align_layout.h"
+#include "ui/model/control_tree.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The one scaling rule: stored 96-dpi values to the pixels of a screen.
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 #include <gtest/gtest.h>
 

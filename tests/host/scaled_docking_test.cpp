@@ -12,7 +12,7 @@
 #include "app/docking/drag_tracker.h"
 #include "app/docking/floating_frame.h"
 #include "search/rx_db_lookup_list.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace {
 

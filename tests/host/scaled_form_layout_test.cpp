@@ -12,7 +12,7 @@
 #include "about/fm_about.h"
 #include "app/forms/main_form.h"
 #include "tests/common/form_stream_file.h"
-#include "ui/control_tree.h"
+#include "ui/model/control_tree.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "base/exception.h"
 #include "data/client_data_set.h"
 #include "tests/common/recording_message_box.h"
-#include "ui/window.h"
+#include "ui/framework/window.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "tests/common/embedded_streams.h"
 #include "tests/win/density_layout.h"
 #include "tests/win/program_windows.h"
-#include "ui/gdi.h"
-#include "ui/screen_density.h"
-#include "ui/wide_text.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/screen_density.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
 #include "text/literal.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "app/application.h"
 #include "app/forms/main_form.h"
 #include "tests/common/median_time.h"
-#include "ui/form_window.h"
-#include "ui/strings.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/wide_text.h"
+#include "ui/model/strings.h"
 
 namespace {
 
