@@ -203,11 +203,14 @@ TEST_F(DsBaseTest, BadPacketsGiveTheirCodesAndLeaveNothing) {
   EXPECT_TRUE(store.FieldDescriptors().empty());
   EXPECT_EQ(store.RecordCount(), 0u);
 
-  // Every truncation of a good packet fails cleanly, and the store stays empty.
+  // Every truncation of a good packet is a bad packet (no bytes at all: no
+  // packet given), and the store stays empty.
   const std::string good = testing_support::PhonePacket({{11111, 1}, {22222, 2}});
   for (size_t size = 0; size < good.size(); ++size) {
     data::IDSBase cut(collation);
-    EXPECT_NE(cut.AppendData(Bytes(good.substr(0, size)), true), data::kDsOk) << size;
+    EXPECT_EQ(cut.AppendData(Bytes(good.substr(0, size)), true),
+              size == 0 ? data::kDsBadCall : data::kDsBadPacket)
+        << size;
     EXPECT_TRUE(cut.FieldDescriptors().empty()) << size;
     EXPECT_EQ(cut.RecordCount(), 0u) << size;
   }
