@@ -493,8 +493,9 @@ std::string Holdings(data::IDSBase& store) {
 
 TEST(OutOfMemoryTest, EveryAllocationFailingIsReportedAndLeavesTheStoreAsItWas) {
   // Names longer than a string keeps without allocating.
-  const std::string packet = testing_support::PersonPacket(
-      {{1, std::string(20, 'C')}, {2, std::string(20, 'A')}, {3, std::string(20, 'B')}});
+  const std::string first_name(20, 'C');
+  const std::string packet =
+      testing_support::PersonPacket({{1, first_name}, {2, std::string(20, 'A')}, {3, std::string(20, 'B')}});
   const auto load = [&](data::IDSBase& store) {
     ASSERT_EQ(store.AppendData(Bytes(packet), true), data::kDsOk);
   };
@@ -528,10 +529,10 @@ TEST(OutOfMemoryTest, EveryAllocationFailingIsReportedAndLeavesTheStoreAsItWas) 
        },
        data::kDsOutOfMemory, "rows 3; default 1 2 3; temporary 2 3 1"},
       {"GetField", load,
-       [](data::IDSBase& store) {
+       [&](data::IDSBase& store) {
          data::FieldData value;
          const data::DsResult r = store.GetField(1, 2, value);
-         return r == data::kDsOk && value.bytes != std::string(20, 'C') ? data::kDsBadCall : r;
+         return r == data::kDsOk && value.bytes != first_name ? data::kDsBadCall : r;
        },
        data::kDsOutOfMemory, "rows 3; default 1 2 3"},
       // The first search of a column remembers it, the second builds its
