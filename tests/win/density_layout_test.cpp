@@ -85,12 +85,10 @@ std::optional<Figures> FiguresAt(int dpi) {
 // The width `text` takes in `font` (a LOGFONT of the system's metrics).
 int TextWidth(const std::wstring& text, const LOGFONTW& font) {
   const ui::GdiObject<HFONT> made(CreateFontIndirectW(&font));
-  const HDC dc = GetDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, made.Get());
+  const ui::WindowDC screen(nullptr);
+  const ui::SelectedObject selected(screen.Get(), made.Get());
   SIZE size{};
-  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  GetTextExtentPoint32W(screen.Get(), text.data(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 

@@ -117,14 +117,11 @@ int MenuTextHeight() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  HDC dc = GetDC(nullptr);
-  HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
-  const HGDIOBJ old = SelectObject(dc, font);
+  const ui::GdiObject<HFONT> font(CreateFontIndirectW(&metrics.lfMenuFont));
+  const ui::WindowDC screen(nullptr);
+  const ui::SelectedObject selected(screen.Get(), font.Get());
   TEXTMETRICW text{};
-  GetTextMetricsW(dc, &text);
-  SelectObject(dc, old);
-  DeleteObject(font);
-  ReleaseDC(nullptr, dc);
+  GetTextMetricsW(screen.Get(), &text);
   return text.tmHeight;
 }
 
@@ -149,14 +146,13 @@ TEST_F(MainWindowTest, ThePickerIsAtLeastAsHighAsItsFontNeeds) {
   large.height = -30;
   form_->RxDBLookupCombo1->SetFont(large);
   Settle();
-  HDC dc = GetDC(Of("RxDBLookupCombo1"));
-  const HFONT font = ui::CreateFontHandle(large);
-  const HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICW text{};
-  GetTextMetricsW(dc, &text);
-  SelectObject(dc, old);
-  DeleteObject(font);
-  ReleaseDC(Of("RxDBLookupCombo1"), dc);
+  {
+    const ui::GdiObject<HFONT> font(ui::CreateFontHandle(large));
+    const ui::WindowDC dc(Of("RxDBLookupCombo1"));
+    const ui::SelectedObject selected(dc.Get(), font.Get());
+    GetTextMetricsW(dc.Get(), &text);
+  }
   const testing_support::StoredPlace stored = StoredPlaceOf("RxDBLookupCombo1");
   ASSERT_GT(text.tmHeight + 2 + 3, stored.height);
   EXPECT_TRUE(PlacedAt(Of("RxDBLookupCombo1"), stored.left, stored.top, stored.width, text.tmHeight + 2 + 3));
@@ -191,13 +187,13 @@ TEST_F(MainWindowTest, LabelsWithAutoSizeFitTheirTextOthersKeepTheirBox) {
   auto* about = dynamic_cast<ui::FormWindow*>(about_->Host());
   ASSERT_NE(about, nullptr);
   HWND link = about->ViewNamed("laLink1")->Handle();
-  HDC dc = GetDC(link);
-  const HGDIOBJ old = SelectObject(dc, about->ViewNamed("laLink1")->FontHandle());
   SIZE text{};
-  const std::wstring caption = ui::Wide(about_->laLink1->caption);
-  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
-  SelectObject(dc, old);
-  ReleaseDC(link, dc);
+  {
+    const ui::WindowDC dc(link);
+    const ui::SelectedObject selected(dc.Get(), about->ViewNamed("laLink1")->FontHandle());
+    const std::wstring caption = ui::Wide(about_->laLink1->caption);
+    GetTextExtentPoint32W(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+  }
   const RECT place = PlaceInParent(link);
   EXPECT_EQ(place.left, 104);
   EXPECT_EQ(place.right, text.cx);

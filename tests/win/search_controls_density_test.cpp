@@ -80,24 +80,19 @@ LOGFONTW FontOf(HFONT font) {
 
 // The text's extent in `font` (DrawText's single-line measure).
 SIZE Extent(HFONT font, const std::wstring& text) {
-  HDC dc = GetDC(nullptr);
+  const ui::WindowDC screen(nullptr);
+  const ui::SelectedObject selected(screen.Get(), font);
   RECT r{0, 0, 0, 0};
-  {
-    ui::SelectedObject selected(dc, font);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  }
-  ReleaseDC(nullptr, dc);
+  DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   return SIZE{r.right, r.bottom};
 }
 
 int CellHeight(HFONT font) {
-  HDC dc = GetDC(nullptr);
+  const ui::WindowDC screen(nullptr);
+  const ui::SelectedObject selected(screen.Get(), font);
   TEXTMETRICW metrics{};
-  {
-    ui::SelectedObject selected(dc, font);
-    GetTextMetricsW(dc, &metrics);
-  }
-  ReleaseDC(nullptr, dc);
+  GetTextMetricsW(screen.Get(), &metrics);
   return metrics.tmHeight;
 }
 
