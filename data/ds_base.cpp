@@ -259,6 +259,19 @@ struct IDSBase::Table {
   std::vector<IndexDescriptor> packet_orders;  // DEFAULT_ORDER, UNIQUE_KEY, PRIMARY_KEY
 
   uint32_t RowCount() const { return static_cast<uint32_t>(status.size()); }
+  // How much the rows take, to go back to after an append that failed.
+  struct Extent {
+    size_t rows = 0, status = 0, text = 0;
+    uint32_t live = 0;
+  };
+  Extent Size() const { return {rows.size(), status.size(), text.size(), live}; }
+  // Drops what came after `extent` (smaller sizes never allocate).
+  void TruncateTo(const Extent& extent) {
+    rows.resize(extent.rows);
+    status.resize(extent.status);
+    text.resize(extent.text);
+    live = extent.live;
+  }
   // Whether a row of this status is live and takes its place in the orders.
   bool TakesPart(uint8_t row_status) const { return delta || (row_status & packet::kRowLeftOut) == 0; }
   // For 1 <= record <= RowCount().
@@ -314,7 +327,8 @@ class IDSBase::Loader {
     return kDsOk;
   }
 
-  // Reads rows until the reader's end; each complete row is committed.
+  // Reads rows until the reader's end; each complete row is committed. Out
+  // of memory is kDsOutOfMemory, with the rows committed before it kept.
   DsResult Rows() {
     const uint64_t expected = uint64_t{reader_.Header().row_count};
     const uint64_t room = expected >= 2147483647u ? 100 : expected + 25;
@@ -332,18 +346,22 @@ class IDSBase::Loader {
       DsResult r = reader_.GetNextField(&size, &status, &state);
       if (r == kDsEnd) return kDsOk;
       if (r != kDsOk) return r;
-      const size_t row_start = t_.rows.size();
-      const size_t text_start = t_.text.size();
-      t_.rows.resize(row_start + t_.record_size, 0);
-      for (const FieldDescriptor& f : t_.fields) {
-        r = Value(f, t_.rows.data() + row_start + f.offset);
-        if (r != kDsOk) {
-          t_.rows.resize(row_start);
-          t_.text.resize(text_start);
-          return r;
+      // A row is stored whole or not at all.
+      const Table::Extent before = t_.Size();
+      try {
+        t_.rows.resize(before.rows + t_.record_size, 0);
+        for (const FieldDescriptor& f : t_.fields) {
+          r = Value(f, t_.rows.data() + before.rows + f.offset);
+          if (r != kDsOk) {
+            t_.TruncateTo(before);
+            return r;
+          }
         }
+        t_.status.push_back(status);
+      } catch (const std::bad_alloc&) {
+        t_.TruncateTo(before);
+        return kDsOutOfMemory;
       }
-      t_.status.push_back(status);
       if (t_.TakesPart(status)) ++t_.live;
     }
   }
@@ -627,6 +645,7 @@ DsResult IDSBase::AppendData(std::span<const uint8_t> packet, bool last) {
     if (!table_) {
       if (packet.empty()) return kDsBadCall;
       DsRef<DSEXTRACT> reader = DSEXTRACT::Create();
+      if (!reader) return kDsOutOfMemory;
       if (const DsResult r = reader->Init(packet)) return r;
       auto table = std::make_unique<Table>();
       Loader loader(*reader.get(), *table, collation_, packet.size());
@@ -636,14 +655,35 @@ DsResult IDSBase::AppendData(std::span<const uint8_t> packet, bool last) {
       reader_ = std::move(reader);
       indexes_.clear();
       temporary_in_use_ = nullptr;
-      RebuildOrdersLocked();
+      try {
+        RebuildOrdersLocked();
+      } catch (const std::bad_alloc&) {
+        // Empty again, as if never loaded.
+        table_.reset();
+        reader_ = {};
+        indexes_.clear();
+        throw;
+      }
       return kDsOk;
     }
     if (!reader_) return kDsNoReader;
     if (const DsResult r = reader_->InitAppend(packet)) return r;
+    const Table::Extent before = table_->Size();
     Loader loader(*reader_.get(), *table_, collation_, packet.size());
     const DsResult r = loader.Rows();
-    RebuildOrdersLocked();
+    // Short of memory, the append leaves nothing of itself (the orders are
+    // untouched); a bad packet keeps the rows read before the fault.
+    if (r == kDsOutOfMemory) {
+      table_->TruncateTo(before);
+      return r;
+    }
+    try {
+      RebuildOrdersLocked();
+    } catch (const std::bad_alloc&) {
+      // The orders are as they were: so are the rows.
+      table_->TruncateTo(before);
+      throw;
+    }
     return r;
   } catch (const std::bad_alloc&) {
     return kDsOutOfMemory;
@@ -665,11 +705,22 @@ void IDSBase::RebuildOrdersLocked() {
       }
     }
   }
-  for (auto& index : indexes_) {
-    if (BuildOrderLocked(*index) == kDsOk) continue;
+  // Every order is built before any is replaced, so running out of memory
+  // leaves them all as they were.
+  std::vector<Index> built(indexes_.size());
+  for (size_t i = 0; i < indexes_.size(); ++i) {
+    built[i].descriptor = indexes_[i]->descriptor;
+    if (BuildOrderLocked(built[i]) == kDsOk) continue;
     // A packet order over a column that does not exist: kept in record order.
-    index->descriptor.fields.clear();
-    BuildOrderLocked(*index);
+    built[i].descriptor.fields.clear();
+    BuildOrderLocked(built[i]);
+  }
+  for (size_t i = 0; i < indexes_.size(); ++i) {
+    Index& index = *indexes_[i];
+    index.descriptor.fields.swap(built[i].descriptor.fields);
+    index.order.swap(built[i].order);
+    index.adopted = false;
+    index.value_maps.clear();
   }
 }
 

@@ -5,8 +5,9 @@
 // reader (data/datapacket_reader.h): column descriptors become field
 // descriptors, column and table properties are applied or kept, then every
 // row is stored. A failed first load leaves the store empty, as if never
-// loaded; a failed append leaves the rows loaded before it. Further packets
-// go through the reader kept from the first one (InitAppend).
+// loaded; a failed append leaves the rows loaded before it (and those of a
+// bad packet read before the fault; out of memory, none of the append's).
+// Further packets go through the reader kept from the first one (InitAppend).
 //
 // Rows: record numbers from 1 in packet order. A row holds a status byte and
 // per field a state (value, null, not changed) and the value: fixed-size

@@ -496,6 +496,7 @@ TEST(OutOfMemoryTest, EveryAllocationFailingIsReportedAndLeavesTheStoreAsItWas) 
   const std::string first_name(20, 'C');
   const std::string packet =
       testing_support::PersonPacket({{1, first_name}, {2, std::string(20, 'A')}, {3, std::string(20, 'B')}});
+  const std::string more = testing_support::PersonPacket({{4, std::string(20, 'D')}});
   const auto load = [&](data::IDSBase& store) {
     ASSERT_EQ(store.AppendData(Bytes(packet), true), data::kDsOk);
   };
@@ -504,6 +505,9 @@ TEST(OutOfMemoryTest, EveryAllocationFailingIsReportedAndLeavesTheStoreAsItWas) 
       {"AppendData", [](data::IDSBase&) {},
        [&](data::IDSBase& store) { return store.AppendData(Bytes(packet), true); }, data::kDsOutOfMemory,
        "rows 3; default 1 2 3"},
+      {"AppendData appending", load,
+       [&](data::IDSBase& store) { return store.AppendData(Bytes(more), true); }, data::kDsOutOfMemory,
+       "rows 4; default 1 2 3 4"},
       {"CreateIndex", load, [&](data::IDSBase& store) { return store.CreateIndex(by_name); },
        data::kDsOutOfMemory, "rows 3; default 1 2 3; BY2 2 3 1"},
       {"BuildTemporaryIndex in a new place", load,
