@@ -346,20 +346,25 @@ class IDSBase::Loader {
       DsResult r = reader_.GetNextField(&size, &status, &state);
       if (r == kDsEnd) return kDsOk;
       if (r != kDsOk) return r;
-      // A row is stored whole or not at all.
-      const Table::Extent before = t_.Size();
+      // A row is stored whole or not at all: a failure takes its bytes back.
+      const size_t row_start = t_.rows.size();
+      const size_t text_start = t_.text.size();
+      const auto drop_row = [&] {
+        t_.rows.resize(row_start);
+        t_.text.resize(text_start);
+      };
       try {
-        t_.rows.resize(before.rows + t_.record_size, 0);
+        t_.rows.resize(row_start + t_.record_size, 0);
         for (const FieldDescriptor& f : t_.fields) {
-          r = Value(f, t_.rows.data() + before.rows + f.offset);
+          r = Value(f, t_.rows.data() + row_start + f.offset);
           if (r != kDsOk) {
-            t_.TruncateTo(before);
+            drop_row();
             return r;
           }
         }
         t_.status.push_back(status);
       } catch (const std::bad_alloc&) {
-        t_.TruncateTo(before);
+        drop_row();
         return kDsOutOfMemory;
       }
       if (t_.TakesPart(status)) ++t_.live;

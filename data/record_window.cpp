@@ -50,29 +50,30 @@ bool TRecordWindow::PositionCursor(int32_t index) {
   return true;
 }
 
-std::optional<TRecordWindow::Fetched> TRecordWindow::FetchBeyond(bool forward) {
-  if (!cursor_) return std::nullopt;
-  if (count_ > 0 && !PositionCursor(forward ? count_ - 1 : 0)) return std::nullopt;
+inline bool TRecordWindow::ReadBeyond(bool forward, bool& kept) {
+  if (!cursor_) return false;
+  if (count_ > 0 && !PositionCursor(forward ? count_ - 1 : 0)) return false;
   uint32_t record = 0;
   if ((forward ? cursor_->GetNextRecord(record) : cursor_->GetPriorRecord(record)) != kDsOk) {
     cursor_index_ = -1;
-    return std::nullopt;
+    return false;
   }
-  Fetched fetched;
-  fetched.kept = Load(buffers_[static_cast<size_t>(count_)], record);
-  if (count_ == 0) {
-    count_ = 1;
-    active_ = 0;
-    at_start_ = at_end_ = false;
-    fetched.only = true;
-  }
-  return fetched;
+  kept = Load(buffers_[static_cast<size_t>(count_)], record);
+  return true;
+}
+
+inline bool TRecordWindow::TakeAsOnlyRow() {
+  if (count_ != 0) return false;
+  count_ = 1;
+  active_ = 0;
+  at_start_ = at_end_ = false;
+  return true;
 }
 
 bool TRecordWindow::FetchNext() {
-  const std::optional<Fetched> fetched = FetchBeyond(true);
-  if (!fetched) return false;
-  if (!fetched->only) {
+  bool kept = false;
+  if (!ReadBeyond(true, kept)) return false;
+  if (!TakeAsOnlyRow()) {
     if (count_ < size_) {
       ++count_;
     } else {
@@ -80,14 +81,14 @@ bool TRecordWindow::FetchNext() {
       std::rotate(buffers_.begin(), buffers_.begin() + 1, buffers_.begin() + size_ + 1);
     }
   }
-  cursor_index_ = fetched->kept ? count_ - 1 : -1;
+  cursor_index_ = kept ? count_ - 1 : -1;
   return true;
 }
 
 bool TRecordWindow::FetchPrior() {
-  const std::optional<Fetched> fetched = FetchBeyond(false);
-  if (!fetched) return false;
-  if (!fetched->only) {
+  bool kept = false;
+  if (!ReadBeyond(false, kept)) return false;
+  if (!TakeAsOnlyRow()) {
     // The new row goes in front; a full window's last row becomes the fetch buffer.
     std::rotate(buffers_.begin(), buffers_.begin() + count_, buffers_.begin() + count_ + 1);
     if (count_ < size_) {
@@ -95,7 +96,7 @@ bool TRecordWindow::FetchPrior() {
       ++active_;
     }
   }
-  cursor_index_ = fetched->kept ? 0 : -1;
+  cursor_index_ = kept ? 0 : -1;
   return true;
 }
 
