@@ -1,8 +1,8 @@
 #include "about/about_accessible.h"
 
 #include "text/literal.h"
-#include "ui/control_accessible.h"
-#include "ui/memo_accessible.h"
+#include "ui/controls/memo/memo_accessible.h"
+#include "ui/model/control_accessible.h"
 
 namespace about {
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "about/fm_about.h"
-#include "ui/accessible.h"
+#include "ui/model/accessible.h"
 
 namespace about {
 

@@ -1,7 +1,7 @@
 #include "about/fm_about.h"
 
 #include "about/about_accessible.h"
-#include "ui/platform_services.h"
+#include "ui/framework/platform_services.h"
 
 namespace about {
 

@@ -26,10 +26,10 @@
 // of the window's owner (ui::ServicesOf), the move through the form's host.
 #pragma once
 
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/memo.h"
-#include "ui/panel.h"
+#include "ui/controls/label/label.h"
+#include "ui/controls/memo/memo.h"
+#include "ui/controls/panel/panel.h"
+#include "ui/model/form.h"
 
 namespace about {
 

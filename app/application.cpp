@@ -10,8 +10,8 @@
 #include "data/data_set.h"
 #include "resources/component_reader.h"
 #include "resources/window_resource.h"
-#include "ui/program_icon.h"
-#include "ui/wide_text.h"
+#include "ui/framework/program_icon.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 
@@ -110,7 +110,8 @@ void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
     // The description is the module's resource: a table keeps a view of its
     // packet there instead of a copy.
     resources::ReadComponentStream(resources::FindWindowStream(form.ClassName(), module), form, classes_, {},
-                                   profile_.On() ? &phases : nullptr, resources::StreamBytes::kOutliveComponents);
+                                   profile_.On() ? &phases : nullptr,
+                                   resources::StreamBytes::kOutliveComponents);
     profile_.Mark(std::string(form.ClassName()) + ": other components loaded");
     if (!main_window_) {
       form.AttachHost(std::make_unique<ui::FormWindow>(form, views_, *this));
@@ -118,7 +119,8 @@ void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
     } else {
       // Any later window starts hidden: its handles are made when it is
       // first shown (or first asked for), which keeps them out of the start-up.
-      form.AttachHostWhenNeeded([&form, this] { return std::make_unique<ui::FormWindow>(form, views_, *this); });
+      form.AttachHostWhenNeeded(
+          [&form, this] { return std::make_unique<ui::FormWindow>(form, views_, *this); });
     }
   } catch (...) {
     base::TComponent::Destroy(&form);
@@ -150,17 +152,24 @@ void TApplication::MainWindowClosed() {
   PostQuitMessage(0);
 }
 
-void TApplication::Dispatch(MSG& message) {
+template <typename Work>
+void TApplication::ShowingErrors(Work work) noexcept {
   try {
+    work();
+  } catch (...) {
+    ShowError(std::current_exception());
+  }
+}
+
+void TApplication::Dispatch(MSG& message) {
+  ShowingErrors([&] {
     // A key or a click that came before the loop first went idle waits for the check.
     if (!stored_orders_checked_ && IsAction(message.message)) CheckStoredOrders();
     RouteMenuKeys(message);
     if (ui::HandleDialogKey(message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
-  } catch (...) {
-    ShowError(std::current_exception());
-  }
+  });
 }
 
 void TApplication::ShowTaskBarEntry(bool show) {
@@ -211,8 +220,9 @@ void TApplication::PostStoredOrderCheckWhenIdle() {
   if (HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) return;
   profile_.Mark("loop idle: every window shown and painted");
   check_posted_ = true;
-  // A posted message is taken before any input that comes after it.
-  if (!PostMessageW(Handle(), kCheckStoredOrders, 0, 0)) CheckStoredOrders();
+  // A posted message is taken before any input that comes after it; when it
+  // cannot be posted, the check runs now, its error shown as a handler's.
+  if (!PostMessageW(Handle(), kCheckStoredOrders, 0, 0)) ShowingErrors([this] { CheckStoredOrders(); });
 }
 
 void TApplication::CheckStoredOrders() {

@@ -21,11 +21,11 @@
 #include "app/profile_target.h"
 #include "base/component.h"
 #include "resources/class_registry.h"
-#include "ui/form.h"
-#include "ui/form_window.h"
-#include "ui/platform_services.h"
-#include "ui/view_factory.h"
-#include "ui/window.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/platform_services.h"
+#include "ui/framework/view_factory.h"
+#include "ui/framework/window.h"
+#include "ui/model/form.h"
 
 namespace app {
 
@@ -93,7 +93,8 @@ class TApplication final : public base::TComponent,
   // main window; Run() shows it.
   void ShowTaskBarEntry(bool show);
 
-  // The start-up profile (off unless PHONEBOOK_PROFILE names a target). The
+  // The start-up profile (off unless this is a profiling build and
+  // PHONEBOOK_PROFILE names a target: app/profile_target.h). The
   // application marks its own phases (itself, each window's description,
   // tables and window handles, the first idle moment of the loop, the check
   // of the stored orders, after which the profile is written); the entry
@@ -107,16 +108,24 @@ class TApplication final : public base::TComponent,
   void TrimSystemMenu();
   void CreateFormWindow(ui::TForm& form, HMODULE module);
   void Dispatch(MSG& message);
+  // Runs `work`; what it throws goes to the error display, as an error
+  // escaping a window's handler does, and the program goes on.
+  // (Defined and used in application.cpp only.)
+  template <typename Work>
+  void ShowingErrors(Work work) noexcept;
   // When the loop first finds nothing to do (every window shown and
   // painted): marks the profile and posts the check of the stored orders.
   void PostStoredOrderCheckWhenIdle();
   // Once: every window's tables that adopted a stored order check it against
   // their collation (rebuilding an order it disagrees with); then the
-  // profile ends and is written to its target.
+  // profile ends and is written to its target. It runs from the loop's
+  // dispatch, from the application window's message or, when that cannot be
+  // posted, from the loop itself: each way, what it throws goes to the error
+  // display.
   void CheckStoredOrders();
 
   // First, so that the profile's clock runs before anything else is built.
-  ProfileTarget profile_target_ = ProfileTarget::FromEnvironment();
+  ProfileTarget profile_target_ = ProfileTarget::ForThisBuild();
   StartupProfile profile_ = profile_target_.StartProfile();
   bool profile_written_ = false;
   bool check_posted_ = false;

@@ -6,7 +6,7 @@
 #include "app/core/error_text.h"
 #include "base/compiler.h"
 #include "base/exception.h"
-#include "ui/wide_text.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 

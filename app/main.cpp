@@ -7,8 +7,8 @@
 //   4. the About window from its description, hidden;
 //   5. the main window shown (centred on its first showing), then the loop;
 //   6. exit code 0; the application object destroys both windows.
-// With PHONEBOOK_PROFILE set, the time of each step is written when the loop
-// first waits (app/profile_target.h).
+// A profiling build with PHONEBOOK_PROFILE set writes the time of each step
+// when the loop first waits (app/profile_target.h).
 // An error before the loop runs is shown as an unexpected error and the
 // program ends with exit code 1.
 #include <windows.h>

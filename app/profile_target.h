@@ -1,5 +1,8 @@
-// Where the start-up profile goes, chosen by the environment variable
-// PHONEBOOK_PROFILE when the program starts:
+// Where the start-up profile goes. Only a profiling build has one (the CMake
+// option PHONEBOOK_PROFILING, which scripts/startup-time builds): the
+// shipped program reads no environment variable, measures nothing and writes
+// nothing. A profiling build reads the environment variable PHONEBOOK_PROFILE
+// when it starts:
 //   unset or empty      no profile: the program measures and writes nothing;
 //   "debugger"          the lines go to the debugger output;
 //   any other value     the path of a file the lines are appended to. A path
@@ -18,8 +21,9 @@ namespace app {
 
 class ProfileTarget {
  public:
-  // Reads PHONEBOOK_PROFILE.
-  static ProfileTarget FromEnvironment();
+  // No target in the shipped program; in a profiling build, the one
+  // PHONEBOOK_PROFILE names.
+  static ProfileTarget ForThisBuild();
 
   bool Wanted() const { return kind_ != Kind::kNone; }
   // A profile that is on when a target was named (its first phase, the time

@@ -23,14 +23,16 @@ double MsSinceProcessCreation() {
 
 }  // namespace
 
-ProfileTarget ProfileTarget::FromEnvironment() {
+ProfileTarget ProfileTarget::ForThisBuild() {
   ProfileTarget target;
+#if PHONEBOOK_STARTUP_PROFILE
   wchar_t value[MAX_PATH + 1];
   const DWORD length = GetEnvironmentVariableW(L"PHONEBOOK_PROFILE", value, MAX_PATH + 1);
   // Unset, empty, or longer than a path may be: no profile.
   if (length == 0 || length > MAX_PATH) return target;
   target.path_.assign(value, length);
   target.kind_ = target.path_ == L"debugger" ? Kind::kDebugger : Kind::kFile;
+#endif
   return target;
 }
 
@@ -43,8 +45,8 @@ StartupProfile ProfileTarget::StartProfile() const {
   StartupProfile profile([=] {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    return entry_ms +
-           static_cast<double>(now.QuadPart - origin.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    return entry_ms + static_cast<double>(now.QuadPart - origin.QuadPart) * 1000.0 /
+                          static_cast<double>(frequency.QuadPart);
   });
   profile.Record("process start to the program's entry", entry_ms, entry_ms);
   return profile;

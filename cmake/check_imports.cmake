@@ -1,7 +1,9 @@
-# cmake -DOBJDUMP=<objdump> -DFILE=<exe> -DLATE="a.dll;b.dll" [-DUNUSED="c.dll"] -P check_imports.cmake
+# cmake -DOBJDUMP=<objdump> -DFILE=<exe> -DLATE="a.dll;b.dll" [-DUNUSED="c.dll"]
+#       [-DUNUSED_FUNCTIONS="f;g"] -P check_imports.cmake
 # Prints the libraries FILE imports and fails when one of LATE or UNUSED is
 # among them: LATE ones are loaded on first use, so that the program's start
-# does not pay for them; UNUSED ones the program does without.
+# does not pay for them; UNUSED ones the program does without. It fails too
+# when FILE imports a function named in UNUSED_FUNCTIONS, from any library.
 cmake_minimum_required(VERSION 3.20)
 execute_process(COMMAND "${OBJDUMP}" -p "${FILE}" OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -29,5 +31,11 @@ foreach(unused IN LISTS UNUSED)
   string(TOLOWER "${unused}" unused)
   if(unused IN_LIST imports)
     message(FATAL_ERROR "${FILE} imports ${unused}, which it should not use")
+  endif()
+endforeach()
+# An imported function is a line "<address> <hint> <name>" of the import tables.
+foreach(function IN LISTS UNUSED_FUNCTIONS)
+  if(dump MATCHES "[ \t]${function}\n")
+    message(FATAL_ERROR "${FILE} imports ${function}, which it should not call")
   endif()
 endforeach()

@@ -1,13 +1,14 @@
 # cmake -DFOLDER=dir -DROOT=dir -DALLOWED=a,b -DSTAMP=file -P check_room_includes.cmake
 # Stops with an error when a header or source of FOLDER includes a header of
-# app/ that is not in one of the ALLOWED folders (paths from ROOT, separated
-# by commas); writes STAMP when every include runs the right way.
+# the program's upper layers (ui/, search/, about/, app/) that is not in one
+# of the ALLOWED folders (paths from ROOT, separated by commas); writes STAMP
+# when every include runs the right way.
 cmake_minimum_required(VERSION 3.20)
 string(REPLACE "," ";" allowed "${ALLOWED}")
 file(GLOB files ${FOLDER}/*.h ${FOLDER}/*.cpp)
 set(wrong "")
 foreach(file IN LISTS files)
-  file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"app/")
+  file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(ui|search|about|app)/")
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*$" "\\1" header "${line}")
     get_filename_component(folder ${header} DIRECTORY)

@@ -102,12 +102,14 @@ function(phonebook_test_program target)
   endif()
 endfunction()
 
-# phonebook_room_includes(target MAY_INCLUDE folders...)
-# The headers of app/ that the target's folder may include: its own and those
-# of the given folders (paths from the project's root, such as app/skin). The
-# build checks every header and source of the folder, every platform's, before
-# it compiles the target, and stops at an include of another folder of app/:
-# the rooms below may not reach into the rooms above them.
+# phonebook_room_includes(target [MAY_INCLUDE folders...])
+# The headers of the program's upper layers (ui/, search/, about/, app/) that
+# the target's folder, a room, may include: its own and those of the given
+# folders (paths from the project's root, such as ui/model or app/skin);
+# the layers beneath them (base/, text/, data/, resources/) are free to all.
+# The build checks every header and source of the folder, every platform's,
+# before it compiles the target, and stops at an include of any other folder
+# of those layers: a room may not reach into a room above it or beside it.
 function(phonebook_room_includes target)
   cmake_parse_arguments(ARG "" "" "MAY_INCLUDE" ${ARGN})
   file(RELATIVE_PATH own ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})

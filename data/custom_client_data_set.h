@@ -63,9 +63,7 @@ class TCustomClientDataSet : public TDataSet {
   // the table may open (a window description embedded in the program).
   void SetDataView(std::span<const uint8_t> packet);
   // The packet the next open reads: empty once a read-only table let it go.
-  std::string_view Data() const {
-    return {reinterpret_cast<const char*>(packet_.data()), packet_.size()};
-  }
+  std::string_view Data() const { return {reinterpret_cast<const char*>(packet_.data()), packet_.size()}; }
 
   // A stored order of the IndexFieldNames order (bytes of data/stored_order.h),
   // computed ahead of time: the open adopts it instead of sorting when it

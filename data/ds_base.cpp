@@ -8,6 +8,7 @@
 #include <new>
 
 #include "base/ascii_name.h"
+#include "base/byte_cursor.h"
 #include "data/field_bytes.h"
 #include "data/field_def.h"
 #include "data/field_type.h"
@@ -153,6 +154,8 @@ int CompareOperands(CompareKind kind, const KeyOperand& a, const KeyOperand& b, 
   return 0;
 }
 
+// A text value's place in a row slot, which the loader wrote: the store's own
+// bytes, never a packet's (those are read through a ByteCursor).
 uint32_t ReadU32(const uint8_t* p) {
   return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
@@ -161,17 +164,18 @@ void WriteU32(uint8_t* p, uint32_t v) {
 }
 
 // The elements of an array property value (a 4-byte count, then elements of
-// the type word's width), as numbers.
+// the type word's width), as numbers; false when the value is no such array.
 bool ArrayElements(uint32_t type_word, std::span<const uint8_t> value, std::vector<uint32_t>& out) {
-  if ((type_word & packet::kArray) == 0 || value.size() < 4) return false;
+  if ((type_word & packet::kArray) == 0) return false;
   const uint32_t width = packet::WidthOf(type_word);
   if (width != 1 && width != 2 && width != 4) return false;
-  const uint32_t count = ReadU32(value.data());
-  if (count > (value.size() - 4) / width) return false;
+  base::ByteCursor cursor(value);
+  uint32_t count = 0;
+  if (!cursor.Read(count) || count > cursor.Remaining() / width) return false;
   out.clear();
-  for (uint32_t i = 0; i < count; ++i)
-    out.push_back(static_cast<uint32_t>(UnsignedFieldValue(value.subspan(4 + size_t{i} * width, width))));
-  return true;
+  for (std::span<const uint8_t> element; out.size() < count && cursor.ReadSpan(width, element);)
+    out.push_back(static_cast<uint32_t>(UnsignedFieldValue(element)));
+  return cursor.Ok();
 }
 
 // A text property value without its terminating zero bytes.
@@ -255,6 +259,19 @@ struct IDSBase::Table {
   std::vector<IndexDescriptor> packet_orders;  // DEFAULT_ORDER, UNIQUE_KEY, PRIMARY_KEY
 
   uint32_t RowCount() const { return static_cast<uint32_t>(status.size()); }
+  // How much the rows take, to go back to after an append that failed.
+  struct Extent {
+    size_t rows = 0, status = 0, text = 0;
+    uint32_t live = 0;
+  };
+  Extent Size() const { return {rows.size(), status.size(), text.size(), live}; }
+  // Drops what came after `extent` (smaller sizes never allocate).
+  void TruncateTo(const Extent& extent) {
+    rows.resize(extent.rows);
+    status.resize(extent.status);
+    text.resize(extent.text);
+    live = extent.live;
+  }
   // Whether a row of this status is live and takes its place in the orders.
   bool TakesPart(uint8_t row_status) const { return delta || (row_status & packet::kRowLeftOut) == 0; }
   // For 1 <= record <= RowCount().
@@ -310,7 +327,8 @@ class IDSBase::Loader {
     return kDsOk;
   }
 
-  // Reads rows until the reader's end; each complete row is committed.
+  // Reads rows until the reader's end; each complete row is committed. Out
+  // of memory is kDsOutOfMemory, with the rows committed before it kept.
   DsResult Rows() {
     const uint64_t expected = uint64_t{reader_.Header().row_count};
     const uint64_t room = expected >= 2147483647u ? 100 : expected + 25;
@@ -328,18 +346,27 @@ class IDSBase::Loader {
       DsResult r = reader_.GetNextField(&size, &status, &state);
       if (r == kDsEnd) return kDsOk;
       if (r != kDsOk) return r;
+      // A row is stored whole or not at all: a failure takes its bytes back.
       const size_t row_start = t_.rows.size();
       const size_t text_start = t_.text.size();
-      t_.rows.resize(row_start + t_.record_size, 0);
-      for (const FieldDescriptor& f : t_.fields) {
-        r = Value(f, t_.rows.data() + row_start + f.offset);
-        if (r != kDsOk) {
-          t_.rows.resize(row_start);
-          t_.text.resize(text_start);
-          return r;
+      const auto drop_row = [&] {
+        t_.rows.resize(row_start);
+        t_.text.resize(text_start);
+      };
+      try {
+        t_.rows.resize(row_start + t_.record_size, 0);
+        for (const FieldDescriptor& f : t_.fields) {
+          r = Value(f, t_.rows.data() + row_start + f.offset);
+          if (r != kDsOk) {
+            drop_row();
+            return r;
+          }
         }
+        t_.status.push_back(status);
+      } catch (const std::bad_alloc&) {
+        drop_row();
+        return kDsOutOfMemory;
       }
-      t_.status.push_back(status);
       if (t_.TakesPart(status)) ++t_.live;
     }
   }
@@ -623,6 +650,7 @@ DsResult IDSBase::AppendData(std::span<const uint8_t> packet, bool last) {
     if (!table_) {
       if (packet.empty()) return kDsBadCall;
       DsRef<DSEXTRACT> reader = DSEXTRACT::Create();
+      if (!reader) return kDsOutOfMemory;
       if (const DsResult r = reader->Init(packet)) return r;
       auto table = std::make_unique<Table>();
       Loader loader(*reader.get(), *table, collation_, packet.size());
@@ -632,14 +660,35 @@ DsResult IDSBase::AppendData(std::span<const uint8_t> packet, bool last) {
       reader_ = std::move(reader);
       indexes_.clear();
       temporary_in_use_ = nullptr;
-      RebuildOrdersLocked();
+      try {
+        RebuildOrdersLocked();
+      } catch (const std::bad_alloc&) {
+        // Empty again, as if never loaded.
+        table_.reset();
+        reader_ = {};
+        indexes_.clear();
+        throw;
+      }
       return kDsOk;
     }
     if (!reader_) return kDsNoReader;
     if (const DsResult r = reader_->InitAppend(packet)) return r;
+    const Table::Extent before = table_->Size();
     Loader loader(*reader_.get(), *table_, collation_, packet.size());
     const DsResult r = loader.Rows();
-    RebuildOrdersLocked();
+    // Short of memory, the append leaves nothing of itself (the orders are
+    // untouched); a bad packet keeps the rows read before the fault.
+    if (r == kDsOutOfMemory) {
+      table_->TruncateTo(before);
+      return r;
+    }
+    try {
+      RebuildOrdersLocked();
+    } catch (const std::bad_alloc&) {
+      // The orders are as they were: so are the rows.
+      table_->TruncateTo(before);
+      throw;
+    }
     return r;
   } catch (const std::bad_alloc&) {
     return kDsOutOfMemory;
@@ -661,11 +710,22 @@ void IDSBase::RebuildOrdersLocked() {
       }
     }
   }
-  for (auto& index : indexes_) {
-    if (BuildOrderLocked(*index) == kDsOk) continue;
+  // Every order is built before any is replaced, so running out of memory
+  // leaves them all as they were.
+  std::vector<Index> built(indexes_.size());
+  for (size_t i = 0; i < indexes_.size(); ++i) {
+    built[i].descriptor = indexes_[i]->descriptor;
+    if (BuildOrderLocked(built[i]) == kDsOk) continue;
     // A packet order over a column that does not exist: kept in record order.
-    index->descriptor.fields.clear();
-    BuildOrderLocked(*index);
+    built[i].descriptor.fields.clear();
+    BuildOrderLocked(built[i]);
+  }
+  for (size_t i = 0; i < indexes_.size(); ++i) {
+    Index& index = *indexes_[i];
+    index.descriptor.fields.swap(built[i].descriptor.fields);
+    index.order.swap(built[i].order);
+    index.adopted = false;
+    index.value_maps.clear();
   }
 }
 
@@ -733,7 +793,11 @@ DsResult IDSBase::GetFieldLocked(uint32_t record, uint32_t field_no, FieldData& 
   if (field_no == 0 || field_no > table_->fields.size()) return kDsBadField;
   std::span<const uint8_t> bytes;
   out.state = table_->View(record, table_->fields[field_no - 1], bytes, out.length);
-  out.bytes.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  try {
+    out.bytes.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  } catch (const std::bad_alloc&) {
+    return kDsOutOfMemory;
+  }
   return kDsOk;
 }
 
@@ -877,6 +941,125 @@ int CompareColumns(const std::vector<KeyColumn>& columns, uint32_t a, uint32_t b
   return 0;
 }
 
+// The column of `key`, a field of `kind`, for the records of `order`;
+// `value_of(record, bytes)` gives a record's stored value (false: null).
+template <typename ValueOf>
+KeyColumn MakeKeyColumn(const IndexKeyField& key, CompareKind kind, const Collation& collation, size_t slots,
+                        const std::vector<uint32_t>& order, ValueOf value_of) {
+  KeyColumn column;
+  column.kind = kind;
+  column.descending = key.descending;
+  column.text_order = {&collation, key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive,
+                       collation.PrefersSortKeys()};
+  column.null.assign(slots, 1);
+  const bool text = kind == CompareKind::kCollated || kind == CompareKind::kBytes;
+  const bool sort_keys = kind == CompareKind::kCollated && column.text_order.sort_keys;
+  if (text) {
+    column.texts.resize(slots);
+    if (sort_keys) {
+      column.key_start.assign(slots, 0);
+      column.key_length.assign(slots, 0);
+      column.key_bytes.reserve(order.size() * 64);
+    }
+  } else if (kind == CompareKind::kFloat) {
+    column.reals.resize(slots);
+  } else {
+    column.integers.resize(slots);
+  }
+  for (uint32_t record : order) {
+    std::span<const uint8_t> v;
+    if (!value_of(record, v)) continue;
+    column.null[record] = 0;
+    const KeyOperand value = OperandOf(kind, v);
+    if (sort_keys) {
+      column.key_start[record] = static_cast<uint32_t>(column.key_bytes.size());
+      collation.AppendSortKey(value.text, column.text_order.mode, column.key_bytes);
+      column.key_length[record] = static_cast<uint32_t>(column.key_bytes.size()) - column.key_start[record];
+    } else if (text) {
+      column.texts[record] = value.text;
+    } else if (kind == CompareKind::kFloat) {
+      column.reals[record] = value.real;
+    } else {
+      column.integers[record] = value.integer;
+    }
+  }
+  return column;
+}
+
+// The sort strategies of BuildOrderLocked, the quickest that fits the order's
+// keys first. Each sorts `order` (record numbers in record-number order) by
+// the key columns as CompareColumns orders them; `slots` is the columns'
+// length (the highest record number plus one).
+
+// Whether no record of `order` is null in `column`.
+bool NoNulls(const KeyColumn& column, const std::vector<uint32_t>& order) {
+  return std::none_of(order.begin(), order.end(), [&](uint32_t record) { return column.null[record]; });
+}
+
+// One signed integer key without nulls (both orders of the phone table).
+void SortByIntegers(std::vector<uint32_t>& order, const KeyColumn& key) {
+  const int64_t* values = key.integers.data();
+  const int sign = key.descending ? -1 : 1;
+  if (SortDistinctKeys(order, values, key.descending)) return;
+  SortOrder(order, [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
+}
+
+// One text key without nulls, through the collation's sort keys (the person
+// table's name order on Windows). Most pairs differ in their keys' first
+// eight bytes, compared as one number (big-endian, short keys padded with
+// zero bytes); only pairs equal there are compared in full. A difference in
+// the head orders as the full comparison does: up to it both keys agree, and
+// a key that ends before it is the shorter one on a common prefix.
+void SortBySortKeys(std::vector<uint32_t>& order, const KeyColumn& key, size_t slots) {
+  std::vector<uint64_t> heads(slots, 0);
+  for (uint32_t record : order) {
+    const std::string_view bytes = key.KeyOf(record);
+    uint64_t head = 0;
+    for (size_t i = 0; i < 8; ++i)
+      head = (head << 8) | (i < bytes.size() ? static_cast<uint8_t>(bytes[i]) : 0u);
+    heads[record] = head;
+  }
+  const int sign = key.descending ? -1 : 1;
+  SortOrder(order, [&heads, &key, sign](uint32_t a, uint32_t b) {
+    if (heads[a] != heads[b]) return heads[a] < heads[b] ? -sign : sign;
+    return sign * CompareSortKeys(key.KeyOf(a), key.KeyOf(b));
+  });
+}
+
+// One text key without nulls, through the collation's Compare (the person
+// table's name order with a collation that prefers no sort keys).
+void SortByCompare(std::vector<uint32_t>& order, const KeyColumn& key) {
+  const std::string_view* texts = key.texts.data();
+  const Collation& collation = *key.text_order.collation;
+  const CaseMode mode = key.text_order.mode;
+  const int sign = key.descending ? -1 : 1;
+  SortOrder(order, [texts, &collation, mode, sign](uint32_t a, uint32_t b) {
+    return sign * collation.Compare(texts[a], texts[b], mode);
+  });
+}
+
+// Any keys: every column compared in turn, nulls first.
+void SortByColumns(std::vector<uint32_t>& order, const std::vector<KeyColumn>& columns) {
+  SortOrder(order, [&](uint32_t a, uint32_t b) { return CompareColumns(columns, a, b); });
+}
+
+// Sorts `order` by `columns` with the first strategy above that fits them.
+void SortByKeys(std::vector<uint32_t>& order, const std::vector<KeyColumn>& columns, size_t slots) {
+  const KeyColumn& key = columns.front();
+  const bool one_key = columns.size() == 1;
+  if (one_key && key.kind == CompareKind::kSigned && NoNulls(key, order)) {
+    SortByIntegers(order, key);
+  } else if (one_key && key.kind == CompareKind::kCollated && NoNulls(key, order)) {
+    if (key.text_order.sort_keys) {
+      SortBySortKeys(order, key, slots);
+    } else {
+      SortByCompare(order, key);
+    }
+  } else {
+    SortByColumns(order, columns);
+  }
+}
+
 }  // namespace
 
 DsResult IDSBase::BuildOrderLocked(Index& index) const {
@@ -891,94 +1074,17 @@ DsResult IDSBase::BuildOrderLocked(Index& index) const {
   }
   if (!index.descriptor.fields.empty() && order.size() > 1) {
     const size_t slots = size_t{t.RowCount()} + 1;
-    std::vector<KeyColumn> columns(index.descriptor.fields.size());
-    for (size_t k = 0; k < columns.size(); ++k) {
-      const IndexKeyField& key = index.descriptor.fields[k];
+    std::vector<KeyColumn> columns;
+    columns.reserve(index.descriptor.fields.size());
+    for (const IndexKeyField& key : index.descriptor.fields) {
       const FieldDescriptor& f = t.fields[key.field_no - 1];
-      KeyColumn& column = columns[k];
-      column.kind = KindOf(f);
-      column.descending = key.descending;
-      column.text_order = {&collation_, key.case_insensitive ? CaseMode::kInsensitive : CaseMode::kSensitive,
-                           collation_.PrefersSortKeys()};
-      column.null.assign(slots, 1);
-      const bool text = column.kind == CompareKind::kCollated || column.kind == CompareKind::kBytes;
-      if (text) {
-        column.texts.resize(slots);
-        if (column.kind == CompareKind::kCollated && column.text_order.sort_keys) {
-          column.key_start.assign(slots, 0);
-          column.key_length.assign(slots, 0);
-          column.key_bytes.reserve(order.size() * 64);
-        }
-      } else if (column.kind == CompareKind::kFloat) {
-        column.reals.resize(slots);
-      } else {
-        column.integers.resize(slots);
-      }
-      for (uint32_t record : order) {
-        std::span<const uint8_t> v;
-        int32_t length = 0;
-        if (t.View(record, f, v, length) != FieldData::State::kValue) continue;
-        column.null[record] = 0;
-        const KeyOperand value = OperandOf(column.kind, v);
-        if (column.kind == CompareKind::kCollated && column.text_order.sort_keys) {
-          column.key_start[record] = static_cast<uint32_t>(column.key_bytes.size());
-          collation_.AppendSortKey(value.text, column.text_order.mode, column.key_bytes);
-          column.key_length[record] =
-              static_cast<uint32_t>(column.key_bytes.size()) - column.key_start[record];
-        } else if (text) {
-          column.texts[record] = value.text;
-        } else if (column.kind == CompareKind::kFloat) {
-          column.reals[record] = value.real;
-        } else {
-          column.integers[record] = value.integer;
-        }
-      }
+      columns.push_back(MakeKeyColumn(key, KindOf(f), collation_, slots, order,
+                                      [&](uint32_t record, std::span<const uint8_t>& bytes) {
+                                        int32_t length = 0;
+                                        return t.View(record, f, bytes, length) == FieldData::State::kValue;
+                                      }));
     }
-    const KeyColumn& first = columns.front();
-    const bool plain_integers =
-        columns.size() == 1 && first.kind == CompareKind::kSigned &&
-        std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; });
-    if (plain_integers) {
-      // The common case (both orders of the phone table): one signed key without nulls.
-      const int64_t* values = first.integers.data();
-      const int sign = first.descending ? -1 : 1;
-      if (!SortDistinctKeys(order, values, first.descending))
-        SortOrder(order,
-                  [values, sign](uint32_t a, uint32_t b) { return sign * Three(values[a], values[b]); });
-    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && first.text_order.sort_keys &&
-               std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
-      // The person table's name order through system sort keys. Most pairs
-      // differ in their keys' first eight bytes, compared as one number
-      // (big-endian, short keys padded with zero bytes); only pairs equal
-      // there are compared in full. A difference in the head orders as the
-      // full comparison does: up to it both keys agree, and a key that ends
-      // before it is the shorter one on a common prefix.
-      std::vector<uint64_t> heads(slots, 0);
-      for (uint32_t record : order) {
-        const std::string_view key = first.KeyOf(record);
-        uint64_t head = 0;
-        for (size_t i = 0; i < 8; ++i)
-          head = (head << 8) | (i < key.size() ? static_cast<uint8_t>(key[i]) : 0u);
-        heads[record] = head;
-      }
-      const int sign = first.descending ? -1 : 1;
-      SortOrder(order, [&heads, &first, sign](uint32_t a, uint32_t b) {
-        if (heads[a] != heads[b]) return heads[a] < heads[b] ? -sign : sign;
-        return sign * CompareSortKeys(first.KeyOf(a), first.KeyOf(b));
-      });
-    } else if (columns.size() == 1 && first.kind == CompareKind::kCollated && !first.text_order.sort_keys &&
-               std::none_of(order.begin(), order.end(), [&](uint32_t r) { return first.null[r]; })) {
-      // The person table's name order: one text key through Compare.
-      const std::string_view* texts = first.texts.data();
-      const Collation& collation = collation_;
-      const CaseMode mode = first.text_order.mode;
-      const int sign = first.descending ? -1 : 1;
-      SortOrder(order, [texts, &collation, mode, sign](uint32_t a, uint32_t b) {
-        return sign * collation.Compare(texts[a], texts[b], mode);
-      });
-    } else {
-      SortOrder(order, [&](uint32_t a, uint32_t b) { return CompareColumns(columns, a, b); });
-    }
+    SortByKeys(order, columns, slots);
   }
   index.order = std::move(order);
   index.adopted = false;
@@ -1012,8 +1118,12 @@ size_t IDSBase::FindIntegerLocked(const Index& index, uint32_t column, bool unsi
   });
   if (map == index.value_maps.end()) {
     // A column searched once may never be searched again (a lookup made
-    // while a table opens): scan, and remember that it was searched.
-    index.value_maps.push_back({column, unsigned_values, false, {}});
+    // while a table opens): scan, and remember that it was searched (no room
+    // to remember it: the next search scans again).
+    try {
+      index.value_maps.push_back({column, unsigned_values, false, {}});
+    } catch (const std::bad_alloc&) {
+    }
     return scan();
   }
   if (!map->built) {
@@ -1037,11 +1147,15 @@ size_t IDSBase::FindIntegerLocked(const Index& index, uint32_t column, bool unsi
 DsResult IDSBase::CreateIndex(const IndexDescriptor& descriptor) {
   std::lock_guard lock(mutex_);
   if (!table_) return kDsBadCall;
-  if (FindIndexLocked(descriptor.name)) return kDsOk;
-  auto index = std::make_unique<Index>();
-  index->descriptor = descriptor;
-  if (const DsResult r = BuildOrderLocked(*index)) return r;
-  indexes_.push_back(std::move(index));
+  try {
+    if (FindIndexLocked(descriptor.name)) return kDsOk;
+    auto index = std::make_unique<Index>();
+    index->descriptor = descriptor;
+    if (const DsResult r = BuildOrderLocked(*index)) return r;
+    indexes_.push_back(std::move(index));
+  } catch (const std::bad_alloc&) {
+    return kDsOutOfMemory;
+  }
   return kDsOk;
 }
 
@@ -1049,11 +1163,15 @@ DsResult IDSBase::BuildTemporaryIndex(const IndexDescriptor& descriptor) {
   std::lock_guard lock(mutex_);
   if (!table_) return kDsBadCall;
   if (ChooseKeptTemporaryLocked(descriptor)) return kDsOk;
-  Index fresh;
-  fresh.descriptor = descriptor;
-  fresh.temporary = true;
-  if (const DsResult r = BuildOrderLocked(fresh)) return r;
-  PlaceTemporaryLocked(std::move(fresh));
+  try {
+    Index fresh;
+    fresh.descriptor = descriptor;
+    fresh.temporary = true;
+    if (const DsResult r = BuildOrderLocked(fresh)) return r;
+    PlaceTemporaryLocked(std::move(fresh));
+  } catch (const std::bad_alloc&) {
+    return kDsOutOfMemory;
+  }
   return kDsOk;
 }
 
@@ -1075,15 +1193,19 @@ void IDSBase::PlaceTemporaryLocked(Index fresh) {
     ++kept;
     if (!least_recent || index->last_chosen < least_recent->last_chosen) least_recent = index.get();
   }
-  fresh.last_chosen = ++temporary_choices_;
   // A cursor on a replaced order keeps pointing at the same slot, which now
   // holds the new order (it repositions with MoveToRecord, as after any
   // rebuild); orders are never destroyed while the store lives.
   if (least_recent && kept >= kept_temporary_orders_) {
+    fresh.last_chosen = ++temporary_choices_;
     *least_recent = std::move(fresh);
     temporary_in_use_ = least_recent;
   } else {
-    indexes_.push_back(std::make_unique<Index>(std::move(fresh)));
+    // Both allocations come before anything changes.
+    indexes_.reserve(indexes_.size() + 1);
+    auto placed = std::make_unique<Index>(std::move(fresh));
+    placed->last_chosen = ++temporary_choices_;
+    indexes_.push_back(std::move(placed));
     temporary_in_use_ = indexes_.back().get();
   }
 }
@@ -1135,20 +1257,22 @@ DsResult IDSBase::CheckAdoptedOrders(bool& rebuilt) {
   rebuilt = false;
   std::lock_guard lock(mutex_);
   if (!table_) return kDsOk;
-  for (auto& index : indexes_) {
-    if (!index->adopted) continue;
-    index->adopted = false;
-    const std::vector<uint32_t>& order = index->order;
-    bool in_order = true;
-    for (size_t i = 1; i < order.size() && in_order; ++i)
-      in_order = CompareRecordsLocked(*index, order[i - 1], order[i]) < 0;
-    if (in_order) continue;
-    try {
-      if (const DsResult r = BuildOrderLocked(*index)) return r;
-    } catch (const std::bad_alloc&) {
-      return kDsOutOfMemory;
+  try {
+    for (auto& index : indexes_) {
+      if (!index->adopted) continue;
+      const std::vector<uint32_t>& order = index->order;
+      bool in_order = true;
+      for (size_t i = 1; i < order.size() && in_order; ++i)
+        in_order = CompareRecordsLocked(*index, order[i - 1], order[i]) < 0;
+      if (!in_order) {
+        if (const DsResult r = BuildOrderLocked(*index)) return r;
+        rebuilt = true;
+      }
+      index->adopted = false;
     }
-    rebuilt = true;
+  } catch (const std::bad_alloc&) {
+    // The order being checked stays adopted: it is checked again next time.
+    return kDsOutOfMemory;
   }
   return kDsOk;
 }

@@ -5,8 +5,9 @@
 // reader (data/datapacket_reader.h): column descriptors become field
 // descriptors, column and table properties are applied or kept, then every
 // row is stored. A failed first load leaves the store empty, as if never
-// loaded; a failed append leaves the rows loaded before it. Further packets
-// go through the reader kept from the first one (InitAppend).
+// loaded; a failed append leaves the rows loaded before it (and those of a
+// bad packet read before the fault; out of memory, none of the append's).
+// Further packets go through the reader kept from the first one (InitAppend).
 //
 // Rows: record numbers from 1 in packet order. A row holds a status byte and
 // per field a state (value, null, not changed) and the value: fixed-size
@@ -35,8 +36,14 @@
 // links are recorded, not acted on.
 //
 // Every public operation takes the store's mutex for its own duration and
-// never returns holding it. Operations return result codes and never throw
-// (out of memory is reported as kDsOutOfMemory).
+// never returns holding it. The operations that return a result code never
+// throw: out of memory is kDsOutOfMemory, and the store is left as it was
+// before the call (an order that could not be built is neither added nor
+// put in the place of a kept one, an adopted order that could not be
+// checked stays adopted). The accessors that hand out copies
+// (FieldDescriptors, KeptProperties, FindProperty, GetErrorString) or
+// compare names through the collation (HasIndex) allocate as any copy does
+// and throw std::bad_alloc when that fails.
 #pragma once
 
 #include <cstdint>

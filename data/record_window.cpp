@@ -50,43 +50,45 @@ bool TRecordWindow::PositionCursor(int32_t index) {
   return true;
 }
 
-bool TRecordWindow::FetchNext() {
+inline bool TRecordWindow::ReadBeyond(bool forward, bool& kept) {
   if (!cursor_) return false;
-  if (count_ > 0 && !PositionCursor(count_ - 1)) return false;
+  if (count_ > 0 && !PositionCursor(forward ? count_ - 1 : 0)) return false;
   uint32_t record = 0;
-  if (cursor_->GetNextRecord(record) != kDsOk) {
+  if ((forward ? cursor_->GetNextRecord(record) : cursor_->GetPriorRecord(record)) != kDsOk) {
     cursor_index_ = -1;
     return false;
   }
-  const bool kept = Load(buffers_[static_cast<size_t>(count_)], record);
-  if (count_ == 0) {
-    count_ = 1;
-    active_ = 0;
-    at_start_ = at_end_ = false;
-  } else if (count_ < size_) {
-    ++count_;
-  } else {
-    // The first row leaves: it becomes the fetch buffer.
-    std::rotate(buffers_.begin(), buffers_.begin() + 1, buffers_.begin() + size_ + 1);
+  kept = Load(buffers_[static_cast<size_t>(count_)], record);
+  return true;
+}
+
+inline bool TRecordWindow::TakeAsOnlyRow() {
+  if (count_ != 0) return false;
+  count_ = 1;
+  active_ = 0;
+  at_start_ = at_end_ = false;
+  return true;
+}
+
+bool TRecordWindow::FetchNext() {
+  bool kept = false;
+  if (!ReadBeyond(true, kept)) return false;
+  if (!TakeAsOnlyRow()) {
+    if (count_ < size_) {
+      ++count_;
+    } else {
+      // The first row leaves: it becomes the fetch buffer.
+      std::rotate(buffers_.begin(), buffers_.begin() + 1, buffers_.begin() + size_ + 1);
+    }
   }
   cursor_index_ = kept ? count_ - 1 : -1;
   return true;
 }
 
 bool TRecordWindow::FetchPrior() {
-  if (!cursor_) return false;
-  if (count_ > 0 && !PositionCursor(0)) return false;
-  uint32_t record = 0;
-  if (cursor_->GetPriorRecord(record) != kDsOk) {
-    cursor_index_ = -1;
-    return false;
-  }
-  const bool kept = Load(buffers_[static_cast<size_t>(count_)], record);
-  if (count_ == 0) {
-    count_ = 1;
-    active_ = 0;
-    at_start_ = at_end_ = false;
-  } else {
+  bool kept = false;
+  if (!ReadBeyond(false, kept)) return false;
+  if (!TakeAsOnlyRow()) {
     // The new row goes in front; a full window's last row becomes the fetch buffer.
     std::rotate(buffers_.begin(), buffers_.begin() + count_, buffers_.begin() + count_ + 1);
     if (count_ < size_) {

@@ -107,6 +107,15 @@ class TRecordWindow {
   bool PositionCursor(int32_t index);
   // Fills `buffer` for `record`; false when computing its values moved the cursor.
   bool Load(RecordBuffer& buffer, uint32_t record);
+  // What FetchNext (`forward`) and FetchPrior share: brings the cursor onto
+  // the window's last (first) row, moves it one row on (back) and reads that
+  // row into the fetch buffer. False when there is no such row (the cursor
+  // index is then stale); `kept` tells whether computing the row's values
+  // left the cursor on it.
+  bool ReadBeyond(bool forward, bool& kept);
+  // An empty window takes the row just read as its one row (true); a window
+  // with rows is left to the caller (false).
+  bool TakeAsOnlyRow();
   static constexpr int32_t kLoading = -2;
 
   IDSCursor* cursor_ = nullptr;

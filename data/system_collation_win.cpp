@@ -67,7 +67,8 @@ void SystemCollation::AppendSortKey(std::string_view text, CaseMode mode, std::s
     size = LCMapStringW(locale_, flags, wide.data(), wide.length(), nullptr, 0);
     if (size <= 0) return;
     out.resize(start + static_cast<size_t>(size));
-    LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(out.data() + start), size);
+    LCMapStringW(locale_, flags, wide.data(), wide.length(), reinterpret_cast<LPWSTR>(out.data() + start),
+                 size);
   }
   // The key ends with a zero byte; keep it out so that byte comparison with
   // "shorter first" sees the levels only.

@@ -15,13 +15,14 @@ enum Kind : uint8_t {
 
 struct Weight {
   Kind kind;
-  uint8_t group;    // first level, major: punctuation 07, symbols 08-0C, digits 0D, Latin 0E, Cyrillic 10
-  uint8_t primary;  // first level, minor: the place within the group; for kSpecial the tie-break weight
-  uint8_t accent;   // second level, 02 = none
+  uint8_t group;        // first level, major: punctuation 07, symbols 08-0C, digits 0D, Latin 0E, Cyrillic 10
+  uint8_t primary;      // first level, minor: the place within the group; for kSpecial the tie-break weight
+  uint8_t accent;       // second level, 02 = none
   uint8_t letter_case;  // third level, 02 = lower case or none, 12 = upper case
 };
 
-// One entry per 1251 byte.
+// One entry per 1251 byte, four to a line.
+// clang-format off
 constexpr std::array<Weight, 256> kWeights = {{
     {kIgnored, 0x00, 0x00, 0x02, 0x02}, {kSpecial, 0x00, 0x03, 0x02, 0x02}, {kSpecial, 0x00, 0x04, 0x02, 0x02}, {kSpecial, 0x00, 0x05, 0x02, 0x02},  // 00-03
     {kSpecial, 0x00, 0x06, 0x02, 0x02}, {kSpecial, 0x00, 0x07, 0x02, 0x02}, {kSpecial, 0x00, 0x08, 0x02, 0x02}, {kSpecial, 0x00, 0x09, 0x02, 0x02},  // 04-07
@@ -88,14 +89,19 @@ constexpr std::array<Weight, 256> kWeights = {{
     {kWeighted, 0x10, 0x84, 0x02, 0x02}, {kWeighted, 0x10, 0x87, 0x02, 0x02}, {kWeighted, 0x10, 0x8A, 0x02, 0x02}, {kWeighted, 0x10, 0x8D, 0x02, 0x02},  // F8-FB
     {kWeighted, 0x10, 0x96, 0x02, 0x02}, {kWeighted, 0x10, 0x9C, 0x02, 0x02}, {kWeighted, 0x10, 0xA2, 0x02, 0x02}, {kWeighted, 0x10, 0xA5, 0x02, 0x02},  // FC-FF
 }};
+// clang-format on
 
 constexpr uint8_t kDefaultWeight = 0x02;  // accent and case value that trailing positions drop
 constexpr uint8_t kLevelSeparator = 0x01;
 constexpr uint8_t kSpecialCase = 0x12;
 
-const Weight& WeightOf(char c) { return kWeights[static_cast<unsigned char>(c)]; }
+const Weight& WeightOf(char c) {
+  return kWeights[static_cast<unsigned char>(c)];
+}
 
-int Sign(int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+int Sign(int v) {
+  return v < 0 ? -1 : (v > 0 ? 1 : 0);
+}
 
 // Walks the characters of one text that carry a first-level weight.
 class WeightedChars {

@@ -54,7 +54,7 @@ required_packages() {
     "$WINE64|wine64" "/usr/share/i18n/locales/ru_RU|locales"
     "/usr/src/googletest/CMakeLists.txt|googletest" "/usr/include/gtest/gtest.h|libgtest-dev"
     "/usr/include/benchmark/benchmark.h|libbenchmark-dev" "clang++|clang"
-    "rsvg-convert|librsvg2-bin" "icotool|icoutils"
+    "rsvg-convert|librsvg2-bin" "icotool|icoutils" "clang-format|clang-format"
   )
   printf '%s\n' "${need[@]}" "$@"
 }

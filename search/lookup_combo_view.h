@@ -39,8 +39,8 @@
 #include "search/lookup_platform.h"
 #include "search/popup_data_list_view.h"
 #include "search/rx_db_lookup_combo.h"
-#include "ui/control_view.h"
-#include "ui/mouse_capture.h"
+#include "ui/framework/control_view.h"
+#include "ui/framework/mouse_capture.h"
 
 namespace search {
 

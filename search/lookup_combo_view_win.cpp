@@ -8,11 +8,11 @@
 #include <utility>
 
 #include "search/picker_accessible.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
-#include "ui/screen_density.h"
-#include "ui/system_function.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/screen_density.h"
+#include "ui/framework/system_function.h"
+#include "ui/framework/wide_text.h"
 
 namespace search {
 
@@ -238,8 +238,7 @@ LookupGeometry LookupComboView::Geometry() {
 
 void LookupComboView::ShowList(const base::Rect& screen_rect) {
   if (PopupDataListView* list = ListView()) {
-    list->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr,
-                       combo_.List().Scale());
+    list->ShowAt(screen_rect, Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr, combo_.List().Scale());
   }
   AnnounceChanges();
 }

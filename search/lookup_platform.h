@@ -13,7 +13,7 @@
 #include <cstdint>
 
 #include "base/rect.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace search {
 

@@ -4,7 +4,7 @@
 #include <cassert>
 
 #include "search/db_edit_error.h"
-#include "ui/platform_services.h"
+#include "ui/framework/platform_services.h"
 
 namespace search {
 

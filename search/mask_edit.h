@@ -36,7 +36,7 @@
 #include <string_view>
 
 #include "search/mask_engine.h"
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace search {
 

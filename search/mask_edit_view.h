@@ -30,7 +30,7 @@
 #include <string>
 
 #include "search/mask_edit.h"
-#include "ui/control_view.h"
+#include "ui/framework/control_view.h"
 
 namespace search {
 

@@ -5,9 +5,9 @@
 #include <cwchar>
 
 #include "search/number_field_accessible.h"
-#include "ui/global_memory.h"
-#include "ui/platform_services.h"
-#include "ui/wide_text.h"
+#include "ui/framework/global_memory.h"
+#include "ui/framework/platform_services.h"
+#include "ui/framework/wide_text.h"
 
 namespace search {
 

@@ -1,6 +1,7 @@
 #include "search/number_field_accessible.h"
 
-#include "ui/control_accessible.h"
+#include "ui/controls/label/label_accessible.h"
+#include "ui/model/control_accessible.h"
 
 namespace search {
 

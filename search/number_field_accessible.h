@@ -5,7 +5,7 @@
 #pragma once
 
 #include "search/mask_edit.h"
-#include "ui/accessible.h"
+#include "ui/model/accessible.h"
 
 namespace search {
 

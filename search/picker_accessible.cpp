@@ -1,7 +1,8 @@
 #include "search/picker_accessible.h"
 
 #include "text/literal.h"
-#include "ui/control_accessible.h"
+#include "ui/controls/label/label_accessible.h"
+#include "ui/model/control_accessible.h"
 
 namespace search {
 
@@ -11,7 +12,8 @@ constexpr auto kClose = text::Cp1251(u8"Закрыть");
 }  // namespace
 
 ui::AccessibleElement PickerAccessible::Self() const {
-  ui::AccessibleElement element = ui::ControlElement(picker_, ui::AccessibleRole::kComboBox, ui::LabelledName(picker_));
+  ui::AccessibleElement element =
+      ui::ControlElement(picker_, ui::AccessibleRole::kComboBox, ui::LabelledName(picker_));
   element.value = picker_.ShownText();
   element.states |= ui::kAccessibleFocusable | ui::kAccessibleHasPopup;
   element.states |= picker_.ListVisible() ? ui::kAccessibleExpanded : ui::kAccessibleCollapsed;
@@ -35,7 +37,8 @@ bool PickerAccessible::DoDefaultAction(int child) {
 
 ui::AccessibleElement NameListAccessible::Self() const {
   const TRxPopupDataList& list = picker_.List();
-  ui::AccessibleElement element = ui::ControlElement(list, ui::AccessibleRole::kList, ui::LabelledName(picker_));
+  ui::AccessibleElement element =
+      ui::ControlElement(list, ui::AccessibleRole::kList, ui::LabelledName(picker_));
   element.bounds = base::Rect{0, 0, list.ClientWidth(), list.ClientHeight()};
   if (!picker_.ListVisible()) element.states |= ui::kAccessibleInvisible;
   return element;

@@ -11,7 +11,7 @@
 #pragma once
 
 #include "search/rx_db_lookup_combo.h"
-#include "ui/accessible.h"
+#include "ui/model/accessible.h"
 
 namespace search {
 

@@ -29,8 +29,8 @@
 
 #include "search/lookup_platform.h"
 #include "search/rx_db_lookup_combo.h"
-#include "ui/control_view.h"
-#include "ui/window_timer.h"
+#include "ui/framework/control_view.h"
+#include "ui/framework/window_timer.h"
 
 namespace search {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "search/picker_accessible.h"
-#include "ui/form_window.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/wide_text.h"
 
 namespace search {
 

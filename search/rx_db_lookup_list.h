@@ -68,7 +68,7 @@
 
 #include "search/lookup_keys.h"
 #include "search/rx_lookup_control.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace search {
 

@@ -52,7 +52,7 @@
 #include "search/locate_object.h"
 #include "search/lookup_platform.h"
 #include "search/lookup_source_link.h"
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace search {
 

@@ -18,6 +18,8 @@ namespace text {
 constexpr unsigned char LowerCp1251Byte(unsigned char b) {
   if (b >= 'A' && b <= 'Z') return static_cast<unsigned char>(b + 0x20);
   if (b >= 0xC0 && b <= 0xDF) return static_cast<unsigned char>(b + 0x20);  // А-Я
+  // One line per letter.
+  // clang-format off
   switch (b) {
     case 0x80: return 0x90;  // Ђ
     case 0x81: return 0x83;  // Ѓ
@@ -33,11 +35,14 @@ constexpr unsigned char LowerCp1251Byte(unsigned char b) {
     case 0xBD: return 0xBE;  // Ѕ
     default: return b;
   }
+  // clang-format on
 }
 
 constexpr unsigned char UpperCp1251Byte(unsigned char b) {
   if (b >= 'a' && b <= 'z') return static_cast<unsigned char>(b - 0x20);
   if (b >= 0xE0) return static_cast<unsigned char>(b - 0x20);  // а-я
+  // One line per letter.
+  // clang-format off
   switch (b) {
     case 0x90: return 0x80;  // ђ
     case 0x83: return 0x81;  // ѓ
@@ -53,6 +58,7 @@ constexpr unsigned char UpperCp1251Byte(unsigned char b) {
     case 0xBE: return 0xBD;  // ѕ
     default: return b;
   }
+  // clang-format on
 }
 
 // Whole texts; through the system on Windows, through the table elsewhere.

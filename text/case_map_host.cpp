@@ -23,7 +23,11 @@ std::string Map(std::string_view s, const std::array<unsigned char, 256>& table)
 }
 }  // namespace
 
-std::string ToLower(std::string_view cp1251) { return Map(cp1251, kTables.lower); }
-std::string ToUpper(std::string_view cp1251) { return Map(cp1251, kTables.upper); }
+std::string ToLower(std::string_view cp1251) {
+  return Map(cp1251, kTables.lower);
+}
+std::string ToUpper(std::string_view cp1251) {
+  return Map(cp1251, kTables.upper);
+}
 
 }  // namespace text

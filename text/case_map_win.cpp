@@ -13,7 +13,11 @@ std::string Map(std::string_view s, DWORD(WINAPI* convert)(LPWSTR, DWORD)) {
 }
 }  // namespace
 
-std::string ToLower(std::string_view cp1251) { return Map(cp1251, CharLowerBuffW); }
-std::string ToUpper(std::string_view cp1251) { return Map(cp1251, CharUpperBuffW); }
+std::string ToLower(std::string_view cp1251) {
+  return Map(cp1251, CharLowerBuffW);
+}
+std::string ToUpper(std::string_view cp1251) {
+  return Map(cp1251, CharUpperBuffW);
+}
 
 }  // namespace text

@@ -16,7 +16,8 @@ namespace {
 struct ReverseTable {
   std::array<unsigned char, 0x10000> byte_of{};  // 0 = no 1251 form (U+0000 is handled apart)
   constexpr ReverseTable() {
-    for (unsigned b = 1; b < 0x100; ++b) byte_of[Cp1251ToCodePoint(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
+    for (unsigned b = 1; b < 0x100; ++b)
+      byte_of[Cp1251ToCodePoint(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
   }
 };
 const ReverseTable& Reverse() {

@@ -14,8 +14,8 @@ std::u16string Cp1251ToUtf16(std::string_view cp1251) {
   if (cp1251.empty()) return {};
   const int size = static_cast<int>(cp1251.size());
   std::u16string out(cp1251.size(), u'\0');  // 1251 is one UTF-16 unit per byte
-  const int written = MultiByteToWideChar(kCodePage, 0, cp1251.data(), size,
-                                          reinterpret_cast<wchar_t*>(out.data()), size);
+  const int written =
+      MultiByteToWideChar(kCodePage, 0, cp1251.data(), size, reinterpret_cast<wchar_t*>(out.data()), size);
   out.resize(written > 0 ? static_cast<size_t>(written) : 0);
   return out;
 }
@@ -33,8 +33,8 @@ std::string Utf16ToCp1251(std::u16string_view utf16) {
     const size_t before = out.size();
     out.resize(before + static_cast<size_t>(length));
     const char replacement = kUnmappable;
-    const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, run, length,
-                                            out.data() + before, length, &replacement, nullptr);
+    const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, run, length, out.data() + before,
+                                            length, &replacement, nullptr);
     out.resize(before + (written > 0 ? static_cast<size_t>(written) : 0));
   };
   for (size_t i = 0; i < utf16.size(); ++i) {

@@ -16,9 +16,9 @@
 #include "app/docking/tb_dock.h"
 #include "app/docking/tb_floating_window_parent.h"
 #include "app/docking/tb_tool_window.h"
-#include "ui/capture_loop.h"
-#include "ui/form_window.h"
-#include "ui/mouse_capture.h"
+#include "ui/framework/capture_loop.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/mouse_capture.h"
 
 namespace app {
 

@@ -35,7 +35,7 @@
 
 #include "app/docking/tb_dock.h"
 #include "base/rect.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace app {
 

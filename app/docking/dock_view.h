@@ -7,8 +7,8 @@
 #pragma once
 
 #include "app/docking/tb_dock.h"
-#include "ui/control_accessible.h"
-#include "ui/control_view.h"
+#include "ui/framework/control_view.h"
+#include "ui/model/control_accessible.h"
 
 namespace app {
 

@@ -4,7 +4,7 @@
 
 #include "app/docking/dock_layout.h"
 #include "app/docking/dockable_view.h"
-#include "ui/form_window.h"
+#include "ui/framework/form_window.h"
 
 namespace app {
 

@@ -16,8 +16,8 @@
 #include "app/docking/tb_dock.h"
 #include "app/docking/tb_dockable_window.h"
 #include "app/skin/skin_colors.h"
-#include "ui/control_accessible.h"
-#include "ui/control_view.h"
+#include "ui/framework/control_view.h"
+#include "ui/model/control_accessible.h"
 
 namespace app {
 

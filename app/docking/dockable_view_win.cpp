@@ -4,8 +4,8 @@
 #include "app/docking/docked_frame.h"
 #include "app/docking/tb_floating_window_parent.h"
 #include "app/skin/form_skin.h"
-#include "ui/form_window.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 

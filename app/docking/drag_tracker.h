@@ -56,8 +56,8 @@
 #include "app/docking/dock_layout.h"
 #include "app/docking/tb_dock.h"
 #include "base/rect.h"
-#include "ui/control.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/control.h"
+#include "ui/model/dpi_scale.h"
 
 namespace app {
 

@@ -1,7 +1,7 @@
 #include "app/docking/floating_frame_accessible.h"
 
 #include "text/literal.h"
-#include "ui/control_accessible.h"
+#include "ui/model/control_accessible.h"
 
 namespace app {
 

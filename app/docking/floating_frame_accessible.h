@@ -10,7 +10,7 @@
 
 #include "app/docking/tb_floating_window_parent.h"
 #include "base/rect.h"
-#include "ui/accessible.h"
+#include "ui/model/accessible.h"
 
 namespace app {
 

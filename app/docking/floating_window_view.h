@@ -37,8 +37,9 @@
 #include "app/docking/close_button_tracker.h"
 #include "app/docking/floating_frame.h"
 #include "app/docking/tb_floating_window_parent.h"
-#include "ui/control_view.h"
-#include "ui/gdi.h"
+#include "ui/framework/control_view.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/window_timer.h"
 
 namespace app {
 
@@ -100,7 +101,7 @@ class FloatingWindowView final : public ui::ControlView {
   // Paints the close button in the tracker's look if it changed, and checks
   // the pointer on a timer while the look is hot.
   void ShowCloseLook();
-  // The capture loops (ui/capture_loop.h) of the close button and of
+  // The capture loops (ui/framework/capture_loop.h) of the close button and of
   // resizing; each ends on the button's release, Esc (resizing), a lost
   // capture or a quit message (posted again).
   void TrackCloseButton();
@@ -122,6 +123,7 @@ class FloatingWindowView final : public ui::ControlView {
   ui::GdiObject<HBITMAP> close_glyph_;
   CloseButtonTracker close_button_;
   CloseLook close_look_ = CloseLook::kNormal;  // the look last painted
+  ui::WindowTimer hot_check_;                  // runs while that look is hot
   bool application_active_ = true;             // as the last WM_ACTIVATEAPP said
   int dpi_ = 0;                                // the frame's density; 0 before its window exists
 };

@@ -10,12 +10,12 @@
 #include "app/docking/floating_frame_accessible.h"
 #include "app/skin/form_skin.h"
 #include "app/skin/skin_frame.h"
-#include "ui/capture_loop.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
-#include "ui/mouse_capture.h"
-#include "ui/screen_density.h"
-#include "ui/wide_text.h"
+#include "ui/framework/capture_loop.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/mouse_capture.h"
+#include "ui/framework/screen_density.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 
@@ -192,10 +192,10 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
   }
   if (!close_glyph_.Get()) return;
   const Rect glyph = geometry.CloseGlyph(outer);
-  HDC glyph_dc = CreateCompatibleDC(dc);
-  if (!glyph_dc) return;
+  const ui::CompatibleDC glyph_dc(dc);
+  if (!glyph_dc.Get()) return;
   {
-    ui::SelectedObject bitmap(glyph_dc, close_glyph_.Get());
+    ui::SelectedObject bitmap(glyph_dc.Get(), close_glyph_.Get());
     // The monochrome glyph's 0 bits come out black, its 1 bits white.
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
@@ -203,7 +203,7 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
     // blending of neighbours.
     const int old_mode = SetStretchBltMode(dc, COLORONCOLOR);
     const auto draw = [&](DWORD rop) {
-      StretchBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc, 0, 0,
+      StretchBlt(dc, glyph.left, glyph.top, glyph.Width(), glyph.Height(), glyph_dc.Get(), 0, 0,
                  kCloseGlyphSize.width, kCloseGlyphSize.height, rop);
     };
     if (close_look_ == CloseLook::kPushed) {
@@ -216,7 +216,6 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
     }
     SetStretchBltMode(dc, old_mode);
   }
-  DeleteDC(glyph_dc);
 }
 
 void FloatingWindowView::ShowCloseLook() {
@@ -224,9 +223,9 @@ void FloatingWindowView::ShowCloseLook() {
   if (close_look_ == look) return;
   close_look_ = look;
   if (look == CloseLook::kHot) {
-    SetTimer(Handle(), kHotCheckTimer, kHotCheckMs, nullptr);
+    hot_check_.Start(Handle(), kHotCheckTimer, kHotCheckMs);
   } else {
-    KillTimer(Handle(), kHotCheckTimer);
+    hot_check_.Stop();
   }
   RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
 }

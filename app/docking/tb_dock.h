@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace app {
 

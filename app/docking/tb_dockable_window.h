@@ -21,7 +21,7 @@
 #include "app/docking/floating_frame.h"
 #include "app/docking/tb_dock.h"
 #include "base/rect.h"
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace app {
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "app/docking/tb_dockable_window.h"
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace app {
 

@@ -6,7 +6,7 @@
 #include "base/exception.h"
 #include "base/str_to_int.h"
 #include "text/literal.h"
-#include "ui/strings.h"
+#include "ui/model/strings.h"
 
 namespace app {
 

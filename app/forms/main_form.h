@@ -22,10 +22,10 @@
 #include "data/field.h"
 #include "search/mask_edit.h"
 #include "search/rx_db_lookup_combo.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/memo.h"
-#include "ui/status_bar.h"
+#include "ui/controls/label/label.h"
+#include "ui/controls/memo/memo.h"
+#include "ui/controls/status_bar/status_bar.h"
+#include "ui/model/form.h"
 
 namespace app {
 

@@ -6,9 +6,9 @@
 #include "app/docking/tb_dockable_window.h"
 #include "app/docking/tb_tool_window.h"
 #include "base/component.h"
-#include "ui/align_layout.h"
-#include "ui/control_tree.h"
-#include "ui/panel.h"
+#include "ui/controls/panel/panel.h"
+#include "ui/model/align_layout.h"
+#include "ui/model/control_tree.h"
 
 namespace app {
 

@@ -7,7 +7,7 @@
 // stored 96 pixels per inch by ui::DpiScale (each from its stored value), and
 // the window's own layout rules then run on the scaled pixels unchanged:
 //   - aligned controls stack along their edges of the parent's client area
-//     (ui/align_layout.h), the others keep their scaled place and size;
+//     (ui/model/align_layout.h), the others keep their scaled place and size;
 //   - a dock is as thick as its rows (app/docking/dock_layout.h), its windows
 //     framed by the docked border and drag-handle strip at that density; a
 //     tool window's thickness is its stored client height scaled, a full-size
@@ -33,9 +33,9 @@
 #include "app/docking/tb_dock.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "base/rect.h"
-#include "ui/control.h"
-#include "ui/dpi_scale.h"
-#include "ui/form.h"
+#include "ui/model/control.h"
+#include "ui/model/dpi_scale.h"
+#include "ui/model/form.h"
 
 namespace app {
 

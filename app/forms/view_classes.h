@@ -1,7 +1,7 @@
 // The views that put the program's controls on screen (Windows only).
 #pragma once
 
-#include "ui/view_factory.h"
+#include "ui/framework/view_factory.h"
 
 namespace app {
 

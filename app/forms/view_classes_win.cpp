@@ -7,10 +7,10 @@
 #include "app/toolbar/toolbar_view.h"
 #include "search/lookup_combo_view.h"
 #include "search/mask_edit_view.h"
-#include "ui/label_view.h"
-#include "ui/memo_view.h"
-#include "ui/panel_view.h"
-#include "ui/status_bar_view.h"
+#include "ui/controls/label/label_view.h"
+#include "ui/controls/memo/memo_view.h"
+#include "ui/controls/panel/panel_view.h"
+#include "ui/controls/status_bar/status_bar_view.h"
 
 namespace app {
 

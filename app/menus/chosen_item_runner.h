@@ -28,7 +28,7 @@
 
 #include "app/menus/menu_sounds.h"
 #include "app/menus/tb_item.h"
-#include "ui/error_sink.h"
+#include "ui/framework/error_sink.h"
 
 namespace app {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "text/literal.h"
-#include "ui/control_accessible.h"
+#include "ui/model/control_accessible.h"
 
 namespace app {
 

@@ -12,14 +12,15 @@
 
 #include "app/menus/drop_down_layout.h"
 #include "app/menus/tb_drop_down_window.h"
-#include "ui/accessible.h"
+#include "ui/model/accessible.h"
 
 namespace app {
 
 class DropDownAccessible final : public ui::AccessibleDescription {
  public:
   // `layout` holds the rows' places while the menu is open (the view's).
-  DropDownAccessible(const TTBDropDownWindow& menu, const DropDownLayout& layout, std::function<void(int row)> choose)
+  DropDownAccessible(const TTBDropDownWindow& menu, const DropDownLayout& layout,
+                     std::function<void(int row)> choose)
       : menu_(menu), layout_(layout), choose_(std::move(choose)) {}
 
   ui::AccessibleElement Self() const override;

@@ -33,7 +33,7 @@
 #include "app/menus/drop_down_layout.h"
 #include "app/menus/tb_drop_down_window.h"
 #include "app/skin/skin_colors.h"
-#include "ui/control_view.h"
+#include "ui/framework/control_view.h"
 
 namespace app {
 

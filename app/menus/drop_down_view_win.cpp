@@ -5,9 +5,9 @@
 #include "app/menus/drop_down_accessible.h"
 #include "app/skin/form_skin.h"
 #include "app/skin/skin_frame.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 

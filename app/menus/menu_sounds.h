@@ -9,7 +9,7 @@
 // no default sound and without cutting off one already playing: flags 0x10013
 // (alias 0x10000, no-stop 0x10, no-default 0x2, asynchronous 0x1).
 //
-// The system is reached through ui::SoundPlayer (ui/platform_services.h):
+// The system is reached through ui::SoundPlayer (ui/framework/platform_services.h):
 // the version, the registry value and PlaySoundA on Windows, a recorder with
 // a registry of its own in tests.
 #pragma once
@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/platform_services.h"
+#include "ui/framework/platform_services.h"
 
 namespace app {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/menus/tb_item.h"
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace app {
 

@@ -14,8 +14,8 @@
 
 #include "base/component.h"
 #include "resources/class_info.h"
-#include "ui/control.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/control.h"
+#include "ui/model/dpi_scale.h"
 
 namespace app {
 

@@ -1,9 +1,9 @@
 #include "app/skin/form_skin.h"
 
 #include "app/skin/tb_skin.h"
-#include "ui/form.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/model/form.h"
 
 namespace app {
 

@@ -6,7 +6,7 @@
 // one rounded to the nearest whole number (halves up), 1 at least.
 #pragma once
 
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace app {
 

@@ -26,7 +26,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/colors.h"
+#include "ui/model/colors.h"
 
 namespace app {
 

@@ -13,7 +13,7 @@
 #include "app/skin/skin_palette.h"
 #include "base/component.h"
 #include "resources/class_info.h"
-#include "ui/colors.h"
+#include "ui/model/colors.h"
 
 namespace app {
 

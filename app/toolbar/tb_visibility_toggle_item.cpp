@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/docking/tb_dockable_window.h"
-#include "ui/form.h"
+#include "ui/model/form.h"
 
 namespace app {
 

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "app/menus/tb_item.h"
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace app {
 

@@ -1,7 +1,7 @@
 #include "app/toolbar/toolbar_accessible.h"
 
 #include "text/literal.h"
-#include "ui/control_accessible.h"
+#include "ui/model/control_accessible.h"
 
 namespace app {
 

@@ -17,7 +17,7 @@
 #include "app/menus/toolbar_menu_bar.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "base/rect.h"
-#include "ui/accessible.h"
+#include "ui/model/accessible.h"
 
 namespace app {
 

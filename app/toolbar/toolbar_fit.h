@@ -25,7 +25,7 @@
 
 #include "app/menus/tb_item.h"
 #include "base/rect.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace app {
 

@@ -16,7 +16,7 @@
 #include "app/menus/tb_item.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "base/rect.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace app {
 

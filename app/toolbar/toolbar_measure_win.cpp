@@ -6,8 +6,8 @@
 #include "app/docking/dock_layout.h"
 #include "app/menus/toolbar_menu_bar.h"
 #include "app/toolbar/toolbar_fit.h"
-#include "ui/gdi.h"
-#include "ui/wide_text.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 

@@ -19,7 +19,7 @@
 #include "app/menus/chosen_item_runner.h"
 #include "app/menus/menu_sounds.h"
 #include "base/component.h"
-#include "ui/window.h"
+#include "ui/framework/window.h"
 
 namespace ui {
 class FormWindow;

@@ -1,7 +1,7 @@
 #include "app/toolbar/toolbar_utility_window.h"
 
 #include "base/exception.h"
-#include "ui/form_window.h"
+#include "ui/framework/form_window.h"
 
 namespace app {
 

@@ -32,7 +32,7 @@
 //     becoming active end the tracking with nothing chosen.
 //   - Keyboard menu mode (MenuKeyboardMode, its table in
 //     menu_keyboard_mode.h): the bar is its window's key preview
-//     (ui/key_preview.h), so every key of the main window reaches it before
+//     (ui/framework/key_preview.h), so every key of the main window reaches it before
 //     the focused control. F10 or a lone Alt makes the first button hot; from
 //     then on the message loop hands every key to the bar (RouteMenuKeys)
 //     until the mode ends, and the mode opens the drop-downs through the
@@ -77,7 +77,7 @@
 #include "app/menus/toolbar_menu_bar.h"
 #include "app/toolbar/tb_toolbar.h"
 #include "app/toolbar/toolbar_fit.h"
-#include "ui/key_preview.h"
+#include "ui/framework/key_preview.h"
 
 namespace ui {
 class MouseCapture;
@@ -218,7 +218,7 @@ class ToolbarView final : public DockableView, public DropDownOwner, public ui::
   std::vector<ItemSize> sizes_;  // of every top-level item, in the menu font
   std::vector<Button> buttons_;
   Rect chevron_;
-  Look look_;                                  // as last painted
+  Look look_;  // as last painted
   Announced announced_;
   std::unique_ptr<ui::MouseCapture> capture_;  // held for the tracking, by the bar or its drop-down
   std::optional<POINT> last_move_;             // where the pointer last moved to (screen)

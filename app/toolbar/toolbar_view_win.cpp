@@ -14,14 +14,14 @@
 #include "app/skin/form_skin.h"
 #include "app/skin/glyph_scale.h"
 #include "app/skin/skin_frame.h"
-#include "app/toolbar/toolbar_measure.h"
 #include "app/toolbar/toolbar_accessible.h"
+#include "app/toolbar/toolbar_measure.h"
 #include "app/toolbar/toolbar_utility_window.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
-#include "ui/mouse_capture.h"
-#include "ui/screen_density.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/mouse_capture.h"
+#include "ui/framework/screen_density.h"
+#include "ui/framework/wide_text.h"
 
 namespace app {
 

@@ -29,7 +29,8 @@ void BM_SortNamesWordSortKeys(benchmark::State& state) {
   for (auto _ : state) {
     std::vector<std::pair<std::string, size_t>> keyed;
     keyed.reserve(names.size());
-    for (size_t i = 0; i < names.size(); ++i) keyed.emplace_back(collation.SortKey(names[i], data::CaseMode::kSensitive), i);
+    for (size_t i = 0; i < names.size(); ++i)
+      keyed.emplace_back(collation.SortKey(names[i], data::CaseMode::kSensitive), i);
     std::sort(keyed.begin(), keyed.end());
     benchmark::DoNotOptimize(keyed.data());
   }

@@ -4,8 +4,8 @@
 // that shows nothing or never ends makes the caller fail instead of hanging.
 #pragma once
 
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <functional>
 #include <optional>

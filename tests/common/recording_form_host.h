@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/form_host.h"
+#include "ui/model/form_host.h"
 
 namespace testing_support {
 

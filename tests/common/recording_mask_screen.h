@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "search/mask_edit.h"
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace testing_support {
 

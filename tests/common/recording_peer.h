@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/control.h"
+#include "ui/model/control.h"
 
 namespace testing_support {
 

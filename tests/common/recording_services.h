@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform_services.h"
+#include "ui/framework/platform_services.h"
 
 namespace testing_support {
 

@@ -362,7 +362,8 @@ std::string Monkey::CheckInvariants() {
   std::size_t elements = 0;
   for (HWND window : program_->VisibleTopWindows()) {
     const ReadElement tree = Reader::Tree(window);
-    if (window == program_->Main() && tree.result != S_OK) return "the main window's accessible tree cannot be read";
+    if (window == program_->Main() && tree.result != S_OK)
+      return "the main window's accessible tree cannot be read";
     elements += ElementCount(tree);
   }
   if (!program_->Answers(2000)) return "the program does not answer within 2 s after the reader's walk";

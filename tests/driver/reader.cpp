@@ -94,7 +94,8 @@ void Reader::Listen(DWORD ms) {
   } while (GetTickCount64() < end);
 }
 
-void CALLBACK Reader::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+void CALLBACK Reader::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                              DWORD) {
   Reader* reader = listening_reader;
   if (!reader) return;
   HeardEvent heard{event, window, object, child, {}, false};

@@ -64,8 +64,8 @@ class Reader {
   void Clear() { heard_.clear(); }
 
  private:
-  static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child, DWORD thread,
-                               DWORD time);
+  static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child,
+                               DWORD thread, DWORD time);
 
   HWINEVENTHOOK hook_ = nullptr;
   std::vector<HeardEvent> heard_;

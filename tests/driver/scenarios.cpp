@@ -314,7 +314,8 @@ int About(const Setup& setup, Report& report) {
   // all at once, the first of them may come before the loop and be lost.
   const POINT from{about_rect.left + 100, about_rect.bottom - 20};
   {
-    const testing_support::PacedDrag drag(from, POINT{from.x - 30, from.y - 20}, testing_support::Button::kLeft,
+    const testing_support::PacedDrag drag(from, POINT{from.x - 30, from.y - 20},
+                                          testing_support::Button::kLeft,
                                           GetWindowThreadProcessId(about, nullptr));
   }
   program.Settle(300);

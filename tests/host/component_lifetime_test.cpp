@@ -13,7 +13,7 @@
 #include "app/forms/main_form.h"
 #include "tests/common/form_stream_file.h"
 #include "tests/common/recording_peer.h"
-#include "ui/form_host.h"
+#include "ui/model/form_host.h"
 
 namespace {
 

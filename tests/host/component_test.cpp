@@ -9,7 +9,8 @@ namespace {
 // Records its destruction into a shared log.
 class Probe : public base::TComponent {
  public:
-  Probe(base::TComponent* owner, std::string name, std::vector<std::string>* log) : TComponent(owner), log_(log) {
+  Probe(base::TComponent* owner, std::string name, std::vector<std::string>* log)
+      : TComponent(owner), log_(log) {
     SetName(std::move(name));
   }
   ~Probe() override { log_->push_back(Name()); }

@@ -2,7 +2,7 @@
 // its compiled description: the names found through the labels above the
 // search controls, the result memo and its spoken answer, the status bar,
 // the labels and the panes, and the hit test every description shares.
-#include "ui/control_accessible.h"
+#include "ui/model/control_accessible.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 
 #include "tests/common/loaded_main_form.h"
 #include "text/literal.h"
-#include "ui/label.h"
-#include "ui/memo_accessible.h"
-#include "ui/status_bar_accessible.h"
+#include "ui/controls/label/label_accessible.h"
+#include "ui/controls/memo/memo_accessible.h"
+#include "ui/controls/status_bar/status_bar_accessible.h"
 
 namespace {
 
@@ -90,7 +90,8 @@ TEST_F(ControlAccessibleTest, TheResultMemoIsReadOnlyTextNamedByItsWindowHolding
 
   const std::string name = text::Cp1251(u8"Иванов Иван Иванович").str();
   f.meResult->lines.Assign({text::Cp1251(u8" *** Результат. ***").str(),
-                            text::Cp1251(u8"Фамилия - ").str() + name, text::Cp1251(u8"Телефон - 21345").str()});
+                            text::Cp1251(u8"Фамилия - ").str() + name,
+                            text::Cp1251(u8"Телефон - 21345").str()});
   self = memo.Self();
   EXPECT_EQ(self.value, ui::EditText(f.meResult->lines));
   EXPECT_NE(self.value.find(name), std::string::npos);

@@ -9,10 +9,11 @@
 #include "app/forms/main_form.h"
 #include "search/mask_engine.h"
 #include "tests/common/form_stream_file.h"
+#include "tests/common/main_window_layout.h"
 #include "tests/common/recording_form_host.h"
 #include "tests/common/recording_peer.h"
-#include "ui/align_layout.h"
-#include "ui/control_tree.h"
+#include "ui/model/align_layout.h"
+#include "ui/model/control_tree.h"
 
 namespace {
 
@@ -62,22 +63,27 @@ TEST_F(MainFormLayoutTest, AHiddenResultWindowTakesItsMemoOutOfTheCycle) {
 }
 
 TEST_F(MainFormLayoutTest, AligningAtTheStoredSizeGivesTheStoredPlacesAndResizingMovesOnlyTheAlignedOnes) {
+  using testing_support::StoredPlaceOf;
   const std::vector<ui::TControl*> children = ui::ChildControls(*form_, form_);
   ASSERT_EQ(children.size(), 7u);
-  ui::AlignControls(children, 299, 196);
+  const base::Size stored = testing_support::kMainWindowClient;
+  ui::AlignControls(children, stored.width, stored.height);
   const auto at = [](const ui::TControl* c) {
-    return std::vector<int>{c->left, c->top, c->width, c->height};
+    return base::Rect::At({c->left, c->top}, {c->width, c->height});
   };
-  EXPECT_EQ(at(form_->doTop), (std::vector<int>{0, 0, 299, 26}));
-  EXPECT_EQ(at(form_->doBott), (std::vector<int>{0, 80, 299, 97}));
-  EXPECT_EQ(at(form_->StatusBar1), (std::vector<int>{0, 177, 299, 19}));
+  for (const ui::TControl* control : children) {
+    EXPECT_EQ(at(control), StoredPlaceOf(control->Name()).Box()) << control->Name();
+  }
+  // Wider and higher: the docks and the status bar follow the edges, keeping
+  // their thickness; the rest stays.
   ui::AlignControls(children, 500, 400);
-  EXPECT_EQ(at(form_->doTop), (std::vector<int>{0, 0, 500, 26}));
-  EXPECT_EQ(at(form_->StatusBar1), (std::vector<int>{0, 381, 500, 19}));
-  EXPECT_EQ(at(form_->doBott), (std::vector<int>{0, 284, 500, 97}));
-  EXPECT_EQ(at(form_->MaskEdit1), (std::vector<int>{176, 48, 67, 19}));
-  EXPECT_EQ(at(form_->Label2), (std::vector<int>{7, 34, 138, 13}));
-  ui::AlignControls(children, 299, 196);
+  const int bar = StoredPlaceOf("StatusBar1").height, bottom_dock = StoredPlaceOf("doBott").height;
+  EXPECT_EQ(at(form_->doTop), base::Rect::At({0, 0}, {500, StoredPlaceOf("doTop").height}));
+  EXPECT_EQ(at(form_->StatusBar1), base::Rect::At({0, 400 - bar}, {500, bar}));
+  EXPECT_EQ(at(form_->doBott), base::Rect::At({0, 400 - bar - bottom_dock}, {500, bottom_dock}));
+  EXPECT_EQ(at(form_->MaskEdit1), StoredPlaceOf("MaskEdit1").Box());
+  EXPECT_EQ(at(form_->Label2), StoredPlaceOf("Label2").Box());
+  ui::AlignControls(children, stored.width, stored.height);
 }
 
 // Controls made by hand: every alignment, and the tab places of a parent.

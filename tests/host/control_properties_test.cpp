@@ -12,9 +12,9 @@
 #include "app/forms/main_form.h"
 #include "tests/common/form_stream_file.h"
 #include "tests/common/recording_peer.h"
-#include "ui/label.h"
-#include "ui/memo.h"
-#include "ui/panel.h"
+#include "ui/controls/label/label.h"
+#include "ui/controls/memo/memo.h"
+#include "ui/controls/panel/panel.h"
 
 namespace {
 

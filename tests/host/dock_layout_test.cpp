@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/docking/dock_layout.h"
+#include "tests/common/main_window_layout.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ DockItem ResultWindow() {
   item.row = 1;
   item.pos = 0;
   item.full_size = true;
-  item.client = Size{289, 93};
+  item.client = testing_support::kResultWindowClient;
   return item;
 }
 

@@ -1,9 +1,11 @@
 // The one scaling rule: stored 96-dpi values to the pixels of a screen.
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "tests/common/main_window_layout.h"
 
 namespace {
 
@@ -70,7 +72,7 @@ TEST(DpiScale, ARectangleKeepsItsScaledSizeWhereverItStands) {
   const DpiScale s(144);
   // The name picker: 5, 48, 145 x 21. Its edges scaled one by one would
   // make it 217 wide; its size scaled is 218.
-  const Rect picker = s.Scale(Rect::At({5, 48}, {145, 21}));
+  const Rect picker = s.Scale(testing_support::StoredPlaceOf("RxDBLookupCombo1").Box());
   EXPECT_EQ(picker.TopLeft(), (Point{8, 72}));
   EXPECT_EQ(picker.Extent(), (Size{218, 32}));
   EXPECT_EQ(s.Scale(Point{-5, 48}), (Point{-8, 72}));

@@ -2,6 +2,10 @@
 // kept, rows, live rows, appending, and the result codes of bad packets.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "data/collation.h"
 #include "data/datapacket_writer.h"
 #include "data/ds_base.h"
@@ -10,6 +14,7 @@
 #include "data/field_type.h"
 #include "data/word_sort_collation.h"
 #include "tests/common/table_packets.h"
+#include "tests/host/failing_allocations.h"
 
 namespace {
 
@@ -198,11 +203,14 @@ TEST_F(DsBaseTest, BadPacketsGiveTheirCodesAndLeaveNothing) {
   EXPECT_TRUE(store.FieldDescriptors().empty());
   EXPECT_EQ(store.RecordCount(), 0u);
 
-  // Every truncation of a good packet fails cleanly, and the store stays empty.
+  // Every truncation of a good packet is a bad packet (no bytes at all: no
+  // packet given), and the store stays empty.
   const std::string good = testing_support::PhonePacket({{11111, 1}, {22222, 2}});
   for (size_t size = 0; size < good.size(); ++size) {
     data::IDSBase cut(collation);
-    EXPECT_NE(cut.AppendData(Bytes(good.substr(0, size)), true), data::kDsOk) << size;
+    EXPECT_EQ(cut.AppendData(Bytes(good.substr(0, size)), true),
+              size == 0 ? data::kDsBadCall : data::kDsBadPacket)
+        << size;
     EXPECT_TRUE(cut.FieldDescriptors().empty()) << size;
     EXPECT_EQ(cut.RecordCount(), 0u) << size;
   }
@@ -450,6 +458,126 @@ TEST(SortKeyOrderTest, HeadsOrderAsFullKeysDo) {
       const int c = data::CompareSortKeys(texts[order[i - 1] - 1], texts[order[i] - 1]);
       EXPECT_LE(descending ? -c : c, 0) << i;
     }
+  }
+}
+
+// Out of memory in every operation of the store that allocates: each of its
+// allocations fails in turn (the first, then the second, ... until a run
+// meets no failure). A run that met one answers `short_code` and leaves the
+// store holding what it held before; given memory again, the same operation
+// on that store ends as on a store that never ran short. The names sort by
+// their bytes through sort keys, as the program's name order does: records
+// 2, 3, 1; the first key field orders them 1, 2, 3 and descending 3, 2, 1.
+struct OutOfMemoryCase {
+  const char* operation;
+  std::function<void(data::IDSBase&)> prepare;  // with memory
+  std::function<data::DsResult(data::IDSBase&)> run;
+  data::DsResult short_code;  // what a run short of memory answers
+  std::string after;          // what the store holds once the run succeeded
+};
+
+// The rows, the default order, the order "BY2" and the temporary order in use.
+std::string Holdings(data::IDSBase& store) {
+  std::string out = "rows " + std::to_string(store.RecordCount());
+  if (store.RecordCount() == 0) return out;
+  data::IDSCursor cursor(store);
+  const auto add = [&](const char* name) {
+    out += std::string("; ") + name;
+    for (const uint32_t record : Records(cursor)) out += " " + std::to_string(record);
+  };
+  add("default");
+  if (cursor.UseIndex("BY2") == data::kDsOk) add("BY2");
+  if (cursor.UseTemporaryIndex() == data::kDsOk) add("temporary");
+  return out;
+}
+
+TEST(OutOfMemoryTest, EveryAllocationFailingIsReportedAndLeavesTheStoreAsItWas) {
+  // Names longer than a string keeps without allocating.
+  const std::string first_name(20, 'C');
+  const std::string packet =
+      testing_support::PersonPacket({{1, first_name}, {2, std::string(20, 'A')}, {3, std::string(20, 'B')}});
+  const std::string more = testing_support::PersonPacket({{4, std::string(20, 'D')}});
+  const auto load = [&](data::IDSBase& store) {
+    ASSERT_EQ(store.AppendData(Bytes(packet), true), data::kDsOk);
+  };
+  const data::IndexDescriptor by_name = OrderBy(2);
+  const std::vector<OutOfMemoryCase> cases = {
+      {"AppendData", [](data::IDSBase&) {},
+       [&](data::IDSBase& store) { return store.AppendData(Bytes(packet), true); }, data::kDsOutOfMemory,
+       "rows 3; default 1 2 3"},
+      {"AppendData appending", load,
+       [&](data::IDSBase& store) { return store.AppendData(Bytes(more), true); }, data::kDsOutOfMemory,
+       "rows 4; default 1 2 3 4"},
+      {"CreateIndex", load, [&](data::IDSBase& store) { return store.CreateIndex(by_name); },
+       data::kDsOutOfMemory, "rows 3; default 1 2 3; BY2 2 3 1"},
+      {"BuildTemporaryIndex in a new place", load,
+       [&](data::IDSBase& store) { return store.BuildTemporaryIndex(by_name); }, data::kDsOutOfMemory,
+       "rows 3; default 1 2 3; temporary 2 3 1"},
+      {"BuildTemporaryIndex in a kept order's place",
+       [&](data::IDSBase& store) {
+         load(store);
+         store.SetKeptTemporaryOrders(1);
+         ASSERT_EQ(store.BuildTemporaryIndex(OrderBy(1, true)), data::kDsOk);
+       },
+       [&](data::IDSBase& store) { return store.BuildTemporaryIndex(by_name); }, data::kDsOutOfMemory,
+       "rows 3; default 1 2 3; temporary 2 3 1"},
+      {"CheckAdoptedOrders rebuilding a wrong order",
+       [&](data::IDSBase& store) {
+         load(store);
+         ASSERT_EQ(store.AdoptTemporaryIndex(by_name, {1, 3, 2}), data::kDsOk);
+       },
+       [](data::IDSBase& store) {
+         bool rebuilt = false;
+         const data::DsResult r = store.CheckAdoptedOrders(rebuilt);
+         return r == data::kDsOk && !rebuilt ? data::kDsBadCall : r;
+       },
+       data::kDsOutOfMemory, "rows 3; default 1 2 3; temporary 2 3 1"},
+      {"GetField", load,
+       [&](data::IDSBase& store) {
+         data::FieldData value;
+         const data::DsResult r = store.GetField(1, 2, value);
+         return r == data::kDsOk && value.bytes != first_name ? data::kDsBadCall : r;
+       },
+       data::kDsOutOfMemory, "rows 3; default 1 2 3"},
+      // The first search of a column remembers it, the second builds its
+      // map: without memory for either, the search still answers.
+      {"FindFirstInteger", load,
+       [](data::IDSBase& store) {
+         data::IDSCursor cursor(store);
+         for (int search = 0; search < 2; ++search) {
+           uint32_t record = 0;
+           if (cursor.FindFirstInteger(1, false, 2, record) != data::kDsOk || record != 2)
+             return data::kDsBadCall;
+         }
+         return data::kDsOk;
+       },
+       data::kDsOk, "rows 3; default 1 2 3"},
+  };
+  for (const OutOfMemoryCase& c : cases) {
+    size_t allowed = 0;
+    for (;; ++allowed) {
+      BytesAsKeys collation(true);
+      data::IDSBase store(collation);
+      c.prepare(store);
+      const std::string before = Holdings(store);
+      data::DsResult result;
+      bool failed = false;
+      {
+        testing_support::FailingAllocations short_of_memory(allowed);
+        result = c.run(store);
+        failed = short_of_memory.Failed();
+      }
+      if (!failed) {
+        EXPECT_EQ(result, data::kDsOk) << c.operation;
+        EXPECT_EQ(Holdings(store), c.after) << c.operation;
+        break;
+      }
+      EXPECT_EQ(result, c.short_code) << c.operation << ", allocation " << allowed + 1 << " failed";
+      EXPECT_EQ(Holdings(store), before) << c.operation << ", allocation " << allowed + 1 << " failed";
+      EXPECT_EQ(c.run(store), data::kDsOk) << c.operation << ", again after allocation " << allowed + 1;
+      EXPECT_EQ(Holdings(store), c.after) << c.operation << ", again after allocation " << allowed + 1;
+    }
+    EXPECT_GT(allowed, 0u) << c.operation << " allocated nothing: no failure was tried";
   }
 }
 

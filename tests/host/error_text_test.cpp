@@ -26,9 +26,8 @@ TEST(UnexpectedErrorText, NamesTheClassModuleAndAddress) {
   const std::string text = app::UnexpectedErrorText("std::bad_alloc", "C:\\PHONEBOOK.EXE", 0x1A2B, "");
   const std::string address(sizeof(uintptr_t) * 2 - 4, '0');
   EXPECT_EQ(text, "Exception std::bad_alloc in module C:\\PHONEBOOK.EXE at " + address + "1A2B.\n");
-  EXPECT_EQ(app::UnexpectedErrorText("E", "m", 0, "boom"), "Exception E in module m at " +
-                                                               std::string(sizeof(uintptr_t) * 2, '0') +
-                                                               ".\nboom.");
+  EXPECT_EQ(app::UnexpectedErrorText("E", "m", 0, "boom"),
+            "Exception E in module m at " + std::string(sizeof(uintptr_t) * 2, '0') + ".\nboom.");
   EXPECT_EQ(app::UnexpectedErrorText("E", "m", 0, "done."),
             "Exception E in module m at " + std::string(sizeof(uintptr_t) * 2, '0') + ".\ndone.");
 }

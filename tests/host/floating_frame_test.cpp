@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/docking/floating_frame.h"
+#include "tests/common/main_window_layout.h"
 
 namespace {
 
@@ -21,7 +22,9 @@ TEST(FloatingFrame, InsetsFollowTheFrameAndTheCaption) {
   const FloatingFrame sizing(kMetrics, FloatingContent::kToolWindow, true, true);
   EXPECT_EQ(sizing.Frame(), (Size{4, 4}));
   EXPECT_EQ(sizing.NonClient(), (app::Insets{4, 18, 4, 3}));
-  EXPECT_EQ(sizing.OuterSize({289, 93}), (Size{297, 114}));
+  // The result window's client area inside those insets.
+  const Size result = testing_support::kResultWindowClient;
+  EXPECT_EQ(sizing.OuterSize(result), (Size{result.width + 4 + 4, result.height + 18 + 3}));
   EXPECT_EQ(sizing.ClientRect(kOuter), (Rect{4, 18, 196, 147}));
 
   const FloatingFrame fixed(kMetrics, FloatingContent::kToolWindow, false, true);

@@ -16,8 +16,8 @@
 #include "tests/common/recording_peer.h"
 #include "tests/common/recording_services.h"
 #include "text/literal.h"
-#include "ui/memo_accessible.h"
-#include "ui/platform_services.h"
+#include "ui/controls/memo/memo_accessible.h"
+#include "ui/framework/platform_services.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "search/db_edit_error.h"
 #include "tests/common/recording_mask_screen.h"
 #include "tests/common/recording_services.h"
-#include "ui/platform_services.h"
+#include "ui/framework/platform_services.h"
 
 namespace {
 

@@ -155,7 +155,7 @@ TEST_F(DropDownAccessibleTest, TheShowMenuIsAPopupNamedByItsButtonWithTheChecked
 
 TEST_F(DropDownAccessibleTest, SeparatorsAreSeparatorsAndOnlyItemsCanBeChosen) {
   bar_.SetShown(1, true);
-  Open(bar_.DropDownItems(1));  // the toggle, a separator, "O..."
+  Open(bar_.DropDownItems(1));              // the toggle, a separator, "O..."
   EXPECT_EQ(description_.Self().name, "");  // rows of two items: no one opener
   ASSERT_EQ(description_.ChildCount(), 3);
   EXPECT_EQ(description_.Child(2).role, AccessibleRole::kSeparator);

@@ -12,7 +12,8 @@
 #include "app/docking/drag_tracker.h"
 #include "app/docking/floating_frame.h"
 #include "search/rx_db_lookup_list.h"
-#include "ui/dpi_scale.h"
+#include "tests/common/main_window_layout.h"
+#include "ui/model/dpi_scale.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST(ScaledDocking, ADockIsItsScaledWindowPlusTheScaledFrame) {
   // a pixel more than its dock's stored 97 scaled (121.25 -> 121).
   app::DockItem result;
   result.full_size = true;
-  result.client = s.Scale(Size{289, 93});
+  result.client = s.Scale(testing_support::kResultWindowClient);
   result.handle = handle;
   const app::DockLayout layout = app::LayoutDock(TTBDockPosition::dpBottom, 374, false, {&result, 1}, s);
   EXPECT_EQ(layout.thickness, 122);

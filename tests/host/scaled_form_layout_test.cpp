@@ -12,7 +12,8 @@
 #include "about/fm_about.h"
 #include "app/forms/main_form.h"
 #include "tests/common/form_stream_file.h"
-#include "ui/control_tree.h"
+#include "tests/common/main_window_layout.h"
+#include "ui/model/control_tree.h"
 
 namespace {
 
@@ -48,21 +49,36 @@ class ScaledFormLayoutTest : public ::testing::Test {
   static inline about::TfmAbout* about_ = nullptr;
 };
 
+// The shared table of the stored layout (tests/common/main_window_layout.h)
+// against the description it comes from, as read: the window's sizes, each
+// control's stored place and size, the result window's stored client area.
+TEST_F(ScaledFormLayoutTest, TheLayoutTableIsWhatTheDescriptionStores) {
+  EXPECT_EQ((Size{main_->width, main_->height}), testing_support::kMainWindowOuter);
+  EXPECT_EQ((Size{main_->client_width, main_->client_height}), testing_support::kMainWindowClient);
+  EXPECT_EQ((Size{main_->twResult->client_area_width, main_->twResult->client_area_height}),
+            testing_support::kResultWindowClient);
+  for (const testing_support::StoredPlace& place : testing_support::kMainWindowPlaces) {
+    const auto* control = dynamic_cast<const ui::TControl*>(main_->FindComponent(place.name));
+    ASSERT_NE(control, nullptr) << place.name;
+    EXPECT_EQ((base::Point{control->left, control->top}), place.Origin()) << place.name;
+    // The result window stores no size: its dock gives it one.
+    if (control == main_->twResult) continue;
+    EXPECT_EQ((Size{control->width, control->height}), place.Extent()) << place.name;
+  }
+  EXPECT_EQ(testing_support::StoredPlaceOf("twResult").Extent(),
+            testing_support::StoredPlaceOf("doBott").Extent());
+}
+
 TEST_F(ScaledFormLayoutTest, AtTheStoredDensityTheMainWindowIsAsStored) {
   const app::ScaledFormLayout l = app::LayOutScaled(*main_, DpiScale());
-  EXPECT_EQ(l.client, (Size{299, 196}));
-  EXPECT_EQ(At(l, "doTop"), (std::vector<int>{0, 0, 299, 26}));
-  EXPECT_EQ(At(l, "doBott"), (std::vector<int>{0, 80, 299, 97}));
-  EXPECT_EQ(At(l, "StatusBar1"), (std::vector<int>{0, 177, 299, 19}));
-  EXPECT_EQ(At(l, "Label2"), (std::vector<int>{7, 34, 138, 13}));
-  EXPECT_EQ(At(l, "Label1"), (std::vector<int>{168, 34, 81, 13}));
-  EXPECT_EQ(At(l, "RxDBLookupCombo1"), (std::vector<int>{5, 48, 145, 21}));
-  EXPECT_EQ(At(l, "MaskEdit1"), (std::vector<int>{176, 48, 67, 19}));
-  // The result window spans its dock; inside its 8 + 2 pixels of frame the
-  // memo fills the stored client area.
-  EXPECT_EQ(At(l, "twResult"), (std::vector<int>{0, 0, 299, 97}));
-  EXPECT_EQ(l.Find("twResult")->client, (Size{289, 93}));
-  EXPECT_EQ(At(l, "meResult"), (std::vector<int>{0, 0, 289, 93}));
+  EXPECT_EQ(l.client, testing_support::kMainWindowClient);
+  for (const testing_support::StoredPlace& place : testing_support::kMainWindowPlaces) {
+    const app::PlacedControl* placed = l.Find(place.name);
+    ASSERT_NE(placed, nullptr) << place.name;
+    EXPECT_EQ(placed->bounds, place.Box()) << place.name;
+  }
+  // Inside its 8 + 2 pixels of frame the memo fills the stored client area.
+  EXPECT_EQ(l.Find("twResult")->client, testing_support::kResultWindowClient);
   EXPECT_EQ(l.Find("meResult")->font_height, -13);
   EXPECT_EQ(l.Find("MaskEdit1")->font_height, -11);
 }
@@ -112,7 +128,8 @@ TEST_F(ScaledFormLayoutTest, AtTwiceTheDensityEveryStoredValueDoubles) {
                                              2 * control->height}))
         << name;
   }
-  EXPECT_EQ(l.Find("twResult")->client, (Size{2 * 289, 2 * 93}));
+  EXPECT_EQ(l.Find("twResult")->client, (Size{2 * testing_support::kResultWindowClient.width,
+                                              2 * testing_support::kResultWindowClient.height}));
   const app::ScaledFormLayout a = app::LayOutScaled(*about_, DpiScale(192));
   EXPECT_EQ(a.client, (Size{686, 292}));
   EXPECT_EQ(At(a, "Panel1"), (std::vector<int>{0, 0, 686, 38}));

@@ -10,7 +10,7 @@
 #include "app/menus/tb_item.h"
 #include "app/skin/glyph_scale.h"
 #include "app/toolbar/toolbar_fit.h"
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Where a status bar puts its panels, texts and size grip, what a point hits
 // and the text it answers, for the main window's bar and for bars of several
 // panels of each bevel.
-#include "ui/status_bar_layout.h"
+#include "ui/controls/status_bar/status_bar_layout.h"
 
 #include <gtest/gtest.h>
 
-#include "ui/dpi_scale.h"
+#include "ui/model/dpi_scale.h"
 
 namespace {
 

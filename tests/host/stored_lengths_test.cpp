@@ -1,7 +1,7 @@
 // A window's stored lengths scaled to one density after another: always
 // from the description's values, so a round trip ends where it began, and
 // what the program changed in between is carried over in proportion.
-#include "ui/stored_lengths.h"
+#include "ui/model/stored_lengths.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "app/docking/tb_tool_window.h"
 #include "app/forms/main_form.h"
 #include "tests/common/form_stream_file.h"
-#include "ui/status_bar.h"
+#include "ui/controls/status_bar/status_bar.h"
 
 namespace {
 

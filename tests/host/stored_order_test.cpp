@@ -16,6 +16,7 @@
 #include "tests/common/built_packets.h"
 #include "tests/common/name_sample.h"
 #include "tests/common/recording_link.h"
+#include "tests/common/shipped_directory.h"
 #include "tests/common/table_packets.h"
 #include "tools/directory_packets.h"
 
@@ -100,7 +101,7 @@ TEST(StoredOrderBuild, OrderFileIsTheEngineOrderOfTheBuiltPacketAndIsKept) {
   Records from_file;
   ASSERT_TRUE(data::DecodeStoredOrder(Bytes(*stored), from_file));
   const Records fresh = FreshOrder(*packet);
-  ASSERT_EQ(fresh.size(), 25937u);
+  ASSERT_EQ(fresh.size(), testing_support::ShippedPersonCount());
   EXPECT_EQ(from_file, fresh);
   EXPECT_EQ(tools::BuildNameOrder(*packet), *stored);
 

@@ -11,8 +11,8 @@
 #include "resources/component_reader.h"
 #include "resources/component_stream_writer.h"
 #include "text/literal.h"
-#include "ui/form.h"
-#include "ui/memo.h"
+#include "ui/controls/memo/memo.h"
+#include "ui/model/form.h"
 
 namespace {
 

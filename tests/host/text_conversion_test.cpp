@@ -32,9 +32,9 @@ TEST(Cp1251, RussianLettersAndTheUndefinedByte) {
 }
 
 TEST(Cp1251, CharactersWithoutA1251FormBecomeQuestionMarks) {
-  EXPECT_EQ(Utf8ToCp1251("Ā"), "?");           // no best fit to 'A'
+  EXPECT_EQ(Utf8ToCp1251("Ā"), "?");  // no best fit to 'A'
   EXPECT_EQ(Utf8ToCp1251("日本"), "??");
-  EXPECT_EQ(Utf8ToCp1251("x😀y"), "x?y");       // one character outside the BMP: one '?'
+  EXPECT_EQ(Utf8ToCp1251("x😀y"), "x?y");  // one character outside the BMP: one '?'
   EXPECT_EQ(Utf16ToCp1251(u"\xD83D\xDE00"), "?");
   EXPECT_EQ(Utf16ToCp1251(std::u16string(1, char16_t{0xD800}) + u"a"), "?a");  // unpaired high
   EXPECT_EQ(Utf16ToCp1251(std::u16string(1, char16_t{0xDC00})), "?");          // unpaired low
@@ -42,14 +42,14 @@ TEST(Cp1251, CharactersWithoutA1251FormBecomeQuestionMarks) {
 
 TEST(Utf8, MalformedInputGivesOneReplacementPerMaximalSubpart) {
   const std::u16string fffd(1, u'\uFFFD');
-  EXPECT_EQ(text::Utf8ToUtf16("\x80"), fffd);                       // stray continuation
-  EXPECT_EQ(text::Utf8ToUtf16("\xC3"), fffd);                       // truncated at the end
-  EXPECT_EQ(text::Utf8ToUtf16("\xE2\x82" "A"), fffd + u"A");        // truncated, then ASCII
-  EXPECT_EQ(text::Utf8ToUtf16("\xC0\xAF"), fffd + fffd);            // overlong: two subparts
-  EXPECT_EQ(text::Utf8ToUtf16("\xED\xA0\x80"), fffd + fffd + fffd); // encoded surrogate
+  EXPECT_EQ(text::Utf8ToUtf16("\x80"), fffd);                                   // stray continuation
+  EXPECT_EQ(text::Utf8ToUtf16("\xC3"), fffd);                                   // truncated at the end
+  EXPECT_EQ(text::Utf8ToUtf16(std::string("\xE2\x82") + 'A'), fffd + u"A");     // truncated, then ASCII
+  EXPECT_EQ(text::Utf8ToUtf16("\xC0\xAF"), fffd + fffd);                        // overlong: two subparts
+  EXPECT_EQ(text::Utf8ToUtf16("\xED\xA0\x80"), fffd + fffd + fffd);             // encoded surrogate
   EXPECT_EQ(text::Utf8ToUtf16("\xF4\x90\x80\x80"), fffd + fffd + fffd + fffd);  // above U+10FFFF
-  EXPECT_EQ(text::Utf8ToUtf16("\xF0\x9F\x98"), fffd);               // a 4-byte form cut short
-  EXPECT_EQ(text::Utf8ToUtf16("\xFF" "\xFE"), fffd + fffd);
+  EXPECT_EQ(text::Utf8ToUtf16("\xF0\x9F\x98"), fffd);                           // a 4-byte form cut short
+  EXPECT_EQ(text::Utf8ToUtf16("\xFF\xFE"), fffd + fffd);
   EXPECT_EQ(Utf8ToCp1251("\xD0\x90\xD0"), "\xC0?");
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/visual_style_presence.h"
+#include "ui/framework/visual_style_presence.h"
 
 namespace {
 

@@ -263,8 +263,9 @@ TEST(AboutWindowStreamTest, ComponentTreeAndValues) {
   EXPECT_EQ(about->me->on_mouse_down.MethodName(), "FormMouseDown");
 }
 
-// Every cut of the About window's stream short of its end is a read error
-// that leaves no component behind; none crashes or reads past the cut.
+// Every cut of the About window's stream short of its end is the read error
+// of a stream that runs out (short of the signature: no stream at all) and
+// leaves no component behind; none crashes or reads past the cut.
 TEST(AboutWindowStreamTest, EveryTruncationIsAReadError) {
   const std::string stream = ReadFormStreamFile("tfmabout.stream");
   ASSERT_GT(stream.size(), 100u);
@@ -278,8 +279,10 @@ TEST(AboutWindowStreamTest, EveryTruncationIsAReadError) {
     auto* about = new about::TfmAbout(&application);
     try {
       resources::ReadComponentStream(cut, *about, registry);
-    } catch (const resources::EReadError&) {
+    } catch (const resources::EReadError& error) {
       ++failures;
+      const char* expected = length < 4 ? resources::kInvalidStreamFormat : resources::kReadPastEnd;
+      EXPECT_TRUE(error.Message().ends_with(expected)) << length << ": " << error.Message();
       EXPECT_TRUE(about->Components().empty()) << length;
     }
   }

@@ -46,7 +46,7 @@ TEST_F(WordSort, BlankSortsBeforeLettersSoAShorterFirstWordComesFirst) {
 
 TEST_F(WordSort, YoIsAVariantOfYeThatDecidesOnlyOnATie) {
   EXPECT_LT(Cmp("ЕА", "ЁА"), 0);
-  EXPECT_GT(Cmp("ЕЖ", "ЁА"), 0);   // Ж after А decides before the accent does
+  EXPECT_GT(Cmp("ЕЖ", "ЁА"), 0);  // Ж after А decides before the accent does
   EXPECT_LT(Cmp("ЁЖ", "ЕЯ"), 0);
   EXPECT_LT(Cmp("Ё", "Ж"), 0);
   EXPECT_LT(Cmp("ЕЛКИН АА", "ЁЛКИН АА"), 0);
@@ -104,7 +104,8 @@ TEST_F(WordSort, CompareAndSortKeysAgreeOnSampleNames) {
       for (size_t j : {i + 1, i + 7}) {
         ASSERT_EQ(collation_.Compare(names[i], names[j], mode), data::CompareSortKeys(keys[i], keys[j]))
             << text::Cp1251ToUtf8(names[i]) << " / " << text::Cp1251ToUtf8(names[j]);
-        ASSERT_EQ(collation_.Compare(names[i], names[j], mode), -collation_.Compare(names[j], names[i], mode));
+        ASSERT_EQ(collation_.Compare(names[i], names[j], mode),
+                  -collation_.Compare(names[j], names[i], mode));
       }
     }
   }
@@ -117,7 +118,8 @@ TEST_F(WordSort, SortedSampleIsOrderedPairwise) {
   });
   for (size_t i = 0; i + 1 < names.size(); ++i) {
     ASSERT_LE(collation_.Compare(names[i], names[i + 1], CaseMode::kSensitive), 0);
-    ASSERT_LE(collation_.Compare(names[i], names[std::min(i + 100, names.size() - 1)], CaseMode::kSensitive), 0);
+    ASSERT_LE(collation_.Compare(names[i], names[std::min(i + 100, names.size() - 1)], CaseMode::kSensitive),
+              0);
   }
 }
 

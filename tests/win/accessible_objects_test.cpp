@@ -17,11 +17,11 @@
 
 #include "app/docking/tb_floating_window_parent.h"
 #include "app/toolbar/toolbar_view.h"
-#include "tests/common/com_ref.h"
 #include "search/lookup_combo_view.h"
+#include "tests/common/com_ref.h"
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
-#include "ui/wide_text.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 
@@ -136,7 +136,8 @@ class AccessibleObjectsTest : public testing_support::ProgramWindowsTest {
     ProgramWindowsTest::SetUp();
     ShowAndSettle();
     listening = &heard_;
-    hook_ = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Hear, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    hook_ =
+        SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Hear, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   }
   void TearDown() override {
     if (hook_) UnhookWinEvent(hook_);
@@ -228,7 +229,8 @@ TEST_F(AccessibleObjectsTest, ChildIdsOutOfRangeAndOtherObjectsAreRefused) {
 
 TEST_F(AccessibleObjectsTest, TypingInThePickerMovesTheListsFocusToTheFirstMatchingName) {
   Click(ClientCentre(Of("RxDBLookupCombo1")));
-  ASSERT_TRUE(SettleUntil([&] { return IsWindowVisible(Of("RxDBLookupCombo1")) && form_->RxDBLookupCombo1->ListVisible(); }));
+  ASSERT_TRUE(SettleUntil(
+      [&] { return IsWindowVisible(Of("RxDBLookupCombo1")) && form_->RxDBLookupCombo1->ListVisible(); }));
   auto* combo = dynamic_cast<search::LookupComboView*>(ViewOf("RxDBLookupCombo1"));
   ASSERT_NE(combo, nullptr);
   const HWND list = combo->ListView()->Handle();
@@ -243,7 +245,8 @@ TEST_F(AccessibleObjectsTest, TypingInThePickerMovesTheListsFocusToTheFirstMatch
   const std::wstring first = W(u8"ИВ");
   bool named = false;
   for (const Heard& event : heard_) {
-    if (event.window == list && (event.event == EVENT_OBJECT_FOCUS || event.event == EVENT_OBJECT_SELECTION)) {
+    if (event.window == list &&
+        (event.event == EVENT_OBJECT_FOCUS || event.event == EVENT_OBJECT_SELECTION)) {
       named = named || NameOfEvent(event).rfind(first, 0) == 0;
     }
   }
@@ -370,7 +373,8 @@ TEST_F(AccessibleObjectsTest, TheAboutCommandsDefaultActionShowsTheAboutWindowWh
   std::vector<const Node*> texts;
   Collect(tree, ROLE_SYSTEM_STATICTEXT, texts);
   bool whole_text = false;
-  for (const Node* text : texts) whole_text = whole_text || text->name.find(L"Cobbletree Soft 2003") != std::wstring::npos;
+  for (const Node* text : texts)
+    whole_text = whole_text || text->name.find(L"Cobbletree Soft 2003") != std::wstring::npos;
   EXPECT_TRUE(whole_text);
 
   Held<IAccessible> link = ClientOf(AboutOf("laLink1"));

@@ -7,7 +7,7 @@
 #include "base/exception.h"
 #include "data/client_data_set.h"
 #include "tests/common/recording_message_box.h"
-#include "ui/window.h"
+#include "ui/framework/window.h"
 
 namespace {
 
@@ -111,7 +111,8 @@ TEST(Application, TheLoopChecksTheStoredNameOrderWhenFirstIdle) {
   // packet go once open: it is read-only).
   const std::vector<uint32_t> checked = OrderOf(*form.daFio);
   data::IDSBase& store = *form.daFio->RowStore();
-  const data::IndexDescriptor by_name{"fresh name order", {{static_cast<uint32_t>(form.daFioFIO->FieldNo())}}};
+  const data::IndexDescriptor by_name{"fresh name order",
+                                      {{static_cast<uint32_t>(form.daFioFIO->FieldNo())}}};
   ASSERT_EQ(store.BuildTemporaryIndex(by_name), data::kDsOk);
   data::IDSCursor fresh(store);
   ASSERT_EQ(fresh.UseTemporaryIndex(), data::kDsOk);

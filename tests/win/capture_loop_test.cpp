@@ -2,7 +2,7 @@
 // to a window of the test that holds the capture: which input reaches the
 // callbacks, which is dropped and which is dispatched in each input mode, and
 // the three ways the loop ends.
-#include "ui/capture_loop.h"
+#include "ui/framework/capture_loop.h"
 
 #include <windows.h>
 

@@ -27,7 +27,8 @@ int main() {
   const double keyed = MedianMilliseconds(5, [&] {
     std::vector<std::pair<std::string, size_t>> keys;
     keys.reserve(names.size());
-    for (size_t i = 0; i < names.size(); ++i) keys.emplace_back(system.SortKey(names[i], data::CaseMode::kSensitive), i);
+    for (size_t i = 0; i < names.size(); ++i)
+      keys.emplace_back(system.SortKey(names[i], data::CaseMode::kSensitive), i);
     std::sort(keys.begin(), keys.end());
   });
   const double portable = MedianMilliseconds(5, [&] { sort_by(host); });
@@ -47,9 +48,11 @@ int main() {
     for (const std::string& name : names) (void)system.SortKey(name, data::CaseMode::kSensitive);
   });
   std::printf("system sort keys of %zu names (no sort):       %.1f ms\n", names.size(), keys_only);
-  std::printf("check of a sorted list, neighbours compared: %.1f ms (%d out of order)\n", check, disagreements);
+  std::printf("check of a sorted list, neighbours compared: %.1f ms (%d out of order)\n", check,
+              disagreements);
   std::printf("sort %zu names, system CompareStringW: %.1f ms\n", names.size(), direct);
-  std::printf("sort %zu names, system sort keys:      %.1f ms (%.1fx faster)\n", names.size(), keyed, direct / keyed);
+  std::printf("sort %zu names, system sort keys:      %.1f ms (%.1fx faster)\n", names.size(), keyed,
+              direct / keyed);
   std::printf("sort %zu names, portable word sort:    %.1f ms\n", names.size(), portable);
   return 0;
 }

@@ -16,9 +16,9 @@
 #include "tests/common/embedded_streams.h"
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
-#include "ui/control_tree.h"
-#include "ui/panel.h"
-#include "ui/wide_text.h"
+#include "ui/controls/panel/panel.h"
+#include "ui/framework/wide_text.h"
+#include "ui/model/control_tree.h"
 
 namespace {
 

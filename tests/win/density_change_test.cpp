@@ -14,7 +14,7 @@
 #include "tests/common/embedded_streams.h"
 #include "tests/win/density_layout.h"
 #include "tests/win/program_windows.h"
-#include "ui/screen_density.h"
+#include "ui/framework/screen_density.h"
 
 namespace {
 

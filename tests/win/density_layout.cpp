@@ -6,7 +6,7 @@
 #include "resources/component_reader.h"
 #include "resources/window_resource.h"
 #include "tests/win/program_windows.h"
-#include "ui/label.h"
+#include "ui/controls/label/label.h"
 
 namespace testing_support {
 

@@ -13,7 +13,7 @@
 #include "app/forms/scaled_form_layout.h"
 #include "app/toolbar/toolbar_measure.h"
 #include "base/component.h"
-#include "ui/form_window.h"
+#include "ui/framework/form_window.h"
 
 namespace testing_support {
 

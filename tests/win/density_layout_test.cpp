@@ -10,13 +10,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "tests/common/embedded_streams.h"
+#include "tests/common/main_window_layout.h"
 #include "tests/win/density_layout.h"
 #include "tests/win/program_windows.h"
-#include "ui/gdi.h"
-#include "ui/screen_density.h"
-#include "ui/wide_text.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/screen_density.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 
@@ -39,9 +41,20 @@ struct Figures {
   SIZE about_client;
 };
 
-// As the descriptions store them (96 pixels per inch).
-constexpr Figures kStored{{299, 196}, {7, 34, 138, 13}, {168, 34}, {5, 48, 145, 21}, {176, 48, 67, 19},
-                          19,         {343, 146}};
+// As the descriptions store them (96 pixels per inch): the main window's
+// from the shared table, the About window's client area.
+constexpr RECT StoredRect(std::string_view name) {
+  const testing_support::StoredPlace p = testing_support::StoredPlaceOf(name);
+  return RECT{p.left, p.top, p.width, p.height};
+}
+constexpr Figures kStored{
+    {testing_support::kMainWindowClient.width, testing_support::kMainWindowClient.height},
+    StoredRect("Label2"),
+    {StoredRect("Label1").left, StoredRect("Label1").top},
+    StoredRect("RxDBLookupCombo1"),
+    StoredRect("MaskEdit1"),
+    testing_support::StoredPlaceOf("StatusBar1").height,
+    {343, 146}};
 
 Figures Doubled(const Figures& f) {
   const auto twice = [](const RECT& r) { return RECT{2 * r.left, 2 * r.top, 2 * r.right, 2 * r.bottom}; };
@@ -72,12 +85,10 @@ std::optional<Figures> FiguresAt(int dpi) {
 // The width `text` takes in `font` (a LOGFONT of the system's metrics).
 int TextWidth(const std::wstring& text, const LOGFONTW& font) {
   const ui::GdiObject<HFONT> made(CreateFontIndirectW(&font));
-  const HDC dc = GetDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, made.Get());
+  const ui::WindowDC screen(nullptr);
+  const ui::SelectedObject selected(screen.Get(), made.Get());
   SIZE size{};
-  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  GetTextExtentPoint32W(screen.Get(), text.data(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 

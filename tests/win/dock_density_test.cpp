@@ -29,9 +29,9 @@
 #include "tests/common/embedded_streams.h"
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
-#include "ui/gdi.h"
-#include "ui/screen_density.h"
-#include "ui/wide_text.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/screen_density.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 

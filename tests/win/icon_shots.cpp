@@ -16,6 +16,7 @@
 #include "app/application.h"
 #include "app/forms/main_form.h"
 #include "tests/win/screen_shots.h"
+#include "ui/framework/gdi.h"
 
 namespace {
 
@@ -28,18 +29,13 @@ constexpr int kMargin = 8;
 
 // Draws `icon` at `size` at (x, y), then enlarged kZoom times to its right.
 int DrawIconAndZoom(HDC dc, HICON icon, int size, int x, int y) {
-  HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, size, size);
-  HGDIOBJ old = SelectObject(memory, bitmap);
+  const ui::MemoryDC memory(dc, size, size);
   RECT all{0, 0, size, size};
-  FillRect(memory, &all, GetSysColorBrush(COLOR_WINDOW));
-  DrawIconEx(memory, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-  BitBlt(dc, x, y + (size * kZoom - size) / 2, size, size, memory, 0, 0, SRCCOPY);
+  FillRect(memory.Get(), &all, GetSysColorBrush(COLOR_WINDOW));
+  DrawIconEx(memory.Get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  BitBlt(dc, x, y + (size * kZoom - size) / 2, size, size, memory.Get(), 0, 0, SRCCOPY);
   SetStretchBltMode(dc, COLORONCOLOR);
-  StretchBlt(dc, x + size + kMargin, y, size * kZoom, size * kZoom, memory, 0, 0, size, size, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  StretchBlt(dc, x + size + kMargin, y, size * kZoom, size * kZoom, memory.Get(), 0, 0, size, size, SRCCOPY);
   return x + size + kMargin + size * kZoom;
 }
 

@@ -15,12 +15,13 @@
 #include "app/forms/main_form.h"
 #include "app/toolbar/toolbar_view.h"
 #include "tests/common/embedded_streams.h"
+#include "tests/common/main_window_layout.h"
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
 #include "text/literal.h"
-#include "ui/form_window.h"
-#include "ui/gdi.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ using testing_support::ClientSize;
 using testing_support::PlaceInParent;
 using testing_support::TextOf;
 using testing_support::W;
+
+using testing_support::kMainWindowClient;
+using testing_support::kMainWindowOuter;
+using testing_support::StoredPlaceOf;
 
 ::testing::AssertionResult PlacedAt(HWND window, int left, int top, int width, int height) {
   const RECT p = PlaceInParent(window);
@@ -37,6 +42,11 @@ using testing_support::W;
   return ::testing::AssertionFailure()
          << "at " << p.left << "," << p.top << " size " << p.right << "x" << p.bottom << ", expected " << left
          << "," << top << " size " << width << "x" << height;
+}
+// At the place the description stores for the control of that name.
+::testing::AssertionResult PlacedAsStored(HWND window, std::string_view name) {
+  const testing_support::StoredPlace p = StoredPlaceOf(name);
+  return PlacedAt(window, p.left, p.top, p.width, p.height);
 }
 
 class MainWindowTest : public testing_support::ProgramWindowsTest {
@@ -59,10 +69,10 @@ TEST_F(MainWindowTest, FrameSizeCaptionAndOwner) {
   EXPECT_EQ(TextOf(Handle()), W(u8"Телефонный справочник г.Тальмир"));
   RECT outer;
   GetWindowRect(Handle(), &outer);
-  EXPECT_EQ(outer.right - outer.left, 307);
-  EXPECT_EQ(outer.bottom - outer.top, 223);
-  EXPECT_EQ(ClientSize(Handle()).cx, 299);
-  EXPECT_EQ(ClientSize(Handle()).cy, 196);
+  EXPECT_EQ(outer.right - outer.left, kMainWindowOuter.width);
+  EXPECT_EQ(outer.bottom - outer.top, kMainWindowOuter.height);
+  EXPECT_EQ(ClientSize(Handle()).cx, kMainWindowClient.width);
+  EXPECT_EQ(ClientSize(Handle()).cy, kMainWindowClient.height);
   const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
   EXPECT_TRUE(style & WS_THICKFRAME);
   EXPECT_TRUE(style & WS_SYSMENU);
@@ -81,7 +91,8 @@ TEST_F(MainWindowTest, FirstShowingCentresLaterShowingsKeepThePlace) {
   // Made hidden where the first showing puts it, so the showing moves nothing.
   RECT outer;
   GetWindowRect(Handle(), &outer);
-  const POINT centre{(GetSystemMetrics(SM_CXSCREEN) - 307) / 2, (GetSystemMetrics(SM_CYSCREEN) - 223) / 2};
+  const POINT centre{(GetSystemMetrics(SM_CXSCREEN) - kMainWindowOuter.width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - kMainWindowOuter.height) / 2};
   EXPECT_EQ(outer.left, centre.x);
   EXPECT_EQ(outer.top, centre.y);
   ShowAndSettle();
@@ -106,33 +117,25 @@ int MenuTextHeight() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  HDC dc = GetDC(nullptr);
-  HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
-  const HGDIOBJ old = SelectObject(dc, font);
+  const ui::GdiObject<HFONT> font(CreateFontIndirectW(&metrics.lfMenuFont));
+  const ui::WindowDC screen(nullptr);
+  const ui::SelectedObject selected(screen.Get(), font.Get());
   TEXTMETRICW text{};
-  GetTextMetricsW(dc, &text);
-  SelectObject(dc, old);
-  DeleteObject(font);
-  ReleaseDC(nullptr, dc);
+  GetTextMetricsW(screen.Get(), &text);
   return text.tmHeight;
 }
 
-TEST_F(MainWindowTest, EveryControlSitsAtItsStoredPlace) {
+// Every control's place at the window's density is DensityLayoutTest's (at
+// 96 dpi, the stored one); what only the system's fonts and frames decide is
+// checked here: the toolbar's height and the result window's client area.
+TEST_F(MainWindowTest, TheToolbarIsAsHighAsTheMenuFontAndTheResultWindowHasItsStoredClientArea) {
   const int toolbar_height = MenuTextHeight() + 9;
-  EXPECT_TRUE(PlacedAt(Of("doTop"), 0, 0, 299, toolbar_height + 4));
-  EXPECT_TRUE(PlacedAt(Of("Label2"), 7, 34, 138, 13));
-  EXPECT_TRUE(PlacedAt(Of("Label1"), 168, 34, 81, 13));
-  EXPECT_TRUE(PlacedAt(Of("RxDBLookupCombo1"), 5, 48, 145, 21));
-  EXPECT_TRUE(PlacedAt(Of("MaskEdit1"), 176, 48, 67, 19));
-  EXPECT_TRUE(PlacedAt(Of("doBott"), 0, 80, 299, 97));
-  EXPECT_TRUE(PlacedAt(Of("StatusBar1"), 0, 177, 299, 19));
-  // Inside the docks: 8 pixels of frame on the left, 2 on the other sides.
-  EXPECT_TRUE(PlacedAt(Of("twResult"), 0, 0, 299, 97));
-  EXPECT_EQ(ClientSize(Of("twResult")).cx, 289);
-  EXPECT_EQ(ClientSize(Of("twResult")).cy, 93);
-  EXPECT_TRUE(PlacedAt(Of("meResult"), 0, 0, 289, 93));
+  EXPECT_TRUE(PlacedAt(Of("doTop"), 0, 0, kMainWindowClient.width, toolbar_height + 4));
   EXPECT_EQ(PlaceInParent(Of("TBToolbar1")).bottom, toolbar_height + 4);
   EXPECT_EQ(ClientSize(Of("TBToolbar1")).cy, toolbar_height);
+  // Inside the docks: 8 pixels of frame on the left, 2 on the other sides.
+  EXPECT_EQ(ClientSize(Of("twResult")).cx, testing_support::kResultWindowClient.width);
+  EXPECT_EQ(ClientSize(Of("twResult")).cy, testing_support::kResultWindowClient.height);
 }
 
 TEST_F(MainWindowTest, ThePickerIsAtLeastAsHighAsItsFontNeeds) {
@@ -143,16 +146,16 @@ TEST_F(MainWindowTest, ThePickerIsAtLeastAsHighAsItsFontNeeds) {
   large.height = -30;
   form_->RxDBLookupCombo1->SetFont(large);
   Settle();
-  HDC dc = GetDC(Of("RxDBLookupCombo1"));
-  const HFONT font = ui::CreateFontHandle(large);
-  const HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICW text{};
-  GetTextMetricsW(dc, &text);
-  SelectObject(dc, old);
-  DeleteObject(font);
-  ReleaseDC(Of("RxDBLookupCombo1"), dc);
-  ASSERT_GT(text.tmHeight + 2 + 3, 21);
-  EXPECT_TRUE(PlacedAt(Of("RxDBLookupCombo1"), 5, 48, 145, text.tmHeight + 2 + 3));
+  {
+    const ui::GdiObject<HFONT> font(ui::CreateFontHandle(large));
+    const ui::WindowDC dc(Of("RxDBLookupCombo1"));
+    const ui::SelectedObject selected(dc.Get(), font.Get());
+    GetTextMetricsW(dc.Get(), &text);
+  }
+  const testing_support::StoredPlace stored = StoredPlaceOf("RxDBLookupCombo1");
+  ASSERT_GT(text.tmHeight + 2 + 3, stored.height);
+  EXPECT_TRUE(PlacedAt(Of("RxDBLookupCombo1"), stored.left, stored.top, stored.width, text.tmHeight + 2 + 3));
   EXPECT_EQ(form_->RxDBLookupCombo1->height, text.tmHeight + 2 + 3);
 }
 
@@ -179,23 +182,22 @@ TEST_F(MainWindowTest, ControlsShowTheirStoredTexts) {
 }
 
 TEST_F(MainWindowTest, LabelsWithAutoSizeFitTheirTextOthersKeepTheirBox) {
-  // The main window's labels keep their stored boxes (checked above); the
-  // About window's links size themselves to their text.
+  // The main window's labels keep their stored boxes (DensityLayoutTest);
+  // the About window's links size themselves to their text.
   auto* about = dynamic_cast<ui::FormWindow*>(about_->Host());
   ASSERT_NE(about, nullptr);
   HWND link = about->ViewNamed("laLink1")->Handle();
-  HDC dc = GetDC(link);
-  const HGDIOBJ old = SelectObject(dc, about->ViewNamed("laLink1")->FontHandle());
   SIZE text{};
-  const std::wstring caption = ui::Wide(about_->laLink1->caption);
-  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
-  SelectObject(dc, old);
-  ReleaseDC(link, dc);
+  {
+    const ui::WindowDC dc(link);
+    const ui::SelectedObject selected(dc.Get(), about->ViewNamed("laLink1")->FontHandle());
+    const std::wstring caption = ui::Wide(about_->laLink1->caption);
+    GetTextExtentPoint32W(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+  }
   const RECT place = PlaceInParent(link);
   EXPECT_EQ(place.left, 104);
   EXPECT_EQ(place.right, text.cx);
   EXPECT_EQ(place.bottom, text.cy);
-  EXPECT_TRUE(PlacedAt(Of("Label2"), 7, 34, 138, 13));
 }
 
 TEST_F(MainWindowTest, FocusStartsInTheResultMemoAndTabCycles) {
@@ -223,8 +225,8 @@ TEST_F(MainWindowTest, HidingTheResultWindowCollapsesItsDockAndLeavesTheSearchCo
   EXPECT_FALSE(IsWindowVisible(Of("twResult")));
   EXPECT_FALSE(form_->TBVisibilityToggleItem1->Checked());
   EXPECT_EQ(PlaceInParent(Of("doBott")).bottom, 0);
-  EXPECT_TRUE(PlacedAt(Of("StatusBar1"), 0, 177, 299, 19));
-  EXPECT_TRUE(PlacedAt(Of("MaskEdit1"), 176, 48, 67, 19));
+  EXPECT_TRUE(PlacedAsStored(Of("StatusBar1"), "StatusBar1"));
+  EXPECT_TRUE(PlacedAsStored(Of("MaskEdit1"), "MaskEdit1"));
   // The focus left the hidden memo; the cycle holds the two search controls.
   EXPECT_EQ(GetFocus(), Of("RxDBLookupCombo1"));
   PressTab();
@@ -235,7 +237,7 @@ TEST_F(MainWindowTest, HidingTheResultWindowCollapsesItsDockAndLeavesTheSearchCo
   form_->TBVisibilityToggleItem1->Click();
   EXPECT_TRUE(IsWindowVisible(Of("twResult")));
   EXPECT_TRUE(form_->TBVisibilityToggleItem1->Checked());
-  EXPECT_TRUE(PlacedAt(Of("doBott"), 0, 80, 299, 97));
+  EXPECT_TRUE(PlacedAsStored(Of("doBott"), "doBott"));
 }
 
 // A multi-line edit control asks its parent to close on Esc once the dialog
@@ -268,20 +270,20 @@ TEST_F(MainWindowTest, ResizingStretchesDocksAndStatusBarOnly) {
   ShowAndSettle();
   SetWindowPos(Handle(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
   const SIZE client = ClientSize(Handle());
+  const int bar = StoredPlaceOf("StatusBar1").height, dock = StoredPlaceOf("doBott").height;
+  const int memo = StoredPlaceOf("meResult").height;
   EXPECT_TRUE(PlacedAt(Of("doTop"), 0, 0, client.cx, MenuTextHeight() + 13));
-  EXPECT_TRUE(PlacedAt(Of("StatusBar1"), 0, client.cy - 19, client.cx, 19));
-  EXPECT_TRUE(PlacedAt(Of("doBott"), 0, client.cy - 19 - 97, client.cx, 97));
-  EXPECT_TRUE(PlacedAt(Of("twResult"), 0, 0, client.cx, 97));
-  EXPECT_TRUE(PlacedAt(Of("meResult"), 0, 0, client.cx - 10, 93));
-  EXPECT_TRUE(PlacedAt(Of("Label2"), 7, 34, 138, 13));
-  EXPECT_TRUE(PlacedAt(Of("Label1"), 168, 34, 81, 13));
-  EXPECT_TRUE(PlacedAt(Of("RxDBLookupCombo1"), 5, 48, 145, 21));
-  EXPECT_TRUE(PlacedAt(Of("MaskEdit1"), 176, 48, 67, 19));
+  EXPECT_TRUE(PlacedAt(Of("StatusBar1"), 0, client.cy - bar, client.cx, bar));
+  EXPECT_TRUE(PlacedAt(Of("doBott"), 0, client.cy - bar - dock, client.cx, dock));
+  EXPECT_TRUE(PlacedAt(Of("twResult"), 0, 0, client.cx, dock));
+  EXPECT_TRUE(PlacedAt(Of("meResult"), 0, 0, client.cx - 10, memo));
+  for (const char* name : {"Label2", "Label1", "RxDBLookupCombo1", "MaskEdit1"})
+    EXPECT_TRUE(PlacedAsStored(Of(name), name)) << name;
 
   // However small: no scroll bars, the controls clipped where they are.
   SetWindowPos(Handle(), nullptr, 0, 0, 120, 60, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_FALSE(GetWindowLongPtrW(Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
-  EXPECT_TRUE(PlacedAt(Of("MaskEdit1"), 176, 48, 67, 19));
+  EXPECT_TRUE(PlacedAsStored(Of("MaskEdit1"), "MaskEdit1"));
   EXPECT_EQ(PlaceInParent(Of("doTop")).right, ClientSize(Handle()).cx);
 }
 

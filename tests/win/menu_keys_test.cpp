@@ -16,7 +16,7 @@
 #include "app/toolbar/toolbar_view.h"
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
-#include "ui/gdi.h"
+#include "ui/framework/gdi.h"
 
 namespace {
 

@@ -34,8 +34,7 @@ int wmain(int argc, wchar_t** argv) {
   app::TApplication& application = program.application;
   app::TMainForm& form = program.form;
   ui::FormWindow* window = program.window;
-  auto* picker =
-      dynamic_cast<search::LookupComboView*>(window->ViewNamed("RxDBLookupCombo1"));
+  auto* picker = dynamic_cast<search::LookupComboView*>(window->ViewNamed("RxDBLookupCombo1"));
   if (!picker) return 1;
   const HWND list = picker->ListView()->Handle();
   testing_support::MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});

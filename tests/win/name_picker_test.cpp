@@ -26,7 +26,8 @@
 #include "tests/win/real_input.h"
 #include "text/case_map.h"
 #include "text/literal.h"
-#include "ui/wide_text.h"
+#include "ui/framework/gdi.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 
@@ -381,21 +382,15 @@ TEST_F(NamePickerTest, ADisabledPickerDrawsItsNameGreyAndTakesNoClick) {
   const auto count = [&](COLORREF color, bool in_button) {
     const int width = static_cast<int>(client.right), height = static_cast<int>(client.bottom);
     const POINT origin = ScreenPoint(Picker(), POINT{0, 0});
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    const ui::WindowDC screen(nullptr);
+    const ui::MemoryDC memory(screen.Get(), width, height);
+    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), origin.x, origin.y, SRCCOPY);
     int found = 0;
     const int left = in_button ? width - 1 - button : 1;
     const int right = in_button ? width - 1 : width - 1 - button;
     for (int y = 1; y < height - 1; ++y) {
-      for (int x = left; x < right; ++x) found += GetPixel(memory, x, y) == color ? 1 : 0;
+      for (int x = left; x < right; ++x) found += GetPixel(memory.Get(), x, y) == color ? 1 : 0;
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return found;
   };
   const COLORREF gray = GetSysColor(COLOR_GRAYTEXT);

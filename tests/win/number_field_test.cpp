@@ -13,7 +13,7 @@
 
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
-#include "ui/wide_text.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 

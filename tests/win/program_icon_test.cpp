@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/win/program_windows.h"
+#include "ui/framework/gdi.h"
 
 namespace {
 
@@ -41,21 +42,18 @@ DrawnIcon Draw(HICON icon) {
   format.bmiHeader.biPlanes = 1;
   format.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP target = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, target);
+  const ui::CompatibleDC dc(nullptr);
+  const ui::GdiObject<HBITMAP> target(CreateDIBSection(dc.Get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const ui::SelectedObject selected(dc.Get(), target.Get());
   RECT all{0, 0, drawn.width, drawn.height};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawIconEx(dc, 0, 0, icon, drawn.width, drawn.height, 0, nullptr, DI_NORMAL);
+  FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawIconEx(dc.Get(), 0, 0, icon, drawn.width, drawn.height, 0, nullptr, DI_NORMAL);
   GdiFlush();
   const auto* pixels = static_cast<const std::uint32_t*>(bits);
   for (int i = 0; i < drawn.width * drawn.height; ++i) {
     const std::uint32_t p = pixels[i];  // 0x00RRGGBB
     drawn.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
   }
-  SelectObject(dc, old);
-  DeleteObject(target);
-  DeleteDC(dc);
   return drawn;
 }
 

@@ -162,9 +162,8 @@ TEST(ProgramTest, StartsWithTheWindowsItShowsAndMakesTheNameListWhenItFirstOpens
   // The list shows the first names of the directory in the system's order.
   EXPECT_GT(SendMessageW(list, WM_GETTEXTLENGTH, 0, 0), 0);
   testing_support::PressKey(VK_ESCAPE);
-  ASSERT_TRUE(program.WaitForTopWindow([](HWND w) {
-    return WindowClassName(w) == L"TRxPopupDataList" && !IsWindowVisible(w);
-  }, kWaitMs));
+  ASSERT_TRUE(program.WaitForTopWindow(
+      [](HWND w) { return WindowClassName(w) == L"TRxPopupDataList" && !IsWindowVisible(w); }, kWaitMs));
   PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(kWaitMs), std::optional<DWORD>(0));
 }

@@ -2,7 +2,7 @@
 
 #include "tests/win/real_input.h"
 #include "text/literal.h"
-#include "ui/wide_text.h"
+#include "ui/framework/wide_text.h"
 
 namespace testing_support {
 

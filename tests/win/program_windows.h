@@ -21,7 +21,7 @@
 #include "app/forms/main_form.h"
 #include "tests/common/recording_message_box.h"
 #include "tests/common/recording_services.h"
-#include "ui/form_window.h"
+#include "ui/framework/form_window.h"
 
 namespace testing_support {
 

@@ -2,7 +2,7 @@
 
 #include "about/fm_about.h"
 #include "tests/win/density_awareness.h"
-#include "ui/form_window.h"
+#include "ui/framework/form_window.h"
 
 namespace testing_support {
 

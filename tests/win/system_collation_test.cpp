@@ -44,10 +44,19 @@ TEST_F(SystemCollationAgreement, EveryPairOfSingleCharacters) {
 
 TEST_F(SystemCollationAgreement, DocumentedExamples) {
   const char* const pairs[][2] = {
-      {"АБВ Г", "АБВА Б"},       {"ИВАНОВА-ПЕТРОВА АА", "ИВАНОВАПЕТРОВА АА"},
-      {"ИВАНОВА-ПЕТРОВА АА", "ИВАНОВАПЕТРОВА АБ"}, {"ЕЖ", "ЁА"}, {"ЕА", "ЁА"},
-      {"A", "А"},                 {"1", "A"},  {". ", "1"},   {"аб", "АБ"}, {"А-Б", "А Б"},
-      {"О'ХАРА АА", "ОХАРА АА"},  {"А-Б-В", "АБ-В"},           {"ИВАНОВ1 А", "ИВАНОВА А"},
+      {"АБВ Г", "АБВА Б"},
+      {"ИВАНОВА-ПЕТРОВА АА", "ИВАНОВАПЕТРОВА АА"},
+      {"ИВАНОВА-ПЕТРОВА АА", "ИВАНОВАПЕТРОВА АБ"},
+      {"ЕЖ", "ЁА"},
+      {"ЕА", "ЁА"},
+      {"A", "А"},
+      {"1", "A"},
+      {". ", "1"},
+      {"аб", "АБ"},
+      {"А-Б", "А Б"},
+      {"О'ХАРА АА", "ОХАРА АА"},
+      {"А-Б-В", "АБ-В"},
+      {"ИВАНОВ1 А", "ИВАНОВА А"},
   };
   for (const auto& pair : pairs) {
     const std::string a = text::Utf8ToCp1251(pair[0]), b = text::Utf8ToCp1251(pair[1]);
@@ -56,7 +65,8 @@ TEST_F(SystemCollationAgreement, DocumentedExamples) {
       EXPECT_EQ(host_.SortKey(a, mode), system_.SortKey(a, mode)) << Show(a);
     }
   }
-  EXPECT_LT(system_.Compare(text::Utf8ToCp1251("АБВ Г"), text::Utf8ToCp1251("АБВА Б"), CaseMode::kSensitive), 0);
+  EXPECT_LT(system_.Compare(text::Utf8ToCp1251("АБВ Г"), text::Utf8ToCp1251("АБВА Б"), CaseMode::kSensitive),
+            0);
 }
 
 TEST_F(SystemCollationAgreement, GeneratedDirectoryOf20000Names) {

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/platform_services.h"
+#include "ui/framework/platform_services.h"
 
 namespace {
 

@@ -28,7 +28,7 @@ TEST(SystemCp1251, EveryUtf16UnitMapsAsTheTableSays) {
 }
 
 TEST(SystemCp1251, SurrogatesAndMalformedUtf8FollowTheDocumentedRule) {
-  EXPECT_EQ(text::Utf16ToCp1251(u"a\xD83D\xDE00" u"b"), "a?b");
+  EXPECT_EQ(text::Utf16ToCp1251(std::u16string{u'a', char16_t{0xD83D}, char16_t{0xDE00}, u'b'}), "a?b");
   EXPECT_EQ(text::Utf16ToCp1251(std::u16string{char16_t{0xD800}, u'x', char16_t{0xDC00}}), "?x?");
   EXPECT_EQ(text::Utf8ToCp1251("\xD0\x90\xC0\xAF\xE2\x82"), "\xC0???");
   EXPECT_EQ(text::Utf8ToCp1251("Ā"), "?");  // no best fit

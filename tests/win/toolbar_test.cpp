@@ -25,7 +25,7 @@
 #include "tests/win/program_windows.h"
 #include "tests/win/real_input.h"
 #include "text/literal.h"
-#include "ui/gdi.h"
+#include "ui/framework/gdi.h"
 
 namespace {
 

@@ -54,7 +54,8 @@ int main() {
     TableShare share;
     resources::ReadComponentStream(stream, *new app::TMainForm(&owner), classes, {}, &share,
                                    resources::StreamBytes::kOutliveComponents);
-    shares.push_back(std::chrono::duration<double, std::milli>(share.tables_open - share.records_read).count());
+    shares.push_back(
+        std::chrono::duration<double, std::milli>(share.tables_open - share.records_read).count());
   });
   const double tables = testing_support::Median(shares);
   SilentBox box;

@@ -23,7 +23,7 @@
 #include "tests/common/median_time.h"
 #include "text/case_map.h"
 #include "text/cp1251.h"
-#include "ui/wide_text.h"
+#include "ui/framework/wide_text.h"
 
 namespace {
 

@@ -13,10 +13,11 @@
 #include "about/fm_about.h"
 #include "app/application.h"
 #include "app/forms/main_form.h"
+#include "tests/common/main_window_layout.h"
 #include "tests/common/median_time.h"
-#include "ui/form_window.h"
-#include "ui/strings.h"
-#include "ui/wide_text.h"
+#include "ui/framework/form_window.h"
+#include "ui/framework/wide_text.h"
+#include "ui/model/strings.h"
 
 namespace {
 
@@ -52,7 +53,8 @@ void TimePlainEditControls(app::TMainForm& f, const std::string& number) {
                                nullptr, nullptr, nullptr);
   HWND memo =
       CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0,
-                      30, 289, 93, holder, nullptr, nullptr, nullptr);
+                      30, testing_support::kResultWindowClient.width,
+                      testing_support::kResultWindowClient.height, holder, nullptr, nullptr, nullptr);
   SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(form->ViewNamed("MaskEdit1")->FontHandle()),
                FALSE);
   SendMessageW(memo, WM_SETFONT, reinterpret_cast<WPARAM>(form->ViewNamed("meResult")->FontHandle()), FALSE);

@@ -9,7 +9,8 @@
 // The runs alternate with runs of a bare window program (one class, one
 // empty window) built in the same tree, so that both meet the same machine
 // load; the program's runs are started with PHONEBOOK_PROFILE naming a
-// temporary file, whose phases are collected. Prints every run, the median
+// temporary file, whose phases are collected (only a profiling build writes
+// them: scripts/startup-time times one). Prints every run, the median
 // of each phase, both medians and their ratio, and both median committed
 // sizes with their difference; exit status 1 when a run fails, 2 for bad
 // arguments.
@@ -119,6 +120,7 @@ class PhaseTimes {
       times_[i].push_back(line.duration_ms);
     }
   }
+  bool Empty() const { return names_.empty(); }
   void Print() const {
     for (size_t i = 0; i < names_.size(); ++i) {
       std::printf("  %8.1f ms  %s (%zu runs)\n", testing_support::Median(times_[i]), names_[i].c_str(),
@@ -171,14 +173,19 @@ int wmain(int argc, wchar_t** argv) {
   QueryPerformanceFrequency(&frequency);
   std::vector<double> times, bare_times, memory, bare_memory;
   PhaseTimes phases;
+  // Whether the program writes a profile (a profiling build): the first run
+  // tells, so that later runs of another build wait for none.
+  bool profiled = true;
   for (int run = 1; run <= runs; ++run) {
-    const std::wstring profile = ProfilePath();
+    const std::wstring profile = profiled ? ProfilePath() : std::wstring();
     SetEnvironmentVariableW(L"PHONEBOOK_PROFILE", profile.empty() ? nullptr : profile.c_str());
     double ms = 0, committed = 0;
     const bool started = TimeOneStart(program, run, frequency, ms, committed, profile);
     SetEnvironmentVariableW(L"PHONEBOOK_PROFILE", nullptr);
     if (!profile.empty()) {
-      phases.Add(app::ParseStartupProfile(ReadWholeFile(profile)));
+      const std::vector<app::ProfileLine> lines = app::ParseStartupProfile(ReadWholeFile(profile));
+      if (run == 1 && lines.empty()) profiled = false;
+      phases.Add(lines);
       DeleteFileW(profile.c_str());
     }
     if (!started) return 1;
@@ -189,6 +196,7 @@ int wmain(int argc, wchar_t** argv) {
     bare_memory.push_back(committed);
   }
   std::printf("phases of the program's start-up (medians, from its own profile):\n");
+  if (phases.Empty()) std::printf("  none: the program is no profiling build (PHONEBOOK_PROFILING)\n");
   phases.Print();
   const double median = testing_support::Median(times), bare_median = testing_support::Median(bare_times);
   std::printf("start of %ls to its first visible window, median of %ld runs: %.1f ms\n", program.c_str(),
@@ -198,8 +206,9 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("ratio program / bare window: %.2f\n", median / bare_median);
   const double memory_median = testing_support::Median(memory);
   const double bare_memory_median = testing_support::Median(bare_memory);
-  std::printf("committed once shown and idle, medians: program %.2f MiB, bare window %.2f MiB, "
-              "difference %.2f MiB\n",
-              memory_median, bare_memory_median, memory_median - bare_memory_median);
+  std::printf(
+      "committed once shown and idle, medians: program %.2f MiB, bare window %.2f MiB, "
+      "difference %.2f MiB\n",
+      memory_median, bare_memory_median, memory_median - bare_memory_median);
   return 0;
 }
