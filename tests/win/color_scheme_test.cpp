@@ -1,11 +1,11 @@
 // Colours in high contrast, wired: with high contrast forced on through the
 // display settings seam and a scheme set with SetSysColors, each view draws
 // with the scheme's pair for it (the result memo and the About text in the
-// window pair, the window's face and labels in the button pair, the links in
-// the hot-tracking colour, the open menu in the button pair with its
-// highlighted row in the highlight pair, the close mark under the pointer in
-// the highlight pair); and turning the flag on and off while the program
-// runs repaints the windows, an open menu included.
+// window pair; the window's face, labels and status bar in the button pair;
+// the links in the hot-tracking colour; an open menu in the button pair with
+// its highlighted row in the highlight pair; the close mark under the
+// pointer in the highlight pair); and turning the flag on and off while the
+// program runs repaints the windows, an open menu included.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -116,6 +116,9 @@ TEST_F(ColorSchemeTest, InHighContrastEachViewDrawsWithItsPairOfTheScheme) {
   // the picker: the window pair.
   EXPECT_EQ(ScreenPixel(ScreenPoint(Handle(), POINT{1, 60})), kFace);
   EXPECT_GT(Count(Of("Label1"), kFaceText), 20);
+  // The status bar in the button pair, the visual style set aside.
+  EXPECT_GT(Count(Of("StatusBar1"), kFaceText), 20);
+  EXPECT_GT(Count(Of("StatusBar1"), kFace), 200);
   EXPECT_EQ(ScreenPixel(NearCorner(Of("MaskEdit1"))), kWindow);
   const HWND picker = Of("RxDBLookupCombo1");
   EXPECT_EQ(ScreenPixel(NearCorner(picker)), GetFocus() == picker ? kHighlight : kWindow);
