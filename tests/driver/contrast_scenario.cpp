@@ -16,6 +16,7 @@ namespace {
 // Reads `area` (client coordinates of `window`) from the screen and checks
 // its text contrast.
 void CheckRegion(const std::string& what, HWND window, RECT area, Report& report) {
+  if (!report.Check(area.right > area.left && area.bottom > area.top, what + " has an area")) return;
   const POINT corner = testing_support::ScreenPoint(window, POINT{area.left, area.top});
   const std::vector<COLORREF> pixels = testing_support::ScreenPixels(
       RECT{corner.x, corner.y, corner.x + (area.right - area.left), corner.y + (area.bottom - area.top)});
@@ -28,8 +29,8 @@ void CheckRegion(const std::string& what, HWND window, RECT area, Report& report
 // The client area of `window` less `inset` pixels on every side (frames,
 // focus rectangles and edges are not text).
 RECT Inside(HWND window, int inset) {
-  RECT r;
-  GetClientRect(window, &r);
+  RECT r{};
+  if (!GetClientRect(window, &r)) return RECT{};
   InflateRect(&r, -inset, -inset);
   return r;
 }
@@ -85,8 +86,10 @@ int TextContrast(const Setup& setup, Report& report) {
   testing_support::Click(CentreOf(field));
   const auto& rows = setup.directory.Rows();
   testing_support::TypeText(Wide(rows[rows.size() / 3].second) + L"\r");
+  // The answer re-creates the memo (its alignment changes): looked up anew.
+  WaitUntil(program,
+            [&] { return SplitLines(Utf8(AskText(program.ResultMemo()).value_or(L""))).size() == 3; });
   const HWND memo = program.ResultMemo();
-  WaitUntil(program, [&] { return SplitLines(Utf8(AskText(memo).value_or(L""))).size() == 3; });
   ParkPointer();
   program.Settle(300);
   CheckWindow("the answer", memo, 1, report);
