@@ -27,7 +27,9 @@ void TfmAbout::Loaded() {
 }
 
 void TfmAbout::laButtomCloseMouseEnter(base::TComponent* sender) {
-  if (ui::TControl* mark = AsControl(sender)) mark->SetColor(ui::clSkyBlue);
+  // Where colours give way (high contrast) the mark under the pointer is
+  // drawn in the highlight pair.
+  if (ui::TControl* mark = AsControl(sender)) mark->SetColor(ui::clSkyBlue, ui::SchemePair::kHighlight);
 }
 
 void TfmAbout::laButtomCloseMouseLeave(base::TComponent* sender) {

@@ -52,8 +52,9 @@ class TfmAbout : public ui::TForm {
   ui::TLabel* laLink1 = nullptr;
   ui::TLabel* laLink2 = nullptr;
 
-  // The close mark's hover colours: clSkyBlue (15780518) under the pointer,
-  // clInfoBk (the panel's colour) off it. `sender` is the mark; a sender that
+  // The close mark's hover colours: clSkyBlue (15780518) under the pointer
+  // (the highlight pair where colours give way), clInfoBk (the panel's
+  // colour) off it. `sender` is the mark; a sender that
   // is not a control is left alone.
   void laButtomCloseMouseEnter(base::TComponent* sender);
   void laButtomCloseMouseLeave(base::TComponent* sender);

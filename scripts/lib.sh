@@ -29,9 +29,55 @@ select_density() {
   WINEPREFIX="$BUILD/wine"
   if [ "$PHONEBOOK_DPI" -ne 96 ]; then WINEPREFIX="$BUILD/wine-dpi$PHONEBOOK_DPI"; fi
   PHONEBOOK_DESKTOP=virtual
-  export PHONEBOOK_DPI PHONEBOOK_DESKTOP WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
+  PHONEBOOK_SCHEME=standard
+  export PHONEBOOK_DPI PHONEBOOK_DESKTOP PHONEBOOK_SCHEME WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
 }
+PHONEBOOK_SCHEME_WANTED="${PHONEBOOK_SCHEME:-standard}"
 select_density "${PHONEBOOK_DPI:-96}"
+
+# PHONEBOOK_SCHEME=hc-black or hc-white runs the Windows side at 96 dpi in a
+# prefix of its own, build/wine-SCHEME, whose desktop colours are that
+# high-contrast scheme (Wine keeps the high-contrast flag off, so what shows
+# is the program in a user's own dark or light scheme); "standard" or unset:
+# the prefix of the density. select_scheme NAME: later Wine calls use it
+# (select_density and select_default_desktop go back to the standard one).
+select_scheme() {
+  case "$1" in
+    '' | standard) PHONEBOOK_SCHEME=standard; export PHONEBOOK_SCHEME; return 0 ;;
+    hc-black | hc-white) ;;
+    *) die "PHONEBOOK_SCHEME must be hc-black, hc-white or standard, not '$1'" ;;
+  esac
+  [ "$PHONEBOOK_DPI" -eq 96 ] || die "PHONEBOOK_SCHEME=$1 runs at 96 dpi only (PHONEBOOK_DPI=$PHONEBOOK_DPI)"
+  PHONEBOOK_SCHEME="$1"
+  WINEPREFIX="$BUILD/wine-$1"
+  export PHONEBOOK_SCHEME WINEPREFIX PHONEBOOK_WINEPREFIX="$WINEPREFIX"
+}
+
+# scheme_colors NAME: the scheme's system colours as the registry's
+# "Control Panel\Colors" holds them ("Name"="R G B" lines).
+scheme_colors() {
+  local fore back highlight highlight_text hot gray inactive
+  if [ "$1" = hc-black ]; then
+    fore="255 255 255" back="0 0 0" highlight="128 0 128" highlight_text="255 255 255" hot="255 255 0"
+    gray="0 255 0" inactive="0 128 0"
+  else
+    fore="0 0 0" back="255 255 255" highlight="0 0 0" highlight_text="255 255 255" hot="0 0 159"
+    gray="0 128 0" inactive="255 255 255"
+  fi
+  local name
+  for name in Background Window ButtonFace InfoWindow Menu MenuBar Scrollbar AppWorkSpace ButtonAlternateFace; do
+    printf '"%s"="%s"\n' "$name" "$back"
+  done
+  for name in WindowText ButtonText InfoText MenuText WindowFrame ButtonHilight ButtonDkShadow ButtonLight \
+    ActiveBorder InactiveBorder; do
+    printf '"%s"="%s"\n' "$name" "$fore"
+  done
+  printf '"%s"="%s"\n' ButtonShadow "128 128 128" Hilight "$highlight" HilightText "$highlight_text" \
+    MenuHilight "$highlight" HotTrackingColor "$hot" GrayText "$gray" ActiveTitle "$highlight" \
+    GradientActiveTitle "$highlight" TitleText "$highlight_text" InactiveTitle "$inactive" \
+    GradientInactiveTitle "$inactive" InactiveTitleText "$fore"
+}
+select_scheme "$PHONEBOOK_SCHEME_WANTED"
 
 # select_default_desktop: later Wine calls use build/wine-nodesktop, a prefix
 # at 96 dpi left in Wine's default mode, as a Linux user meets it: no virtual
@@ -239,6 +285,15 @@ ensure_wine_prefix() {
       die "could not configure the Wine prefix's virtual desktop"
     "$WINESERVER" -w
     touch "$WINEPREFIX/.phonebook-desktop"
+  fi
+  # The desktop's colours of a high-contrast scheme (select_scheme).
+  if [ "$PHONEBOOK_SCHEME" != standard ] && [ ! -f "$WINEPREFIX/.phonebook-scheme" ]; then
+    say "setting the prefix ${WINEPREFIX#"$ROOT"/} to the colours of $PHONEBOOK_SCHEME"
+    local reg="$WINEPREFIX/phonebook-scheme.reg"
+    { printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\n'; scheme_colors "$PHONEBOOK_SCHEME"; } >"$reg"
+    "$WINE64" regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1 || die "could not set the colours of the Wine prefix"
+    "$WINESERVER" -w
+    echo "$PHONEBOOK_SCHEME" >"$WINEPREFIX/.phonebook-scheme"
   fi
   # The desktop's density: Wine reads the user's LogPixels for the system
   # DPI (and the hardware profile's for older parts); 96 needs neither.

@@ -79,22 +79,21 @@ void LookupComboView::OnPaint(HDC dc) {
                    ui::SystemMetricForDpi(SM_CXVSCROLL, scale.Dpi()), scale);
   const bool enabled = IsWindowEnabled(Handle()) != FALSE;
   const bool selected = combo_.Focused() && !combo_.ListVisible();
-  const ui::TColor color = combo_.EffectiveColor();
+  const ui::DrawColors colors = SchemeColors();
+  const ui::DrawColors focus = SchemeColors(ui::clHighlight, ui::clHighlightText, ui::SchemePair::kHighlight);
 
   // The margin around the text area and the button, as thick as scaled.
   for (RECT ring = client; ring.top < layout.text.top && ring.left < ring.right && ring.top < ring.bottom;
        InflateRect(&ring, -1, -1)) {
-    FrameRect(dc, &ring, Brush(color));
+    FrameRect(dc, &ring, Brush(static_cast<ui::TColor>(colors.back)));
   }
 
   MeasureFont();
   const RECT text = ui::ToRECT(layout.text);
   ui::SelectedObject font(dc, FontHandle());
   SetBkMode(dc, OPAQUE);
-  SetBkColor(dc, ui::ColorRef(selected ? ui::clHighlight : color));
-  SetTextColor(dc, ui::ColorRef(!enabled   ? kGrayText
-                                : selected ? ui::clHighlightText
-                                           : combo_.EffectiveFont().color));
+  SetBkColor(dc, selected ? focus.back : colors.back);
+  SetTextColor(dc, !enabled ? ui::ColorRef(kGrayText) : selected ? focus.text : colors.text);
   const std::wstring shown = ui::Wide(combo_.ShownText());
   const int y = static_cast<int>(text.top) + (static_cast<int>(text.bottom - text.top) - font_height_) / 2;
   ExtTextOutW(dc, static_cast<int>(text.left) + layout.text_indent, y, ETO_OPAQUE | ETO_CLIPPED, &text,

@@ -148,10 +148,11 @@ void PopupDataListView::OnPaint(HDC dc) {
   const int highlighted = list_.HighlightedRow();
   const int focus = list_.FocusRow();
   const std::vector<std::string> texts = list_.RowTexts();
-  const COLORREF back = ui::ColorRef(list_.EffectiveColor());
-  const COLORREF fore = ui::ColorRef(list_.EffectiveFont().color);
-  const COLORREF highlight = ui::ColorRef(ui::clHighlight);
-  const COLORREF highlight_text = ui::ColorRef(ui::clHighlightText);
+  const ui::DrawColors colors = SchemeColors();
+  const ui::DrawColors selection =
+      SchemeColors(ui::clHighlight, ui::clHighlightText, ui::SchemePair::kHighlight);
+  const COLORREF back = colors.back, fore = colors.text;
+  const COLORREF highlight = selection.back, highlight_text = selection.text;
   int top = 0;
   for (int row = 0; row < list_.RowCount() && top < client.bottom; ++row, top += row_height) {
     const RECT area{0, top, client.right, top + row_height};
@@ -164,7 +165,7 @@ void PopupDataListView::OnPaint(HDC dc) {
   }
   if (top < client.bottom) {
     const RECT rest{0, top, client.right, client.bottom};
-    FillRect(dc, &rest, Brush(list_.EffectiveColor()));
+    FillRect(dc, &rest, Brush(static_cast<ui::TColor>(back)));
   }
 }
 

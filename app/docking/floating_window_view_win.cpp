@@ -209,8 +209,8 @@ void FloatingWindowView::PaintCloseButton(HDC dc, Size outer) {
     if (close_look_ == CloseLook::kPushed) {
       draw(kInvertUnderGlyph);
     } else {
-      const ui::TColor ink =
-          close_look_ == CloseLook::kHot ? SkinColorOf(form, tcMenuText) : SkinColorOf(form, tcCaptionText);
+      const ui::TColor ink = close_look_ == CloseLook::kHot ? PaletteOf(form).TextOn(tcSelBar)
+                                                            : SkinColorOf(form, tcCaptionText);
       ui::SelectedObject brush(dc, Brush(ink));
       draw(kPaintBrushThroughGlyph);
     }

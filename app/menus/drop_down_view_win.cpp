@@ -116,7 +116,6 @@ void DropDownView::OnPaint(HDC dc) {
   FrameArea(dc, client, Brush(SkinColor(tcBorder)), layout_.frames.window);
   ui::SelectedObject font(dc, font_);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ui::ColorRef(SkinColor(tcMenuText)));
   for (std::size_t row = 0; row < layout_.rows.size() && row < menu_.Rows().size(); ++row) PaintRow(dc, row);
 }
 
@@ -141,11 +140,18 @@ void DropDownView::PaintRow(HDC dc, std::size_t row) {
     fill(place.highlight, tcSelItem);
     frame(place.highlight, tcSelItemBorder);
   }
+  const SkinPalette& palette = PaletteOf(Form().Model());
   if (item->checked) {
-    fill(place.check, highlighted ? tcSelPushed : tcSelItem);
+    const TTBColorIndex check = highlighted ? tcSelPushed : tcSelItem;
+    fill(place.check, check);
     frame(place.check, highlighted ? tcSelPushedBorder : tcSelItemBorder);
-    for (const Rect& stroke : CheckMarkStrokes(place.check, scale_)) fill(stroke, tcMenuText);
+    const HBRUSH ink = Brush(palette.TextOn(check));
+    for (const Rect& stroke : CheckMarkStrokes(place.check, scale_)) {
+      const RECT r = ui::ToRECT(stroke);
+      FillRect(dc, &r, ink);
+    }
   }
+  SetTextColor(dc, ui::ColorRef(palette.TextOn(highlighted ? tcSelItem : tcPopup)));
   RECT text_area = ui::ToRECT(place.text);
   const std::wstring text = ui::Wide(item->caption);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_area,

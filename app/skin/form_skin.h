@@ -31,7 +31,8 @@ inline ui::TColor SkinColorOf(const ui::TForm& form, TTBColorIndex index) {
 }
 
 // Works the colours of `form`'s skin out again under the system colours
-// now, or under `system` (a test's scheme), then repaints the form's windows.
+// now, or under `system` (a test's scheme), in high contrast when the
+// form's services say it is on, then repaints the form's windows.
 void RefreshSkinColors(const ui::TForm& form);
 void RefreshSkinColors(const ui::TForm& form, const SystemColors& system);
 

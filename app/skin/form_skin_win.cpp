@@ -3,6 +3,7 @@
 #include "app/skin/tb_skin.h"
 #include "ui/framework/form_window.h"
 #include "ui/framework/gdi.h"
+#include "ui/framework/platform_services.h"
 #include "ui/model/form.h"
 
 namespace app {
@@ -19,22 +20,6 @@ Rgb ScreenNearest(HDC screen, Rgb c) {
   return nearest == CLR_INVALID ? c : ToRgb(nearest);
 }
 
-void RepaintForm(const ui::TForm& form) {
-  auto* form_window = dynamic_cast<ui::FormWindow*>(form.Host());
-  if (!form_window) return;
-  // The form's window and the pop-ups of its controls (floating windows,
-  // drop-down menus), each with its frame and children.
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM target) -> BOOL {
-        if (ui::FormWindow::FromHandle(window) == reinterpret_cast<ui::FormWindow*>(target)) {
-          RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(form_window));
-}
-
 }  // namespace
 
 SystemColors CurrentSystemColors() {
@@ -45,6 +30,7 @@ SystemColors CurrentSystemColors() {
   system.highlight = SystemRgb(COLOR_HIGHLIGHT);
   system.menu_text = SystemRgb(COLOR_MENUTEXT);
   system.highlight_text = SystemRgb(COLOR_HIGHLIGHTTEXT);
+  system.btn_text = SystemRgb(COLOR_BTNTEXT);
   return system;
 }
 
@@ -61,9 +47,12 @@ void RefreshSkinColors(const ui::TForm& form) {
 void RefreshSkinColors(const ui::TForm& form, const SystemColors& system) {
   if (TTBSkin* skin = FindSkin(form)) {
     ui::WindowDC screen(nullptr);
-    skin->palette.Refresh(skin, system, [dc = screen.Get()](Rgb c) { return dc ? ScreenNearest(dc, c) : c; });
+    ui::DisplaySettings* display = ui::ServicesOf(form).display;
+    skin->palette.Refresh(
+        skin, system, [dc = screen.Get()](Rgb c) { return dc ? ScreenNearest(dc, c) : c; },
+        display && display->HighContrast());
   }
-  RepaintForm(form);
+  if (auto* form_window = dynamic_cast<ui::FormWindow*>(form.Host())) form_window->RepaintAll();
 }
 
 }  // namespace app

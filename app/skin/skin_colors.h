@@ -109,6 +109,7 @@ struct SystemColors {
   Rgb highlight;
   Rgb menu_text;
   Rgb highlight_text;
+  Rgb btn_text;  // read only in high contrast (skin_palette.h)
 };
 
 using SkinRgb = std::array<Rgb, kSkinColorCount>;

@@ -213,23 +213,26 @@ void ToolbarView::OnPaint(HDC dc) {
   FillRect(dc, &client, Brush(SkinColor(tcToolbar)));
   ui::SelectedObject font(dc, MenuFont());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ui::ColorRef(SkinColor(tcMenuText)));
+  const SkinPalette& palette = PaletteOf(Form().Model());
   const int frame_width = measured_at_.Length(1);
   const auto fill_framed = [this, dc, frame_width](const RECT& area, TTBColorIndex fill,
                                                    TTBColorIndex frame) {
     FillRect(dc, &area, Brush(SkinColor(fill)));
     FrameArea(dc, area, Brush(SkinColor(frame)), frame_width);
+    return fill;
   };
   const int hot = ShownHot();
   for (int button = 0; button < bar_.ButtonCount(); ++button) {
     RECT place = ButtonPlace(button);
+    TTBColorIndex under = tcToolbar;
     if (button == tracker_.Open()) {
-      fill_framed(place, tcImageList, tcBorder);
+      under = fill_framed(place, tcImageList, tcBorder);
     } else if (button == tracker_.Pressed() && button == hot) {
-      fill_framed(place, tcSelPushed, tcSelBarBorder);
+      under = fill_framed(place, tcSelPushed, tcSelBarBorder);
     } else if (button == hot) {
-      fill_framed(place, tcSelBar, tcSelBarBorder);
+      under = fill_framed(place, tcSelBar, tcSelBarBorder);
     }
+    SetTextColor(dc, ui::ColorRef(palette.TextOn(under)));
     if (button == bar_.Chevron()) {
       PaintChevron(dc, place);
       continue;

@@ -76,13 +76,21 @@ class RecordingLocale final : public ui::UserLocale {
   int reads = 0;
 };
 
+// Display settings the test sets (high contrast forced on or off).
+class ForcedDisplay final : public ui::DisplaySettings {
+ public:
+  bool HighContrast() override { return high_contrast; }
+  bool high_contrast = false;
+};
+
 // The recorders together.
 struct RecordingServices {
   RecordingBeeper beeper;
   RecordingSounds sounds;
   RecordingShell shell;
   RecordingLocale locale;
-  ui::PlatformServices Services() { return {&beeper, &sounds, &shell, &locale}; }
+  ForcedDisplay display;
+  ui::PlatformServices Services() { return {&beeper, &sounds, &shell, &locale, &display}; }
 };
 
 }  // namespace testing_support

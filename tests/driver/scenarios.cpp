@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "tests/driver/contrast_scenario.h"
 #include "tests/driver/memory_check.h"
 #include "tests/driver/program_under_test.h"
 #include "tests/driver/reader.h"
@@ -464,7 +465,7 @@ const std::map<std::string, int (*)(const Setup&, Report&)>& Scenarios() {
       {"float-and-dock", FloatAndDock},      {"about", About},
       {"close-exit-item", CloseByExitItem},  {"close-button", CloseByButton},
       {"close-alt-f4", CloseByAltF4},        {"close-system-menu", CloseBySystemMenu},
-      {"memory", CommittedMemoryOnceShown},
+      {"memory", CommittedMemoryOnceShown},  {"contrast", TextContrast},
   };
   return scenarios;
 }
@@ -491,7 +492,7 @@ const char* ScenarioNames() {
   return "number-search name-search conversion-error result-window float-and-dock about close-exit-item "
          "close-button "
          "close-alt-f4 close-system-menu reader-tree reader-name-search reader-number-search reader-menu "
-         "reader-while-busy memory";
+         "reader-while-busy memory contrast";
 }
 
 }  // namespace driver

@@ -1,6 +1,9 @@
 #include "tests/driver/screen_checks.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <functional>
 
 namespace driver {
 
@@ -137,6 +140,27 @@ std::string CheckErrorBoxText(std::string_view text) {
     return {};
   }
   return "an error box the program has no reason to show";
+}
+
+std::optional<double> RegionContrast(const std::vector<std::uint32_t>& pixels) {
+  std::map<std::uint32_t, std::size_t> counts;
+  for (const std::uint32_t pixel : pixels) ++counts[pixel & 0xFFFFFF];
+  if (counts.size() < 2) return std::nullopt;
+  std::vector<std::pair<std::size_t, std::uint32_t>> by_count;
+  for (const auto& [color, count] : counts) by_count.emplace_back(count, color);
+  std::partial_sort(by_count.begin(), by_count.begin() + 2, by_count.end(), std::greater<>());
+  // sRGB channels to linear light, weighted by the eye's sensitivity.
+  const auto luminance = [](std::uint32_t color) {
+    constexpr double kWeights[] = {0.2126, 0.7152, 0.0722};  // red, green, blue
+    double sum = 0;
+    for (int channel = 0; channel < 3; ++channel) {
+      const double v = ((color >> (8 * channel)) & 0xFF) / 255.0;
+      sum += kWeights[channel] * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum + 0.05;
+  };
+  const double a = luminance(by_count[0].second), b = luminance(by_count[1].second);
+  return std::max(a, b) / std::min(a, b);
 }
 
 }  // namespace driver

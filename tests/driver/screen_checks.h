@@ -56,4 +56,14 @@ std::string CheckMemo(std::string_view text, const DirectoryPairs& directory);
 // leaving error). Any other text is a fault.
 std::string CheckErrorBoxText(std::string_view text);
 
+// The contrast of the text in a region of the screen, its pixels given as
+// 0x00BBGGRR values: the ratio between its most common colour (the
+// background) and its next most common one (the text), each colour's
+// relative luminance plus 0.05, the lighter over the darker. Nothing when
+// the region shows one colour only (no text to read).
+std::optional<double> RegionContrast(const std::vector<std::uint32_t>& pixels);
+
+// The contrast a text needs to be read.
+inline constexpr double kReadableContrast = 4.5;
+
 }  // namespace driver

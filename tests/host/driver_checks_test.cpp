@@ -170,4 +170,21 @@ TEST(DriverScreenChecks, OnlyTheProgramsTwoInputErrorsAreExpectedInABox) {
   EXPECT_NE(CheckErrorBoxText(""), "");
 }
 
+TEST(DriverScreenChecks, ARegionsContrastIsBetweenItsTwoMostCommonColours) {
+  using driver::RegionContrast;
+  // White text on the memo's light blue: the figure of the unreadable answer.
+  std::vector<std::uint32_t> answer(100, 0xFFFBF0);
+  answer.insert(answer.end(), 20, 0xFFFFFF);
+  ASSERT_TRUE(RegionContrast(answer).has_value());
+  EXPECT_NEAR(*RegionContrast(answer), 1.05, 0.005);
+  // Black on white, with a few pixels of a third colour that do not count.
+  std::vector<std::uint32_t> text(100, 0xFFFFFF);
+  text.insert(text.end(), 30, 0x000000);
+  text.insert(text.end(), 5, 0xFFCAA6);
+  EXPECT_DOUBLE_EQ(*RegionContrast(text), 21.0);
+  // One colour: nothing to read.
+  EXPECT_FALSE(RegionContrast(std::vector<std::uint32_t>(50, 0x808080)).has_value());
+  EXPECT_FALSE(RegionContrast({}).has_value());
+}
+
 }  // namespace

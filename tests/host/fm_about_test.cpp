@@ -18,6 +18,7 @@
 #include "text/literal.h"
 #include "ui/controls/memo/memo_accessible.h"
 #include "ui/framework/platform_services.h"
+#include "ui/model/color_rule.h"
 
 namespace {
 
@@ -60,13 +61,19 @@ TEST_F(AboutHandlersTest, TheCloseMarkIsSkyBlueUnderThePointerAndThePanelsColour
   mark.SetPeer(&peer);
   // Until the pointer comes, it shows the strip's colour.
   EXPECT_EQ(mark.EffectiveColor(), about_->Panel1->color);
+  // Where colours give way, the mark under the pointer takes the highlight
+  // pair and the strip's pair again off it.
+  const ui::SchemePair off = ui::PairFor(mark);
+  EXPECT_EQ(off, ui::SchemePair::kWindow);
   for (int round = 0; round < 2; ++round) {
     mark.MouseEnter();
     EXPECT_EQ(mark.color, 15780518);
     EXPECT_EQ(mark.EffectiveColor(), ui::clSkyBlue);
+    EXPECT_EQ(ui::PairFor(mark), ui::SchemePair::kHighlight);
     mark.MouseLeave();
     EXPECT_EQ(mark.EffectiveColor(), about_->Panel1->color);
     EXPECT_EQ(mark.color, ui::clInfoBk);
+    EXPECT_EQ(ui::PairFor(mark), off);
   }
   // Each change reached the screen once; nothing else changed.
   EXPECT_EQ(peer.changes, std::vector<ui::ControlChange>(4, ui::ControlChange::kColor));

@@ -72,3 +72,58 @@ TEST(SkinPaletteTest, ACustomSkinDrawsItsStoredColoursMaskedAndUnmapped) {
 }
 
 }  // namespace
+
+namespace {
+
+// High Contrast Black: black faces, white text, a purple highlight.
+app::SystemColors HighContrastBlackSystem() {
+  app::SystemColors scheme = app::ClassicSystemColors();
+  scheme.btn_face = scheme.window = Rgb{0, 0, 0};
+  scheme.btn_text = scheme.menu_text = scheme.highlight_text = Rgb{255, 255, 255};
+  scheme.highlight = Rgb{128, 0, 128};
+  return scheme;
+}
+
+TEST(SkinPaletteTest, InHighContrastEveryColourCollapsesToTheSchemesPairs) {
+  const app::SystemColors scheme = HighContrastBlackSystem();
+  app::TTBSkin skin(nullptr);
+  app::SkinPalette palette;
+  palette.Refresh(&skin, scheme, {}, true);
+  const ui::TColor black = app::ToColor({0, 0, 0}), white = app::ToColor({255, 255, 255}),
+                   purple = app::ToColor({128, 0, 128});
+  // Blends and lightened colours included: each is one of the three.
+  for (std::size_t i = 0; i < app::kSkinColorCount; ++i) {
+    const ui::TColor c = palette.Values()[i];
+    EXPECT_TRUE(c == black || c == white || c == purple) << app::kSkinColorNames[i];
+  }
+  EXPECT_EQ(palette.Color(app::tcPopup), black);  // a blend of window and face
+  EXPECT_EQ(palette.Color(app::tcSelItem), purple);
+  EXPECT_EQ(palette.Color(app::tcDockBorderTitle), purple);
+  EXPECT_EQ(palette.Color(app::tcCaptionText), white);
+  // Text on a highlighted item is the highlight text, on a face the face's.
+  EXPECT_EQ(palette.TextOn(app::tcSelItem), white);
+  EXPECT_EQ(palette.TextOn(app::tcPopup), white);
+
+  // A custom skin's stored colours give way too.
+  skin.color_set = app::TTBColorSet::tbcCustom;
+  skin.colors.colors.fill(0x00FFFF);
+  palette.Refresh(&skin, scheme, {}, true);
+  EXPECT_EQ(palette.Color(app::tcSelBar), purple);
+
+  // Off again: the derived colours, and text on a selection in menu text.
+  palette.Refresh(nullptr, app::ClassicSystemColors(), {}, false);
+  EXPECT_EQ(palette.Color(app::tcSelItem), app::ToColor({182, 189, 210}));
+  EXPECT_EQ(palette.TextOn(app::tcSelItem), app::ToColor({0, 0, 0}));
+}
+
+TEST(SkinPaletteTest, AnUnreadablePairInHighContrastIsBlackOnWhite) {
+  app::SystemColors scheme = HighContrastBlackSystem();
+  scheme.highlight = scheme.highlight_text = Rgb{0, 128, 0};
+  app::SkinPalette palette;
+  palette.Refresh(nullptr, scheme, {}, true);
+  EXPECT_EQ(palette.Color(app::tcSelItem), app::ToColor({255, 255, 255}));
+  EXPECT_EQ(palette.TextOn(app::tcSelItem), app::ToColor({0, 0, 0}));
+  EXPECT_EQ(palette.Color(app::tcPopup), app::ToColor({0, 0, 0}));  // the readable pair stays
+}
+
+}  // namespace

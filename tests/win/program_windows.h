@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,21 @@ SIZE ClientSize(HWND window);
 // `window`'s place in its parent's client area and its size, as
 // RECT{left, top, width, height}.
 RECT PlaceInParent(HWND window);
+
+// Puts the desktop's colours at `indices` back however the test ends.
+class SystemColorsRestorer {
+ public:
+  explicit SystemColorsRestorer(std::vector<int> indices) : indices_(std::move(indices)) {
+    for (const int index : indices_) saved_.push_back(GetSysColor(index));
+  }
+  ~SystemColorsRestorer() { SetSysColors(static_cast<int>(indices_.size()), indices_.data(), saved_.data()); }
+  SystemColorsRestorer(const SystemColorsRestorer&) = delete;
+  SystemColorsRestorer& operator=(const SystemColorsRestorer&) = delete;
+
+ private:
+  std::vector<int> indices_;
+  std::vector<COLORREF> saved_;
+};
 
 class ProgramWindowsTest : public ::testing::Test {
  protected:

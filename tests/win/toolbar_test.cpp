@@ -63,21 +63,6 @@ class ClickProbe final : public base::TComponent {
   HWND capture_when_run = nullptr;
 };
 
-// Puts the desktop's colours back however the test ends.
-class SystemColorsRestorer {
- public:
-  explicit SystemColorsRestorer(std::vector<int> indices) : indices_(std::move(indices)) {
-    for (const int index : indices_) saved_.push_back(GetSysColor(index));
-  }
-  ~SystemColorsRestorer() { SetSysColors(static_cast<int>(indices_.size()), indices_.data(), saved_.data()); }
-  SystemColorsRestorer(const SystemColorsRestorer&) = delete;
-  SystemColorsRestorer& operator=(const SystemColorsRestorer&) = delete;
-
- private:
-  std::vector<int> indices_;
-  std::vector<COLORREF> saved_;
-};
-
 class ToolbarTest : public testing_support::ProgramWindowsTest {
  protected:
   void SetUp() override {
@@ -291,7 +276,7 @@ TEST_F(ToolbarTest, TheColoursAreDerivedFromTheSystemsNotTheStoredOnes) {
 
 TEST_F(ToolbarTest, AChangeOfTheSystemColoursRedrawsTheToolbarInTheNewDerivedColours) {
   const std::array<int, 4> indices = {COLOR_BTNFACE, COLOR_WINDOW, COLOR_BTNSHADOW, COLOR_HIGHLIGHT};
-  SystemColorsRestorer restore({indices.begin(), indices.end()});
+  testing_support::SystemColorsRestorer restore({indices.begin(), indices.end()});
   const std::array<COLORREF, 4> scheme = {RGB(236, 233, 216), RGB(250, 250, 245), RGB(172, 168, 153),
                                           RGB(49, 106, 197)};
   ASSERT_TRUE(SetSysColors(4, indices.data(), scheme.data()));

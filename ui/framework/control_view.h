@@ -40,6 +40,7 @@
 #include "ui/framework/gdi.h"
 #include "ui/framework/window.h"
 #include "ui/model/accessible.h"
+#include "ui/model/color_rule.h"
 #include "ui/model/control.h"
 #include "ui/model/dpi_scale.h"
 
@@ -98,6 +99,12 @@ class ControlView : public Window, public ControlPeer {
 
   // The colour behind this control's content (what its children draw on).
   virtual TColor BackgroundColor() const { return control_.EffectiveColor(); }
+  // The colours the control's background and text are drawn with now: its
+  // background colour and font colour through the colour rule
+  // (ui/model/color_rule.h) on the desktop's scheme; or `back` and `text`
+  // with `pair` standing in for them (a focused or highlighted part).
+  DrawColors SchemeColors() const;
+  DrawColors SchemeColors(TColor back, TColor text, SchemePair pair) const;
   // For a view built on a system class, which asks its parent for colours
   // (WM_CTLCOLOR*): sets the font colour and the control's colour in `dc`
   // and returns the brush of the control's colour.

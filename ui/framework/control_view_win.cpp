@@ -11,6 +11,7 @@
 
 #include "base/exception.h"
 #include "ui/framework/accessible_object_win.h"
+#include "ui/framework/color_scheme.h"
 #include "ui/framework/form_window.h"
 #include "ui/framework/wide_text.h"
 #include "ui/model/align_layout.h"
@@ -232,15 +233,24 @@ void ControlView::OnDensityChanged() {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+DrawColors ControlView::SchemeColors() const {
+  return SchemeColors(BackgroundColor(), control_.EffectiveFont().color, PairFor(control_));
+}
+
+DrawColors ControlView::SchemeColors(TColor back, TColor text, SchemePair pair) const {
+  return ColorsToDraw(back, text, pair, CurrentColorScheme(control_));
+}
+
 HBRUSH ControlView::ControlColors(HDC dc) {
-  SetTextColor(dc, ColorRef(control_.EffectiveFont().color));
-  SetBkColor(dc, ColorRef(control_.EffectiveColor()));
-  return background_.For(control_.EffectiveColor());
+  const DrawColors colors = SchemeColors();
+  SetTextColor(dc, colors.text);
+  SetBkColor(dc, colors.back);
+  return background_.For(static_cast<TColor>(colors.back));
 }
 
 void ControlView::DrawCaption(HDC dc, const std::string& text, RECT& area, UINT format) {
   SelectedObject font(dc, FontHandle());
-  SetTextColor(dc, ColorRef(control_.EffectiveFont().color));
+  SetTextColor(dc, SchemeColors().text);
   SetBkMode(dc, TRANSPARENT);
   const std::wstring wide = Wide(text);
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
@@ -250,7 +260,7 @@ bool ControlView::OnEraseBackground(HDC dc) {
   if (BuiltOnSystemClass()) return false;
   RECT client;
   GetClientRect(Handle(), &client);
-  FillRect(dc, &client, background_.For(BackgroundColor()));
+  FillRect(dc, &client, background_.For(static_cast<TColor>(SchemeColors().back)));
   return true;
 }
 

@@ -124,8 +124,14 @@ class FormWindow final : public ControlView, public FormHost {
   // The form's window heard of a change of the system's colours or settings
   // (WM_SYSCOLORCHANGE, WM_SETTINGCHANGE): every view is told
   // (OnSystemColorsChanged, OnSettingsChanged) and the message goes on to
-  // the child windows, for those of the system's classes.
+  // the child windows, for those of the system's classes. A change of the
+  // colours or of high contrast (SPI_SETHIGHCONTRAST, told as a change of
+  // colours as well) repaints every window of the form: the colours drawn
+  // with are worked out at each paint.
   void SystemChanged(UINT message, WPARAM wparam, LPARAM lparam);
+  // Repaints the form's window and the pop-ups of its controls (floating
+  // windows, drop-down menus, the open list), frames and children included.
+  void RepaintAll() const;
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;

@@ -414,14 +414,25 @@ bool FormWindow::OnDpiScaledSize(int dpi, SIZE& size) {
 void FormWindow::SystemChanged(UINT message, WPARAM wparam, LPARAM lparam) {
   // The views hear it wherever their windows are (a floating toolbar's is
   // inside a frame of its own); the child windows hear it as well.
+  const bool colors = message == WM_SYSCOLORCHANGE || wparam == SPI_SETHIGHCONTRAST;
   for (const auto& view : views_) {
-    if (message == WM_SYSCOLORCHANGE) {
-      view->OnSystemColorsChanged();
-    } else {
-      view->OnSettingsChanged();
-    }
+    if (message != WM_SYSCOLORCHANGE) view->OnSettingsChanged();
+    if (colors) view->OnSystemColorsChanged();
   }
   TellChildWindows(message, wparam, lparam);
+  if (colors) RepaintAll();
+}
+
+void FormWindow::RepaintAll() const {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM target) -> BOOL {
+        if (FormWindow::FromHandle(window) == reinterpret_cast<const FormWindow*>(target)) {
+          RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(this));
 }
 
 UINT OwnerStateMessage() {

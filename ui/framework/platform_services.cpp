@@ -29,6 +29,11 @@ class SilentLocale final : public UserLocale {
   char TimeSeparator() override { return ':'; }
 };
 
+class SilentDisplay final : public DisplaySettings {
+ public:
+  bool HighContrast() override { return false; }
+};
+
 }  // namespace
 
 RegistryValue RegistryValue::Text(std::u16string_view text) {
@@ -46,7 +51,8 @@ const PlatformServices& SilentServices() {
   static SilentSounds sounds;
   static SilentShell shell;
   static SilentLocale locale;
-  static const PlatformServices services{&beeper, &sounds, &shell, &locale};
+  static SilentDisplay display;
+  static const PlatformServices services{&beeper, &sounds, &shell, &locale, &display};
   return services;
 }
 

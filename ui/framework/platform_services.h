@@ -86,11 +86,21 @@ class UserLocale {
   virtual char TimeSeparator() = 0;
 };
 
+// The user's display settings that decide the colours drawn with
+// (SystemParametersInfo): tests force them instead of changing the desktop.
+class DisplaySettings {
+ public:
+  virtual ~DisplaySettings() = default;
+  // Whether the user turned high contrast on (SPI_GETHIGHCONTRAST).
+  virtual bool HighContrast() = 0;
+};
+
 struct PlatformServices {
   Beeper* beeper;
   SoundPlayer* sounds;
   ShellOpener* shell;
   UserLocale* locale;
+  DisplaySettings* display = nullptr;  // null: high contrast counts as off
 };
 
 // What the application object implements to hand out its services.
@@ -108,7 +118,7 @@ class ServiceProvider {
 const PlatformServices& ServicesOf(const base::TComponent& component);
 
 // Services that do nothing: no beep, no sound assigned, the shell refusing
-// (result 0), a locale with the separators "/" and ":".
+// (result 0), a locale with the separators "/" and ":", high contrast off.
 const PlatformServices& SilentServices();
 
 // The real calls (Windows only).

@@ -84,6 +84,16 @@ class SystemLocale final : public UserLocale {
   }
 };
 
+class SystemDisplay final : public DisplaySettings {
+ public:
+  bool HighContrast() override {
+    HIGHCONTRASTW settings{};
+    settings.cbSize = sizeof settings;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof settings, &settings, 0) &&
+           (settings.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  }
+};
+
 }  // namespace
 
 const PlatformServices& SystemServices() {
@@ -91,7 +101,8 @@ const PlatformServices& SystemServices() {
   static SystemSounds sounds;
   static SystemShell shell;
   static SystemLocale locale;
-  static const PlatformServices services{&beeper, &sounds, &shell, &locale};
+  static SystemDisplay display;
+  static const PlatformServices services{&beeper, &sounds, &shell, &locale, &display};
   return services;
 }
 

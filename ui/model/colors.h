@@ -29,6 +29,11 @@ inline constexpr TColor clHighlight = SystemColor(13);
 inline constexpr TColor clHighlightText = SystemColor(14);
 inline constexpr TColor clInfoBk = SystemColor(24);
 
+// Which of the desktop scheme's pairs of colours stands in for a control's
+// own when its own must give way (ui/model/color_rule.h). kAuto: the one its
+// kind and colours suggest.
+enum class SchemePair : std::uint8_t { kAuto, kWindow, kButton, kHighlight, kLink };
+
 // The colour names a description may use.
 std::span<const resources::NamedValue> ColorNames();
 

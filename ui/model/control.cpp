@@ -69,13 +69,14 @@ void TControl::SetEnabled(bool value) {
   Changed(ControlChange::kEnabled);
 }
 
-void TControl::SetColor(TColor value) {
+void TControl::SetColor(TColor value, SchemePair pair) {
   // A colour set in code is the control's own from then on, even when it
   // equals its parent's.
   const bool was_parents = parent_color;
   parent_color = false;
-  if (color == value && !was_parents) return;
+  if (color == value && scheme_pair == pair && !was_parents) return;
   color = value;
+  scheme_pair = pair;
   Changed(ControlChange::kColor);
 }
 

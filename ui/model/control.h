@@ -92,6 +92,9 @@ class TControl : public base::TComponent {
   std::int32_t height = 0;
   TAlign align = TAlign::alNone;
   TColor color = clBtnFace;
+  // The scheme's pair that replaces `color` and the font colour where they
+  // must give way (high contrast, an unreadable pair); set with the colour.
+  SchemePair scheme_pair = SchemePair::kAuto;
   TFont font;
   TCursor cursor = crDefault;
   std::string caption;  // shown by the controls that have one (labels, panels, windows)
@@ -136,7 +139,9 @@ class TControl : public base::TComponent {
                  std::int32_t new_height);
   void SetVisible(bool value);
   void SetEnabled(bool value);
-  void SetColor(TColor value);
+  // `pair`: the scheme's pair that stands in for the new colour (a mark
+  // under the pointer is drawn in the highlight pair where colours give way).
+  void SetColor(TColor value, SchemePair pair = SchemePair::kAuto);
   // Gives the control its own font (it no longer takes its parent's).
   void SetFont(const TFont& value);
   void SetCursor(TCursor value);

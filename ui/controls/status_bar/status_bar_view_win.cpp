@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/controls/status_bar/status_bar_accessible.h"
+#include "ui/framework/color_scheme.h"
 #include "ui/framework/form_window.h"
 #include "ui/framework/gdi.h"
 #include "ui/framework/screen_density.h"
@@ -80,19 +81,34 @@ void StatusBarView::OnPaint(HDC dc) {
   // panel's frame (a pane of the visual style, or its bevel), its text, and
   // the grip last.
   const StatusBarLayout layout = Layout(dc);
-  const VisualTheme& theme = Theme();
   RECT client;
   GetClientRect(Handle(), &client);
-  if (!theme.DrawBackground(dc, 0, 0, client)) FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
+  // The visual style's face carries the scheme's button text, as the colour
+  // rule judges it (a dark scheme's light text does not read on the style's
+  // light face, and high contrast sets the style aside); else the classic
+  // look in the rule's colours.
+  const ColorScheme scheme = CurrentColorScheme(bar_);
+  const VisualTheme* theme = Theme() && Theme().DrawBackground(dc, 0, 0, client) ? &Theme() : nullptr;
+  DrawColors colors{scheme.Resolve(clBtnFace), scheme.Resolve(SystemColor(COLOR_BTNTEXT))};
+  if (theme) {
+    const COLORREF face = GetPixel(dc, client.right / 2, client.bottom / 2);
+    if (face != CLR_INVALID) colors.back = face;
+  }
+  const DrawColors drawn =
+      ColorsToDraw(static_cast<TColor>(colors.back), SystemColor(COLOR_BTNTEXT), SchemePair::kButton, scheme);
+  if (drawn.back != colors.back || !theme) {
+    theme = nullptr;
+    FillRect(dc, &client, Brush(static_cast<TColor>(drawn.back)));
+  }
   const SelectedObject font(dc, StatusFont());
   const int old_mode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF old_color = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  const COLORREF old_color = SetTextColor(dc, drawn.text);
   const std::size_t count = layout.Parts().size();
   for (std::size_t i = 0; i < count; ++i) {
     const StatusBarPart& part = layout.Parts()[i];
     RECT frame = ToRECT(part.frame);
     if (theme) {
-      theme.DrawBackground(dc, layout.HasGrip() && i + 1 == count ? SP_GRIPPERPANE : SP_PANE, 0, frame);
+      theme->DrawBackground(dc, layout.HasGrip() && i + 1 == count ? SP_GRIPPERPANE : SP_PANE, 0, frame);
     } else if (part.bevel == TStatusPanelBevel::pbLowered) {
       DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
     } else if (part.bevel == TStatusPanelBevel::pbRaised) {
@@ -106,7 +122,7 @@ void StatusBarView::OnPaint(HDC dc) {
   }
   if (layout.HasGrip()) {
     RECT grip = ToRECT(layout.GripBox());
-    if (!theme.DrawBackground(dc, SP_GRIPPER, 0, grip))
+    if (!theme || !theme->DrawBackground(dc, SP_GRIPPER, 0, grip))
       DrawFrameControl(dc, &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
   }
   SetTextColor(dc, old_color);
