@@ -1,6 +1,5 @@
-// The window menu's state table (idle, menu open, moving, sizing; each key in
-// each state) over a target that floats, docks and places a frame the way the
-// screen does, with the real frame geometry's sizing limits.
+// The window menu's state table over a target that floats, docks and places
+// a frame as the screen does, with the real frame geometry's sizing limits.
 #include "app/window_menu/window_menu.h"
 
 #include <gtest/gtest.h>
@@ -43,8 +42,7 @@ class FakeTarget final : public app::WindowMenuTarget {
   ui::DpiScale Scale() const override { return scale; }
 };
 
-// A menu brought to `state` from the keyboard: Alt+-, then for moving or
-// sizing that command chosen with Down and Enter.
+// Alt+-, then for moving or sizing that command chosen with Down and Enter.
 void Reach(WindowMenu& menu, State state) {
   if (state == State::kIdle) return;
   menu.Key(Key::kAltMinus);
@@ -64,7 +62,6 @@ TEST(WindowMenuTest, EachKeyInEachState) {
     Rect frame;  // the floating frame afterwards (the menu floats a docked window to move or size it)
   } const cases[] = {
       {State::kIdle, Key::kUp, false, State::kIdle, kFloated},
-      {State::kIdle, Key::kEnter, false, State::kIdle, kFloated},
       {State::kIdle, Key::kEsc, false, State::kIdle, kFloated},
       {State::kIdle, Key::kAltMinus, true, State::kMenu, kFloated},
       {State::kMenu, Key::kLeft, true, State::kMenu, kFloated},
@@ -92,55 +89,37 @@ TEST(WindowMenuTest, EachKeyInEachState) {
   }
 }
 
-TEST(WindowMenuTest, TheMenuWrapsAndEnterChoosesTheHighlightedCommand) {
+TEST(WindowMenuTest, TheMenuWrapsChoosesByKeyOrPointerAndItsCommandsActAsTheMouse) {
   FakeTarget target;
   WindowMenu menu(target);
   menu.Key(Key::kAltMinus);
-  EXPECT_EQ(menu.Highlighted(), 0);
   EXPECT_FALSE(menu.OpenedFloating());  // its third command floats
   menu.Key(Key::kUp);
-  EXPECT_EQ(menu.Highlighted(), 3);
   EXPECT_EQ(menu.Key(Key::kEnter).chosen, WindowCommand::kHide);
-  EXPECT_EQ(menu.CurrentState(), State::kIdle);
-  // The pointer releasing on a command chooses it as well.
   menu.Key(Key::kAltMinus);
   EXPECT_EQ(menu.Pointer(app::WindowMenuPointer::kRelease, app::MenuPointer::Item(2)).chosen,
             WindowCommand::kFloatOrDock);
-}
-
-TEST(WindowMenuTest, CommandsFloatDockAndHideAsTheMouseDoes) {
-  FakeTarget target;
-  WindowMenu menu(target);
   for (const WindowCommand command :
        {WindowCommand::kFloatOrDock, WindowCommand::kFloatOrDock, WindowCommand::kHide}) {
     menu.Run(command);
   }
   EXPECT_EQ(target.calls, "float;dock;hide;");
-  EXPECT_EQ(menu.CurrentState(), State::kIdle);
 }
 
-TEST(WindowMenuTest, EscAndInterruptionsPutTheWindowBackAndADockedOneIntoItsDock) {
-  for (const bool interrupted : {false, true}) {
-    FakeTarget target;
-    WindowMenu menu(target);
-    Reach(menu, State::kMoving);  // floats the docked window first
-    menu.Key(Key::kRight);
-    if (interrupted) {
-      menu.Interrupted();
-    } else {
-      menu.Key(Key::kEsc);
+TEST(WindowMenuTest, EscAltMinusAndInterruptionsPutADockedWindowBackIntoItsDockAFloatingOneInPlace) {
+  for (const bool floating : {false, true}) {
+    for (int end = 0; end < 3; ++end) {
+      FakeTarget target;
+      target.floating = floating;
+      WindowMenu menu(target);
+      Reach(menu, floating ? State::kSizing : State::kMoving);
+      menu.Key(Key::kDown);
+      end == 2 ? menu.Interrupted() : static_cast<void>(menu.Key(end == 0 ? Key::kEsc : Key::kAltMinus));
+      EXPECT_EQ(target.calls, floating ? "" : "float;dock;");
+      if (floating) EXPECT_EQ(target.frame, kFloated);
+      EXPECT_EQ(menu.CurrentState(), State::kIdle);
     }
-    EXPECT_EQ(target.calls, "float;dock;");
-    EXPECT_EQ(menu.CurrentState(), State::kIdle);
   }
-  FakeTarget floating;
-  floating.floating = true;
-  WindowMenu menu(floating);
-  Reach(menu, State::kSizing);
-  for (int i = 0; i < 3; ++i) menu.Key(Key::kDown);
-  menu.Key(Key::kAltMinus);
-  EXPECT_EQ(floating.frame, kFloated);
-  EXPECT_EQ(floating.calls, "");
 }
 
 TEST(WindowMenuTest, HeldKeysStopAtTheWorkAreaAndTheLeastSizeAndScaleTheStep) {

@@ -1,9 +1,5 @@
-// The keyboard's wiring into the About window's strip and the window menus,
-// with real keys through the program's own message loop: Tab reaches the
-// links and Enter on the close mark hides the window; Alt+- opens the result
-// window's menu as the program's drop-down, its "Открепить" floats the
-// window, a keyboard move ends as Esc on a click elsewhere with no capture
-// left, and with the window hidden Alt+- opens nothing.
+// The keyboard's wiring through the program's own loop, with real keys: Tab
+// and Enter in the About window's strip, Alt+- and a window menu's commands.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -22,17 +18,8 @@ using testing_support::W;
 
 // The program's shown drop-down menu, or null.
 HWND ShownDropDown() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM out) {
-        if (IsWindowVisible(window) && testing_support::WindowClassName(window) == L"TTBDropDownWindow") {
-          *reinterpret_cast<HWND*>(out) = window;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  HWND found = FindWindowExW(nullptr, nullptr, L"TTBDropDownWindow", nullptr);
+  return found && IsWindowVisible(found) ? found : nullptr;
 }
 
 class KeyboardReachTest : public testing_support::ProgramWindowsTest {
