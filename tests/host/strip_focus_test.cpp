@@ -12,7 +12,7 @@ using about::StripPart;
 constexpr StripPart kPortal = StripPart::kPortalLink, kMaker = StripPart::kMakerLink,
                     kClose = StripPart::kCloseMark, kNone = StripPart::kNone;
 
-TEST(StripFocusTest, EachKeyFromEachPart) {
+TEST(StripFocusTest, EachKeyFromEachPartAndTheRectangleOnlyOnceAKeyWasUsed) {
   struct Case {
     int tabs_before;  // Tabs pressed after showing, to reach the part
     StripKey key;
@@ -27,26 +27,20 @@ TEST(StripFocusTest, EachKeyFromEachPart) {
   };
   for (const Case& c : cases) {
     StripFocus focus;
+    EXPECT_FALSE(focus.Key(c.key).taken);  // hidden: the keys are not its own
     focus.Shown();
+    EXPECT_EQ(focus.Focused(), kPortal);
+    EXPECT_FALSE(focus.CueShown());  // no rectangle until a key is used
     for (int i = 0; i < c.tabs_before; ++i) focus.Key(StripKey::kTab);
     const about::StripOutcome outcome = focus.Key(c.key);
     EXPECT_TRUE(outcome.taken);
     EXPECT_EQ(outcome.moved, c.acting == kNone);
     EXPECT_EQ(outcome.act, c.acting) << c.tabs_before << " " << static_cast<int>(c.key);
     EXPECT_EQ(focus.Focused(), c.focused_after) << c.tabs_before << " " << static_cast<int>(c.key);
-  }
-}
-
-TEST(StripFocusTest, ShownOnThePortalWithTheRectangleOnlyOnceAKeyWasUsed) {
-  StripFocus focus;
-  EXPECT_FALSE(focus.Key(StripKey::kTab).taken);  // hidden: the keys are not its own
-  for (int showing = 0; showing < 2; ++showing) {
-    focus.Shown();
-    EXPECT_EQ(focus.Focused(), kPortal);
-    EXPECT_FALSE(focus.CueShown());
-    focus.Key(StripKey::kShiftTab);
     EXPECT_TRUE(focus.CueShown());
     focus.Hidden();
+    focus.Shown();
+    EXPECT_FALSE(focus.CueShown());
   }
 }
 
