@@ -45,6 +45,49 @@ bool TfmAbout::EscapePressed() {
   return true;
 }
 
+void TfmAbout::Showing() {
+  strip_.Shown();
+  ShowStripFocus();
+}
+
+bool TfmAbout::KeyPressed(ui::FormKey key) {
+  const StripKey strip_key = key == ui::FormKey::kTab        ? StripKey::kTab
+                             : key == ui::FormKey::kShiftTab ? StripKey::kShiftTab
+                             : key == ui::FormKey::kEnter    ? StripKey::kEnter
+                                                             : StripKey::kSpace;
+  const StripOutcome outcome = strip_.Key(strip_key);
+  ShowStripFocus();
+  if (ui::TLabel* acting = LabelOf(outcome.act)) acting->Click();
+  return outcome.taken;
+}
+
+ui::TControl* TfmAbout::HeldFocus() const {
+  return LabelOf(strip_.Focused());
+}
+
+ui::TLabel* TfmAbout::LabelOf(StripPart part) const {
+  switch (part) {
+    case StripPart::kPortalLink:
+      return laLink2;
+    case StripPart::kMakerLink:
+      return laLink1;
+    case StripPart::kCloseMark:
+      return laButtomClose;
+    case StripPart::kNone:
+      break;
+  }
+  return nullptr;
+}
+
+void TfmAbout::ShowStripFocus() {
+  // The one losing the focus first, so a reader hears the new one last.
+  for (const StripPart part : {StripPart::kPortalLink, StripPart::kMakerLink, StripPart::kCloseMark}) {
+    if (ui::TLabel* label = LabelOf(part); label && part != strip_.Focused())
+      label->SetHeldFocus(false, false);
+  }
+  if (ui::TLabel* focused = LabelOf(strip_.Focused())) focused->SetHeldFocus(true, strip_.CueShown());
+}
+
 void TfmAbout::laLink1MouseEnter(base::TComponent* sender) {
   if (ui::TControl* link = AsControl(sender)) link->SetCursor(ui::crHandPoint);
 }

@@ -17,6 +17,9 @@
 //   click on a link              | -                 | the shell opens its page, result ignored
 //   press of any button on the   | -                 | the system's move loop until release;
 //   window, the strip or the text|                   | the window stays where it was dropped
+//   Tab, Shift+Tab, Enter, Space | -                 | the strip's own focus (strip_focus.h):
+//                                |                   | the next / previous part, wrapping; the
+//                                |                   | focused part acts as if clicked
 //
 // A press on the close mark or a link starts no move (their presses are
 // theirs, not the strip's); their release over them is their click. The
@@ -26,6 +29,7 @@
 // of the window's owner (ui::ServicesOf), the move through the form's host.
 #pragma once
 
+#include "about/strip_focus.h"
 #include "ui/controls/label/label.h"
 #include "ui/controls/memo/memo.h"
 #include "ui/controls/panel/panel.h"
@@ -76,6 +80,10 @@ class TfmAbout : public ui::TForm {
 
   // Esc while the window is active hides it, as its close mark does.
   bool EscapePressed() override;
+  // Tab and Shift+Tab move the strip's focus, Enter and Space click the
+  // focused part; the window is shown with its focus on the portal's link.
+  bool KeyPressed(ui::FormKey key) override;
+  ui::TControl* HeldFocus() const override;
 
   void Loaded() override;
   // The links, the close mark and the text (about_accessible.h).
@@ -84,8 +92,16 @@ class TfmAbout : public ui::TForm {
   const char* ClassName() const override { return "TfmAbout"; }
   static const resources::ClassInfo& Class();
 
+ protected:
+  void Showing() override;
+
  private:
   void OpenPage(const char* address) const;
+  ui::TLabel* LabelOf(StripPart part) const;
+  // Marks the focused part on the labels.
+  void ShowStripFocus();
+
+  StripFocus strip_;
 };
 
 }  // namespace about

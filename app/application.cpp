@@ -129,8 +129,10 @@ void TApplication::CreateFormWindow(ui::TForm& form, HMODULE module) {
 }
 
 TApplication::~TApplication() {
-  // The windows go before the application window that owns them, each once,
-  // the last created first.
+  // A window moved from the keyboard goes back as Esc would put it, and
+  // nothing stays captured; then the windows go before the application
+  // window that owns them, each once, the last created first.
+  window_menus_.End();
   MarkDestroying();
   while (!Components().empty()) base::TComponent::Destroy(Components().back());
   DestroyHandle();
@@ -165,6 +167,7 @@ void TApplication::Dispatch(MSG& message) {
   ShowingErrors([&] {
     // A key or a click that came before the loop first went idle waits for the check.
     if (!stored_orders_checked_ && IsAction(message.message)) CheckStoredOrders();
+    if (window_menus_.Route(message)) return;
     RouteMenuKeys(message);
     if (ui::HandleDialogKey(message)) return;
     TranslateMessage(&message);

@@ -19,6 +19,7 @@
 #include "app/core/startup_profile.h"
 #include "app/error_display.h"
 #include "app/profile_target.h"
+#include "app/window_menu/window_menu_view.h"
 #include "base/component.h"
 #include "resources/class_registry.h"
 #include "ui/framework/form_window.h"
@@ -74,7 +75,8 @@ class TApplication final : public base::TComponent,
   // Takes, translates and dispatches messages until the quit message; waits
   // while the queue is empty. A Tab key press moves the focus between the
   // controls of a window; while a toolbar tracks its menus, the keys go to
-  // it (app::RouteMenuKeys). An error escaping one dispatch is shown and the
+  // it (app::RouteMenuKeys); Alt+- and the keys of an open window menu go
+  // to the window menus (app::WindowMenuView). An error escaping one dispatch is shown and the
   // loop goes on. Returns the exit code: 0.
   int Run();
   // Handles the messages already queued, as Run() does, without waiting.
@@ -138,6 +140,7 @@ class TApplication final : public base::TComponent,
   HWND main_window_ = nullptr;
   ui::PlatformServices services_ = ui::SystemServices();
   ui::TCursor screen_cursor_ = ui::crDefault;
+  WindowMenuView window_menus_{*this};  // ended before the windows go
 };
 
 // The path of the running executable, in 1251.

@@ -65,6 +65,14 @@ class FloatingWindowView final : public ui::ControlView {
   // The carried window's view, or null.
   DockableView* ContentView() const;
 
+  // The frame `start` (screen) with sizing zone `zone` dragged by `delta`, as
+  // the mouse leaves it: the content's least client size kept, a floating
+  // toolbar's items flowed into the size it takes.
+  Rect ResizedBy(const Rect& start, FloatingHit zone, Point delta) const;
+  // Puts the frame at `place` (screen) and remembers it as the carried
+  // window's floating place.
+  void PlaceAt(const Rect& place);
+
   // The carried window fills the client area.
   void AlignChildren() override;
   // The caption's font and the frame's colours are taken again.

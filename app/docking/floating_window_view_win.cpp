@@ -309,24 +309,30 @@ Rect FloatingWindowView::FitToContent(const DockableView& content, const Rect& a
   return Rect::At(Point{left, top}, outer);
 }
 
+Rect FloatingWindowView::ResizedBy(const Rect& start, FloatingHit zone, Point delta) const {
+  const DockableView* content_view = ContentView();
+  const Size min_client = content_view ? content_view->FloatingMinClient() : kToolWindowMinClient;
+  const Rect r = Geometry().Resize(start, zone, delta, min_client);
+  return content_view ? FitToContent(*content_view, r, zone) : r;
+}
+
+void FloatingWindowView::PlaceAt(const Rect& place) {
+  frame_.SetBounds(place.left, place.top, place.Width(), place.Height());
+  if (TTBDockableWindow* content = frame_.Content()) content->floating_rect = place;
+}
+
 void FloatingWindowView::TrackResize(FloatingHit zone, POINT start) {
   TTBDockableWindow* content = frame_.Content();
   if (!content || !content->resizable) return;
-  const FloatingFrame geometry = Geometry();
   RECT window{};
   GetWindowRect(Handle(), &window);
   const Rect start_rect{window.left, window.top, window.right, window.bottom};
-  const DockableView* content_view = ContentView();
-  const Size min_client = content_view ? content_view->FloatingMinClient() : kToolWindowMinClient;
   ui::MouseCapture capture(Handle());
   bool done = false;
   ui::CaptureLoop loop;
   loop.running = [&] { return !done; };
   const auto resize_to = [&](POINT now) {
-    Rect r = geometry.Resize(start_rect, zone, Point{now.x - start.x, now.y - start.y}, min_client);
-    if (content_view) r = FitToContent(*content_view, r, zone);
-    frame_.SetBounds(r.left, r.top, r.Width(), r.Height());
-    content->floating_rect = r;
+    PlaceAt(ResizedBy(start_rect, zone, Point{now.x - start.x, now.y - start.y}));
   };
   loop.move = [&](POINT now) {
     resize_to(now);

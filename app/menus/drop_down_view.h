@@ -79,8 +79,10 @@ class DropDownView final : public ui::ControlView {
   int RowAt(POINT screen) const;
   // The places of the rows, in window coordinates.
   const DropDownLayout& Layout() const { return layout_; }
-  // The view that drives this drop-down (its toolbar's), or null.
+  // The view that drives this drop-down: the one set here (a window menu's),
+  // else its toolbar's; null when there is none.
   DropDownOwner* Owner() const;
+  void SetOwner(DropDownOwner* owner) { owner_ = owner; }
 
  protected:
   void CreateWindowIn(HWND parent, bool top_level) override;
@@ -107,6 +109,7 @@ class DropDownView final : public ui::ControlView {
   DropDownLayout layout_;
   HFONT font_ = nullptr;
   ui::DpiScale scale_;
+  DropDownOwner* owner_ = nullptr;
 };
 
 }  // namespace app

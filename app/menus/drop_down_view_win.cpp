@@ -26,6 +26,7 @@ void DropDownView::CreateWindowIn(HWND parent, bool top_level) {
 }
 
 DropDownOwner* DropDownView::Owner() const {
+  if (owner_) return owner_;
   ui::TControl* toolbar = menu_.Toolbar();
   return dynamic_cast<DropDownOwner*>(toolbar ? Form().ViewOf(*toolbar) : nullptr);
 }
@@ -188,8 +189,9 @@ void DropDownView::OnCancelMode() {
 }
 
 bool DropDownView::OnActivateApp(bool active) {
-  // Another program became the active one: the menu closes.
-  if (!active && IsOpen()) {
+  // Another program became the active one: the menu closes (and what a
+  // window menu's keys were doing ends, the menu shown or not).
+  if (!active && (IsOpen() || owner_)) {
     if (DropDownOwner* owner = Owner()) owner->DropDownLost(nullptr);
   }
   return false;

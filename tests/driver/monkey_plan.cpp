@@ -53,6 +53,8 @@ const char* KindName(EventKind kind) {
       return "delete";
     case EventKind::kAltDown:
       return "alt-down";
+    case EventKind::kAltMinus:
+      return "alt-minus";
     case EventKind::kPaste:
       return "paste";
     case EventKind::kClick:
@@ -104,13 +106,11 @@ std::string Describe(const MonkeyEvent& event, std::uint64_t index) {
 
 const std::vector<KindWeight>& DefaultWeights() {
   static const std::vector<KindWeight> weights = {
-      {EventKind::kDigit, 16},  {EventKind::kLetter, 12},
-      {EventKind::kEnter, 8},   {EventKind::kEscape, 5},
-      {EventKind::kTab, 6},     {EventKind::kArrow, 6},
-      {EventKind::kPageKey, 3}, {EventKind::kBackspace, 4},
-      {EventKind::kDelete, 3},  {EventKind::kAltDown, 5},
-      {EventKind::kPaste, 4},   {EventKind::kClick, 14},
-      {EventKind::kDrag, 5},    {EventKind::kDoubleClickHandle, 3},
+      {EventKind::kDigit, 16},  {EventKind::kLetter, 12},   {EventKind::kEnter, 8},
+      {EventKind::kEscape, 5},  {EventKind::kTab, 6},       {EventKind::kArrow, 6},
+      {EventKind::kPageKey, 3}, {EventKind::kBackspace, 4}, {EventKind::kDelete, 3},
+      {EventKind::kAltDown, 5}, {EventKind::kAltMinus, 3},  {EventKind::kPaste, 4},
+      {EventKind::kClick, 14},  {EventKind::kDrag, 5},      {EventKind::kDoubleClickHandle, 3},
       {EventKind::kMenu, 6},
   };
   return weights;

@@ -39,6 +39,7 @@ enum class EventKind {
   kBackspace,
   kDelete,
   kAltDown,
+  kAltMinus,
   kPaste,
   kClick,
   kDrag,

@@ -43,6 +43,8 @@ std::optional<Stroke> StrokeOf(const MonkeyEvent& event) {
       return Stroke{VK_DELETE, kNoModifier};
     case EventKind::kAltDown:
       return Stroke{VK_DOWN, kAlt};
+    case EventKind::kAltMinus:
+      return Stroke{VK_OEM_MINUS, kAlt};
     default:
       return std::nullopt;
   }
@@ -299,6 +301,7 @@ bool Monkey::Send(const MonkeyEvent& event, std::string* why) {
     case EventKind::kBackspace:
     case EventKind::kDelete:
     case EventKind::kAltDown:
+    case EventKind::kAltMinus:
       break;  // one stroke each: pressed above
   }
   return *why = "unknown event", false;

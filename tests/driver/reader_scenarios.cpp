@@ -306,12 +306,53 @@ int WhileBusy(const Setup& setup, Report& report) {
   return EndWithAltF4(program, report);
 }
 
+// The About window from the keyboard alone: F10, Right, Right, Enter shows it;
+// Tab, Tab, Tab and Shift+Tab move the focus along its strip, each heard as a
+// focus event naming the part; Enter on the close mark hides the window.
+int AboutKeys(const Setup& setup, Report& report) {
+  ProgramUnderTest program(setup.exe);
+  if (!StartProgram(program, report)) return report.Failures();
+  Reader reader(program.Id());
+  for (const int key : {VK_F10, VK_RIGHT, VK_RIGHT, VK_RETURN}) PressKey(static_cast<WORD>(key));
+  HWND about = nullptr;
+  ListenUntil(reader, [&] { return (about = program.VisibleTop(L"TfmAbout")) != nullptr; });
+  if (!report.Check(about != nullptr, "F10, Right, Right, Enter shows the About window"))
+    return report.Failures();
+  ComRef<IAccessible> window = Reader::ClientOf(about);
+  report.Check(window && Reader::Read(window.get(), CHILDID_SELF, 0).name == "О программе",
+               "the window is named \"О программе\"");
+  const auto focused_last = [&] {
+    for (auto heard = reader.Heard().rbegin(); heard != reader.Heard().rend(); ++heard) {
+      if (heard->event == EVENT_OBJECT_FOCUS) return heard->element.name;
+    }
+    return std::string();
+  };
+  struct Step {
+    WORD key;
+    unsigned modifiers;
+    const char* named;
+  } const steps[] = {{VK_TAB, testing_support::kNoModifier, "example.com"},
+                     {VK_TAB, testing_support::kNoModifier, "Закрыть"},
+                     {VK_TAB, testing_support::kNoModifier, "example.org"},
+                     {VK_TAB, testing_support::kShift, "Закрыть"}};
+  for (const Step& step : steps) {
+    reader.Clear();
+    PressKey(step.key, step.modifiers);
+    report.Check(ListenUntil(reader, [&] { return focused_last() == step.named; }),
+                 std::string("a focus event names ") + step.named, focused_last());
+  }
+  PressKey(VK_RETURN);
+  report.Check(ListenUntil(reader, [&] { return !IsWindowVisible(about); }),
+               "Enter on the close mark hides the About window");
+  return EndWithAltF4(program, report);
+}
+
 }  // namespace
 
 bool RunReaderScenario(const std::string& name, const Setup& setup, Report& report) {
   static const std::map<std::string, int (*)(const Setup&, Report&)> scenarios = {
       {"reader-tree", Tree}, {"reader-name-search", NameSearch}, {"reader-number-search", NumberSearch},
-      {"reader-menu", Menu}, {"reader-while-busy", WhileBusy},
+      {"reader-menu", Menu}, {"reader-while-busy", WhileBusy},   {"reader-about-keys", AboutKeys},
   };
   const auto found = scenarios.find(name);
   if (found == scenarios.end()) return false;

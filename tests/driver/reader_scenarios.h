@@ -10,6 +10,9 @@
 //   reader-menu           the default action of "Показать": a pop-up start
 //                         and "Панель результата" checked, Esc a pop-up end;
 //                         the default action of "O..." shows the About window
+//   reader-about-keys     the About window from the keyboard: named, Tab and
+//                         Shift+Tab heard as focus events naming its links and
+//                         its close mark, Enter on the close mark hides it
 #pragma once
 
 #include <string>

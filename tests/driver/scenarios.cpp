@@ -458,6 +458,59 @@ int FloatAndDock(const Setup& setup, Report& report) {
   return EndByAltF4(program, report);
 }
 
+// Both dockable windows through their window menus (Alt+-), with real keys
+// only: "Открепить" floats the result window, "Переместить" with the arrows
+// and Enter moves it, "Закрепить" docks it at its height; after F10, Alt+-
+// and "Открепить" float the toolbar, and "Закрепить" docks it again.
+int WindowMenuKeys(const Setup& setup, Report& report) {
+  ProgramUnderTest program(setup.exe);
+  if (!Start(program, report)) return report.Failures();
+  const HWND result = program.Control(L"TTBToolWindow");
+  const HWND memo = program.ResultMemo();
+  if (!report.Check(result && memo, "the result window is found")) return report.Failures();
+  RECT docked;
+  GetWindowRect(result, &docked);
+  const auto choose = [&](std::initializer_list<WORD> keys) {
+    PressKey(VK_OEM_MINUS, testing_support::kAlt);
+    WaitUntil(program, [&] { return program.VisibleTop(L"TTBDropDownWindow") != nullptr; });
+    for (const WORD key : keys) PressKey(key);
+    program.Settle(100);
+  };
+  choose({VK_DOWN, VK_DOWN, VK_RETURN});  // "Открепить"
+  HWND frame = nullptr;
+  WaitUntil(program, [&] { return (frame = program.VisibleTop(L"TTBFloatingWindowParent")) != nullptr; });
+  if (!report.Check(frame && GetAncestor(memo, GA_ROOT) == frame, "\"Открепить\" floats the result window"))
+    return report.Failures();
+  RECT before, after;
+  GetWindowRect(frame, &before);
+  choose({VK_RETURN, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN});  // "Переместить"
+  GetWindowRect(frame, &after);
+  const int step = MulDiv(8, DensityOf(program.Main()), 96);
+  report.Check(after.left == before.left + 2 * step && after.top == before.top + step,
+               "\"Переместить\", Right, Right, Down and Enter move it by 8 pixels a press",
+               std::to_string(after.left - before.left) + "," + std::to_string(after.top - before.top));
+  choose({VK_DOWN, VK_DOWN, VK_RETURN});  // "Закрепить"
+  WaitUntil(program, [&] { return GetAncestor(memo, GA_ROOT) == program.Main(); });
+  RECT again;
+  GetWindowRect(result, &again);
+  report.Check(
+      GetAncestor(memo, GA_ROOT) == program.Main() && again.bottom - again.top == docked.bottom - docked.top,
+      "\"Закрепить\" docks it at its height", std::to_string(again.bottom - again.top));
+  const HWND toolbar = program.Control(L"TTBToolbar");
+  PressKey(VK_F10);
+  program.Settle(100);
+  choose({VK_DOWN, VK_DOWN, VK_RETURN});
+  WaitUntil(program, [&] { return GetAncestor(toolbar, GA_ROOT) != program.Main(); });
+  report.Check(GetAncestor(toolbar, GA_ROOT) != program.Main(),
+               "F10, then Alt+- and \"Открепить\" float the toolbar");
+  PressKey(VK_F10);
+  program.Settle(100);
+  choose({VK_DOWN, VK_DOWN, VK_RETURN});
+  WaitUntil(program, [&] { return GetAncestor(toolbar, GA_ROOT) == program.Main(); });
+  report.Check(GetAncestor(toolbar, GA_ROOT) == program.Main(), "and again with \"Закрепить\" dock it");
+  return EndByAltF4(program, report);
+}
+
 const std::map<std::string, int (*)(const Setup&, Report&)>& Scenarios() {
   static const std::map<std::string, int (*)(const Setup&, Report&)> scenarios = {
       {"number-search", NumberSearch},       {"name-search", NameSearch},
@@ -466,6 +519,7 @@ const std::map<std::string, int (*)(const Setup&, Report&)>& Scenarios() {
       {"close-exit-item", CloseByExitItem},  {"close-button", CloseByButton},
       {"close-alt-f4", CloseByAltF4},        {"close-system-menu", CloseBySystemMenu},
       {"memory", CommittedMemoryOnceShown},  {"contrast", TextContrast},
+      {"window-menu-keys", WindowMenuKeys},
   };
   return scenarios;
 }
@@ -492,7 +546,7 @@ const char* ScenarioNames() {
   return "number-search name-search conversion-error result-window float-and-dock about close-exit-item "
          "close-button "
          "close-alt-f4 close-system-menu reader-tree reader-name-search reader-number-search reader-menu "
-         "reader-while-busy memory contrast";
+         "reader-while-busy reader-about-keys window-menu-keys memory contrast";
 }
 
 }  // namespace driver

@@ -323,6 +323,8 @@ void ControlView::Changed(ControlChange what) {
     case ControlChange::kParent:
       MoveToParent();
       break;
+    case ControlChange::kFocusMark:
+      break;  // the kinds that show one say how (a label)
   }
   OnChanged(what);
 }
@@ -376,6 +378,12 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
           form_.Model().EscapePressed()) {
         return 0;
       }
+      // So are Enter and Space (the About window's focused link acts).
+      if (message == WM_KEYDOWN && key_input.shift == 0 &&
+          (key_input.key == VK_RETURN || key_input.key == VK_SPACE) &&
+          form_.Model().KeyPressed(key_input.key == VK_RETURN ? FormKey::kEnter : FormKey::kSpace)) {
+        return 0;
+      }
       break;
     }
     case WM_KEYUP:
@@ -397,6 +405,13 @@ LRESULT ControlView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       form_.FocusEntered(*this);
       OnSetFocus();
       NotifyAccessible(EVENT_OBJECT_FOCUS);
+      // A window that keeps a focus of its own among parts that take none
+      // (the About window's links) tells readers which part has it.
+      if (&control_ == &form_.Model()) {
+        if (const TControl* held = form_.Model().HeldFocus()) {
+          if (const ControlView* view = form_.ViewOf(*held)) view->NotifyAccessible(EVENT_OBJECT_FOCUS);
+        }
+      }
       break;
     case WM_KILLFOCUS:
       OnKillFocus(reinterpret_cast<HWND>(wparam));

@@ -447,7 +447,10 @@ bool HandleDialogKey(const MSG& message) {
   if (!view) return false;
   const LRESULT wants = SendMessageW(message.hwnd, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&message));
   if (wants & DLGC_WANTTAB) return false;
-  view->Form().SelectNext(GetKeyState(VK_SHIFT) >= 0, view);
+  const bool forward = GetKeyState(VK_SHIFT) >= 0;
+  // A window with a focus of its own among its parts moves that one.
+  if (view->Form().Model().KeyPressed(forward ? FormKey::kTab : FormKey::kShiftTab)) return true;
+  view->Form().SelectNext(forward, view);
   return true;
 }
 

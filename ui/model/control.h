@@ -61,7 +61,8 @@ enum class ControlChange : std::uint8_t {
   kText,       // caption or text content
   kAlignment,  // text alignment (an edit control is re-created for it)
   kCursor,
-  kParent,  // moved to another parent control
+  kParent,     // moved to another parent control
+  kFocusMark,  // a label holds (or stopped holding) its window's own focus
 };
 
 // What shows a control on screen, told when the control changes in a way

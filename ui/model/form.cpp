@@ -21,7 +21,10 @@ FormHost* TForm::Host() const {
 }
 
 void TForm::Show() {
-  if (FormHost* host = Host()) {
+  // The host first: made now, it has the window hidden.
+  FormHost* host = Host();
+  if (!visible) Showing();
+  if (host) {
     host->Show();
   } else {
     visible = true;

@@ -35,6 +35,10 @@ enum class TPosition : std::uint8_t {
   poMainFormCenter,
   poOwnerFormCenter
 };
+// The keys a window hears when its focused control leaves them: Tab, Shift+Tab,
+// and Enter and Space without Shift, Ctrl or Alt.
+enum class FormKey : std::uint8_t { kTab, kShiftTab, kEnter, kSpace };
+
 // Bits of TForm::border_icons.
 enum TBorderIcon : std::uint8_t { biSystemMenu, biMinimize, biMaximize, biHelp };
 
@@ -77,7 +81,8 @@ class TForm : public TWinControl {
   // attached. (Logically const: the window shown is the same either way.)
   FormHost* Host() const;
 
-  // Without a host these only change `visible`.
+  // Without a host these only change `visible`. Show() tells a hidden
+  // window first (Showing()).
   void Show();
   void Hide();
   void Close();
@@ -87,6 +92,16 @@ class TForm : public TWinControl {
   // Esc was pressed in the window and its focused control left it: a window
   // that closes on Esc closes and answers true. The base leaves it (false).
   virtual bool EscapePressed() { return false; }
+  // A key of `key`'s kind was pressed in the window and its focused control
+  // left it: a window that moves a focus of its own among parts that take
+  // none from the system (the About window's links) takes it and answers
+  // true; the base leaves it (false), and Tab then moves the focus between
+  // the controls as usual.
+  virtual bool KeyPressed(FormKey /*key*/) { return false; }
+  // The control that holds such a focus of the window's own, or null; the
+  // window's screen side tells readers of it whenever the window itself gets
+  // the system's focus.
+  virtual TControl* HeldFocus() const { return nullptr; }
 
   // Sets `member` to the owned component of that name when it is a T, else null
   // (how a window class finds its members once its description has been read).
@@ -105,6 +120,10 @@ class TForm : public TWinControl {
 
   const char* ClassName() const override { return "TForm"; }
   static const resources::ClassInfo& Class();
+
+ protected:
+  // The window is about to show, having been hidden.
+  virtual void Showing() {}
 
  private:
   mutable std::unique_ptr<FormHost> host_;

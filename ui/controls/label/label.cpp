@@ -8,6 +8,13 @@ void TLabel::SetAlignment(TAlignment value) {
   Changed(ControlChange::kAlignment);
 }
 
+void TLabel::SetHeldFocus(bool holds, bool cue) {
+  if (holds_focus == holds && focus_cue == cue) return;
+  holds_focus = holds;
+  focus_cue = cue;
+  Changed(ControlChange::kFocusMark);
+}
+
 const resources::ClassInfo& TLabel::Class() {
   static const resources::PropertyInfo kProperties[] = {
       resources::StringProperty<&TLabel::caption>("Caption"),

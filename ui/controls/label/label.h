@@ -1,4 +1,4 @@
-// TLabel: a caption drawn on its parent; no focus. A label that takes its
+// TLabel: a caption drawn on its parent; no focus of the system's. A label that takes its
 // parent's colour (the default) shows its parent's background until code
 // gives it a colour of its own.
 #pragma once
@@ -18,6 +18,14 @@ class TLabel : public TControl {
   bool transparent = false;
 
   void SetAlignment(TAlignment value);
+
+  // Set by a window that moves a keyboard focus of its own among its labels
+  // (they take none from the system): whether this one holds it, and whether
+  // its focus rectangle shows. The view repaints; a label that comes to hold
+  // it tells readers.
+  bool holds_focus = false;
+  bool focus_cue = false;
+  void SetHeldFocus(bool holds, bool cue);
 
   const char* ClassName() const override { return "TLabel"; }
   static const resources::ClassInfo& Class();

@@ -34,6 +34,11 @@ void LabelView::OnPaint(HDC dc) {
   RECT client;
   GetClientRect(Handle(), &client);
   DrawCaption(dc, label_.caption, client, DT_EXPANDTABS | AlignmentFormat(label_.alignment));
+  if (label_.holds_focus && label_.focus_cue) {
+    RECT box;
+    GetClientRect(Handle(), &box);
+    DrawFocusRect(dc, &box);
+  }
 }
 
 void LabelView::OnDensityChanged() {
@@ -43,6 +48,12 @@ void LabelView::OnDensityChanged() {
 }
 
 void LabelView::OnChanged(ControlChange what) {
+  if (what == ControlChange::kFocusMark) {
+    InvalidateRect(Handle(), nullptr, TRUE);
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
+    if (label_.holds_focus && IsWindowVisible(Handle())) NotifyAccessible(EVENT_OBJECT_FOCUS);
+    return;
+  }
   if ((what == ControlChange::kText || what == ControlChange::kFont) && label_.auto_size) {
     FitToText();
     ApplyBounds();
