@@ -238,7 +238,10 @@ TEST_F(AboutHandlersTest, AReaderFindsTwoLinksACloseButtonAndTheText) {
   EXPECT_EQ(text->Self().role, ui::AccessibleRole::kStaticText);
   EXPECT_EQ(text->Self().name, ui::EditText(about_->me->lines));
   EXPECT_EQ(about_->AccessibleFor(*about_->Panel1), nullptr);
-  EXPECT_EQ(about_->AccessibleFor(*about_), nullptr);
+  // The window has no caption: its own object gives readers its name.
+  const auto window = about_->AccessibleFor(*about_);
+  ASSERT_TRUE(window);
+  EXPECT_EQ(window->Self().name, text::Cp1251(u8"О программе").view());
 }
 
 TEST_F(AboutHandlersTest, AHiddenLinkDoesNothing) {
