@@ -128,3 +128,22 @@ function(phonebook_room_includes target)
   add_custom_target(${target}_includes DEPENDS ${stamp})
   add_dependencies(${target} ${target}_includes)
 endfunction()
+
+# phonebook_gtest_shards(target shards)
+# The target's GoogleTest tests as SHARDS ctest tests, TARGET_1_of_N and so on,
+# each running its share of the tests (GoogleTest's own sharding) in one
+# process. A ctest test per GoogleTest test would start the program once per
+# test: under the sanitizers that start and the leak check at exit cost eight
+# times what the tests themselves do. Each shard writes GoogleTest's report to
+# gtest-results/ in the tree, which scripts/test counts and lists
+# (scripts/test-inventory); the tree's ctest names the shards, and one test
+# runs alone with `TARGET --gtest_filter=Suite.Name`.
+function(phonebook_gtest_shards target shards)
+  foreach(index RANGE 1 ${shards})
+    math(EXPR shard_index "${index} - 1")
+    set(name ${target}_${index}_of_${shards})
+    add_test(NAME ${name} COMMAND ${target} --gtest_output=xml:${CMAKE_BINARY_DIR}/gtest-results/${name}.xml
+             WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${shard_index}")
+  endforeach()
+endfunction()
