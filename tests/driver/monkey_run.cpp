@@ -312,6 +312,18 @@ std::string Monkey::HandleErrorBoxes() {
   if (boxes.empty()) return {};
   if (boxes.size() > 1) return std::to_string(boxes.size()) + " error boxes at once";
   HWND box = boxes[0];
+  // Under Wine a window's system menu offers Wine's own About box, and a
+  // random letter can choose it ("О" in Russian): the system's box, not one
+  // of the program's. It is logged, closed, and the run goes on.
+  const auto caption = AskText(box);
+  if (caption && caption->find(L"Wine") != std::wstring::npos) {
+    Log(JsonLine().Text("system-box", Utf8(*caption)).Str());
+    PostMessageW(box, WM_CLOSE, 0, 0);
+    if (!WaitUntil(
+            *program_, [&] { return !IsWindow(box) || !IsWindowVisible(box); }, 2000))
+      return "Wine's About box stays after closing";
+    return {};
+  }
   std::string text = Utf8(ErrorBoxText(box));
   if (text.empty()) {
     // A box still being made has no text yet, and one being taken down none

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the fuzz runner of scripts/test (scripts/lib.sh) as the run uses it:
 # two workers side by side over a faulty target and a quiet one. The faulty
-# one must fail and keep the input that broke it; the quiet one must pass; each
-# target must run once.
+# one must fail and keep the input that broke it; the quiet one must pass,
+# ended by the runner once it has had its processor time; each target must run
+# once.
 #   runner_check.sh FAULTY_TARGET QUIET_TARGET
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/lib.sh"
@@ -16,7 +17,7 @@ cp "$2" "$work/targets/quiet_fuzz"
 worker() {
   local target status=0
   while target="$(claim_fuzz_target "$work/targets" "$work/results")"; do
-    run_fuzz_target "$target" "$work/fuzz" "$work/results" 3 >/dev/null || status=1
+    run_fuzz_target "$target" "$work/fuzz" "$work/results" 3 >>"$work/said-$BASHPID" || status=1
   done
   return $status
 }
@@ -33,6 +34,10 @@ problems=()
 ls "$work/fuzz/artifacts/faulty_fuzz-"* >/dev/null 2>&1 || problems+=("no artifact kept for the faulty target")
 [ "$(ls "$work/results/claims" | wc -l)" -eq 2 ] || problems+=("the targets were not each claimed once")
 grep -q 'heap-buffer-overflow' "$work/results/faulty_fuzz.log" || problems+=("the faulty target's log names no overflow")
+# The quiet one runs until the runner ends it, with its processor time had.
+grep -q 'libFuzzer: run interrupted' "$work/results/quiet_fuzz.log" || problems+=("the quiet target was not ended by the runner")
+cat "$work"/said-* | grep -qE '^quiet_fuzz: [0-9]+ inputs in [3-9] s of processor time$' ||
+  problems+=("the quiet target's line does not give its 3 s of processor time")
 if [ ${#problems[@]} -gt 0 ]; then
   printf 'runner check: %s\n' "${problems[@]}"
   exit 1
