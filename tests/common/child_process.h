@@ -37,6 +37,30 @@ inline bool IsShownMainWindow(HWND window) {
   return IsWindowVisible(window) && WindowClassName(window) != L"PhonebookApplication";
 }
 
+// Waits at most `timeout_ms` until the user's next key goes to `window`:
+// the foreground and active window of its thread, holding the keyboard focus
+// itself or in one of its controls, with no capture, move loop or menu
+// running. The foreground alone is not enough: it changes when the program
+// takes the click that activates the window, and the focus moves a moment
+// later; a key pressed in between goes to the window that had the focus.
+inline bool WaitUntilKeysReach(HWND window, DWORD timeout_ms) {
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  const auto ready = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    constexpr DWORD kModal = GUI_INMOVESIZE | GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE;
+    return GetForegroundWindow() == window && GetGUIThreadInfo(thread, &info) && info.hwndActive == window &&
+           (info.hwndFocus == window || IsChild(window, info.hwndFocus)) && !info.hwndCapture &&
+           !(info.flags & kModal);
+  };
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  while (!ready()) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(5);
+  }
+  return true;
+}
+
 // A started program. If it still runs when this object goes, it is ended
 // (TerminateProcess), so a failed check never leaves a process behind.
 class ChildProcess {

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "tests/common/child_process.h"
 #include "tests/driver/contrast_scenario.h"
 #include "tests/driver/memory_check.h"
 #include "tests/driver/program_under_test.h"
@@ -345,7 +346,8 @@ int About(const Setup& setup, Report& report) {
   GetWindowRect(program.Main(), &main_now);
   Click(POINT{main_now.left + 40,
               main_now.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2});
-  WaitUntil(program, [&] { return GetForegroundWindow() == program.Main(); });
+  report.Check(testing_support::WaitUntilKeysReach(program.Main(), 3000),
+               "the click gives the main window the keys");
   report.Check(IsWindowVisible(about) != 0, "the About window stays shown behind");
   ReaderReadsTree(about, report, "the About window");
   ReaderReadsTree(program.Main(), report);

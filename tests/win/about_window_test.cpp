@@ -431,8 +431,7 @@ TEST(AboutWindowProgramTest, ClosingTheMainWindowWhileItShowsEndsTheProgramWithZ
   // The main window activated by a click on its title bar, then Alt+F4.
   const RECT main_rect = WindowRect(main);
   Click(POINT{main_rect.left + 60, main_rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
-  for (int waited = 0; GetForegroundWindow() != main && waited < 3000; waited += 10) Sleep(10);
-  ASSERT_EQ(GetForegroundWindow(), main);
+  ASSERT_TRUE(testing_support::WaitUntilKeysReach(main, 3000)) << "the main window did not take the keys";
   ASSERT_TRUE(IsWindowVisible(about));
   testing_support::PressKey(VK_F4, testing_support::kAlt);
   EXPECT_EQ(program.WaitForExit(15000), std::optional<DWORD>(0));

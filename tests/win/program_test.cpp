@@ -29,13 +29,12 @@ HWND WaitForVisible(const ChildProcess& program, const wchar_t* class_name) {
 }
 
 // The program's main window once it shows, made the foreground window for
-// real input; null when it does not show.
+// real input; null when it does not show or the keys do not reach it.
 HWND ForegroundMainWindow(const ChildProcess& program) {
   HWND main = WaitForVisible(program, L"TMainForm");
   if (!main) return nullptr;
   SetForegroundWindow(main);
-  Sleep(200);
-  return main;
+  return testing_support::WaitUntilKeysReach(main, kWaitMs) ? main : nullptr;
 }
 
 HWND ChildOfClass(HWND parent, const wchar_t* class_name) {
@@ -90,7 +89,7 @@ TEST(ProgramTest, AltF4AfterAClickOnTheFloatingResultWindowEndsTheProgramWithZer
   ChildProcess program(L"" PHONEBOOK_EXE);
   ASSERT_TRUE(program.Started()) << "error " << program.StartError();
   HWND main = ForegroundMainWindow(program);
-  ASSERT_NE(main, nullptr) << "no main window";
+  ASSERT_NE(main, nullptr) << "no main window taking the keys";
   // The result window dragged out by its handle with real input.
   HWND result = ChildOfClass(main, L"TTBToolWindow");
   ASSERT_NE(result, nullptr);
@@ -145,7 +144,7 @@ TEST(ProgramTest, StartsWithTheWindowsItShowsAndMakesTheNameListWhenItFirstOpens
   ChildProcess program(L"" PHONEBOOK_EXE);
   ASSERT_TRUE(program.Started()) << "error " << program.StartError();
   HWND main = ForegroundMainWindow(program);
-  ASSERT_NE(main, nullptr) << "no main window";
+  ASSERT_NE(main, nullptr) << "no main window taking the keys";
   ASSERT_TRUE(program.WaitForIdle(kWaitMs));
   // The About window, the name list and the window that runs the menus'
   // choices are made when first needed.
@@ -172,15 +171,16 @@ TEST(ProgramTest, F10RightRightEnterShowsTheAboutWindowAndEscHidesIt) {
   ChildProcess program(L"" PHONEBOOK_EXE);
   ASSERT_TRUE(program.Started()) << "error " << program.StartError();
   HWND main = ForegroundMainWindow(program);
-  ASSERT_NE(main, nullptr) << "no main window";
+  ASSERT_NE(main, nullptr) << "no main window taking the keys";
   for (const int key : {VK_F10, VK_RIGHT, VK_RIGHT, VK_RETURN})
     testing_support::PressKey(static_cast<WORD>(key));
   HWND about = WaitForVisible(program, L"TfmAbout");
   ASSERT_NE(about, nullptr) << "the About window did not show";
   // The choice made the window that runs it.
   EXPECT_TRUE(HasMessageWindow(program, L"PhonebookToolbarUtility"));
+  ASSERT_TRUE(testing_support::WaitUntilKeysReach(about, kWaitMs))
+      << "the About window did not take the keys";
   const DWORD until = GetTickCount() + kWaitMs;
-  while (GetForegroundWindow() != about && static_cast<LONG>(until - GetTickCount()) > 0) Sleep(20);
   testing_support::PressKey(VK_ESCAPE);
   while (IsWindowVisible(about) && static_cast<LONG>(until - GetTickCount()) > 0) Sleep(20);
   EXPECT_FALSE(IsWindowVisible(about));
