@@ -224,6 +224,15 @@ build_host_asan() {
   build_tree "$BUILD/host-asan"
 }
 
+# --- test logs ------------------------------------------------------------------
+
+# gtest_failed_cases LOG: the cases GoogleTest listed as failed in LOG, one
+# name per line, sorted, each once (a Windows program's output may end its
+# lines with CR LF).
+gtest_failed_cases() {
+  tr -d '\r' <"$1" | sed -nE 's/^\[  FAILED  \] ([^ ,]+)(, where .*)?$/\1/p' | sort -u
+}
+
 # --- fuzzing ------------------------------------------------------------------
 
 # claim_fuzz_target TARGETS RESULTS: prints the path of a fuzz target in
